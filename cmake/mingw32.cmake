@@ -1,0 +1,11 @@
+# Cross build for the 32-bit build, the host program's own word size: compiled and linked, not run.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+set(OX_TRIPLE i686-w64-mingw32)
+set(CMAKE_C_COMPILER   ${OX_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${OX_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER  ${OX_TRIPLE}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${OX_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

@@ -1,0 +1,59 @@
+/*
+ * resource.h - ids of the module's dialog templates, controls and strings.
+ * One header for both language sets (lang/de.rc, lang/nl.rc): a Dutch
+ * template or string always carries the same id as its German original.
+ */
+#ifndef KTOXEDI_RESOURCE_H
+#define KTOXEDI_RESOURCE_H
+
+/* Dialog templates */
+#define IDD_EDI_IMPORT          107   /* main import window "EDI Import" */
+#define IDD_SEITE_FILTER        102
+#define IDD_SEITE_STANDARD      108
+#define IDD_SEITE_AUSWAHL       109
+#define IDD_SEITE_IMPORT        110
+#define IDD_EXPORT              1003  /* "Artikelstammdaten Export" */
+#define IDD_EXPORT_INFOTEXT     1007  /* info text of an export */
+
+/* Main import window (107) */
+#define IDC_HW_TAB              1005
+#define IDC_HW_LIEFERANT        1004
+#define IDC_HW_LIEFERANT_LABEL  1015
+#define IDC_HW_ILN              1013
+#define IDC_HW_ILN_LABEL        1014
+#define IDC_HW_SAETZE_LABEL     1006
+#define IDC_HW_SAETZE           1007
+#define IDC_HW_GEFILTERT_LABEL  1008
+#define IDC_HW_GEFILTERT        1009
+#define IDC_HW_IMPORTIERT_LABEL 1010
+#define IDC_HW_IMPORTIERT       1011
+#define IDC_HW_BEENDEN          1012
+
+/* Export dialog (1003) and info text dialog (1007) */
+#define IDC_EX_ORDNER           5004
+#define IDC_EX_LABEL            5001
+#define IDC_EX_LIEFERANT_BTN    1172
+#define IDC_EX_LIEFERANT        1173
+#define IDC_EX_VORSCHAU         5005
+#define IDC_EX_PFLEGEKZ         1146
+#define IDC_EX_ADRESSEN         1142
+#define IDC_EX_BLE              1143
+#define IDC_EX_NAMENSERW_CHK    1144
+#define IDC_EX_NAMENSERW        1169
+#define IDC_EX_INFO_CHK         1145
+#define IDC_EX_INFO_BTN         1168
+#define IDC_EX_FORTSCHRITT      5003
+#define IDC_EX_LIEFERANT_KOMBI  5002  /* Dutch layout only */
+#define IDC_INFO_TEXT           1170
+
+/* Strings */
+#define IDS_TEXT2_TEIL1         1010
+#define IDS_TEXT2_TEIL2         1011
+#define IDS_TEXT2_TEIL3         1012
+#define IDS_KEIN_LIEFERANT      1017
+#define IDS_ZU_VIELE_SAETZE     1043
+#define IDS_EDI_IMPORT_MELDUNG  1044
+#define IDS_KZ_IGNORIERT        1067
+#define IDS_KZ_NUR_DIESE        1068
+
+#endif
