@@ -1,39 +1,47 @@
 /*
- * oxlanguage.cpp - dialog templates in the user's language.
+ * oxlanguage.cpp - dialog templates in the host's user language.
  */
 #include <windows.h>
 #include "hostapi/oxlanguage.h"
 
-OX_EXTERN_C uint16_t OXCALL OXLanguage_UserLanguage(void)
+static int32_t s_Sprache = OXSPRACHE_DEUTSCH;
+
+OX_EXTERN_C int32_t OXCALL OXLANGUAGE_SetSprache(int32_t sprache)
 {
-    return (uint16_t)GetThreadUILanguage();
+    if (sprache != OXSPRACHE_DEUTSCH && sprache != OXSPRACHE_NIEDERLAENDISCH)
+        return -1;
+    int32_t vorher = s_Sprache;
+    s_Sprache = sprache;
+    return vorher;
 }
 
-static const void* Vorlage(HMODULE modul, int32_t id, WORD sprache)
+OX_EXTERN_C int32_t OXCALL OXLANGUAGE_GetSprache(void)
+{
+    return s_Sprache;
+}
+
+static const DLGTEMPLATE* Vorlage(HMODULE modul, int32_t id, WORD sprache)
 {
     HRSRC fund = FindResourceExA(modul, (LPCSTR)RT_DIALOG, MAKEINTRESOURCEA(id), sprache);
     if (fund == nullptr)
         return nullptr;
     HGLOBAL geladen = LoadResource(modul, fund);
-    return geladen ? LockResource(geladen) : nullptr;
+    return geladen ? (const DLGTEMPLATE*)LockResource(geladen) : nullptr;
 }
 
-OX_EXTERN_C const void* OXCALL LoadDialogResource(void* instanz, int32_t dialogId)
+OX_EXTERN_C const DLGTEMPLATE* OXCALL LoadDialogResource(HINSTANCE instanz, int32_t dialogId)
 {
-    HMODULE modul = (HMODULE)instanz;
-    const WORD sprachen[] = {
-        OXLanguage_UserLanguage(),
-        MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN),
-    };
-    for (WORD sprache : sprachen) {
-        const void* vorlage = Vorlage(modul, dialogId, sprache);
-        if (vorlage != nullptr)
-            return vorlage;
-    }
+    const WORD deutsch = MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN);
+    const WORD benutzer = s_Sprache == OXSPRACHE_NIEDERLAENDISCH ? MAKELANGID(LANG_DUTCH, SUBLANG_DUTCH) : deutsch;
+    const DLGTEMPLATE* vorlage = Vorlage(instanz, dialogId, benutzer);
+    if (vorlage == nullptr)
+        vorlage = Vorlage(instanz, dialogId, deutsch);
+    if (vorlage != nullptr)
+        return vorlage;
     /* Any language the module carries. */
-    HRSRC fund = FindResourceA(modul, MAKEINTRESOURCEA(dialogId), (LPCSTR)RT_DIALOG);
+    HRSRC fund = FindResourceA(instanz, MAKEINTRESOURCEA(dialogId), (LPCSTR)RT_DIALOG);
     if (fund == nullptr)
         return nullptr;
-    HGLOBAL geladen = LoadResource(modul, fund);
-    return geladen ? LockResource(geladen) : nullptr;
+    HGLOBAL geladen = LoadResource(instanz, fund);
+    return geladen ? (const DLGTEMPLATE*)LockResource(geladen) : nullptr;
 }

@@ -14,6 +14,7 @@
 #define IDD_SEITE_IMPORT        110
 #define IDD_EXPORT              1003  /* "Artikelstammdaten Export" */
 #define IDD_EXPORT_INFOTEXT     1007  /* info text of an export */
+#define IDD_ARTIKELZUWEISUNG    1013  /* "EDI-Artikelzuweisung", German only */
 
 /* Main import window (107) */
 #define IDC_HW_TAB              1005
@@ -45,6 +46,30 @@
 #define IDC_EX_FORTSCHRITT      5003
 #define IDC_EX_LIEFERANT_KOMBI  5002  /* Dutch layout only */
 #define IDC_INFO_TEXT           1170
+
+/* Article assignment dialog (1013) */
+#define IDC_AZ_GTIN             1173
+#define IDC_AZ_GLN              1189
+#define IDC_AZ_ORIG_LIEFERANT   1178
+#define IDC_AZ_ORIG_ARTIKEL     1193
+#define IDC_AZ_PRICAT_LIEFERANT 1174
+#define IDC_AZ_PRICAT_ARTIKEL   1175
+#define IDC_AZ_PRICAT_NUMMER    1176
+#define IDC_AZ_PRICAT_WAHL      1177
+#define IDC_AZ_GTIN_LIEFERANT   1190
+#define IDC_AZ_GTIN_ARTIKEL     1191
+#define IDC_AZ_GTIN_NUMMER      1192
+#define IDC_AZ_GTIN_WAHL        1201
+#define IDC_AZ_MAP_LIEFERANT    1194
+#define IDC_AZ_MAP_ARTIKEL      1195
+#define IDC_AZ_MAP_NUMMER       1196
+#define IDC_AZ_MAP_WAHL         1202
+#define IDC_AZ_DIALOG_LIEFERANT 1198
+#define IDC_AZ_DIALOG_ARTIKEL   1199
+#define IDC_AZ_DIALOG_NUMMER    1200
+#define IDC_AZ_DIALOG_WAHL      1203
+#define IDC_AZ_NULLER           1204
+#define IDC_AZ_GLEICHE          1205
 
 /* Strings */
 #define IDS_TEXT2_TEIL1         1010

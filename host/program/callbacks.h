@@ -1,0 +1,36 @@
+/*
+ * callbacks.h - the stand-in host's 26 callbacks (see callbacks.cpp).
+ */
+#ifndef OX_STANDIN_CALLBACKS_H
+#define OX_STANDIN_CALLBACKS_H
+
+#include "hostapi/hostcallbacks.h"
+
+int32_t WINAPI Host01(int32_t art, HWND fenster, int32_t herkunft);
+int32_t WINAPI Host02(int32_t art, const char* code);
+int32_t WINAPI Host03(int32_t artikelNummer, OXTABELLE* tabelle, HOST_ZEITSTEMPEL* zeit);
+int32_t WINAPI Host04(int32_t artikelNummer, OXTABELLE* tabelle, HOST_ZEITSTEMPEL* zeit);
+int32_t WINAPI Host05(int32_t artikelNummer, const OXTABELLE* tabelle);
+int32_t WINAPI Host06(int32_t serienNummer, OXTABELLE* tabelle, HOST_ZEITSTEMPEL* zeit);
+int32_t WINAPI Host07(OXTABELLE* tabelle, int32_t code);
+int32_t WINAPI Host08(int32_t artikelNummer, int32_t flag);
+int32_t WINAPI Host09(int32_t serienNummer, int32_t flag);
+int32_t WINAPI Host10(int32_t artikelNummer);
+int32_t WINAPI Host11(int32_t serienNummer);
+int32_t WINAPI Host12(HWND seite, int32_t id, int32_t art, const char* text);
+int32_t WINAPI Host13(HWND seite, int32_t id, int32_t art, const char* text);
+int32_t WINAPI Host14(char* puffer, int32_t art);
+int32_t WINAPI Host15(int32_t art, int32_t nummer, MERKMAL_SATZ* satz);
+int32_t WINAPI Host16(int32_t null);
+const HOST_EXPORTLISTE* WINAPI Host17(int32_t null);
+int32_t WINAPI Host18(int32_t null);
+int32_t WINAPI Host19(void);
+int32_t WINAPI Host20(int32_t art, const char* text);
+int32_t WINAPI Host21(HWND seite, int32_t art, const char* code, const char* text);
+int32_t WINAPI Host22(HWND seite, int32_t warengruppe, int32_t lieferant, int32_t ek1, int32_t ek2, int32_t* vk);
+int32_t WINAPI Host23(const char* datei, int32_t modus);
+int32_t WINAPI Host24(int32_t handle);
+int32_t WINAPI Host25(int32_t handle, const ETIKETT_ANFORDERUNG* anforderung);
+int32_t WINAPI Host26(HWND fenster, void* dokument, void* liste);
+
+#endif

@@ -1,0 +1,182 @@
+/*
+ * oxhost.cpp - OXHOST.EXE, the stand-in host program.
+ *
+ *   OXHOST --daten DIR [--modus 1|0] [--ftp SERVER USER PASSWORD]
+ *          [--sprache de|nl] [--screenshot DIR]
+ *
+ * Prepares the host data folder DIR and calls the EDI module as the host
+ * does: mode 1 opens the import window, any other mode the export dialog.
+ * With --screenshot the program saves a picture of the window (and of each
+ * of its tab pages) as BMP files into DIR and closes the window itself.
+ */
+#include "standin.h"
+
+#include <commctrl.h>
+#include <stdio.h>
+#include <string.h>
+
+#include <string>
+#include <thread>
+
+static DWORD s_UiThread;
+
+static BOOL CALLBACK ErsterDialog(HWND h, LPARAM lp)
+{
+    char klasse[32] = "";
+    GetClassNameA(h, klasse, sizeof klasse);
+    if (IsWindowVisible(h) && strcmp(klasse, "#32770") == 0) {
+        *(HWND*)lp = h;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+static HWND WarteAufDialog(int ms)
+{
+    for (int t = 0; t < ms; t += 50) {
+        HWND h = nullptr;
+        EnumThreadWindows(s_UiThread, ErsterDialog, (LPARAM)&h);
+        if (h != nullptr)
+            return h;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+/* Saves the window's area of the screen as a 24-bit BMP. */
+static int BildSpeichern(HWND fenster, const std::string& datei)
+{
+    RedrawWindow(fenster, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Sleep(400);
+    RECT r;
+    GetWindowRect(fenster, &r);
+    int b = r.right - r.left, h = r.bottom - r.top;
+    if (b <= 0 || h <= 0)
+        return 0;
+    HDC schirm = GetDC(nullptr);
+    HDC speicher = CreateCompatibleDC(schirm);
+    HBITMAP bild = CreateCompatibleBitmap(schirm, b, h);
+    HGDIOBJ alt = SelectObject(speicher, bild);
+    BitBlt(speicher, 0, 0, b, h, schirm, r.left, r.top, SRCCOPY);
+    SelectObject(speicher, alt);
+
+    BITMAPINFOHEADER info = {};
+    info.biSize = sizeof info;
+    info.biWidth = b;
+    info.biHeight = h;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    int zeile = ((b * 3 + 3) / 4) * 4;
+    std::string pixel((size_t)zeile * h, '\0');
+    GetDIBits(speicher, bild, 0, h, pixel.data(), (BITMAPINFO*)&info, DIB_RGB_COLORS);
+    DeleteObject(bild);
+    DeleteDC(speicher);
+    ReleaseDC(nullptr, schirm);
+
+    BITMAPFILEHEADER kopf = {};
+    kopf.bfType = 0x4D42;
+    kopf.bfOffBits = sizeof kopf + sizeof info;
+    kopf.bfSize = kopf.bfOffBits + (DWORD)pixel.size();
+    FILE* f = fopen(datei.c_str(), "wb");
+    if (f == nullptr)
+        return 0;
+    fwrite(&kopf, sizeof kopf, 1, f);
+    fwrite(&info, sizeof info, 1, f);
+    fwrite(pixel.data(), 1, pixel.size(), f);
+    fclose(f);
+    printf("saved %s\n", datei.c_str());
+    return 1;
+}
+
+static void Bilder(const std::string& ordner)
+{
+    HWND fenster = WarteAufDialog(20000);
+    if (fenster == nullptr) {
+        fprintf(stderr, "no window to take a picture of\n");
+        return;
+    }
+    Sleep(800);
+    std::string basis = ordner;
+    if (!basis.empty() && basis.back() != '\\' && basis.back() != '/')
+        basis += '\\';
+    HWND tab = GetDlgItem(fenster, 1005);
+    int seiten = tab ? (int)SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0) : 0;
+    if (seiten <= 0) {
+        BildSpeichern(fenster, basis + "fenster.bmp");
+    } else {
+        for (int i = 0; i < seiten; i++) {
+            NMHDR kopf = { tab, 1005, (UINT)TCN_SELCHANGING };
+            SendMessageA(fenster, WM_NOTIFY, 1005, (LPARAM)&kopf);
+            SendMessageA(tab, TCM_SETCURSEL, i, 0);
+            kopf.code = TCN_SELCHANGE;
+            SendMessageA(fenster, WM_NOTIFY, 1005, (LPARAM)&kopf);
+            Sleep(500);
+            char name[32];
+            snprintf(name, sizeof name, "seite%d.bmp", i);
+            BildSpeichern(fenster, basis + name);
+        }
+    }
+    /* Close as the user would, answering what the closing may ask. */
+    PostMessageA(fenster, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    for (int t = 0; t < 100 && IsWindow(fenster); t++) {
+        Sleep(100);
+        HWND oben = WarteAufDialog(50);
+        if (oben != nullptr && oben != fenster)
+            PostMessageA(oben, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    }
+}
+
+int main(int argc, char** argv)
+{
+    std::string daten, bilder, sprache = "de";
+    int modus = 1;
+    StandinHost host;
+    for (int i = 1; i < argc; i++) {
+        std::string a = argv[i];
+        if (a == "--daten" && i + 1 < argc)
+            daten = argv[++i];
+        else if (a == "--modus" && i + 1 < argc)
+            modus = atoi(argv[++i]);
+        else if (a == "--sprache" && i + 1 < argc)
+            sprache = argv[++i];
+        else if (a == "--screenshot" && i + 1 < argc)
+            bilder = argv[++i];
+        else if (a == "--ftp" && i + 3 < argc) {
+            host.ftpServer = argv[++i];
+            host.ftpBenutzer = argv[++i];
+            host.ftpPasswort = argv[++i];
+        } else {
+            fprintf(stderr, "usage: OXHOST --daten DIR [--modus N] [--ftp SERVER USER PASSWORD]"
+                            " [--sprache de|nl] [--screenshot DIR]\n");
+            return 2;
+        }
+    }
+    if (daten.empty()) {
+        fprintf(stderr, "OXHOST: --daten DIR is required\n");
+        return 2;
+    }
+    if (sprache == "nl") {
+        LANGID nl = MAKELANGID(LANG_DUTCH, SUBLANG_DUTCH);
+        SetThreadUILanguage(nl);
+        SetThreadLocale(MAKELCID(nl, SORT_DEFAULT));
+    }
+    InitCommonControls();
+    if (!Standin_Init(host, daten)) {
+        fprintf(stderr, "OXHOST: cannot use the data folder %s\n", daten.c_str());
+        return 1;
+    }
+    host.uploadBasisPfad = "KIVOLA/EDI/UPLOAD";
+    host.uploadZusatz = "ORDANEX";
+    host.benutzerKennung = "DEMO";
+    Standin_Parameter(host, modus);
+    s_UiThread = GetCurrentThreadId();
+    std::thread fotograf;
+    if (!bilder.empty())
+        fotograf = std::thread(Bilder, bilder);
+    int32_t ergebnis = Standin_Bearbeiten(host);
+    if (fotograf.joinable())
+        fotograf.join();
+    printf("KTOXEDI_Bearbeiten returned %ld\n", (long)ergebnis);
+    return ergebnis == -2 ? 1 : 0;
+}

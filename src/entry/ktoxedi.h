@@ -1,0 +1,251 @@
+/*
+ * ktoxedi.h - the module's chief header: the host's parameter block, the
+ * call context and the module globals.
+ *
+ * The host calls KTOXEDI_Bearbeiten once per EDI import or article export.
+ * Everything that call needs lives in one zero-filled EDI_KONTEXT, reached
+ * through the module-global pointer g_Kontext for the length of the call.
+ * Every field starts at zero unless the entry point sets it; the pages rely
+ * on that (null handles, empty texts, zero counters).
+ */
+#ifndef KTOXEDI_KTOXEDI_H
+#define KTOXEDI_KTOXEDI_H
+
+#include <windows.h>
+#include "hostapi/hostdefs.h"
+#include "hostapi/hostcallbacks.h"
+
+#define HOSTDATEN_GROESSE 70163
+
+/* Offsets of the host data block fields the module reads. */
+enum {
+    HD_IMPORTSCHALTER        = 17112,  /* int: import page switch */
+    HD_ETIKETT_FILIALEN      = 17116,  /* 100 chars: "1" = labels for branch n */
+    HD_CODES_GROSS           = 17636,  /* int: 1 = code entries in capitals */
+    HD_ANZEIGE_WERT1         = 18476,  /* int */
+    HD_ANZEIGE_WERT2         = 18480,  /* int */
+    HD_HOSTVERZEICHNIS       = 20067,  /* text, up to 260: program-data path */
+    HD_FAKTOR                = 24939,  /* float */
+    HD_ANZAHL                = 24943,  /* int, followed by a text */
+    HD_TEXT                  = 24947,
+    HD_TEXTTABELLE           = 28701,  /* 32-byte texts by number */
+    HD_SCHALTER2             = 29670,  /* int */
+    HD_DRUCKTITEL            = 62089   /* text: title of the print viewer */
+};
+
+#pragma pack(push, 1)
+
+/* The host's parameter block: 35 consecutive words of the host's word size. */
+typedef struct EDI_AUFRUFPARAMETER {
+    HWND HostFenster;                 /* word 0 */
+    HOSTFUNKTION01 HostFunktion01;    /* words 1 to 26 */
+    HOSTFUNKTION02 HostFunktion02;
+    HOSTFUNKTION03 HostFunktion03;
+    HOSTFUNKTION04 HostFunktion04;
+    HOSTFUNKTION05 HostFunktion05;
+    HOSTFUNKTION06 HostFunktion06;
+    HOSTFUNKTION07 HostFunktion07;
+    HOSTFUNKTION08 HostFunktion08;
+    HOSTFUNKTION09 HostFunktion09;
+    HOSTFUNKTION10 HostFunktion10;
+    HOSTFUNKTION11 HostFunktion11;
+    HOSTFUNKTION12 HostFunktion12;
+    HOSTFUNKTION13 HostFunktion13;
+    HOSTFUNKTION14 HostFunktion14;
+    HOSTFUNKTION15 HostFunktion15;
+    HOSTFUNKTION16 HostFunktion16;
+    HOSTFUNKTION17 HostFunktion17;
+    HOSTFUNKTION18 HostFunktion18;
+    HOSTFUNKTION19 HostFunktion19;
+    HOSTFUNKTION20 HostFunktion20;
+    HOSTFUNKTION21 HostFunktion21;
+    HOSTFUNKTION22 HostFunktion22;
+    HOSTFUNKTION23 HostFunktion23;
+    HOSTFUNKTION24 HostFunktion24;
+    HOSTFUNKTION25 HostFunktion25;
+    HOSTFUNKTION26 HostFunktion26;
+    const void* HostDaten;            /* word 27: 70,163-byte block */
+    INT_PTR Modus;                    /* word 28: 1 = import, else export */
+    const char* FtpServer;            /* word 29: at most 255 characters */
+    const char* FtpBenutzer;          /* word 30 */
+    const char* FtpPasswort;          /* word 31 */
+    const char* UploadBasisPfad;      /* word 32: at most 259 characters */
+    const char* UploadZusatz;         /* word 33 */
+    const char* BenutzerKennung;      /* word 34: at most 31 characters */
+} EDI_AUFRUFPARAMETER;
+
+static_assert(sizeof(EDI_AUFRUFPARAMETER) == 35 * sizeof(void*), "parameter block is 35 words");
+#if !defined(_WIN64)
+static_assert(sizeof(EDI_AUFRUFPARAMETER) == 140, "parameter block is 140 bytes in the host's word size");
+#endif
+
+/* One catalogue file listed on the selection page. Allocated through the
+ * host's storage library and valid for the rest of the call. */
+typedef struct KATALOGDATEI_EINTRAG {
+    int32_t Datum;                    /* host day number of the file's local date */
+    char Iln[16];                     /* sender ILN from the header line */
+    int32_t LieferantNummer;          /* below 1 = unknown supplier */
+    char LieferantName[64];
+    char Beschreibung[64];
+    char Pfad[260];                   /* full path, upper case */
+    char Dateiname[260];
+} KATALOGDATEI_EINTRAG;
+
+/* The call context. Byte-packed; field groups in the order of their owners. */
+typedef struct EDI_KONTEXT {
+    /* Display resources of the main window */
+    HFONT SchriftCourier8;
+    HFONT SchriftCourier9Fett;
+    HFONT SchriftArial9Fett;
+    HFONT SchriftArial8Fett;
+    HFONT SchriftArial10Fett;
+    HFONT SchriftArial12Fett;
+    HFONT SchriftArial16Fett;
+    int32_t AktuellerLieferant;
+    COLORREF FarbeGruen, FarbeRot, FarbeBlau, FarbeSchwarz, FarbeWeiss;
+    COLORREF FarbeHellgelb;    HBRUSH PinselHellgelb;
+    COLORREF FarbeHellrot;     HBRUSH PinselHellrot;
+    COLORREF FarbeHellgruen;   HBRUSH PinselHellgruen;
+    COLORREF FarbeHelltuerkis; HBRUSH PinselHelltuerkis;
+    COLORREF FarbeHellgrau;    HBRUSH PinselHellgrau;
+    COLORREF FarbeSignalrot;   HBRUSH PinselSignalrot;
+
+    /* Import page colours and brushes (21 words) */
+    INT_PTR ImportFarben[21];
+
+    char IniDatei[260];
+    unsigned char HostDaten[HOSTDATEN_GROESSE];
+
+    /* INI names */
+    char IniSektionEdi[32];
+    char IniKeyAdressimportSuchen[32];
+    char IniKeyBleExport[32];
+    char IniKeyInSicherungsordnerVerschieben[32];
+    char IniKeyStopBeiArtikelwechsel[32];
+    char IniKeyStopBeiArtikelvariation[32];
+    char IniKeyExternAutomapping[32];
+    char IniKeyPreisanpassungEk1[32];
+    char IniKeyPreisanpassungEk2[32];
+    char IniKeyPreisanpassungVk1[32];
+    char IniKeyPreisanpassungVk2[32];
+
+    HWND HauptFenster;
+
+    /* Row counters, chosen file, selection page state */
+    int32_t AnzahlSaetze;
+    int32_t AnzahlGefiltert;
+    int32_t AnzahlSaetzeGesamt;
+    char AusgewaehlteDatei[260];
+    char IniSektionAuswahl[32];
+    HWND AuswahlSeite;
+    HWND AuswahlListe;
+    int32_t ImportOrdnerGeprueft;
+    char LieferantNummerText[5];
+    char LieferantNameText[25];
+
+    char EdiImportPfad[260];
+
+    /* Call strings */
+    char FtpServer[256];
+    char FtpBenutzer[256];
+    char FtpPasswort[256];
+    char UploadBasisPfad[260];
+    char UploadZusatz[260];
+    char BenutzerKennung[32];
+
+    /* Settings mirrored from "EDIIMPORTER" */
+    int32_t AdressimportSuchen;
+    int32_t BleExport;
+    int32_t InSicherungsordnerVerschieben;
+    int32_t AuswahlIndex;
+    KATALOGDATEI_EINTRAG* AuswahlEintrag;   /* null or (pointer)-1 = none */
+    int32_t StopBeiArtikelwechsel;
+    int32_t StopBeiArtikelvariation;
+    int32_t ExternAutomapping;
+    int32_t PreisanpassungEk1;
+    int32_t PreisanpassungEk2;
+    int32_t PreisanpassungVk1;
+    int32_t PreisanpassungVk2;
+
+    /* Host callbacks */
+    HOSTFUNKTION01 HostFunktion01;
+    HOSTFUNKTION02 HostFunktion02;
+    HOSTFUNKTION03 HostFunktion03;
+    HOSTFUNKTION04 HostFunktion04;
+    HOSTFUNKTION05 HostFunktion05;
+    HOSTFUNKTION06 HostFunktion06;
+    HOSTFUNKTION07 HostFunktion07;
+    HOSTFUNKTION08 HostFunktion08;
+    HOSTFUNKTION09 HostFunktion09;
+    HOSTFUNKTION10 HostFunktion10;
+    HOSTFUNKTION11 HostFunktion11;
+    HOSTFUNKTION12 HostFunktion12;
+    HOSTFUNKTION13 HostFunktion13;
+    HOSTFUNKTION14 HostFunktion14;
+    HOSTFUNKTION15 HostFunktion15;
+    HOSTFUNKTION16 HostFunktion16;
+    HOSTFUNKTION17 HostFunktion17;
+    HOSTFUNKTION18 HostFunktion18;
+    HOSTFUNKTION19 HostFunktion19;
+    HOSTFUNKTION20 HostFunktion20;
+    HOSTFUNKTION21 HostFunktion21;
+    HOSTFUNKTION22 HostFunktion22;
+    HOSTFUNKTION23 HostFunktion23;
+    HOSTFUNKTION24 HostFunktion24;
+    HOSTFUNKTION25 HostFunktion25;
+    HOSTFUNKTION26 HostFunktion26;
+
+    /* Import page state, keyword-mapping state */
+    char KatalogLieferantIln[14];
+
+    char IniSektionFilter[32];
+
+    /* Filter page state */
+    HWND FilterListe;
+    HWND FilterSeite;
+    int32_t DateiGelesen;
+    int32_t FilterSpaltenAngelegt;
+    int32_t LeseZeiger;
+
+    HWND HostFenster;
+    int32_t ExportModus;
+
+    /* Standard settings mirrored from "BERECHNUNGEN" */
+    int32_t EtAenderungMitSaison;
+    int32_t BeiGelbStoppen;
+    int32_t DruckenNurBeiVk;
+    int32_t Vk2AusVk1;
+    int32_t TabellenLoeschen;
+    int32_t KennzeichenAktion;
+    char KennzeichenText[64];
+} EDI_KONTEXT;
+
+#pragma pack(pop)
+
+/* Module globals: the context of the running call (valid only inside
+ * KTOXEDI_Bearbeiten) and the module's instance handle (set at attach). */
+extern EDI_KONTEXT* g_Kontext;
+extern HINSTANCE g_ModulInstanz;
+
+/* 1 when an import file is chosen in the running call (AuswahlEintrag is
+ * neither null nor -1); 0 otherwise, also when no context exists. */
+int AuswahlEintragGewaehlt(void);
+
+/* Reads an int/text of the context's host data copy at a fixed offset. */
+int32_t HostDatenInt(int offset);
+const char* HostDatenText(int offset);
+
+/* The entry of the host. See the module's documentation of the call. */
+extern "C" int32_t WINAPI KTOXEDI_Bearbeiten(EDI_AUFRUFPARAMETER* parameter);
+
+/* Entry steps, exposed for tests: the parameter copy into a fresh context
+ * (steps 2 to 5 and 7: callbacks, texts cut to their buffers, host data,
+ * no file chosen, INI names, host window). */
+void KontextAusParameterFuellen(EDI_KONTEXT* kontext, const EDI_AUFRUFPARAMETER* parameter);
+
+/* Builds `EdiImportPfad` from the host path: derived parent folder +
+ * "EDI_IMPORT", created when missing ("PathCreate Error:%s" when that
+ * fails), then the trailing backslash. */
+void EdiImportPfadAnlegen(EDI_KONTEXT* kontext);
+
+#endif

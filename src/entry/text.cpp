@@ -1,0 +1,85 @@
+/*
+ * text.cpp - bounded copies and the folder derivation of the EDI folders.
+ */
+#include "entry/text.h"
+
+#include <stdarg.h>
+#include <stdio.h>
+#include <string.h>
+
+int TextKopieren(char* ziel, size_t groesse, const char* quelle)
+{
+    if (ziel == nullptr || groesse == 0)
+        return -1;
+    if (quelle == nullptr)
+        quelle = "";
+    size_t n = 0;
+    while (n + 1 < groesse && quelle[n] != '\0') {
+        ziel[n] = quelle[n];
+        n++;
+    }
+    ziel[n] = '\0';
+    return quelle[n] == '\0' ? 1 : 0;
+}
+
+size_t TextLaenge(const char* text, size_t groesse)
+{
+    if (text == nullptr)
+        return 0;
+    const void* ende = memchr(text, '\0', groesse);
+    return ende ? (size_t)((const char*)ende - text) : groesse;
+}
+
+int TextAnhaengen(char* ziel, size_t groesse, const char* quelle)
+{
+    if (ziel == nullptr || groesse == 0)
+        return -1;
+    size_t laenge = TextLaenge(ziel, groesse);
+    if (laenge >= groesse) {
+        /* no terminator inside the buffer: cut it there first */
+        ziel[groesse - 1] = '\0';
+        laenge = groesse - 1;
+    }
+    return TextKopieren(ziel + laenge, groesse - laenge, quelle);
+}
+
+int TextFormat(char* ziel, size_t groesse, const char* format, ...)
+{
+    if (ziel == nullptr || groesse == 0)
+        return -1;
+    va_list args;
+    va_start(args, format);
+    int n = vsnprintf(ziel, groesse, format, args);
+    va_end(args);
+    if (n < 0) {
+        ziel[0] = '\0';
+        return -1;
+    }
+    return (size_t)n < groesse ? 1 : 0;
+}
+
+void PfadAufOrdnerKuerzen(char* pfad)
+{
+    if (pfad == nullptr || pfad[0] == '\0')
+        return;
+    size_t i = strlen(pfad) - 1;
+    while (i > 0) {
+        char c = pfad[i];
+        if (c == '\\' || c == '/' || c == ':')
+            return;
+        pfad[i] = '\0';
+        i--;
+    }
+}
+
+void EdiElternordner(char* ziel, size_t groesse, const char* hostVerzeichnis)
+{
+    char pfad[260];
+    TextKopieren(pfad, sizeof pfad, hostVerzeichnis);
+    PfadAufOrdnerKuerzen(pfad);           /* drop a file name */
+    size_t n = strlen(pfad);
+    if (n > 0)
+        pfad[n - 1] = '\0';               /* drop the separator */
+    PfadAufOrdnerKuerzen(pfad);           /* drop the directory itself */
+    TextKopieren(ziel, groesse, pfad);
+}

@@ -1,0 +1,120 @@
+/*
+ * desadv.cpp - taking over a supplier's despatch advice into the goods
+ * receipt of the host.
+ *
+ * The positions addressed to the expected ILN are handed to the host's
+ * booking function one by one. What the host does not book is kept beside
+ * the DESADV file so it can be imported again: "NOTIMPORTED.DES" (the
+ * file's first record, then every refused position record, as read) and
+ * "NOTIMPORTED_GTIN.DAT" (one GTIN a line). The host writes its reasons
+ * into "DESADVERR.TXT", which is shown in Notepad when a booking failed.
+ */
+#include "partner/partner.h"
+#include "partner/desadv.h"
+#include "entry/text.h"
+#include "hostapi/edi.h"
+#include "hostapi/fileio.h"
+
+#include <stdlib.h>
+#include <string.h>
+
+PROGRAMMSTARTER g_DesadvProgrammStarter = WinExec;
+
+static void Schreiben(HOSTHANDLE datei, const char* text)
+{
+    if (datei > 0)
+        FileIO_Write(datei, text, (int32_t)strlen(text));
+}
+
+extern "C" int32_t WINAPI EDILieferung_GetAllDesadvSet(const char* pfad, int32_t wert2, const char* erwarteteIln,
+                                                       int32_t wert4, DESADV_BUCHUNG buchung,
+                                                       const char* fehlerOrdner, int32_t* satzAnzahl)
+{
+    if (pfad == nullptr || erwarteteIln == nullptr || buchung == nullptr || fehlerOrdner == nullptr)
+        return 0;
+
+    char ordner[260];
+    char name[260];
+    FileIO_Separate(pfad, ordner, sizeof ordner, name, sizeof name);
+    char nichtImportiert[260];
+    char gtinDatei[260];
+    char fehlerDatei[260];
+    TextFormat(nichtImportiert, sizeof nichtImportiert, "%sNOTIMPORTED.DES", ordner);
+    TextFormat(gtinDatei, sizeof gtinDatei, "%sNOTIMPORTED_GTIN.DAT", ordner);
+    TextFormat(fehlerDatei, sizeof fehlerDatei, "%sDESADVERR.TXT", fehlerOrdner);
+
+    FileIO_DeleteFile(fehlerDatei);
+    HOSTHANDLE gtin = FileIO_CreateRWS(gtinDatei);
+    HOSTHANDLE rest = FileIO_CreateRWS(nichtImportiert);
+    HOSTHANDLE fehler = FileIO_CreateRWS(fehlerDatei);
+    char zeile[400];
+    TextFormat(zeile, sizeof zeile, "Fehler aus DESADV Import %s\n", name);
+    Schreiben(fehler, zeile);
+
+    HCURSOR vorher = SetCursor(LoadCursorA(nullptr, (LPCSTR)IDC_WAIT));
+    int32_t nichtGebucht = 0;
+    int buchungFehlgeschlagen = 0;
+    HOSTHANDLE eingabe = EDIGlobal_OpenROS_INH_Datei(pfad);
+    if (eingabe > 0) {
+        int32_t gelesen = 0;
+        if (satzAnzahl != nullptr)
+            *satzAnzahl = 0;
+        char eigeneIln[14] = "";
+        EDI_ErmittleEigeneILN(eigeneIln);
+
+        char satz[2000];
+        int32_t satzart = 0, nachrichtenart = 0, zusatz = 0;
+        while (EDIGLOBAL_Lese_INH_VerschluesseltenDatensatz(eingabe, satz, sizeof satz, &satzart,
+                                                            &nachrichtenart, &zusatz, eigeneIln) == 1) {
+            gelesen++;
+            if (satzAnzahl != nullptr)
+                *satzAnzahl = gelesen;
+            if (gelesen == 1)
+                Schreiben(rest, satz);
+            if (satzart != EDI_SATZART_DESADV_POSITION || nachrichtenart != EDI_NACHRICHT_DESADV)
+                continue;
+
+            DESADV_KOPF kopf;
+            DESADV_REFERENZ referenz;
+            DESADV_POSITION position;
+            char iln[14];
+            int ok = EDIDESADV_VerarbeiteDESADV_Satz(satz, nachrichtenart, &kopf, &referenz, &position) == 1;
+            if (ok) {
+                TextKopieren(iln, sizeof iln, position.EmpfaengerIln);
+                ok = strlen(iln) == 13 && strcmp(iln, erwarteteIln) == 0;
+            }
+            if (!ok) {
+                nichtGebucht++;
+                continue;
+            }
+            char gtinText[15];
+            char zweiterText[37];
+            char menge[17];
+            TextKopieren(gtinText, sizeof gtinText, position.Gtin);
+            TextKopieren(zweiterText, sizeof zweiterText, position.Lieferantenartikelnummer);
+            TextKopieren(menge, sizeof menge, position.Menge);
+            if (buchung(fehler, gtinText, zweiterText, wert2, (int32_t)strtol(menge, nullptr, 10), wert4) == 0) {
+                Schreiben(rest, satz);
+                Schreiben(gtin, gtinText);
+                Schreiben(gtin, "\r\n");
+                buchungFehlgeschlagen = 1;
+                nichtGebucht++;
+            }
+        }
+        EDIGLOBAL_Schliesse_INH_InputDatei(eingabe);
+    }
+    SetCursor(vorher);
+    if (gtin > 0)
+        FileIO_Close(gtin);
+    if (rest > 0)
+        FileIO_Close(rest);
+    if (fehler > 0)
+        FileIO_Close(fehler);
+
+    if (nichtGebucht > 0 && buchungFehlgeschlagen) {
+        char befehl[300];
+        TextFormat(befehl, sizeof befehl, "notepad %s", fehlerDatei);
+        g_DesadvProgrammStarter(befehl, SW_SHOWMAXIMIZED);
+    }
+    return nichtGebucht;
+}
