@@ -1,0 +1,185 @@
+/*
+ * ktlineread.cpp - the line reader's calls: a process-wide table of
+ * readers keyed by handle numbers that only grow.
+ */
+#include "hostapi/ktlineread.h"
+#include "lr_core.h"
+
+#include <cstring>
+#include <memory>
+#include <mutex>
+#include <unordered_map>
+
+namespace {
+
+struct Readers {
+    std::mutex lock;
+    std::unordered_map<HOSTHANDLE, std::unique_ptr<LineReader>> map;
+    HOSTHANDLE next = 1;
+};
+
+Readers& readers()
+{
+    static Readers r;
+    return r;
+}
+
+HOSTHANDLE adopt(std::unique_ptr<LineReader> reader)
+{
+    Readers& all = readers();
+    std::lock_guard<std::mutex> guard(all.lock);
+    if (all.next == INT32_MAX)
+        return 0;
+    HOSTHANDLE h = all.next++;
+    all.map.emplace(h, std::move(reader));
+    return h;
+}
+
+LineReader* find(HOSTHANDLE h)
+{
+    Readers& all = readers();
+    std::lock_guard<std::mutex> guard(all.lock);
+    auto it = all.map.find(h);
+    return it == all.map.end() ? nullptr : it->second.get();
+}
+
+int32_t nextToken(HOSTHANDLE reader, char* buffer, int32_t size)
+{
+    int32_t rc = 0;
+    LineReader* r = find(reader);
+    if (r == nullptr || buffer == nullptr || size < 1)
+        return -1;
+    try {
+        std::string token;
+        buffer[0] = '\0';
+        if (lr_next_token(r, &token)) {
+            lr_copy_out(token, buffer, size);
+            rc = 1;
+        }
+    } catch (...) {
+        buffer[0] = '\0';
+        rc = 0;
+    }
+    return rc;
+}
+
+} // namespace
+
+OX_EXTERN_C HOSTHANDLE OXCALL LR_NewSized(const char* text, int32_t length, const char* separators)
+{
+    if (text == nullptr || separators == nullptr || length < 0)
+        return 0;
+    try {
+        auto r = std::make_unique<LineReader>();
+        lr_init_text(r.get(), text, static_cast<size_t>(length), separators);
+        return adopt(std::move(r));
+    } catch (...) {
+        return 0;
+    }
+}
+
+OX_EXTERN_C HOSTHANDLE OXCALL LR_New(const char* text, const char* separators)
+{
+    if (text == nullptr)
+        return 0;
+    size_t length = std::strlen(text);
+    if (length > INT32_MAX)
+        return 0;
+    return LR_NewSized(text, static_cast<int32_t>(length), separators);
+}
+
+OX_EXTERN_C HOSTHANDLE OXCALL LR_OpenFile(const char* path, const char* separators)
+{
+    if (path == nullptr || path[0] == '\0' || separators == nullptr)
+        return 0;
+    try {
+        auto r = std::make_unique<LineReader>();
+        if (!lr_open_file(r.get(), path, separators))
+            return 0;
+        HOSTHANDLE h = adopt(std::move(r));
+        return h;
+    } catch (...) {
+        return 0;
+    }
+}
+
+OX_EXTERN_C int32_t OXCALL LR_NextLine(HOSTHANDLE reader, char* buffer, int32_t size)
+{
+    int32_t rc = 0;
+    LineReader* r = find(reader);
+    if (r == nullptr || buffer == nullptr || size < 1)
+        return -1;
+    try {
+        std::string line;
+        buffer[0] = '\0';
+        if (lr_next_line(r, &line)) {
+            lr_copy_out(line, buffer, size);
+            rc = 1;
+        }
+    } catch (...) {
+        buffer[0] = '\0';
+        rc = 0;
+    }
+    return rc;
+}
+
+OX_EXTERN_C int32_t OXCALL LR_NextString(HOSTHANDLE reader, char* buffer)
+{
+    return nextToken(reader, buffer, OX_TXT_256);
+}
+
+OX_EXTERN_C int32_t OXCALL LR_NextStringSized(HOSTHANDLE reader, char* buffer, int32_t size)
+{
+    return nextToken(reader, buffer, size);
+}
+
+OX_EXTERN_C int32_t OXCALL LR_NextLong(HOSTHANDLE reader, int32_t* value)
+{
+    int32_t rc = 0;
+    LineReader* r = find(reader);
+    if (r == nullptr || value == nullptr)
+        return -1;
+    *value = 0;
+    try {
+        std::string token;
+        int32_t number = 0;
+        if (lr_next_token(r, &token) && lr_parse_long(token, &number) == 1) {
+            *value = number;
+            rc = 1;
+        }
+    } catch (...) {
+        rc = 0;
+    }
+    return rc;
+}
+
+OX_EXTERN_C int32_t OXCALL LR_AtEnd(HOSTHANDLE reader)
+{
+    LineReader* r = find(reader);
+    if (r == nullptr)
+        return -1;
+    return lr_at_end(r) ? 1 : 0;
+}
+
+OX_EXTERN_C int32_t OXCALL LR_Destroy(HOSTHANDLE reader)
+{
+    std::unique_ptr<LineReader> r;
+    {
+        Readers& all = readers();
+        std::lock_guard<std::mutex> guard(all.lock);
+        auto it = all.map.find(reader);
+        if (it == all.map.end())
+            return -1;
+        r = std::move(it->second);
+        all.map.erase(it);
+    }
+    lr_close(r.get());
+    return 1;
+}
+
+OX_EXTERN_C int32_t OXCALL LR_OpenReaders(void)
+{
+    Readers& all = readers();
+    std::lock_guard<std::mutex> guard(all.lock);
+    return static_cast<int32_t>(all.map.size());
+}

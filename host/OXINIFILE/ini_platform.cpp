@@ -1,0 +1,203 @@
+/*
+ * ini_platform.cpp - the INI library's few system calls: reading a file,
+ * replacing it in one step, a per-file lock shared by all processes, and
+ * the choice of names. Windows uses the ANSI functions; elsewhere POSIX.
+ */
+#include "ini_core.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#if defined(_WIN32)
+#  include <windows.h>
+#else
+#  include <fcntl.h>
+#  include <limits.h>
+#  include <sys/file.h>
+#  include <unistd.h>
+#endif
+
+int32_t ini_read_file(const std::string& path, std::string* content)
+{
+    content->clear();
+    FILE* f = std::fopen(path.c_str(), "rb");
+    if (f == nullptr) {
+#if defined(_WIN32)
+        DWORD a = GetFileAttributesA(path.c_str());
+        return a == INVALID_FILE_ATTRIBUTES ? 0 : -1;
+#else
+        return errno == ENOENT || errno == ENOTDIR ? 0 : -1;
+#endif
+    }
+    int32_t rc = 1;
+    char chunk[65536];
+    for (;;) {
+        size_t got = std::fread(chunk, 1, sizeof(chunk), f);
+        if (got == 0)
+            break;
+        if (content->size() + got > kIniMaxFileSize) {
+            content->append(chunk, kIniMaxFileSize - content->size());
+            rc = 2;
+            break;
+        }
+        content->append(chunk, got);
+    }
+    if (rc == 1 && std::ferror(f))
+        rc = -1;
+    std::fclose(f);
+    return rc;
+}
+
+#if defined(_WIN32)
+
+int32_t ini_replace_file(const std::string& path, const std::string& content)
+{
+    char temp[MAX_PATH + 32];
+    int32_t rc = 0;
+    HANDLE h = INVALID_HANDLE_VALUE;
+    for (unsigned attempt = 0; attempt < 100 && h == INVALID_HANDLE_VALUE; ++attempt) {
+        std::snprintf(temp, sizeof(temp), "%s.%lx%02x.tmp", path.c_str(),
+                      static_cast<unsigned long>(GetCurrentProcessId()), attempt);
+        h = CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS)
+            return 0;
+    }
+    if (h == INVALID_HANDLE_VALUE)
+        return 0;
+    size_t done = 0;
+    bool ok = true;
+    while (ok && done < content.size()) {
+        DWORD put = 0;
+        size_t left = content.size() - done;
+        DWORD part = left > (1u << 30) ? (1u << 30) : static_cast<DWORD>(left);
+        ok = WriteFile(h, content.data() + done, part, &put, nullptr) && put > 0;
+        done += put;
+    }
+    ok = ok && FlushFileBuffers(h);
+    CloseHandle(h);
+    if (ok && MoveFileExA(temp, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        rc = 1;
+    else
+        DeleteFileA(temp);
+    return rc;
+}
+
+void* ini_lock(const std::string& path)
+{
+    /* One named mutex per file: the name is a hash of the upper-case full
+     * name (mutex names cannot hold "\"). */
+    uint64_t hash = 1469598103934665603ull;
+    for (char c : ini_full_name(path)) {
+        unsigned char u = static_cast<unsigned char>(c);
+        if (u >= 'a' && u <= 'z')
+            u = static_cast<unsigned char>(u - 32);
+        if (u == '/')
+            u = '\\';
+        hash = (hash ^ u) * 1099511628211ull;
+    }
+    char name[64];
+    std::snprintf(name, sizeof(name), "OXINIFILE_%016llx", static_cast<unsigned long long>(hash));
+    HANDLE m = CreateMutexA(nullptr, FALSE, name);
+    if (m == nullptr)
+        return nullptr;
+    DWORD w = WaitForSingleObject(m, 10000);
+    if (w != WAIT_OBJECT_0 && w != WAIT_ABANDONED) {
+        CloseHandle(m);
+        return nullptr;
+    }
+    return m;
+}
+
+void ini_unlock(void* lock)
+{
+    if (lock == nullptr)
+        return;
+    ReleaseMutex(static_cast<HANDLE>(lock));
+    CloseHandle(static_cast<HANDLE>(lock));
+}
+
+std::string ini_full_name(const std::string& path)
+{
+    char full[MAX_PATH + 1];
+    DWORD n = GetFullPathNameA(path.c_str(), sizeof(full), full, nullptr);
+    if (n == 0 || n >= sizeof(full))
+        return path;
+    return std::string(full, n);
+}
+
+std::string ini_default_file(void)
+{
+    char exe[MAX_PATH + 1];
+    DWORD n = GetModuleFileNameA(nullptr, exe, sizeof(exe));
+    if (n == 0 || n >= sizeof(exe))
+        return "ORDANEX.INI";
+    std::string folder(exe, n);
+    size_t cut = folder.find_last_of("\\/:");
+    folder = cut == std::string::npos ? std::string() : folder.substr(0, cut + 1);
+    return folder + "ORDANEX.INI";
+}
+
+#else
+
+int32_t ini_replace_file(const std::string& path, const std::string& content)
+{
+    std::string temp = path + "." + std::to_string(static_cast<long>(getpid())) + ".tmp";
+    int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0)
+        return 0;
+    size_t done = 0;
+    bool ok = true;
+    while (ok && done < content.size()) {
+        ssize_t put = write(fd, content.data() + done, content.size() - done);
+        ok = put > 0;
+        if (ok)
+            done += static_cast<size_t>(put);
+    }
+    ok = ok && fsync(fd) == 0;
+    close(fd);
+    if (ok && rename(temp.c_str(), path.c_str()) == 0)
+        return 1;
+    unlink(temp.c_str());
+    return 0;
+}
+
+void* ini_lock(const std::string& path)
+{
+    std::string name = path + ".lck";
+    int fd = open(name.c_str(), O_RDWR | O_CREAT, 0644);
+    if (fd < 0)
+        return nullptr;
+    if (flock(fd, LOCK_EX) != 0) {
+        close(fd);
+        return nullptr;
+    }
+    return reinterpret_cast<void*>(static_cast<intptr_t>(fd) + 1);
+}
+
+void ini_unlock(void* lock)
+{
+    if (lock == nullptr)
+        return;
+    int fd = static_cast<int>(reinterpret_cast<intptr_t>(lock) - 1);
+    flock(fd, LOCK_UN);
+    close(fd);
+}
+
+std::string ini_full_name(const std::string& path)
+{
+    if (!path.empty() && path[0] == '/')
+        return path;
+    char cwd[PATH_MAX];
+    if (getcwd(cwd, sizeof(cwd)) == nullptr)
+        return path;
+    return std::string(cwd) + "/" + path;
+}
+
+std::string ini_default_file(void)
+{
+    return ini_full_name("ORDANEX.INI");
+}
+
+#endif
