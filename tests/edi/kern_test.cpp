@@ -1,0 +1,140 @@
+/*
+ * The encoding core: check value, line limits, and the fuzz entry fed with
+ * damaged and random files.
+ */
+#include <gtest/gtest.h>
+
+#include "edi_core.h"
+#include "edi_hilfen.h"
+
+using namespace edihilfe;
+
+namespace {
+
+TEST(Kern, Crc32WieUeblich)
+{
+    EXPECT_EQ(edikern::crc32(0, "123456789", 9), 0xCBF43926u);
+    EXPECT_EQ(edikern::crc32(0, "", 0), 0u);
+    /* continuing over pieces equals one pass, also across the 8-byte steps */
+    std::string t = "Strickjacke marine Gr\xF6\xDF" "e 40, 100% Baumwolle";
+    for (size_t teil = 0; teil <= t.size(); teil++)
+        ASSERT_EQ(edikern::crc32(edikern::crc32(0, t.data(), teil), t.data() + teil, t.size() - teil),
+                  edikern::crc32(0, t.data(), t.size()));
+}
+
+TEST(Kern, ZeileHaeltKindsUndGrenzen)
+{
+    uint8_t roh[1500];
+    for (size_t i = 0; i < sizeof(roh); i++)
+        roh[i] = static_cast<uint8_t>(i * 7);
+    char aus[EDI_SATZ_GROESSE];
+    /* the longest payload a line may carry gives a line of 1999 bytes */
+    size_t n = edikern::zeile_verschluesseln(42, 77, roh, 1488, aus, sizeof(aus));
+    ASSERT_EQ(n, 1999u);
+    int sa = 0, na = 0;
+    EXPECT_EQ(edikern::zeile_pruefen(aus, n - 2, &sa, &na), 1);
+    EXPECT_EQ(sa, 42);
+    EXPECT_EQ(na, 77);
+    uint8_t zurueck[1500];
+    ASSERT_EQ(edikern::zeile_entschluesseln(aus, n - 2, zurueck, sizeof(zurueck), nullptr, nullptr), 1488);
+    EXPECT_EQ(std::memcmp(roh, zurueck, 1488), 0);
+
+    EXPECT_EQ(edikern::zeile_verschluesseln(42, 77, roh, 1489, aus, sizeof(aus)), 0u);
+    EXPECT_EQ(edikern::zeile_verschluesseln(100, 1, roh, 10, aus, sizeof(aus)), 0u);
+    EXPECT_EQ(edikern::zeile_verschluesseln(-1, 1, roh, 10, aus, sizeof(aus)), 0u);
+    /* too small an output buffer: nothing, not a cut line */
+    EXPECT_EQ(edikern::zeile_verschluesseln(5, 14, roh, 30, aus, 40), 0u);
+    EXPECT_EQ(edikern::zeile_verschluesseln(5, 14, roh, 30, aus, 56), 55u);
+    /* a payload that does not fit the caller's raw buffer is refused */
+    n = edikern::zeile_verschluesseln(5, 14, roh, 300, aus, sizeof(aus));
+    EXPECT_EQ(edikern::zeile_entschluesseln(aus, n - 2, zurueck, 299, nullptr, nullptr), -1);
+}
+
+TEST(Kern, GleicherInhaltAndereSatzartAndereZeichen)
+{
+    uint8_t roh[60] = {0};
+    char a[EDI_SATZ_GROESSE], b[EDI_SATZ_GROESSE];
+    size_t na = edikern::zeile_verschluesseln(5, 14, roh, sizeof(roh), a, sizeof(a));
+    size_t nb = edikern::zeile_verschluesseln(6, 16, roh, sizeof(roh), b, sizeof(b));
+    ASSERT_EQ(na, nb);
+    EXPECT_NE(std::string(a + 13, na - 15), std::string(b + 13, nb - 15));
+    /* zeros are not written as a run of one character */
+    EXPECT_NE(std::string(a + 13, 8), std::string(8, a[13]));
+}
+
+TEST(Kern, SatzlaengeEndetAmZeilenende)
+{
+    EXPECT_EQ(edikern::satz_laenge("abc\r\nxyz"), 3);
+    EXPECT_EQ(edikern::satz_laenge("abc\nxyz"), 3);
+    EXPECT_EQ(edikern::satz_laenge("abc"), 3);
+    EXPECT_EQ(edikern::satz_laenge(""), 0);
+    std::vector<char> lang(2500, 'a');
+    lang[2100] = '\0';
+    EXPECT_EQ(edikern::satz_laenge(lang.data()), -1);
+}
+
+/* A small file of every kind of line. */
+std::string Musterdatei()
+{
+    std::string d = PricatKopfzeile("4000000000001", "4012345000009");
+    for (int i = 0; i < 4; i++)
+        d += PricatZeile(Variation(i));
+    DESADV_KOPF k;
+    DESADV_REFERENZ r;
+    DESADV_POSITION p;
+    std::memset(&k, 0, sizeof(k));
+    std::memset(&r, 0, sizeof(r));
+    std::memset(&p, 0, sizeof(p));
+    EDI_SETZEN(p, Gtin, "4001000000004");
+    EDI_SETZEN(k, Lieferscheinnummer, "LS1");
+    char aus[EDI_AUSGABE_GROESSE];
+    EDIDESADV_PositionsSatzErstellen(aus, &k, &r, &p);
+    d += aus;
+    EDIDESADV_KopfSatzErstellen(aus, &k);
+    d += aus;
+    return d;
+}
+
+TEST(KernFuzz, MusterdateiWirdGanzGelesen)
+{
+    std::string d = Musterdatei();
+    EXPECT_EQ(EdiKern_FuzzEingabe(reinterpret_cast<const uint8_t*>(d.data()), d.size()), 7);
+    EXPECT_EQ(EdiKern_FuzzEingabe(nullptr, 0), 0);
+}
+
+TEST(KernFuzz, VeraenderteDateienVerlierenHoechstensBetroffeneZeilen)
+{
+    std::string gut = Musterdatei();
+    Zufall z{2024};
+    for (int runde = 0; runde < 1500; runde++) {
+        std::string d = gut;
+        int aenderungen = 1 + static_cast<int>(z.bis(4));
+        for (int i = 0; i < aenderungen && !d.empty(); i++) {
+            size_t pos = z.bis(static_cast<uint32_t>(d.size()));
+            switch (z.bis(4)) {
+            case 0: d[pos] = static_cast<char>(z.bis(256)); break;
+            case 1: d.erase(pos, 1 + z.bis(20)); break;
+            case 2: d.insert(pos, std::string(1 + z.bis(5), static_cast<char>(z.bis(256)))); break;
+            default: d.resize(pos); break;
+            }
+        }
+        int n = EdiKern_FuzzEingabe(reinterpret_cast<const uint8_t*>(d.data()), d.size());
+        ASSERT_GE(n, 0);
+        ASSERT_LE(n, 7 + aenderungen) << runde;
+    }
+}
+
+TEST(KernFuzz, ZufallsbytesUndLangeZeilen)
+{
+    Zufall z{99};
+    for (int runde = 0; runde < 200; runde++) {
+        std::string d(z.bis(5000), '\0');
+        for (char& c : d)
+            c = static_cast<char>(z.bis(8) == 0 ? '\n' : z.bis(256));
+        EXPECT_EQ(EdiKern_FuzzEingabe(reinterpret_cast<const uint8_t*>(d.data()), d.size()), 0);
+    }
+    std::string lang = Musterdatei() + std::string(600 * 1024, '#') + Musterdatei();
+    EXPECT_EQ(EdiKern_FuzzEingabe(reinterpret_cast<const uint8_t*>(lang.data()), lang.size()), 13);
+}
+
+} // namespace
