@@ -46,6 +46,11 @@ typedef struct FILEIO_FUNDSTELLE {
 } FILEIO_FUNDSTELLE;
 #pragma pack(pop)
 
+#ifdef __cplusplus
+static_assert(sizeof(FILEIO_ZEIT) == 8, "FILEIO_ZEIT has the layout of a FILETIME");
+static_assert(sizeof(FILEIO_FUNDSTELLE) == 280, "FILEIO_FUNDSTELLE is byte-packed");
+#endif
+
 enum {
     FILEIO_ATTR_SCHREIBGESCHUETZT = 0x01,
     FILEIO_ATTR_VERSTECKT = 0x02,

@@ -28,6 +28,9 @@ typedef struct TEXDEFS_DATUM {
     int32_t Monat;   /* 1 .. 12 */
     int32_t Jahr;    /* four digits, e.g. 2004 */
 } TEXDEFS_DATUM;
+#ifdef __cplusplus
+static_assert(sizeof(TEXDEFS_DATUM) == 12, "three 32-bit fields");
+#endif
 
 enum {
     TEXDEFS_ERSTER_TAG = 1,       /* 01.01.1980 */
