@@ -1,12 +1,14 @@
 /*
- * oxlanguage.h - OXLANGUAGE, the host's dialog-language loader.
+ * oxlanguage.h - the host's dialog-language loader (OXLANGUAGE.DLL).
  *
- * Dialog templates may exist in several languages inside a module. The
- * loader hands out the template of a dialog id in the user's language.
+ * The host runs in one user language (German or Dutch). Dialog templates
+ * are looked up in that language first and in German (then any language)
+ * when the module has no template for it.
  */
-#ifndef OX_OXLANGUAGE_H
-#define OX_OXLANGUAGE_H
+#ifndef OX_HOSTAPI_OXLANGUAGE_H
+#define OX_HOSTAPI_OXLANGUAGE_H
 
+#include <windows.h>
 #include "hostapi/hostdefs.h"
 
 #if defined(BUILD_OXLANGUAGE)
@@ -15,13 +17,19 @@
 #  define OXLANGUAGE_API OX_DLLIMPORT
 #endif
 
-/* Returns the dialog template `dialogId` of module `instanz` in the user's
- * language: the calling thread's UI language first, then German, then any
- * language the module carries. The template stays valid as long as the
- * module is loaded. Null when the module has no such dialog. */
-OX_EXTERN_C OXLANGUAGE_API const void* OXCALL LoadDialogResource(void* instanz, int32_t dialogId);
+enum { OXSPRACHE_DEUTSCH = 0, OXSPRACHE_NIEDERLAENDISCH = 1 };
 
-/* The language the loader prefers: the thread's UI language. */
-OX_EXTERN_C OXLANGUAGE_API uint16_t OXCALL OXLanguage_UserLanguage(void);
+/* Sets the user language (OXSPRACHE_...). Returns the previous one, -1 for
+ * an unknown value (nothing changes). */
+OX_EXTERN_C OXLANGUAGE_API int32_t OXCALL OXLANGUAGE_SetSprache(int32_t sprache);
+
+/* The current user language. */
+OX_EXTERN_C OXLANGUAGE_API int32_t OXCALL OXLANGUAGE_GetSprache(void);
+
+/* The dialog template `dialogId` of module `instanz` in the user language
+ * (see above), ready for DialogBoxIndirectParamA; null when the module
+ * has no such template. The template stays valid while the module is
+ * loaded; the caller does not free it. */
+OX_EXTERN_C OXLANGUAGE_API const DLGTEMPLATE* OXCALL LoadDialogResource(HINSTANCE instanz, int32_t dialogId);
 
 #endif
