@@ -140,14 +140,8 @@ OX_EXTERN_C EDI_API int32_t OXCALL EDIPRICAT_VerarbeitePRICAT_Satz(const char* s
 {
     if (!satz || !daten)
         return -1;
-    long laenge = edikern::satz_laenge(satz);
-    if (laenge < 0) {
-        std::memset(daten, 0, sizeof(*daten));
-        return 0;
-    }
     int i = 0;
-    int32_t ergebnis = edikern::pricat_lesen(satz, static_cast<size_t>(laenge), nachrichtenart, &i,
-                                             daten);
+    int32_t ergebnis = edikern::pricat_lesen(satz, nachrichtenart, &i, daten);
     if (ergebnis == 1 && info)
         *info = i;
     return ergebnis;
@@ -178,15 +172,7 @@ OX_EXTERN_C EDI_API int32_t OXCALL EDIDESADV_VerarbeiteDESADV_Satz(const char* s
 {
     if (!satz || !kopf || !referenz || !position)
         return -1;
-    long laenge = edikern::satz_laenge(satz);
-    if (laenge < 0) {
-        std::memset(kopf, 0, sizeof(*kopf));
-        std::memset(referenz, 0, sizeof(*referenz));
-        std::memset(position, 0, sizeof(*position));
-        return 0;
-    }
-    return edikern::desadv_lesen(satz, static_cast<size_t>(laenge), nachrichtenart, kopf, referenz,
-                                 position);
+    return edikern::desadv_lesen(satz, nachrichtenart, kopf, referenz, position);
 }
 
 OX_EXTERN_C EDI_API int32_t OXCALL EDIDESADV_BTEDES_SatzErstellen(char* ausgabe,

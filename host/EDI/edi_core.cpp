@@ -5,7 +5,7 @@
  * A record line is
  *     "#" RR MM CCCCCCCC PAYLOAD "\r\n"
  * RR and MM are the record kind and the message kind (two decimal digits
- * each), CCCCCCCC the CRC-32 (upper-case hex) of "RRMM" followed by PAYLOAD.
+ * each), CCCCCCCC the CRC-32C (upper-case hex) of "RRMM" followed by PAYLOAD.
  * PAYLOAD is the raw record (every carried field's text followed by a zero
  * byte), XORed with a keystream and written in a 64-character alphabet,
  * four characters per three bytes. docs/file-format.md has the details.
@@ -18,6 +18,14 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+
+#if defined(__x86_64__) || defined(__i386__)
+#include <cpuid.h>
+#include <nmmintrin.h>
+#endif
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace edikern {
 
@@ -97,6 +105,36 @@ inline void speichere64(uint8_t* p, uint64_t w)
     }
 }
 
+/* First byte in [p, p + n) that equals `a` or `b`; null when none. Reads
+ * nothing outside the range. */
+inline const uint8_t* finde(const uint8_t* p, size_t n, uint8_t a, uint8_t b)
+{
+#if defined(__SSE2__)
+    const __m128i va = _mm_set1_epi8(static_cast<char>(a));
+    const __m128i vb = _mm_set1_epi8(static_cast<char>(b));
+    while (n >= 16) {
+        __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        int m = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(x, va), _mm_cmpeq_epi8(x, vb)));
+        if (m)
+            return p + __builtin_ctz(static_cast<unsigned>(m));
+        p += 16;
+        n -= 16;
+    }
+#endif
+    for (; n > 0; p++, n--)
+        if (*p == a || *p == b)
+            return p;
+    return nullptr;
+}
+
+/* Length of the text in a field of `breite` bytes. */
+inline size_t feldlaenge(const char* feld, size_t breite)
+{
+    const uint8_t* p = reinterpret_cast<const uint8_t*>(feld);
+    const uint8_t* ende = finde(p, breite, 0, 0);
+    return ende ? static_cast<size_t>(ende - p) : breite;
+}
+
 /* XORs `laenge` bytes of `daten` in place with the keystream of the line. */
 void strom_anwenden(uint8_t* daten, size_t laenge, int satzart, int nachrichtenart)
 {
@@ -140,38 +178,56 @@ void zeichen_schreiben(const uint8_t* roh, size_t laenge, char* aus)
     }
 }
 
-/* Reads `anzahl` characters into bytes. Returns the byte count or -1 for a
- * character outside the alphabet or an impossible count. */
-long zeichen_lesen(const char* text, size_t anzahl, uint8_t* roh, size_t rohGroesse)
+/*
+ * Reads payload characters from `t` into bytes up to the first byte outside
+ * the alphabet, looking at no more than `max` bytes. A byte is only looked
+ * at after the one before it proved to be a payload character, so nothing
+ * behind the text's terminator is read. `*zeichen` receives the number of
+ * characters. Returns the byte count, or -1 when the characters run to
+ * `max`, their count is impossible or the bytes would not fit `rohGroesse`.
+ */
+long zeichen_lesen(const uint8_t* t, size_t max, uint8_t* roh, size_t rohGroesse, size_t* zeichen)
 {
-    if (anzahl % 4 == 1)
-        return -1;
-    size_t rohLaenge = anzahl / 4 * 3 + (anzahl % 4 ? anzahl % 4 - 1 : 0);
-    if (rohLaenge > rohGroesse)
-        return -1;
-    const uint8_t* t = reinterpret_cast<const uint8_t*>(text);
-    uint32_t fehler = 0;
-    size_t i = 0;
-    uint8_t* r = roh;
-    for (; i + 4 <= anzahl; i += 4) {
-        uint32_t a = WERT[t[i]], b = WERT[t[i + 1]], c = WERT[t[i + 2]], d = WERT[t[i + 3]];
-        fehler |= a | b | c | d;
+    size_t i = 0, r = 0;
+    for (; i + 4 <= max; i += 4) {
+        uint32_t a = WERT[t[i]];
+        if (a > 63)
+            break;
+        uint32_t b = WERT[t[i + 1]];
+        if (b > 63)
+            break;
+        uint32_t c = WERT[t[i + 2]];
+        if (c > 63)
+            break;
+        uint32_t d = WERT[t[i + 3]];
+        if (d > 63)
+            break;
+        if (r + 3 > rohGroesse)
+            return -1;
         uint32_t w = (a << 18) | (b << 12) | (c << 6) | d;
-        r[0] = static_cast<uint8_t>(w >> 16);
-        r[1] = static_cast<uint8_t>(w >> 8);
-        r[2] = static_cast<uint8_t>(w);
+        roh[r] = static_cast<uint8_t>(w >> 16);
+        roh[r + 1] = static_cast<uint8_t>(w >> 8);
+        roh[r + 2] = static_cast<uint8_t>(w);
         r += 3;
     }
-    size_t rest = anzahl - i;
-    if (rest >= 2) {
-        uint32_t a = WERT[t[i]], b = WERT[t[i + 1]], c = rest == 3 ? WERT[t[i + 2]] : 0;
-        fehler |= a | b | c;
-        uint32_t w = (a << 18) | (b << 12) | (c << 6);
-        r[0] = static_cast<uint8_t>(w >> 16);
-        if (rest == 3)
-            r[1] = static_cast<uint8_t>(w >> 8);
+    uint32_t v[3] = {0, 0, 0};
+    size_t k = 0;
+    while (k < 3 && i + k < max && WERT[t[i + k]] <= 63) {
+        v[k] = WERT[t[i + k]];
+        k++;
     }
-    return (fehler & 0xC0) ? -1 : static_cast<long>(rohLaenge);
+    if (i + k >= max || k == 1)
+        return -1;
+    if (k > 1) {
+        if (r + k - 1 > rohGroesse)
+            return -1;
+        uint32_t w = (v[0] << 18) | (v[1] << 12) | (v[2] << 6);
+        roh[r++] = static_cast<uint8_t>(w >> 16);
+        if (k == 3)
+            roh[r++] = static_cast<uint8_t>(w >> 8);
+    }
+    *zeichen = i + k;
+    return static_cast<long>(r);
 }
 
 constexpr char HEX[] = "0123456789ABCDEF";
@@ -203,7 +259,11 @@ bool hex8_lesen(const char* text, uint32_t* wert)
 
 bool ziffer(char c) { return c >= '0' && c <= '9'; }
 
-/* --- CRC-32, eight bytes per step ----------------------------------------- */
+/* --- CRC-32C, eight bytes per step ----------------------------------------- */
+
+/* The Castagnoli polynomial, reflected. x86 processors with SSE4.2 compute
+ * the same check value in one instruction per eight bytes. */
+constexpr uint32_t POLYNOM = 0x82F63B78u;
 
 constexpr std::array<std::array<uint32_t, 256>, 8> crc_tafeln()
 {
@@ -211,7 +271,7 @@ constexpr std::array<std::array<uint32_t, 256>, 8> crc_tafeln()
     for (uint32_t i = 0; i < 256; i++) {
         uint32_t c = i;
         for (int k = 0; k < 8; k++)
-            c = (c & 1) ? (c >> 1) ^ 0xEDB88320u : c >> 1;
+            c = (c & 1) ? (c >> 1) ^ POLYNOM : c >> 1;
         t[0][i] = c;
     }
     for (uint32_t i = 0; i < 256; i++)
@@ -220,6 +280,61 @@ constexpr std::array<std::array<uint32_t, 256>, 8> crc_tafeln()
     return t;
 }
 constexpr auto CRC = crc_tafeln();
+
+uint32_t crc_tafel(uint32_t crc, const uint8_t* p, size_t laenge)
+{
+    if constexpr (std::endian::native == std::endian::little) {
+        while (laenge >= 8) {
+            uint32_t eins, zwei;
+            std::memcpy(&eins, p, 4);
+            std::memcpy(&zwei, p + 4, 4);
+            eins ^= crc;
+            crc = CRC[7][eins & 0xFF] ^ CRC[6][(eins >> 8) & 0xFF] ^ CRC[5][(eins >> 16) & 0xFF] ^
+                  CRC[4][eins >> 24] ^ CRC[3][zwei & 0xFF] ^ CRC[2][(zwei >> 8) & 0xFF] ^
+                  CRC[1][(zwei >> 16) & 0xFF] ^ CRC[0][zwei >> 24];
+            p += 8;
+            laenge -= 8;
+        }
+    }
+    while (laenge--)
+        crc = (crc >> 8) ^ CRC[0][(crc ^ *p++) & 0xFF];
+    return crc;
+}
+
+#if defined(__x86_64__) || defined(__i386__)
+__attribute__((target("sse4.2"))) uint32_t crc_befehl(uint32_t crc, const uint8_t* p,
+                                                      size_t laenge)
+{
+#if defined(__x86_64__)
+    uint64_t c = crc;
+    while (laenge >= 8) {
+        uint64_t w;
+        std::memcpy(&w, p, 8);
+        c = _mm_crc32_u64(c, w);
+        p += 8;
+        laenge -= 8;
+    }
+    crc = static_cast<uint32_t>(c);
+#endif
+    while (laenge >= 4) {
+        uint32_t w;
+        std::memcpy(&w, p, 4);
+        crc = _mm_crc32_u32(crc, w);
+        p += 4;
+        laenge -= 4;
+    }
+    while (laenge--)
+        crc = _mm_crc32_u8(crc, *p++);
+    return crc;
+}
+
+bool hat_crc_befehl()
+{
+    unsigned a = 0, b = 0, c = 0, d = 0;
+    return __get_cpuid(1, &a, &b, &c, &d) && (c & bit_SSE4_2);
+}
+const bool CRC_BEFEHL = hat_crc_befehl();
+#endif
 
 /* --- fields of a raw payload ------------------------------------------------ */
 
@@ -230,9 +345,7 @@ size_t felder_packen(const Feld* felder, size_t anzahl, const void* satz, uint8_
     const char* basis = static_cast<const char*>(satz);
     for (size_t i = 0; i < anzahl; i++) {
         const char* text = basis + felder[i].offset;
-        const void* ende = std::memchr(text, 0, felder[i].breite);
-        size_t laenge = ende ? static_cast<size_t>(static_cast<const char*>(ende) - text)
-                             : felder[i].breite;
+        size_t laenge = feldlaenge(text, felder[i].breite);
         std::memcpy(roh + pos, text, laenge);
         pos += laenge;
         roh[pos++] = 0;
@@ -252,10 +365,10 @@ bool felder_entpacken(const Feld* felder, size_t anzahl, void* satz, const uint8
             return false;
         size_t rest = rohLaenge - p;
         size_t suche = rest < size_t(felder[i].breite) + 1 ? rest : size_t(felder[i].breite) + 1;
-        const void* ende = std::memchr(roh + p, 0, suche);
+        const uint8_t* ende = finde(roh + p, suche, 0, 0);
         if (!ende)
             return false;
-        size_t laenge = static_cast<size_t>(static_cast<const uint8_t*>(ende) - (roh + p));
+        size_t laenge = static_cast<size_t>(ende - (roh + p));
         std::memcpy(basis + felder[i].offset, roh + p, laenge);
         p += laenge + 1;
     }
@@ -367,23 +480,16 @@ constexpr bool felder_in_ordnung(const Feld* felder, size_t anzahl, size_t groes
 uint32_t crc32(uint32_t crc, const void* daten, size_t laenge)
 {
     const uint8_t* p = static_cast<const uint8_t*>(daten);
-    crc = ~crc;
-    if constexpr (std::endian::native == std::endian::little) {
-        while (laenge >= 8) {
-            uint32_t eins, zwei;
-            std::memcpy(&eins, p, 4);
-            std::memcpy(&zwei, p + 4, 4);
-            eins ^= crc;
-            crc = CRC[7][eins & 0xFF] ^ CRC[6][(eins >> 8) & 0xFF] ^ CRC[5][(eins >> 16) & 0xFF] ^
-                  CRC[4][eins >> 24] ^ CRC[3][zwei & 0xFF] ^ CRC[2][(zwei >> 8) & 0xFF] ^
-                  CRC[1][(zwei >> 16) & 0xFF] ^ CRC[0][zwei >> 24];
-            p += 8;
-            laenge -= 8;
-        }
-    }
-    while (laenge--)
-        crc = (crc >> 8) ^ CRC[0][(crc ^ *p++) & 0xFF];
-    return ~crc;
+#if defined(__x86_64__) || defined(__i386__)
+    if (CRC_BEFEHL)
+        return ~crc_befehl(~crc, p, laenge);
+#endif
+    return ~crc_tafel(~crc, p, laenge);
+}
+
+uint32_t crc32_tafel(uint32_t crc, const void* daten, size_t laenge)
+{
+    return ~crc_tafel(~crc, static_cast<const uint8_t*>(daten), laenge);
 }
 
 size_t zeile_verschluesseln(int satzart, int nachrichtenart, const uint8_t* roh, size_t rohLaenge,
@@ -432,35 +538,33 @@ int zeile_pruefen(const char* zeile, size_t laenge, int* satzart, int* nachricht
     return 1;
 }
 
-long zeile_entschluesseln(const char* zeile, size_t laenge, uint8_t* roh, size_t rohGroesse,
-                          int* satzart, int* nachrichtenart)
+long satz_entschluesseln(const char* satz, uint8_t* roh, size_t rohGroesse, int* satzart,
+                         int* nachrichtenart)
 {
-    int sa = 0, na = 0;
-    if (!zeile_pruefen(zeile, laenge, &sa, &na))
+    const uint8_t* t = reinterpret_cast<const uint8_t*>(satz);
+    uint32_t pruef = 0;
+    /* the prefix, byte by byte: a terminator stops the checks */
+    if (t[0] != '#' || !ziffer(satz[1]) || !ziffer(satz[2]) || !ziffer(satz[3]) ||
+        !ziffer(satz[4]) || !hex8_lesen(satz + 5, &pruef))
         return -1;
-    long rohLaenge = zeichen_lesen(zeile + PREFIX, laenge - PREFIX, roh, rohGroesse);
+    size_t zeichen = 0;
+    long rohLaenge = zeichen_lesen(t + PREFIX, EDI_SATZ_GROESSE - PREFIX, roh, rohGroesse, &zeichen);
     if (rohLaenge < 0)
         return -1;
+    /* the payload must end the line */
+    const uint8_t* ende = t + PREFIX + zeichen;
+    bool zeilenende = ende[0] == '\0' || ende[0] == '\n' ||
+                      (ende[0] == '\r' && (ende[1] == '\n' || ende[1] == '\0'));
+    if (!zeilenende || crc32(crc32(0, t + 1, 4), t + PREFIX, zeichen) != pruef)
+        return -1;
+    int sa = (satz[1] - '0') * 10 + (satz[2] - '0');
+    int na = (satz[3] - '0') * 10 + (satz[4] - '0');
     strom_anwenden(roh, static_cast<size_t>(rohLaenge), sa, na);
     if (satzart)
         *satzart = sa;
     if (nachrichtenart)
         *nachrichtenart = na;
     return rohLaenge;
-}
-
-long satz_laenge(const char* satz)
-{
-    long laenge = -1;
-    for (long i = 0; i < EDI_SATZ_GROESSE; i++) {
-        if (satz[i] == '\n' || satz[i] == '\0') {
-            laenge = i;
-            break;
-        }
-    }
-    if (laenge > 0 && satz[laenge - 1] == '\r')
-        laenge--;
-    return laenge;
 }
 
 /* --- header line ------------------------------------------------------------- */
@@ -572,14 +676,13 @@ size_t pricat_erstellen(const PRICAT_DATEN* daten, char* aus, size_t ausGroesse)
                                 ausGroesse);
 }
 
-int pricat_lesen(const char* zeile, size_t laenge, int nachrichtenart, int* info,
-                 PRICAT_DATEN* daten)
+int pricat_lesen(const char* satz, int nachrichtenart, int* info, PRICAT_DATEN* daten)
 {
     int ergebnis = 0;
     uint8_t roh[ROH_PUFFER];
     int sa = 0, na = 0;
     std::memset(daten, 0, sizeof(*daten));
-    long rohLaenge = zeile_entschluesseln(zeile, laenge, roh, sizeof(roh), &sa, &na);
+    long rohLaenge = satz_entschluesseln(satz, roh, sizeof(roh), &sa, &na);
     if (rohLaenge >= 0 && sa == EDI_SATZART_PRICAT && na == EDI_NACHRICHT_PRICAT &&
         nachrichtenart == na) {
         size_t pos = 0;
@@ -614,7 +717,7 @@ size_t desadv_position_erstellen(const DESADV_KOPF* kopf, const DESADV_REFERENZ*
                                 aus, ausGroesse);
 }
 
-int desadv_lesen(const char* zeile, size_t laenge, int nachrichtenart, DESADV_KOPF* kopf,
+int desadv_lesen(const char* satz, int nachrichtenart, DESADV_KOPF* kopf,
                  DESADV_REFERENZ* referenz, DESADV_POSITION* position)
 {
     int ergebnis = 0;
@@ -623,7 +726,7 @@ int desadv_lesen(const char* zeile, size_t laenge, int nachrichtenart, DESADV_KO
     std::memset(kopf, 0, sizeof(*kopf));
     std::memset(referenz, 0, sizeof(*referenz));
     std::memset(position, 0, sizeof(*position));
-    long rohLaenge = zeile_entschluesseln(zeile, laenge, roh, sizeof(roh), &sa, &na);
+    long rohLaenge = satz_entschluesseln(satz, roh, sizeof(roh), &sa, &na);
     if (rohLaenge >= 0 && na == EDI_NACHRICHT_DESADV && nachrichtenart == na) {
         size_t n = static_cast<size_t>(rohLaenge);
         size_t pos = 0;
@@ -657,9 +760,7 @@ int feld_lesen(int32_t feldNummer, int32_t start, int32_t laenge, char* text, si
         return ergebnis;
     const Feld& feld = PRICAT_FELDER[nummer - 1];
     const char* quelle = reinterpret_cast<const char*>(daten) + feld.offset;
-    const void* ende = std::memchr(quelle, 0, feld.breite);
-    size_t textLaenge = ende ? static_cast<size_t>(static_cast<const char*>(ende) - quelle)
-                             : feld.breite;
+    size_t textLaenge = feldlaenge(quelle, feld.breite);
     size_t ab = start > 1 ? static_cast<size_t>(start) - 1 : 0;
     size_t n = 0;
     if (ab < textLaenge) {
@@ -786,7 +887,14 @@ int leser_naechster(Leser* l, char* satz, size_t satzGroesse, int* satzart, int*
     satz[0] = '\0';
     for (;;) {
         const uint8_t* start = l->puffer + l->anfang;
-        const uint8_t* lf = static_cast<const uint8_t*>(std::memchr(start, '\n', l->ende - l->anfang));
+        size_t rest = l->ende - l->anfang;
+        const uint8_t* lf = finde(start, rest, '\n', 0);
+        bool mitNul = false; /* a NUL inside: no text line of ours */
+        if (lf && *lf == 0) {
+            mitNul = true;
+            while (lf && *lf == 0)
+                lf = finde(lf + 1, rest - static_cast<size_t>(lf + 1 - start), '\n', 0);
+        }
         size_t zeilenLaenge; /* with the line feed when there is one */
         if (lf) {
             zeilenLaenge = static_cast<size_t>(lf - start) + 1;
@@ -800,6 +908,7 @@ int leser_naechster(Leser* l, char* satz, size_t satzGroesse, int* satzart, int*
             continue;
         } else if (l->anfang < l->ende) {
             zeilenLaenge = l->ende - l->anfang; /* last line, no line end */
+            mitNul = finde(start, zeilenLaenge, 0, 0) != nullptr;
         } else {
             return 0;
         }
@@ -815,7 +924,7 @@ int leser_naechster(Leser* l, char* satz, size_t satzGroesse, int* satzart, int*
         if (inhalt > 0 && zeile[inhalt - 1] == '\r')
             inhalt--;
         int sa = 0, na = 0;
-        if (inhalt == 0 || std::memchr(zeile, 0, inhalt))
+        if (inhalt == 0 || mitNul)
             continue; /* empty, or no text line of ours */
         if (zeile[0] == '#') {
             if (!zeile_pruefen(zeile, inhalt, &sa, &na))
@@ -874,36 +983,30 @@ void pruefe(bool bedingung)
 void alles_dekodieren(const char* satz, int nachrichtenart)
 {
     using namespace edikern;
-    long laenge = satz_laenge(satz);
-    if (laenge < 0)
-        return;
-    size_t n = static_cast<size_t>(laenge);
     char zeile[EDI_SATZ_GROESSE];
 
     PRICAT_DATEN p, p2;
     int info = 0;
-    if (pricat_lesen(satz, n, nachrichtenart, &info, &p) == 1) {
+    if (pricat_lesen(satz, nachrichtenart, &info, &p) == 1) {
         char text[EDI_FELDTEXT_GROESSE];
         for (int f = 0; f <= EDI_PRICAT_FELDER + 1; f++)
             for (int s = -1; s < 80; s += 9)
                 feld_lesen(f, s, s / 2, text, sizeof(text), &p);
         size_t z = pricat_erstellen(&p, zeile, sizeof(zeile));
         pruefe(z > 0 && z < EDI_SATZ_GROESSE);
-        pruefe(pricat_lesen(zeile, z - 2, EDI_NACHRICHT_PRICAT, &info, &p2) == 1);
+        pruefe(pricat_lesen(zeile, EDI_NACHRICHT_PRICAT, &info, &p2) == 1);
         pruefe(std::memcmp(&p, &p2, sizeof(p)) == 0);
     }
 
     DESADV_KOPF k, k2;
     DESADV_REFERENZ r, r2;
     DESADV_POSITION pos, pos2;
-    if (desadv_lesen(satz, n, nachrichtenart, &k, &r, &pos) == 1) {
-        int sa = 0;
-        zeile_pruefen(satz, n, &sa, nullptr);
-        size_t z = sa == EDI_SATZART_DESADV_KOPF
+    if (desadv_lesen(satz, nachrichtenart, &k, &r, &pos) == 1) {
+        size_t z = satz[2] == '0' + EDI_SATZART_DESADV_KOPF
                        ? desadv_kopf_erstellen(&k, zeile, sizeof(zeile))
                        : desadv_position_erstellen(&k, &r, &pos, zeile, sizeof(zeile));
         pruefe(z > 0 && z < EDI_SATZ_GROESSE);
-        pruefe(desadv_lesen(zeile, z - 2, EDI_NACHRICHT_DESADV, &k2, &r2, &pos2) == 1);
+        pruefe(desadv_lesen(zeile, EDI_NACHRICHT_DESADV, &k2, &r2, &pos2) == 1);
         pruefe(std::memcmp(&k, &k2, sizeof(k)) == 0 && std::memcmp(&r, &r2, sizeof(r)) == 0 &&
                std::memcmp(&pos, &pos2, sizeof(pos)) == 0);
     }

@@ -32,9 +32,12 @@ extern const Feld DESADV_KOPF_FELDER[9];
 extern const Feld DESADV_REFERENZ_FELDER[4];
 extern const Feld DESADV_POSITION_FELDER[12];
 
-/* CRC-32 (the common reflected polynomial 0xEDB88320, as zlib's crc32):
- * continues `crc` (0 to start) over `laenge` bytes. */
+/* CRC-32C (Castagnoli polynomial 0x1EDC6F41, reflected, initial value and
+ * final XOR all ones): continues `crc` (0 to start) over `laenge` bytes.
+ * Uses the processor's CRC instruction where there is one; crc32_tafel
+ * always computes it from tables (same results). */
 uint32_t crc32(uint32_t crc, const void* daten, size_t laenge);
+uint32_t crc32_tafel(uint32_t crc, const void* daten, size_t laenge);
 
 /*
  * Builds one record line from record kind, message kind (0..99 each) and the
@@ -49,16 +52,15 @@ size_t zeile_verschluesseln(int satzart, int nachrichtenart, const uint8_t* roh,
  * line; its kinds go to `satzart` / `nachrichtenart`. 0 otherwise. */
 int zeile_pruefen(const char* zeile, size_t laenge, int* satzart, int* nachrichtenart);
 
-/* Checks and deciphers a record line (line end removed) into `roh`.
- * Returns the payload length, or -1 when the line is not intact or the
- * payload would not fit `rohGroesse`. */
-long zeile_entschluesseln(const char* zeile, size_t laenge, uint8_t* roh, size_t rohGroesse,
-                          int* satzart, int* nachrichtenart);
-
-/* Length of the record text `satz` as the decoders see it: up to the first
- * line feed or NUL, a carriage return before it not counted. Looks at most
- * at EDI_SATZ_GROESSE bytes; -1 when neither ends the text within them. */
-long satz_laenge(const char* satz);
+/*
+ * Checks and deciphers the record text `satz` - a record line ended by its
+ * line end or a terminator; at most EDI_SATZ_GROESSE bytes are looked at,
+ * and nothing behind the first byte that cannot belong to the line - into
+ * `roh`. Returns the payload length, or -1 when the text is no intact
+ * record line or its payload would not fit `rohGroesse`.
+ */
+long satz_entschluesseln(const char* satz, uint8_t* roh, size_t rohGroesse, int* satzart,
+                         int* nachrichtenart);
 
 /* Date and time written into a header line. */
 struct Zeitpunkt {
@@ -79,15 +81,14 @@ size_t kopfzeile_erstellen(const EDI_KOPFSATZ* kopf, const char* kennung,
 int kopfzeile_pruefen(const char* zeile, size_t laenge, int* nachrichtenart);
 
 /* Record codecs. The writers return the line length (0 = no room in
- * `ausGroesse`); the readers take the line content (line end removed) and
- * return 1, or 0 with zeroed outputs. */
+ * `ausGroesse`); the readers take a record text as satz_entschluesseln does
+ * and return 1, or 0 with zeroed outputs. */
 size_t pricat_erstellen(const PRICAT_DATEN* daten, char* aus, size_t ausGroesse);
-int pricat_lesen(const char* zeile, size_t laenge, int nachrichtenart, int* info,
-                 PRICAT_DATEN* daten);
+int pricat_lesen(const char* satz, int nachrichtenart, int* info, PRICAT_DATEN* daten);
 size_t desadv_kopf_erstellen(const DESADV_KOPF* kopf, char* aus, size_t ausGroesse);
 size_t desadv_position_erstellen(const DESADV_KOPF* kopf, const DESADV_REFERENZ* referenz,
                                  const DESADV_POSITION* position, char* aus, size_t ausGroesse);
-int desadv_lesen(const char* zeile, size_t laenge, int nachrichtenart, DESADV_KOPF* kopf,
+int desadv_lesen(const char* satz, int nachrichtenart, DESADV_KOPF* kopf,
                  DESADV_REFERENZ* referenz, DESADV_POSITION* position);
 
 /* Field `feldNummer` of `daten` from `start` for `laenge` characters into

@@ -11,15 +11,20 @@ using namespace edihilfe;
 
 namespace {
 
-TEST(Kern, Crc32WieUeblich)
+TEST(Kern, Crc32cWieUeblich)
 {
-    EXPECT_EQ(edikern::crc32(0, "123456789", 9), 0xCBF43926u);
+    EXPECT_EQ(edikern::crc32(0, "123456789", 9), 0xE3069283u);
+    EXPECT_EQ(edikern::crc32_tafel(0, "123456789", 9), 0xE3069283u);
     EXPECT_EQ(edikern::crc32(0, "", 0), 0u);
-    /* continuing over pieces equals one pass, also across the 8-byte steps */
+    /* continuing over pieces equals one pass, also across the 8-byte steps,
+     * and the processor's instruction agrees with the tables */
     std::string t = "Strickjacke marine Gr\xF6\xDF" "e 40, 100% Baumwolle";
-    for (size_t teil = 0; teil <= t.size(); teil++)
+    for (size_t teil = 0; teil <= t.size(); teil++) {
         ASSERT_EQ(edikern::crc32(edikern::crc32(0, t.data(), teil), t.data() + teil, t.size() - teil),
                   edikern::crc32(0, t.data(), t.size()));
+        ASSERT_EQ(edikern::crc32(0, t.data() + teil, t.size() - teil),
+                  edikern::crc32_tafel(0, t.data() + teil, t.size() - teil));
+    }
 }
 
 TEST(Kern, ZeileHaeltKindsUndGrenzen)
@@ -36,7 +41,7 @@ TEST(Kern, ZeileHaeltKindsUndGrenzen)
     EXPECT_EQ(sa, 42);
     EXPECT_EQ(na, 77);
     uint8_t zurueck[1500];
-    ASSERT_EQ(edikern::zeile_entschluesseln(aus, n - 2, zurueck, sizeof(zurueck), nullptr, nullptr), 1488);
+    ASSERT_EQ(edikern::satz_entschluesseln(aus, zurueck, sizeof(zurueck), nullptr, nullptr), 1488);
     EXPECT_EQ(std::memcmp(roh, zurueck, 1488), 0);
 
     EXPECT_EQ(edikern::zeile_verschluesseln(42, 77, roh, 1489, aus, sizeof(aus)), 0u);
@@ -47,7 +52,7 @@ TEST(Kern, ZeileHaeltKindsUndGrenzen)
     EXPECT_EQ(edikern::zeile_verschluesseln(5, 14, roh, 30, aus, 56), 55u);
     /* a payload that does not fit the caller's raw buffer is refused */
     n = edikern::zeile_verschluesseln(5, 14, roh, 300, aus, sizeof(aus));
-    EXPECT_EQ(edikern::zeile_entschluesseln(aus, n - 2, zurueck, 299, nullptr, nullptr), -1);
+    EXPECT_EQ(edikern::satz_entschluesseln(aus, zurueck, 299, nullptr, nullptr), -1);
 }
 
 TEST(Kern, GleicherInhaltAndereSatzartAndereZeichen)
@@ -62,15 +67,28 @@ TEST(Kern, GleicherInhaltAndereSatzartAndereZeichen)
     EXPECT_NE(std::string(a + 13, 8), std::string(8, a[13]));
 }
 
-TEST(Kern, SatzlaengeEndetAmZeilenende)
+TEST(Kern, SatzEndetMitZeilenendeOderNul)
 {
-    EXPECT_EQ(edikern::satz_laenge("abc\r\nxyz"), 3);
-    EXPECT_EQ(edikern::satz_laenge("abc\nxyz"), 3);
-    EXPECT_EQ(edikern::satz_laenge("abc"), 3);
-    EXPECT_EQ(edikern::satz_laenge(""), 0);
-    std::vector<char> lang(2500, 'a');
-    lang[2100] = '\0';
-    EXPECT_EQ(edikern::satz_laenge(lang.data()), -1);
+    uint8_t roh[100];
+    for (size_t i = 0; i < sizeof(roh); i++)
+        roh[i] = static_cast<uint8_t>(i);
+    char aus[EDI_SATZ_GROESSE];
+    size_t n = edikern::zeile_verschluesseln(5, 14, roh, 50, aus, sizeof(aus));
+    ASSERT_GT(n, 2u);
+    std::string zeile(aus, n - 2);
+    uint8_t zurueck[200];
+    for (const char* ende : {"\r\n", "\n", "", "\r", "\n#0514", "\r\nweiter"})
+        EXPECT_EQ(edikern::satz_entschluesseln((zeile + ende).c_str(), zurueck, sizeof(zurueck), nullptr, nullptr), 50)
+            << "end " << ende;
+    for (const char* ende : {" ", ";", "\r\r\n", "\t\n", "\x80"})
+        EXPECT_EQ(edikern::satz_entschluesseln((zeile + ende).c_str(), zurueck, sizeof(zurueck), nullptr, nullptr), -1)
+            << "end " << ende;
+    /* a text of payload characters without end within 2000 bytes */
+    std::string lang = zeile + std::string(2500 - zeile.size(), 'R');
+    EXPECT_EQ(edikern::satz_entschluesseln(lang.c_str(), zurueck, sizeof(zurueck), nullptr, nullptr), -1);
+    /* cut anywhere: never decoded */
+    for (size_t k = 0; k < zeile.size(); k++)
+        ASSERT_EQ(edikern::satz_entschluesseln(zeile.substr(0, k).c_str(), zurueck, sizeof(zurueck), nullptr, nullptr), -1) << k;
 }
 
 /* A small file of every kind of line. */
