@@ -1,0 +1,67 @@
+/*
+ * datei.h - the thin file layer under the store: positional reads and
+ * writes, size, cutting, a writer lock between processes, flushing. One
+ * implementation for Windows, one for POSIX systems, so the store itself
+ * builds and runs natively as well.
+ *
+ * Paths are ANSI texts; on Windows both separators work.
+ */
+#ifndef DBA_DATEI_H
+#define DBA_DATEI_H
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace dba {
+
+class Datei {
+public:
+    Datei() = default;
+    ~Datei();
+    Datei(const Datei&) = delete;
+    Datei& operator=(const Datei&) = delete;
+
+    /* Opens `pfad` for reading and writing, shared with other handles and
+     * processes; with `anlegen` a missing file is created empty. */
+    bool Oeffnen(const std::string& pfad, bool anlegen);
+    void Schliessen();
+    bool Offen() const;
+
+    /* Reads up to `n` bytes at `pos`; *gelesen gets the count (short at the
+     * end of the file). False on an error. */
+    bool Lesen(uint64_t pos, void* puffer, size_t n, size_t* gelesen) const;
+    /* Reads exactly `n` bytes at `pos`; false when fewer are there. */
+    bool LesenGanz(uint64_t pos, void* puffer, size_t n) const;
+    /* Writes all `n` bytes at `pos` (extending the file). */
+    bool Schreiben(uint64_t pos, const void* puffer, size_t n);
+
+    int64_t Groesse() const;              /* -1 on error */
+    bool Kuerzen(uint64_t laenge);        /* sets the length (also longer: zeros) */
+    bool Flush();
+
+    /* Writer lock between processes (a byte far beyond any file end, so
+     * readers are never blocked). Sperren waits. */
+    bool Sperren();
+    void Entsperren();
+
+private:
+#if defined(_WIN32)
+    void* h_ = nullptr;
+#else
+    int fd_ = -1;
+#endif
+};
+
+/* Folder helpers. OrdnerAnlegen creates every missing level. */
+bool OrdnerExistiert(const std::string& pfad);
+bool OrdnerAnlegen(const std::string& pfad);
+bool DateiExistiert(const std::string& pfad);
+bool DateiLoeschen(const std::string& pfad);
+/* Full, normalised form of a path (the key under which a process shares
+ * one store object). */
+std::string VollerPfad(const std::string& pfad);
+
+} // namespace dba
+
+#endif

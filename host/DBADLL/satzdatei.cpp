@@ -1,0 +1,351 @@
+/*
+ * satzdatei.cpp - record files with a write-ahead copy (see satzdatei.h).
+ */
+#include "satzdatei.h"
+
+#include <array>
+#include <atomic>
+#include <cstring>
+
+namespace dba {
+
+namespace {
+
+constexpr char kMagie[8] = {'O', 'X', 'D', 'B', 'A', 'S', 'A', 'T'};
+constexpr uint32_t kVersion = 1;
+constexpr uint32_t kJournalMagie = 0x314E4A58u;   /* "XJN1" */
+constexpr uint64_t kJournalMax = 1ull << 30;
+
+/* Journal header; the pieces follow: u64 position, u32 length, bytes. */
+struct JournalKopf {
+    uint32_t Magie;
+    uint32_t Teile;
+    uint64_t Laenge;        /* whole journal including this header */
+    uint64_t NeueLaenge;    /* file length to cut to afterwards, 0 = leave */
+    uint32_t Crc;           /* CRC-32 of the whole journal with this field 0 */
+    uint32_t Reserve;
+};
+
+std::atomic<bool> gSicher{false};
+
+std::array<uint32_t, 256> CrcTabelle()
+{
+    std::array<uint32_t, 256> t{};
+    for (uint32_t i = 0; i < 256; ++i) {
+        uint32_t c = i;
+        for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+        t[i] = c;
+    }
+    return t;
+}
+
+} // namespace
+
+uint32_t Crc32(const void* daten, size_t n, uint32_t crc)
+{
+    static const std::array<uint32_t, 256> tabelle = CrcTabelle();
+    const unsigned char* p = static_cast<const unsigned char*>(daten);
+    crc = ~crc;
+    for (size_t i = 0; i < n; ++i) crc = tabelle[(crc ^ p[i]) & 0xFF] ^ (crc >> 8);
+    return ~crc;
+}
+
+void SatzDatei::SetSicher(bool sicher) { gSicher = sicher; }
+bool SatzDatei::Sicher() { return gSicher; }
+
+uint32_t SatzDatei::KopfCrc(const Kopf& k) { return Crc32(&k, offsetof(Kopf, Crc)); }
+
+bool SatzDatei::KopfLesen(Kopf* k) const
+{
+    unsigned char puffer[KOPF];
+    if (!daten_.LesenGanz(0, puffer, KOPF)) return false;
+    std::memcpy(k, puffer, sizeof(Kopf));
+    return std::memcmp(k->Magie, kMagie, sizeof kMagie) == 0 && k->Crc == KopfCrc(*k) &&
+           k->SatzGroesse == satz_ && k->KopfGroesse == KOPF;
+}
+
+bool SatzDatei::KopfSchreiben(const Kopf& k)
+{
+    unsigned char puffer[KOPF] = {};
+    std::memcpy(puffer, &k, sizeof(Kopf));
+    return daten_.Schreiben(0, puffer, KOPF);
+}
+
+bool SatzDatei::Sperren()
+{
+    if (sperren_++ == 0 && !daten_.Sperren()) {
+        sperren_ = 0;
+        return false;
+    }
+    return true;
+}
+
+void SatzDatei::Entsperren()
+{
+    if (sperren_ > 0 && --sperren_ == 0) daten_.Entsperren();
+}
+
+bool SatzDatei::Oeffnen(const std::string& pfad, uint32_t satzGroesse, bool anlegen, uint32_t startAnzahl)
+{
+    Schliessen();
+    if (satzGroesse == 0) return false;
+    pfad_ = pfad;
+    satz_ = satzGroesse;
+    if (!daten_.Oeffnen(pfad, anlegen)) return false;
+    if (!journal_.Oeffnen(pfad + ".JNL", true)) {
+        daten_.Schliessen();
+        return false;
+    }
+    if (!Sperren()) {
+        Schliessen();
+        return false;
+    }
+    bool ok = Wiederherstellen();
+    if (ok) {
+        unsigned char roh[KOPF] = {};
+        int64_t groesse = daten_.Groesse();
+        bool leer = groesse < static_cast<int64_t>(KOPF);
+        if (!leer) {
+            leer = daten_.LesenGanz(0, roh, KOPF);
+            for (size_t i = 0; leer && i < sizeof kMagie; ++i) leer = roh[i] == 0;
+        }
+        if (leer) {
+            /* A new file (or one whose first header was never completed). */
+            Kopf k{};
+            std::memcpy(k.Magie, kMagie, sizeof kMagie);
+            k.Version = kVersion;
+            k.KopfGroesse = KOPF;
+            k.SatzGroesse = satz_;
+            k.Anzahl = startAnzahl;
+            for (uint32_t& r : k.Ring) r = ALLES;
+            k.Crc = KopfCrc(k);
+            ok = daten_.Kuerzen(0) && daten_.Kuerzen(Position(startAnzahl)) && KopfSchreiben(k);
+            if (ok && Sicher()) daten_.Flush();
+        }
+        Kopf k;
+        ok = ok && KopfLesen(&k) && k.Version == kVersion;
+        if (ok) {
+            gen_ = k.Generation;
+            epoche_ = k.Epoche;
+            anzahl_ = k.Anzahl;
+            if (daten_.Groesse() < static_cast<int64_t>(Position(k.Anzahl))) ok = daten_.Kuerzen(Position(k.Anzahl));
+        }
+    }
+    Entsperren();
+    if (!ok) Schliessen();
+    return ok;
+}
+
+void SatzDatei::Schliessen()
+{
+    while (sperren_ > 0) Entsperren();
+    daten_.Schliessen();
+    journal_.Schliessen();
+}
+
+bool SatzDatei::Wiederherstellen()
+{
+    JournalKopf jk{};
+    size_t gelesen = 0;
+    if (!journal_.Lesen(0, &jk, sizeof jk, &gelesen)) return false;
+    if (gelesen < sizeof jk || jk.Magie != kJournalMagie) return true;
+    static const uint32_t null = 0;
+    std::vector<unsigned char> j;
+    bool gueltig = jk.Laenge >= sizeof jk && jk.Laenge <= kJournalMax;
+    if (gueltig) {
+        j.resize(static_cast<size_t>(jk.Laenge));
+        gueltig = journal_.LesenGanz(0, j.data(), j.size());
+    }
+    if (gueltig) {
+        uint32_t crc = jk.Crc;
+        std::memset(j.data() + offsetof(JournalKopf, Crc), 0, 4);
+        gueltig = Crc32(j.data(), j.size()) == crc;
+    }
+    if (gueltig) {
+        /* A complete write whose end was not seen: do it (again). */
+        size_t pos = sizeof jk;
+        for (uint32_t t = 0; t < jk.Teile && gueltig; ++t) {
+            uint64_t ziel;
+            uint32_t laenge;
+            gueltig = pos + 12 <= j.size();
+            if (!gueltig) break;
+            std::memcpy(&ziel, j.data() + pos, 8);
+            std::memcpy(&laenge, j.data() + pos + 8, 4);
+            pos += 12;
+            gueltig = laenge <= j.size() - pos && daten_.Schreiben(ziel, j.data() + pos, laenge);
+            pos += laenge;
+        }
+        if (gueltig && jk.NeueLaenge > 0) gueltig = daten_.Kuerzen(jk.NeueLaenge);
+        if (gueltig && Sicher()) daten_.Flush();
+        if (!gueltig) return false;     /* keep the journal for the next try */
+    }
+    return journal_.Schreiben(0, &null, 4);
+}
+
+bool SatzDatei::LesenBei(uint32_t slot, void* puffer, uint64_t generation) const
+{
+    size_t gelesen = 0;
+    if (!daten_.Lesen(Position(slot), puffer, satz_, &gelesen)) return false;
+    if (gelesen < satz_) std::memset(static_cast<unsigned char*>(puffer) + gelesen, 0, satz_ - gelesen);
+    if (sperren_ > 0) return true;
+    Kopf k;
+    return KopfLesen(&k) && k.Generation == generation;
+}
+
+int SatzDatei::Lesen(uint32_t slot, void* puffer, uint64_t* generation)
+{
+    if (!Offen()) return -1;
+    for (int versuch = 0; versuch < 6 && sperren_ == 0; ++versuch) {
+        Kopf k;
+        if (!KopfLesen(&k) || (k.Generation & 1)) {
+            /* A write is under way or its writer died: wait for the lock
+             * (and repair), then look again. */
+            if (!Sperren()) return -1;
+            Wiederherstellen();
+            Entsperren();
+            continue;
+        }
+        if (slot >= k.Anzahl) return 0;
+        if (LesenBei(slot, puffer, k.Generation)) {
+            if (generation) *generation = k.Generation;
+            return 1;
+        }
+    }
+    /* Busy file: read under the lock. */
+    if (!Sperren()) return -1;
+    int rc = -1;
+    Kopf k;
+    if (Wiederherstellen() && KopfLesen(&k)) {
+        rc = slot < k.Anzahl ? (LesenBei(slot, puffer, k.Generation) ? 1 : -1) : 0;
+        if (generation) *generation = k.Generation;
+    }
+    Entsperren();
+    return rc;
+}
+
+uint64_t SatzDatei::Schreiben(const std::vector<Teil>& teile, uint32_t neueAnzahl)
+{
+    if (!Offen()) return 0;
+    for (const Teil& t : teile)
+        if (t.first >= neueAnzahl || !t.second) return 0;
+    if (!Sperren()) return 0;
+    uint64_t ergebnis = 0;
+    Kopf alt;
+    if (Wiederherstellen() && KopfLesen(&alt) && !(alt.Generation & 1)) {
+        Kopf neu = alt;
+        neu.Anzahl = neueAnzahl;
+        uint64_t schritte = teile.empty() ? 1 : teile.size();
+        for (uint64_t i = 0; i < schritte; ++i) {
+            uint64_t w = alt.Generation / 2 + 1 + i;
+            neu.Ring[w % RING] = teile.empty() ? ALLES : teile[static_cast<size_t>(i)].first;
+        }
+        bool kuerzen = neueAnzahl < alt.Anzahl;
+        if (kuerzen) neu.Epoche = alt.Epoche + 1;
+        neu.Generation = alt.Generation + 2 * schritte;
+        neu.Crc = KopfCrc(neu);
+
+        /* 1. the journal */
+        size_t laenge = sizeof(JournalKopf) + (teile.size() + 1) * 12 + teile.size() * satz_ + KOPF;
+        std::vector<unsigned char> j(laenge, 0);
+        JournalKopf jk{};
+        jk.Magie = kJournalMagie;
+        jk.Teile = static_cast<uint32_t>(teile.size() + 1);
+        jk.Laenge = laenge;
+        jk.NeueLaenge = kuerzen ? Position(neueAnzahl) : 0;
+        size_t pos = sizeof jk;
+        auto anhaengen = [&](uint64_t ziel, const void* daten, uint32_t n) {
+            std::memcpy(j.data() + pos, &ziel, 8);
+            std::memcpy(j.data() + pos + 8, &n, 4);
+            std::memcpy(j.data() + pos + 12, daten, n);
+            pos += 12 + n;
+        };
+        for (const Teil& t : teile) anhaengen(Position(t.first), t.second, satz_);
+        unsigned char kopfRoh[KOPF] = {};
+        std::memcpy(kopfRoh, &neu, sizeof neu);
+        anhaengen(0, kopfRoh, KOPF);
+        std::memcpy(j.data(), &jk, sizeof jk);
+        uint32_t crc = Crc32(j.data(), j.size());
+        std::memcpy(j.data() + offsetof(JournalKopf, Crc), &crc, 4);
+        bool ok = journal_.Schreiben(0, j.data(), j.size());
+        if (ok && Sicher()) ok = journal_.Flush();
+
+        /* 2. mark the write, 3. the slots, 4. the new header */
+        if (ok) {
+            Kopf ungerade = alt;
+            ungerade.Generation = alt.Generation + 1;
+            ungerade.Crc = KopfCrc(ungerade);
+            ok = KopfSchreiben(ungerade);
+        }
+        for (size_t i = 0; ok && i < teile.size(); ++i)
+            ok = daten_.Schreiben(Position(teile[i].first), teile[i].second, satz_);
+        if (ok && kuerzen) ok = daten_.Kuerzen(Position(neueAnzahl));
+        if (ok) ok = daten_.Schreiben(0, kopfRoh, KOPF);
+        if (ok && Sicher()) ok = daten_.Flush();
+
+        /* 5. done: the journal is empty again */
+        if (ok) {
+            static const uint32_t null = 0;
+            journal_.Schreiben(0, &null, 4);
+            gen_ = neu.Generation;
+            epoche_ = neu.Epoche;
+            anzahl_ = neu.Anzahl;
+            ergebnis = neu.Generation;
+        } else {
+            /* Finish or drop what the journal holds, so the file is whole. */
+            Wiederherstellen();
+        }
+    }
+    Entsperren();
+    return ergebnis;
+}
+
+uint64_t SatzDatei::Nachziehen(uint64_t bekannt, uint32_t bekannteEpoche, const std::function<void(uint32_t)>& geaendert)
+{
+    if (!Offen()) return 0;
+    Kopf k;
+    if (sperren_ == 0 && KopfLesen(&k) && !(k.Generation & 1) && k.Generation == bekannt && k.Epoche == bekannteEpoche)
+        return bekannt;
+    if (!Sperren()) return 0;
+    uint64_t ergebnis = 0;
+    if (Wiederherstellen() && KopfLesen(&k)) {
+        gen_ = k.Generation;
+        epoche_ = k.Epoche;
+        anzahl_ = k.Anzahl;
+        if (k.Generation != bekannt || k.Epoche != bekannteEpoche) {
+            if (k.Epoche != bekannteEpoche || k.Generation < bekannt || (k.Generation - bekannt) / 2 > RING) {
+                geaendert(ALLES);
+            } else {
+                for (uint64_t w = bekannt / 2 + 1; w <= k.Generation / 2; ++w) {
+                    uint32_t slot = k.Ring[w % RING];
+                    if (slot == ALLES || slot >= k.Anzahl) {
+                        geaendert(ALLES);
+                        break;
+                    }
+                    geaendert(slot);
+                }
+            }
+        }
+        ergebnis = k.Generation;
+    }
+    Entsperren();
+    return ergebnis;
+}
+
+bool SatzDatei::AlleLesen(const std::function<void(uint32_t, const unsigned char*)>& besuch)
+{
+    Kopf k;
+    if (!KopfLesen(&k)) return false;
+    const uint32_t proBlock = satz_ >= (4u << 20) ? 1u : (4u << 20) / satz_;
+    std::vector<unsigned char> block(static_cast<size_t>(proBlock) * satz_);
+    for (uint32_t start = 0; start < k.Anzahl; start += proBlock) {
+        uint32_t n = k.Anzahl - start < proBlock ? k.Anzahl - start : proBlock;
+        size_t gelesen = 0;
+        if (!daten_.Lesen(Position(start), block.data(), static_cast<size_t>(n) * satz_, &gelesen)) return false;
+        if (gelesen < static_cast<size_t>(n) * satz_)
+            std::memset(block.data() + gelesen, 0, static_cast<size_t>(n) * satz_ - gelesen);
+        for (uint32_t i = 0; i < n; ++i) besuch(start + i, block.data() + static_cast<size_t>(i) * satz_);
+    }
+    return true;
+}
+
+} // namespace dba

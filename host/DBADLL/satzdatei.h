@@ -1,0 +1,149 @@
+/*
+ * satzdatei.h - a record file: fixed-size slots behind a 512-byte header,
+ * with whole-record durable writes and change detection between handles
+ * and processes.
+ *
+ * File "<name>": header, then slot 0, slot 1, ... as plain bytes (so a
+ * file can also be read in blocks from outside, as the stock item file is).
+ * File "<name>.JNL": the write-ahead copy of the write in progress.
+ *
+ * Writing (one or several slots, optionally a new slot count) under the
+ * writer lock:
+ *   1. the journal receives every piece of the write plus the new header,
+ *      with a CRC-32 over all of it, in one write;
+ *   2. the header's generation becomes odd (a write is under way);
+ *   3. the slots are written in place;
+ *   4. the new header (generation + 2 per slot, the slots noted in the
+ *      change ring) is written;
+ *   5. the journal is marked empty.
+ * A writer that dies before 1 is complete leaves the old state (the journal
+ * fails its CRC and is dropped); one that dies later leaves a complete
+ * journal, which the next user of the file applies (a redo; applying twice
+ * changes nothing). So a record is always old or new, never torn.
+ *
+ * Reading needs no lock: a slot is read between two reads of the header;
+ * when the generation changed or was odd the read is repeated (after
+ * repairing a dead writer's write under the lock).
+ *
+ * Change detection: the header carries the generation and a ring of the
+ * last RING written slots. An owner whose in-memory index is at generation
+ * g catches up by re-reading just those slots, or everything when it fell
+ * further behind or the file was emptied (epoch change).
+ */
+#ifndef DBA_SATZDATEI_H
+#define DBA_SATZDATEI_H
+
+#include "datei.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace dba {
+
+class SatzDatei {
+public:
+    static constexpr uint32_t KOPF = 512;
+    static constexpr uint32_t RING = 112;
+    static constexpr uint32_t ALLES = 0xFFFFFFFFu;
+
+    struct Kopf {
+        char Magie[8];
+        uint32_t Version;
+        uint32_t KopfGroesse;
+        uint32_t SatzGroesse;
+        uint32_t Anzahl;
+        uint64_t Generation;     /* even = at rest, odd = a write under way */
+        uint32_t Epoche;         /* raised when slots are dropped */
+        uint32_t Reserve;
+        uint32_t Ring[RING];     /* slot written by write number w at Ring[w % RING] */
+        uint32_t Crc;            /* CRC-32 of the bytes before it */
+    };
+
+    /* One piece of a write: slot number and its bytes (SatzGroesse). */
+    using Teil = std::pair<uint32_t, const void*>;
+
+    SatzDatei() = default;
+    SatzDatei(const SatzDatei&) = delete;
+    SatzDatei& operator=(const SatzDatei&) = delete;
+
+    /* Opens (with `anlegen`: creates) the file for slots of `satzGroesse`
+     * bytes; with `startAnzahl` > 0 a new file starts with that many zero
+     * slots. Repairs an interrupted write. False when the file cannot be
+     * opened or is not a record file of this slot size. */
+    bool Oeffnen(const std::string& pfad, uint32_t satzGroesse, bool anlegen, uint32_t startAnzahl = 0);
+    void Schliessen();
+    bool Offen() const { return daten_.Offen(); }
+    const std::string& Pfad() const { return pfad_; }
+    uint32_t SatzGroesse() const { return satz_; }
+
+    /* Byte position of slot `slot`. */
+    uint64_t Position(uint32_t slot) const { return KOPF + static_cast<uint64_t>(slot) * satz_; }
+
+    /* Reads the header as it is on disk; false when it is torn or invalid. */
+    bool KopfLesen(Kopf* k) const;
+
+    /* Reads slot `slot` consistently. 1 = read, 0 = beyond the slot count,
+     * -1 = error. *generation (may be null) gets the generation it was read
+     * at. */
+    int Lesen(uint32_t slot, void* puffer, uint64_t* generation = nullptr);
+
+    /* Reads slot `slot` and checks that the file is still at generation
+     * `generation` (at rest) afterwards. True = the bytes belong to that
+     * generation. */
+    bool LesenBei(uint32_t slot, void* puffer, uint64_t generation) const;
+
+    /* Writes the pieces as one durable write; afterwards the slot count is
+     * `neueAnzahl` (slots at or beyond it are dropped; pieces must lie
+     * below it). Returns the new generation, 0 on failure. The writer lock
+     * is taken here unless the caller holds it (Sperren). */
+    uint64_t Schreiben(const std::vector<Teil>& teile, uint32_t neueAnzahl);
+
+    /* Holds the writer lock across several steps (nested calls allowed in
+     * one process). While held, the file cannot change under the holder. */
+    bool Sperren();
+    void Entsperren();
+
+    /* Brings an owner at generation `bekannt` up to date: calls
+     * geaendert(slot) for every slot written since, or geaendert(ALLES)
+     * when everything has to be re-read. Takes the lock when there is
+     * anything to do. Returns the generation now current (0 on error). */
+    uint64_t Nachziehen(uint64_t bekannt, uint32_t bekannteEpoche, const std::function<void(uint32_t)>& geaendert);
+
+    /* Visits every slot below the count in order, in large blocks; call
+     * with the lock held for a consistent picture. */
+    bool AlleLesen(const std::function<void(uint32_t, const unsigned char*)>& besuch);
+
+    /* Generation, epoch and count of the last header seen by this object. */
+    uint64_t Generation() const { return gen_; }
+    uint32_t Epoche() const { return epoche_; }
+    uint32_t Anzahl() const { return anzahl_; }
+
+    /* With `sicher` every write is flushed to the disk before it counts. */
+    static void SetSicher(bool sicher);
+    static bool Sicher();
+
+private:
+    bool Wiederherstellen();        /* lock held: apply or drop the journal */
+    bool KopfSchreiben(const Kopf& k);
+    static uint32_t KopfCrc(const Kopf& k);
+
+    Datei daten_;
+    Datei journal_;
+    std::string pfad_;
+    uint32_t satz_ = 0;
+    int sperren_ = 0;
+    uint64_t gen_ = 0;
+    uint32_t epoche_ = 0;
+    uint32_t anzahl_ = 0;
+};
+
+static_assert(sizeof(SatzDatei::Kopf) <= SatzDatei::KOPF, "header too large");
+
+uint32_t Crc32(const void* daten, size_t n, uint32_t crc = 0);
+
+} // namespace dba
+
+#endif
