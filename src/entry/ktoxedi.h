@@ -218,6 +218,12 @@ typedef struct EDI_KONTEXT {
     int32_t TabellenLoeschen;
     int32_t KennzeichenAktion;
     char KennzeichenText[64];
+
+    /* Export state (export dialog and writer) */
+    char ExportLieferantText[32];     /* supplier number text, "ALLE", or empty = none chosen */
+    char* ZusatzinfoText;             /* info text: 30000-byte block (KTSTORAGE) or null */
+    int32_t PflegekennzeichenBeruecksichtigen;  /* 1 = leave unmaintained articles and
+                                                   suppliers without ILN out */
 } EDI_KONTEXT;
 
 #pragma pack(pop)

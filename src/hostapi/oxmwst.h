@@ -43,4 +43,20 @@ OX_EXTERN_C OXMWST_API int32_t OXCALL OX_MWST_GetSatzNr_FromComboBox(HWND combo)
  * (1900 = 19 %), -1 when nothing is selected. */
 OX_EXTERN_C OXMWST_API int32_t OXCALL OX_MWST_GetMWST_WertFromComboBox(HWND combo);
 
+/*
+ * The rate table is the host's and kept in the host's INI file (the file
+ * OXINIFILE currently works on), section "MWST", keys "satz0" .. "satz5",
+ * in hundredths of a percent. Rates not stored there have the defaults
+ * 0 %, 7 %, 19 %, 16 %, 5 % and 10.7 % (rates 0 to 5). A whole-percent
+ * value is the stored value rounded to the nearest whole percent.
+ */
+
+/* Percentage of rate number `satz` in hundredths of a percent; -1 for a
+ * number outside 0..5. */
+OX_EXTERN_C OXMWST_API int32_t OXCALL OX_MWST_GetMWST_Wert(int32_t satz);
+
+/* Stores the percentage of rate `satz` (hundredths of a percent, 0 to
+ * 10000). 1 = stored, -1 for a number or value out of range. */
+OX_EXTERN_C OXMWST_API int32_t OXCALL OX_MWST_SetMWST_Wert(int32_t satz, int32_t hundertstel);
+
 #endif

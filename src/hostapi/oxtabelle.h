@@ -151,4 +151,69 @@ OX_EXTERN_C OXTABELLE_API int32_t OXCALL TAB_SetWaagrechtFarbText(OXTABELLE* tab
  * into `ziel`; the cells of `ziel` are kept. Returns 1. */
 OX_EXTERN_C OXTABELLE_API int32_t OXCALL TAB_CopyWaagrechtMerkmale(OXTABELLE* ziel, const OXTABELLE* quelle);
 
+/* The six prices of vertical row `zeile` into `preise`. 1, or 0 for a row
+ * outside 0..119 (`preise` zeroed). */
+OX_EXTERN_C OXTABELLE_API int32_t OXCALL TAB_GetPreiseFromRow(const OXTABELLE* tabelle, int32_t zeile,
+                                                             TAB_PREISE* preise);
+
+/* Piece count of cell (vertical `zeile`, horizontal `spalte`); 0 for a cell
+ * outside the table. */
+OX_EXTERN_C OXTABELLE_API int32_t OXCALL TAB_GetStueckzahl(const OXTABELLE* tabelle, int32_t zeile,
+                                                          int32_t spalte);
+
+/* Sets the piece count of a cell. 1, or 0 for a cell outside the table. */
+OX_EXTERN_C OXTABELLE_API int32_t OXCALL TAB_SetStueckzahl(OXTABELLE* tabelle, int32_t zeile, int32_t spalte,
+                                                          int32_t stueck);
+
+/* ------------------------------------------------------------------------
+ * The table store: the host's tables of articles and of series, kept in
+ * the file "OXTABELLEN.DAT" of the master-data store's data folder
+ * (DBA_GetDatenPfad; a change of that folder is followed at the next call).
+ *
+ *  - Every table is stored whole under (owner kind, number) together with
+ *    the time of its last write; a write replaces the stored table.
+ *  - A write is durable as a whole: a process that dies while writing
+ *    leaves the previous table readable, and the next write repairs the
+ *    file. Writes of other processes are seen at the next call.
+ *  - Only the used part of a table takes room on the disk (runs of zero
+ *    bytes are not stored), so tables of many articles stay small.
+ *  - Calls may come from any thread.
+ * ------------------------------------------------------------------------ */
+
+enum {
+    TAB_BESITZER_ARTIKEL = 0,       /* the table of an article (article number) */
+    TAB_BESITZER_SERIE = 1          /* the table of a series (series characteristic number) */
+};
+
+/* Time of a table's last write: 100-ns intervals since 1.1.1601 UTC, low
+ * word first (FILETIME layout, the host's time stamp). */
+typedef struct TAB_ZEIT {
+    uint32_t Low;
+    uint32_t High;
+} TAB_ZEIT;
+
+/* Reads the stored table of (besitzer, nummer) into `tabelle` and its write
+ * time into `zeit` (may be null). 1 = read; 0 = no table stored (`tabelle`
+ * zero-filled, `zeit` zeroed); -1 = unknown owner kind, number below 1,
+ * null `tabelle`, or the store cannot be opened. */
+OX_EXTERN_C OXTABELLE_API int32_t OXCALL TAB_LeseTabelle(int32_t besitzer, int32_t nummer, OXTABELLE* tabelle,
+                                                        TAB_ZEIT* zeit);
+
+/* Stores `tabelle` as the table of (besitzer, nummer), stamped with the
+ * current time. 1 = written; 0 = the write failed (the previous table
+ * stays); -1 = invalid argument as above. */
+OX_EXTERN_C OXTABELLE_API int32_t OXCALL TAB_SchreibeTabelle(int32_t besitzer, int32_t nummer,
+                                                            const OXTABELLE* tabelle);
+
+/* Removes the stored table of (besitzer, nummer). 1 = removed, 0 = there
+ * was none (or the write failed), -1 = invalid argument. */
+OX_EXTERN_C OXTABELLE_API int32_t OXCALL TAB_LoescheTabelle(int32_t besitzer, int32_t nummer);
+
+/* 1 when a table of (besitzer, nummer) is stored, 0 when not, -1 invalid. */
+OX_EXTERN_C OXTABELLE_API int32_t OXCALL TAB_TabelleVorhanden(int32_t besitzer, int32_t nummer);
+
+/* Forgets what this process knows of the store file (the next call reads
+ * it afresh, as after a restart) and closes it. 1. */
+OX_EXTERN_C OXTABELLE_API int32_t OXCALL TAB_SpeicherSchliessen(void);
+
 #endif

@@ -1,0 +1,495 @@
+/*
+ * speicher.cpp - the table store: the host's article and series tables in
+ * one file, "OXTABELLEN.DAT", in the master-data store's data folder.
+ *
+ * File layout: a sequence of entries, each written with one append:
+ *
+ *   offset  size  field
+ *        0     4  kennung  "OXT1"
+ *        4     4  besitzer owner kind (TAB_BESITZER_...)
+ *        8     4  nummer   article or series number
+ *       12     8  zeit     write time (FILETIME, low word first)
+ *       20     4  flags    1 = the table was removed
+ *       24     4  laenge   bytes of packed table that follow
+ *       28     4  pruef    CRC-32 of bytes 0..27 and of the packed table
+ *       32     n  the packed table
+ *
+ * The packed table is the 206,402-byte record as runs: a zero count and a
+ * literal count (both LEB128), then the literal bytes; repeated until the
+ * whole record is covered. A table with a few hundred used cells takes
+ * one or two kilobytes.
+ *
+ * The last entry of a (owner, number) wins. An entry that is cut short or
+ * whose check value does not match ends the readable part of the file: a
+ * writer that died in the middle of its append leaves the earlier entries
+ * intact, and the next write cuts the file back to the readable part
+ * before it appends. Writers of several processes take turns through a
+ * lock on one byte far behind the data.
+ *
+ * Each process keeps an index (owner, number) -> position in memory and
+ * brings it up to date from the file's new tail at every call, so the
+ * writes of other processes are seen. When this process first opens a file
+ * in which more than half the bytes belong to superseded entries, it
+ * writes the live entries into a fresh file and puts it in place (only
+ * when no other process has the file open).
+ */
+#include "hostapi/oxtabelle.h"
+#include "hostapi/dbadll.h"
+
+#include <windows.h>
+
+#include <cstring>
+#include <mutex>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace {
+
+constexpr uint32_t KENNUNG = 0x3154584Fu; /* "OXT1" */
+constexpr uint32_t KOPF = 32;
+constexpr uint32_t FLAG_GELOESCHT = 1;
+constexpr uint32_t SATZ = sizeof(OXTABELLE);
+/* The lock byte writers take turns on; far behind any data. */
+constexpr DWORD SPERRE_LOW = 0xFFFFFFF0u;
+constexpr DWORD SPERRE_HIGH = 0x7FFFFFFFu;
+
+struct Ort {
+    uint64_t position = 0; /* of the entry's header */
+    uint32_t laenge = 0;   /* packed bytes */
+    TAB_ZEIT zeit{};
+};
+
+struct Speicher {
+    std::string datei;     /* full path of the open file, empty = none */
+    HANDLE h = INVALID_HANDLE_VALUE;
+    uint64_t ende = 0;     /* end of the readable part known so far */
+    uint64_t lebend = 0;   /* bytes of the entries the index points to */
+    std::unordered_map<uint64_t, Ort> index;
+};
+
+std::mutex g_Sperre;
+Speicher g_Speicher;
+
+/* ---- check value ---------------------------------------------------------- */
+
+uint32_t g_CrcTafel[256];
+
+void CrcTafelAnlegen()
+{
+    for (uint32_t i = 0; i < 256; ++i) {
+        uint32_t c = i;
+        for (int k = 0; k < 8; ++k)
+            c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+        g_CrcTafel[i] = c;
+    }
+}
+
+uint32_t Crc(uint32_t crc, const unsigned char* p, size_t n)
+{
+    static std::once_flag einmal;
+    std::call_once(einmal, CrcTafelAnlegen);
+    crc = ~crc;
+    for (size_t i = 0; i < n; ++i)
+        crc = g_CrcTafel[(crc ^ p[i]) & 0xFF] ^ (crc >> 8);
+    return ~crc;
+}
+
+/* ---- packing --------------------------------------------------------------- */
+
+void ZahlSchreiben(std::vector<unsigned char>& aus, uint32_t wert)
+{
+    while (wert >= 0x80) {
+        aus.push_back(static_cast<unsigned char>(wert | 0x80));
+        wert >>= 7;
+    }
+    aus.push_back(static_cast<unsigned char>(wert));
+}
+
+bool ZahlLesen(const unsigned char*& p, const unsigned char* ende, uint32_t& wert)
+{
+    wert = 0;
+    for (int schritt = 0; schritt < 5; ++schritt) {
+        if (p >= ende)
+            return false;
+        unsigned char b = *p++;
+        wert |= static_cast<uint32_t>(b & 0x7F) << (7 * schritt);
+        if ((b & 0x80) == 0)
+            return true;
+    }
+    return false;
+}
+
+void Packen(const OXTABELLE* tabelle, std::vector<unsigned char>& aus)
+{
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(tabelle);
+    uint32_t i = 0;
+    while (i < SATZ) {
+        uint32_t null = 0;
+        while (i + null < SATZ && p[i + null] == 0)
+            ++null;
+        i += null;
+        /* A literal run ends at the first stretch of 8 zero bytes. */
+        uint32_t lit = 0;
+        while (i + lit < SATZ) {
+            if (p[i + lit] == 0) {
+                uint32_t z = 0;
+                while (z < 8 && i + lit + z < SATZ && p[i + lit + z] == 0)
+                    ++z;
+                if (z == 8 || i + lit + z == SATZ)
+                    break;
+                lit += z;
+            } else {
+                ++lit;
+            }
+        }
+        ZahlSchreiben(aus, null);
+        ZahlSchreiben(aus, lit);
+        aus.insert(aus.end(), p + i, p + i + lit);
+        i += lit;
+    }
+}
+
+bool Entpacken(const unsigned char* p, size_t n, OXTABELLE* tabelle)
+{
+    unsigned char* z = reinterpret_cast<unsigned char*>(tabelle);
+    const unsigned char* ende = p + n;
+    uint32_t i = 0;
+    while (p < ende) {
+        uint32_t null, lit;
+        if (!ZahlLesen(p, ende, null) || !ZahlLesen(p, ende, lit))
+            return false;
+        if (null > SATZ - i)
+            return false;
+        std::memset(z + i, 0, null);
+        i += null;
+        if (lit > SATZ - i || lit > static_cast<size_t>(ende - p))
+            return false;
+        std::memcpy(z + i, p, lit);
+        i += lit;
+        p += lit;
+    }
+    if (i != SATZ)
+        std::memset(z + i, 0, SATZ - i);
+    return true;
+}
+
+/* ---- file access ----------------------------------------------------------- */
+
+uint64_t Schluessel(int32_t besitzer, int32_t nummer)
+{
+    return (static_cast<uint64_t>(static_cast<uint32_t>(besitzer)) << 32) | static_cast<uint32_t>(nummer);
+}
+
+uint32_t Wort(const unsigned char* p)
+{
+    uint32_t w;
+    std::memcpy(&w, p, 4);
+    return w;
+}
+
+bool LesenAn(HANDLE h, uint64_t position, void* puffer, DWORD n)
+{
+    OVERLAPPED ov{};
+    ov.Offset = static_cast<DWORD>(position);
+    ov.OffsetHigh = static_cast<DWORD>(position >> 32);
+    DWORD gelesen = 0;
+    return ReadFile(h, puffer, n, &gelesen, &ov) && gelesen == n;
+}
+
+bool SchreibenAn(HANDLE h, uint64_t position, const void* puffer, DWORD n)
+{
+    OVERLAPPED ov{};
+    ov.Offset = static_cast<DWORD>(position);
+    ov.OffsetHigh = static_cast<DWORD>(position >> 32);
+    DWORD geschrieben = 0;
+    return WriteFile(h, puffer, n, &geschrieben, &ov) && geschrieben == n;
+}
+
+uint64_t Groesse(HANDLE h)
+{
+    LARGE_INTEGER g;
+    if (!GetFileSizeEx(h, &g))
+        return 0;
+    return static_cast<uint64_t>(g.QuadPart);
+}
+
+void Eintragen(Speicher& s, uint64_t position, const unsigned char* kopf)
+{
+    int32_t besitzer = static_cast<int32_t>(Wort(kopf + 4));
+    int32_t nummer = static_cast<int32_t>(Wort(kopf + 8));
+    uint32_t flags = Wort(kopf + 20);
+    uint32_t laenge = Wort(kopf + 24);
+    uint64_t k = Schluessel(besitzer, nummer);
+    auto alt = s.index.find(k);
+    if (alt != s.index.end()) {
+        s.lebend -= KOPF + alt->second.laenge;
+        s.index.erase(alt);
+    }
+    if ((flags & FLAG_GELOESCHT) == 0) {
+        Ort o;
+        o.position = position;
+        o.laenge = laenge;
+        o.zeit.Low = Wort(kopf + 12);
+        o.zeit.High = Wort(kopf + 16);
+        s.index[k] = o;
+        s.lebend += KOPF + laenge;
+    }
+}
+
+/* Reads the entries between the known end and the end of the file into the
+ * index. Stops at the first entry that is incomplete or damaged. */
+void Nachlesen(Speicher& s)
+{
+    uint64_t groesse = Groesse(s.h);
+    if (groesse < s.ende) {
+        /* The file became shorter (cut back by a writer): read it afresh. */
+        s.index.clear();
+        s.ende = 0;
+        s.lebend = 0;
+    }
+    if (groesse <= s.ende)
+        return;
+    uint64_t n = groesse - s.ende;
+    if (n > 0x7FFFFFFFu)
+        return;
+    std::vector<unsigned char> puffer(static_cast<size_t>(n));
+    if (!LesenAn(s.h, s.ende, puffer.data(), static_cast<DWORD>(n)))
+        return;
+    size_t i = 0;
+    while (i + KOPF <= puffer.size()) {
+        const unsigned char* k = puffer.data() + i;
+        if (Wort(k) != KENNUNG)
+            break;
+        uint32_t laenge = Wort(k + 24);
+        if (laenge > puffer.size() - i - KOPF)
+            break;
+        uint32_t pruef = Crc(Crc(0, k, 28), k + KOPF, laenge);
+        if (pruef != Wort(k + 28))
+            break;
+        Eintragen(s, s.ende + i, k);
+        i += KOPF + laenge;
+    }
+    s.ende += i;
+}
+
+void Schliessen(Speicher& s)
+{
+    if (s.h != INVALID_HANDLE_VALUE)
+        CloseHandle(s.h);
+    s.h = INVALID_HANDLE_VALUE;
+    s.datei.clear();
+    s.index.clear();
+    s.ende = 0;
+    s.lebend = 0;
+}
+
+HANDLE Oeffnen(const std::string& datei)
+{
+    return CreateFileA(datei.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                       OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+/* Writes the live entries into a fresh file and puts it in place of the
+ * old one. Keeps the old file when anything fails. */
+void Verdichten(Speicher& s)
+{
+    std::string neu = s.datei + ".NEU";
+    HANDLE h = CreateFileA(neu.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return;
+    bool gut = true;
+    uint64_t position = 0;
+    std::vector<unsigned char> eintrag;
+    for (const auto& [k, o] : s.index) {
+        (void)k;
+        eintrag.resize(KOPF + o.laenge);
+        if (!LesenAn(s.h, o.position, eintrag.data(), static_cast<DWORD>(eintrag.size())) ||
+            !SchreibenAn(h, position, eintrag.data(), static_cast<DWORD>(eintrag.size()))) {
+            gut = false;
+            break;
+        }
+        position += eintrag.size();
+    }
+    if (gut)
+        gut = FlushFileBuffers(h) != 0;
+    CloseHandle(h);
+    if (!gut) {
+        DeleteFileA(neu.c_str());
+        return;
+    }
+    std::string datei = s.datei;
+    CloseHandle(s.h);
+    s.h = INVALID_HANDLE_VALUE;
+    if (!MoveFileExA(neu.c_str(), datei.c_str(), MOVEFILE_REPLACE_EXISTING))
+        DeleteFileA(neu.c_str());
+    s.h = Oeffnen(datei);
+    s.index.clear();
+    s.ende = 0;
+    s.lebend = 0;
+    if (s.h == INVALID_HANDLE_VALUE)
+        s.datei.clear();
+    else
+        Nachlesen(s);
+}
+
+/* Makes the store of the current data folder ready and up to date.
+ * false when it cannot be opened. */
+bool Bereit(Speicher& s)
+{
+    char ordner[OX_TXT_PATH] = "";
+    if (DBA_GetDatenPfad(ordner, sizeof ordner) != 1 || ordner[0] == '\0')
+        return false;
+    std::string datei = std::string(ordner) + "OXTABELLEN.DAT";
+    if (s.h != INVALID_HANDLE_VALUE && s.datei == datei) {
+        Nachlesen(s);
+        return true;
+    }
+    Schliessen(s);
+    CreateDirectoryA(ordner, nullptr);
+    s.h = Oeffnen(datei);
+    if (s.h == INVALID_HANDLE_VALUE)
+        return false;
+    s.datei = datei;
+    Nachlesen(s);
+    if (s.ende > (1u << 20) && s.lebend < s.ende / 2)
+        Verdichten(s);
+    return s.h != INVALID_HANDLE_VALUE;
+}
+
+bool Gueltig(int32_t besitzer, int32_t nummer)
+{
+    return (besitzer == TAB_BESITZER_ARTIKEL || besitzer == TAB_BESITZER_SERIE) && nummer >= 1;
+}
+
+/* Appends one entry under the writers' lock. */
+int32_t Anhaengen(Speicher& s, int32_t besitzer, int32_t nummer, uint32_t flags, const std::vector<unsigned char>& paket)
+{
+    OVERLAPPED sperre{};
+    sperre.Offset = SPERRE_LOW;
+    sperre.OffsetHigh = SPERRE_HIGH;
+    if (!LockFileEx(s.h, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &sperre))
+        return 0;
+    Nachlesen(s);
+    int32_t ergebnis = 1;
+    /* A torn entry of a writer that died is cut off before appending. */
+    if (Groesse(s.h) != s.ende) {
+        LARGE_INTEGER p;
+        p.QuadPart = static_cast<LONGLONG>(s.ende);
+        if (!SetFilePointerEx(s.h, p, nullptr, FILE_BEGIN) || !SetEndOfFile(s.h))
+            ergebnis = 0;
+    }
+    if (ergebnis == 1) {
+        FILETIME jetzt;
+        GetSystemTimeAsFileTime(&jetzt);
+        std::vector<unsigned char> eintrag(KOPF + paket.size());
+        uint32_t w[7] = { KENNUNG, static_cast<uint32_t>(besitzer), static_cast<uint32_t>(nummer),
+                          jetzt.dwLowDateTime, jetzt.dwHighDateTime, flags, static_cast<uint32_t>(paket.size()) };
+        std::memcpy(eintrag.data(), w, sizeof w);
+        if (!paket.empty())
+            std::memcpy(eintrag.data() + KOPF, paket.data(), paket.size());
+        uint32_t pruef = Crc(Crc(0, eintrag.data(), 28), eintrag.data() + KOPF, paket.size());
+        std::memcpy(eintrag.data() + 28, &pruef, 4);
+        if (SchreibenAn(s.h, s.ende, eintrag.data(), static_cast<DWORD>(eintrag.size()))) {
+            Eintragen(s, s.ende, eintrag.data());
+            s.ende += eintrag.size();
+        } else {
+            ergebnis = 0;
+        }
+    }
+    UnlockFileEx(s.h, 0, 1, 0, &sperre);
+    return ergebnis;
+}
+
+template <typename F>
+int32_t Geschuetzt(int32_t fehler, F f)
+{
+    try {
+        return f();
+    } catch (...) {
+        return fehler;
+    }
+}
+
+} // namespace
+
+OX_EXTERN_C int32_t OXCALL TAB_LeseTabelle(int32_t besitzer, int32_t nummer, OXTABELLE* tabelle, TAB_ZEIT* zeit)
+{
+    if (tabelle == nullptr || !Gueltig(besitzer, nummer))
+        return -1;
+    return Geschuetzt(-1, [&]() -> int32_t {
+        std::lock_guard<std::mutex> lock(g_Sperre);
+        Speicher& s = g_Speicher;
+        if (!Bereit(s))
+            return -1;
+        std::memset(tabelle, 0, sizeof *tabelle);
+        if (zeit != nullptr)
+            *zeit = TAB_ZEIT{};
+        auto it = s.index.find(Schluessel(besitzer, nummer));
+        if (it == s.index.end())
+            return 0;
+        std::vector<unsigned char> eintrag(KOPF + it->second.laenge);
+        if (!LesenAn(s.h, it->second.position, eintrag.data(), static_cast<DWORD>(eintrag.size())))
+            return 0;
+        uint32_t pruef = Crc(Crc(0, eintrag.data(), 28), eintrag.data() + KOPF, it->second.laenge);
+        if (pruef != Wort(eintrag.data() + 28) || !Entpacken(eintrag.data() + KOPF, it->second.laenge, tabelle)) {
+            std::memset(tabelle, 0, sizeof *tabelle);
+            return 0;
+        }
+        if (zeit != nullptr)
+            *zeit = it->second.zeit;
+        return 1;
+    });
+}
+
+OX_EXTERN_C int32_t OXCALL TAB_SchreibeTabelle(int32_t besitzer, int32_t nummer, const OXTABELLE* tabelle)
+{
+    if (tabelle == nullptr || !Gueltig(besitzer, nummer))
+        return -1;
+    return Geschuetzt(0, [&]() -> int32_t {
+        std::vector<unsigned char> paket;
+        paket.reserve(4096);
+        Packen(tabelle, paket);
+        std::lock_guard<std::mutex> lock(g_Sperre);
+        Speicher& s = g_Speicher;
+        if (!Bereit(s))
+            return -1;
+        return Anhaengen(s, besitzer, nummer, 0, paket);
+    });
+}
+
+OX_EXTERN_C int32_t OXCALL TAB_LoescheTabelle(int32_t besitzer, int32_t nummer)
+{
+    if (!Gueltig(besitzer, nummer))
+        return -1;
+    return Geschuetzt(0, [&]() -> int32_t {
+        std::lock_guard<std::mutex> lock(g_Sperre);
+        Speicher& s = g_Speicher;
+        if (!Bereit(s))
+            return -1;
+        if (s.index.find(Schluessel(besitzer, nummer)) == s.index.end())
+            return 0;
+        return Anhaengen(s, besitzer, nummer, FLAG_GELOESCHT, {});
+    });
+}
+
+OX_EXTERN_C int32_t OXCALL TAB_TabelleVorhanden(int32_t besitzer, int32_t nummer)
+{
+    if (!Gueltig(besitzer, nummer))
+        return -1;
+    return Geschuetzt(-1, [&]() -> int32_t {
+        std::lock_guard<std::mutex> lock(g_Sperre);
+        Speicher& s = g_Speicher;
+        if (!Bereit(s))
+            return -1;
+        return s.index.count(Schluessel(besitzer, nummer)) ? 1 : 0;
+    });
+}
+
+OX_EXTERN_C int32_t OXCALL TAB_SpeicherSchliessen(void)
+{
+    std::lock_guard<std::mutex> lock(g_Sperre);
+    Schliessen(g_Speicher);
+    return 1;
+}
