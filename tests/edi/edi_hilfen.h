@@ -10,7 +10,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -26,13 +26,6 @@ inline void Setzen(char* feld, size_t breite, const std::string& text)
     std::memcpy(feld, text.data(), text.size() < breite ? text.size() : breite);
 }
 #define EDI_SETZEN(satz, feld, text) edihilfe::Setzen((satz).feld, sizeof((satz).feld), (text))
-
-/* The text of a field, bounded by its width. */
-inline std::string Text(const char* feld, size_t breite)
-{
-    return std::string(feld, strnlen(feld, breite));
-}
-#define EDI_TEXT(satz, feld) edihilfe::Text((satz).feld, sizeof((satz).feld))
 
 /* A catalogue variation as the export writes it. */
 inline PRICAT_DATEN Variation(int nummer)
@@ -84,27 +77,19 @@ struct Zufall {
 /* A unique file name in the temp folder (the file is not created). */
 inline std::string TempDatei(const std::string& name)
 {
+    static const long long lauf =
+        std::chrono::steady_clock::now().time_since_epoch().count() % 1000000007LL;
     static int zaehler = 0;
     std::error_code ec;
-    std::filesystem::path ordner = std::filesystem::temp_directory_path(ec);
-    std::ostringstream s;
-    s << "edi_" << static_cast<unsigned>(reinterpret_cast<uintptr_t>(&zaehler) & 0xFFFF) << "_"
-      << ++zaehler << "_" << name;
-    return (ordner / s.str()).string();
+    std::string eindeutig =
+        "edi_" + std::to_string(lauf) + "_" + std::to_string(++zaehler) + "_" + name;
+    return (std::filesystem::temp_directory_path(ec) / eindeutig).string();
 }
 
 inline void Schreiben(const std::string& pfad, const std::string& inhalt)
 {
     std::ofstream f(pfad, std::ios::binary | std::ios::trunc);
     f.write(inhalt.data(), static_cast<std::streamsize>(inhalt.size()));
-}
-
-inline std::string Lesen(const std::string& pfad)
-{
-    std::ifstream f(pfad, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
 }
 
 /* A line of one of the writers as a string. */

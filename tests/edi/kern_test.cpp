@@ -55,18 +55,6 @@ TEST(Kern, ZeileHaeltKindsUndGrenzen)
     EXPECT_EQ(edikern::satz_entschluesseln(aus, zurueck, 299, nullptr, nullptr), -1);
 }
 
-TEST(Kern, GleicherInhaltAndereSatzartAndereZeichen)
-{
-    uint8_t roh[60] = {0};
-    char a[EDI_SATZ_GROESSE], b[EDI_SATZ_GROESSE];
-    size_t na = edikern::zeile_verschluesseln(5, 14, roh, sizeof(roh), a, sizeof(a));
-    size_t nb = edikern::zeile_verschluesseln(6, 16, roh, sizeof(roh), b, sizeof(b));
-    ASSERT_EQ(na, nb);
-    EXPECT_NE(std::string(a + 13, na - 15), std::string(b + 13, nb - 15));
-    /* zeros are not written as a run of one character */
-    EXPECT_NE(std::string(a + 13, 8), std::string(8, a[13]));
-}
-
 TEST(Kern, SatzEndetMitZeilenendeOderNul)
 {
     uint8_t roh[100];
@@ -97,37 +85,30 @@ std::string Musterdatei()
     std::string d = PricatKopfzeile("4000000000001", "4012345000009");
     for (int i = 0; i < 4; i++)
         d += PricatZeile(Variation(i));
-    DESADV_KOPF k;
-    DESADV_REFERENZ r;
-    DESADV_POSITION p;
-    std::memset(&k, 0, sizeof(k));
-    std::memset(&r, 0, sizeof(r));
-    std::memset(&p, 0, sizeof(p));
-    EDI_SETZEN(p, Gtin, "4001000000004");
-    EDI_SETZEN(k, Lieferscheinnummer, "LS1");
+    DESADV_KOPF k{};
+    DESADV_REFERENZ r{};
+    DESADV_POSITION p{};
     char aus[EDI_AUSGABE_GROESSE];
     EDIDESADV_PositionsSatzErstellen(aus, &k, &r, &p);
     d += aus;
     EDIDESADV_KopfSatzErstellen(aus, &k);
-    d += aus;
-    return d;
+    return d + aus;
 }
 
-TEST(KernFuzz, MusterdateiWirdGanzGelesen)
+TEST(KernFuzz, VeraenderteZufaelligeUndLangeDateien)
 {
-    std::string d = Musterdatei();
-    EXPECT_EQ(EdiKern_FuzzEingabe(reinterpret_cast<const uint8_t*>(d.data()), d.size()), 7);
-    EXPECT_EQ(EdiKern_FuzzEingabe(nullptr, 0), 0);
-}
-
-TEST(KernFuzz, VeraenderteDateienVerlierenHoechstensBetroffeneZeilen)
-{
+    /* The fuzz entry aborts when a decoded record does not write back to
+     * itself; here it must also never find more records than there are. */
+    auto fuzz = [](const std::string& d) {
+        return EdiKern_FuzzEingabe(reinterpret_cast<const uint8_t*>(d.data()), d.size());
+    };
     std::string gut = Musterdatei();
+    EXPECT_EQ(fuzz(gut), 7);
+    EXPECT_EQ(EdiKern_FuzzEingabe(nullptr, 0), 0);
     Zufall z{2024};
     for (int runde = 0; runde < 1500; runde++) {
         std::string d = gut;
-        int aenderungen = 1 + static_cast<int>(z.bis(4));
-        for (int i = 0; i < aenderungen && !d.empty(); i++) {
+        for (int i = 0; i < 3 && !d.empty(); i++) {
             size_t pos = z.bis(static_cast<uint32_t>(d.size()));
             switch (z.bis(4)) {
             case 0: d[pos] = static_cast<char>(z.bis(256)); break;
@@ -136,23 +117,16 @@ TEST(KernFuzz, VeraenderteDateienVerlierenHoechstensBetroffeneZeilen)
             default: d.resize(pos); break;
             }
         }
-        int n = EdiKern_FuzzEingabe(reinterpret_cast<const uint8_t*>(d.data()), d.size());
-        ASSERT_GE(n, 0);
-        ASSERT_LE(n, 7 + aenderungen) << runde;
+        ASSERT_LE(fuzz(d), 7) << runde;
     }
-}
-
-TEST(KernFuzz, ZufallsbytesUndLangeZeilen)
-{
-    Zufall z{99};
     for (int runde = 0; runde < 200; runde++) {
         std::string d(z.bis(5000), '\0');
         for (char& c : d)
             c = static_cast<char>(z.bis(8) == 0 ? '\n' : z.bis(256));
-        EXPECT_EQ(EdiKern_FuzzEingabe(reinterpret_cast<const uint8_t*>(d.data()), d.size()), 0);
+        EXPECT_EQ(fuzz(d), 0);
     }
-    std::string lang = Musterdatei() + std::string(600 * 1024, '#') + Musterdatei();
-    EXPECT_EQ(EdiKern_FuzzEingabe(reinterpret_cast<const uint8_t*>(lang.data()), lang.size()), 13);
+    /* 600 KB without line end swallow the next file's header line */
+    EXPECT_EQ(fuzz(gut + std::string(600 * 1024, '#') + gut), 13);
 }
 
 } // namespace
