@@ -374,7 +374,8 @@ OX_EXTERN_C EDI_API int32_t OXCALL EDIPRICAT_PRICAT_FeldVonSatzLesen(int32_t fel
  * its 3 bytes are read) into its id: a code of decimal digits gives its
  * value ("02" -> 2, "9" -> 9), the letter code "AU" (Auslaufartikel, a
  * discontinued article, either case) gives EDI_NACHRICHTENFUNKTION_AUSLAUF
- * (148). Empty and unknown codes give 0, a null `code` -1.
+ * (148); blanks are ignored. Empty and unknown codes give 0, a null `code`
+ * -1.
  */
 OX_EXTERN_C EDI_API int32_t OXCALL EDIPRICAT_HolePRICAT_NachrichtenfunktionsID(const char* code);
 
