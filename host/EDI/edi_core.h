@@ -6,7 +6,7 @@
  * fuzz runs (see EdiKern_FuzzEingabe). The exported calls in edi_api.cpp are
  * thin wrappers and build natively too, so the whole test suite runs there:
  *   g++ -std=c++20 -g -fsanitize=address,undefined -Isrc -Ihost/EDI -Itests
- *       host/EDI/edi_core.cpp host/EDI/edi_api.cpp tests/edi/*_test.cpp
+ *       host/EDI/edi_core.cpp host/EDI/edi_api.cpp tests/edi/<each>_test.cpp
  *       <gtest-all.cc, gtest_main.cc with their include paths>
  * The file format is described in docs/file-format.md.
  */
