@@ -81,4 +81,21 @@
 #define IDS_KZ_IGNORIERT        1067
 #define IDS_KZ_NUR_DIESE        1068
 
+/* FTP exchange: dialog 1008 for the download and, retitled, the upload */
+#define IDD_FTP_DATEIEN         1008  /* "EDI Import Dateien " */
+#define IDC_FTP_LISTE           1171
+#define IDC_FTP_AUSFUEHREN      3     /* "&Markierte Daten holen" / string 1038 */
+#define IDC_FTP_BEENDEN         1     /* "&Beenden" */
+#define IDS_FTP_DOWNLOAD_FEHLER 1034
+#define IDS_FTP_TITEL           1035  /* "EDI FTP", caption of the messages */
+#define IDS_FTP_UPLOAD_FEHLER   1036
+#define IDS_FTP_EXPORT_TITEL    1037
+#define IDS_FTP_SENDEN          1038
+#define IDS_FTP_UPLOAD_OK       1039
+#define IDS_FTP_DOWNLOAD_OK     1040
+#define IDS_FTP_SPALTE_DATUM    1069
+#define IDS_FTP_SPALTE_INHALT   1070
+#define IDS_FTP_SPALTE_BESCHR   1071
+#define IDS_FTP_SPALTE_ADRESSE  1072
+
 #endif
