@@ -14,6 +14,9 @@
 #include <windows.h>
 #include "hostapi/hostdefs.h"
 #include "hostapi/hostcallbacks.h"
+#include "hostapi/edi.h"
+#include "engine/stichwort.h"
+#include "pricat_in/zeilen.h"
 
 #define HOSTDATEN_GROESSE 70163
 
@@ -167,6 +170,12 @@ typedef struct EDI_KONTEXT {
     int32_t PreisanpassungVk1;
     int32_t PreisanpassungVk2;
 
+    /* Import engine work areas */
+    FELDMAP_STAND FeldMap;            /* field map tables of the catalogue's supplier */
+    HOSTHANDLE EanDateiHandle;        /* open EAN file of one article; 0 or -1 = none */
+    char EanDateiName[260];
+    int32_t EanDateiArtikel;          /* article of the open EAN file, 0 = none */
+
     /* Host callbacks */
     HOSTFUNKTION01 HostFunktion01;
     HOSTFUNKTION02 HostFunktion02;
@@ -200,12 +209,16 @@ typedef struct EDI_KONTEXT {
 
     char IniSektionFilter[32];
 
+    /* Row table */
+    PRICAT_SATZ PricatTabelle[PRICAT_ZEILEN_MAX];
+
     /* Filter page state */
     HWND FilterListe;
     HWND FilterSeite;
     int32_t DateiGelesen;
     int32_t FilterSpaltenAngelegt;
     int32_t LeseZeiger;
+    FILTERWERTE FilterWerte[FILTER_KRITERIEN];   /* criterion k at [k - 1] */
 
     HWND HostFenster;
     int32_t ExportModus;

@@ -1,0 +1,16 @@
+/*
+ * anzeige.cpp - the hourglass cursor of the catalogue readers.
+ */
+#include "pricat_in/anzeige.h"
+
+#include <windows.h>
+
+void* AnzeigeSanduhr(void)
+{
+    return (void*)SetCursor(LoadCursorA(nullptr, (LPCSTR)IDC_WAIT));
+}
+
+void AnzeigeCursorZurueck(void* vorher)
+{
+    SetCursor((HCURSOR)vorher);
+}

@@ -1,0 +1,162 @@
+/*
+ * katalog.cpp - the catalogue of the running call.
+ */
+#include "pricat_in/katalog.h"
+#include "entry/hauptfenster.h"
+#include "entry/text.h"
+#include "hostapi/dbadll.h"
+#include "hostapi/fileio.h"
+#include "hostapi/oxtexdefs.h"
+#include "partner/partner.h"
+#include "pricat_in/adresse.h"
+#include "pricat_in/katalogtext.h"
+#include "resources/resource.h"
+
+#include <string.h>
+
+PRICAT_ZEILEN KontextZeilen(void)
+{
+    PRICAT_ZEILEN zeilen;
+    EDI_KONTEXT* k = g_Kontext;
+    zeilen.Tabelle = k->PricatTabelle;
+    zeilen.Kapazitaet = PRICAT_ZEILEN_MAX;
+    zeilen.Werte = k->FilterWerte;
+    zeilen.AnzahlSaetze = &k->AnzahlSaetze;
+    zeilen.AnzahlGefiltert = &k->AnzahlGefiltert;
+    zeilen.AnzahlSaetzeGesamt = &k->AnzahlSaetzeGesamt;
+    zeilen.LeseZeiger = &k->LeseZeiger;
+    return zeilen;
+}
+
+void FilterAusschalten(void)
+{
+    if (g_Kontext == nullptr)
+        return;
+    PRICAT_ZEILEN zeilen = KontextZeilen();
+    ZeilenFilterAus(&zeilen);
+    ZaehlerGefiltertAnzeigen(0);
+}
+
+int PricatDateiEinlesen(HWND besitzer)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    if (k == nullptr)
+        return 0;
+    HCURSOR vorher = SetCursor(LoadCursorA(nullptr, (LPCSTR)IDC_WAIT));
+    PRICAT_ZEILEN zeilen = KontextZeilen();
+    ZeilenFilterAus(&zeilen);
+    ZaehlerGefiltertAnzeigen(0);
+
+    if (k->AusgewaehlteDatei[0] != '\0') {
+        k->AnzahlSaetze = 0;
+        k->AnzahlGefiltert = 0;
+        ZaehlerGefiltertAnzeigen(0);
+        char eigeneIln[35] = "";
+        EDI_ErmittleEigeneILN(eigeneIln);
+        ZeilenEinlesen(&zeilen, k->AusgewaehlteDatei, eigeneIln, KontextStichwortRegeln());
+    }
+
+    SetCursor(vorher);
+    if (k->AnzahlSaetze >= PRICAT_ZEILEN_MAX) {
+        char text[512] = "";
+        char titel[128] = "";
+        LoadStringA(g_ModulInstanz, IDS_ZU_VIELE_SAETZE, text, sizeof text);
+        LoadStringA(g_ModulInstanz, IDS_EDI_IMPORT_MELDUNG, titel, sizeof titel);
+        MessageBoxA(besitzer, text, titel, MB_OK);
+    }
+    k->AnzahlSaetzeGesamt = k->AnzahlSaetze;
+    ZaehlerSaetzeAnzeigen(k->AnzahlSaetzeGesamt);
+    return 1;
+}
+
+int ErsterPricatSatz(void)
+{
+    if (g_Kontext == nullptr)
+        return 0;
+    PRICAT_ZEILEN zeilen = KontextZeilen();
+    return ZeilenErster(&zeilen);
+}
+
+PRICAT_DATEN* NaechsterPricatSatz(void)
+{
+    if (g_Kontext == nullptr)
+        return nullptr;
+    PRICAT_ZEILEN zeilen = KontextZeilen();
+    return ZeilenNaechster(&zeilen);
+}
+
+void KriteriumTextDerZeile(const PRICAT_DATEN* daten, int32_t kriterium, char* aus, size_t groesse)
+{
+    KriteriumText(KontextStichwortRegeln(), daten, kriterium, aus, groesse);
+}
+
+void FilterwertDerZeile(const PRICAT_DATEN* daten, int32_t kriterium, char aus[FILTERWERT_LAENGE + 1])
+{
+    FilterwertText(KontextStichwortRegeln(), daten, kriterium, aus);
+}
+
+/* The host's day number of the local date of `pfad`'s last write, 0 when
+ * there is none. */
+static int32_t DateiDatum(const char* pfad)
+{
+    FILEIO_ZEIT geschrieben = { 0, 0 };
+    if (FileIO_TimeInfo(pfad, nullptr, nullptr, &geschrieben) != 1)
+        return 0;
+    FILETIME utc, lokal;
+    SYSTEMTIME zeit;
+    utc.dwLowDateTime = geschrieben.Low;
+    utc.dwHighDateTime = geschrieben.High;
+    if (!FileTimeToLocalFileTime(&utc, &lokal) || !FileTimeToSystemTime(&lokal, &zeit))
+        return 0;
+    TEXDEFS_DATUM datum = { zeit.wDay, zeit.wMonth, zeit.wYear };
+    return TEXDEFS_DatumToInteger(&datum);
+}
+
+static int32_t LieferantDesKopfs(const char* iln)
+{
+    return EDI_ErmittleLieferant(iln);
+}
+
+int KatalogKopfLesen(const char* pfad, KATALOGDATEI_EINTRAG* eintrag)
+{
+    if (pfad == nullptr || eintrag == nullptr)
+        return 0;
+    memset(eintrag, 0, sizeof *eintrag);
+    eintrag->Datum = DateiDatum(pfad);
+
+    char kopfzeile[KOPF_LESELAENGE];
+    int32_t gelesen = 0;
+    HOSTHANDLE datei = FileIO_OpenROS(pfad);
+    if (datei != -1) {
+        gelesen = FileIO_Read(datei, kopfzeile, sizeof kopfzeile);
+        if (gelesen < 0)
+            gelesen = 0;
+    }
+
+    TextKopieren(eintrag->Pfad, sizeof eintrag->Pfad, pfad);
+    TextGross(eintrag->Pfad);
+    FileIO_Separate(pfad, nullptr, 0, eintrag->Dateiname, sizeof eintrag->Dateiname);
+
+    KATALOG_KOPF kopf;
+    KatalogKopfAuswerten(kopfzeile, (size_t)gelesen, LieferantDesKopfs, &kopf);
+    TextKopieren(eintrag->Beschreibung, sizeof eintrag->Beschreibung, kopf.Beschreibung);
+    TextKopieren(eintrag->Iln, sizeof eintrag->Iln, kopf.Iln);
+    if (kopf.LieferantNummer > 0) {
+        eintrag->LieferantNummer = kopf.LieferantNummer;
+        MERKMAL_SATZ merkmal;
+        memset(&merkmal, 0, sizeof merkmal);
+        if (MMLIB_LeseMerkmal(8, kopf.LieferantNummer, &merkmal) == 1)
+            FeldKopieren(merkmal.Text, sizeof merkmal.Text, eintrag->LieferantName, sizeof eintrag->LieferantName);
+    }
+
+    if (datei != -1)
+        FileIO_Close(datei);
+    return 1;
+}
+
+void LieferantenAdresseImportieren(const char* pfad, const KATALOGDATEI_EINTRAG* eintrag)
+{
+    if (g_Kontext == nullptr || g_Kontext->AdressimportSuchen == 0)
+        return;
+    AdressDateiImportieren(pfad, eintrag ? eintrag->Iln : "");
+}

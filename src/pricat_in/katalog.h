@@ -1,0 +1,64 @@
+/*
+ * katalog.h - the catalogue of the running call: reading the chosen file
+ * into the row table of the call context, the row iterator of the import,
+ * the filter reset, the header of a catalogue file for the selection list,
+ * and the supplier address import.
+ *
+ * The work itself is done by the readers in zeilen.h, kopf.h and
+ * adresse.h (free of windows.h); this file ties them to the call context,
+ * the main window's counters and the message boxes.
+ */
+#ifndef KTOXEDI_KATALOG_H
+#define KTOXEDI_KATALOG_H
+
+#include <windows.h>
+
+#include "entry/ktoxedi.h"
+#include "pricat_in/kopf.h"
+#include "pricat_in/zeilen.h"
+
+/* The row table of the running call (g_Kontext must be set). */
+PRICAT_ZEILEN KontextZeilen(void);
+
+/*
+ * Reads AusgewaehlteDatei into the row table, under the hourglass: the
+ * filter is switched off first ("Gefiltert:" shows 0); when a file is
+ * named, its PRICAT rows replace the table (at most 32000; the value lists
+ * are rebuilt from them). When the table is full the message 1043 is shown
+ * over `besitzer` with caption 1044. AnzahlSaetzeGesamt becomes the number
+ * of rows and "Datensaetze:" shows it. A file that cannot be opened gives
+ * 0 rows. Returns 1 (0 when there is no call context).
+ */
+int PricatDateiEinlesen(HWND besitzer);
+
+/* Restarts the row iterator; 1 when rows are selected (AnzahlSaetze not 0). */
+int ErsterPricatSatz(void);
+
+/* The record of the next selected row in table order, or null at the end. */
+PRICAT_DATEN* NaechsterPricatSatz(void);
+
+/* Switches the filter off: choices emptied, every row selected,
+ * AnzahlGefiltert 0 ("Gefiltert:" shows 0), AnzahlSaetze = all rows. */
+void FilterAusschalten(void);
+
+/* The text of criterion `kriterium` of a row and its value-list form (see
+ * zeilen.h), by the rules of the running call (field map of the chosen
+ * catalogue's supplier). */
+void KriteriumTextDerZeile(const PRICAT_DATEN* daten, int32_t kriterium, char* aus, size_t groesse);
+void FilterwertDerZeile(const PRICAT_DATEN* daten, int32_t kriterium, char aus[FILTERWERT_LAENGE + 1]);
+
+/*
+ * Fills the list entry of the catalogue file `pfad`: the local date of its
+ * last write, the path in upper case and the file name, the description
+ * and sender ILN of its header line, the supplier of that ILN (see
+ * KatalogKopfAuswerten) and, when one is found, the supplier's name.
+ * Returns 1, or 0 when `pfad` or `eintrag` is null.
+ */
+int KatalogKopfLesen(const char* pfad, KATALOGDATEI_EINTRAG* eintrag);
+
+/* Imports the address file beside the catalogue `pfad` into the supplier
+ * of the entry's ILN, when the option "Nach Adressdaten suchen"
+ * (AdressimportSuchen) is set. See AdressDateiImportieren. */
+void LieferantenAdresseImportieren(const char* pfad, const KATALOGDATEI_EINTRAG* eintrag);
+
+#endif
