@@ -80,6 +80,7 @@
 #define IDS_EDI_IMPORT_MELDUNG  1044
 #define IDS_KZ_IGNORIERT        1067
 #define IDS_KZ_NUR_DIESE        1068
+#define IDS_EXPORT_FEHLGESCHLAGEN 7101  /* article export: nothing replaced */
 
 /* FTP exchange: dialog 1008 for the download and, retitled, the upload */
 #define IDD_FTP_DATEIEN         1008  /* "EDI Import Dateien " */
