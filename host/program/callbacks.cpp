@@ -2,12 +2,20 @@
  * callbacks.cpp - the 26 functions the stand-in host hands to the module.
  *
  * A function that this host does not offer says so in a message box and
- * answers "not found"; it never makes up data.
+ * answers "not found"; it never makes up data. The others work on the
+ * host's stores: characteristics, articles and suppliers in DBADLL, the
+ * tables of articles and series in OXTABELLE's table store.
  */
 #include "standin.h"
 #include "callbacks.h"
+#include "hostapi/dbadll.h"
+#include "hostapi/oxtabelle.h"
 
 #include <stdio.h>
+#include <string.h>
+
+#include <string>
+#include <vector>
 
 long g_StandinRufe[27];
 int g_StandinStill;
@@ -23,19 +31,148 @@ static int32_t NichtVerfuegbar(int nummer)
     return 0;
 }
 
-int32_t WINAPI Host01(int32_t, HWND, int32_t)
+/* ---- 01: the characteristic picker ------------------------------------- */
+
+namespace {
+
+struct Auswahl {
+    int32_t art;
+    int32_t gewaehlt;
+};
+
+void WortAnhaengen(std::vector<WORD>& t, const wchar_t* text)
 {
-    return NichtVerfuegbar(1);
+    do
+        t.push_back(static_cast<WORD>(*text));
+    while (*text++ != L'\0');
 }
 
-int32_t WINAPI Host02(int32_t, const char*)
+/* One control of an in-memory dialog template (DWORD aligned). */
+void Steuerelement(std::vector<WORD>& t, DWORD stil, short x, short y, short cx, short cy, WORD id,
+                   WORD klasse, const wchar_t* text)
 {
-    return NichtVerfuegbar(2);
+    if (t.size() % 2)
+        t.push_back(0);
+    DLGITEMTEMPLATE item{};
+    item.style = stil | WS_CHILD | WS_VISIBLE;
+    item.x = x;
+    item.y = y;
+    item.cx = cx;
+    item.cy = cy;
+    item.id = id;
+    const WORD* w = reinterpret_cast<const WORD*>(&item);
+    t.insert(t.end(), w, w + sizeof item / sizeof(WORD));
+    t.push_back(0xFFFF);
+    t.push_back(klasse);
+    WortAnhaengen(t, text);
+    t.push_back(0);
 }
 
-int32_t WINAPI Host03(int32_t, OXTABELLE*, HOST_ZEITSTEMPEL*)
+INT_PTR CALLBACK AuswahlProc(HWND fenster, UINT nachricht, WPARAM wParam, LPARAM lParam)
 {
-    return NichtVerfuegbar(3);
+    Auswahl* a = reinterpret_cast<Auswahl*>(GetWindowLongPtrA(fenster, DWLP_USER));
+    switch (nachricht) {
+    case WM_INITDIALOG: {
+        SetWindowLongPtrA(fenster, DWLP_USER, lParam);
+        a = reinterpret_cast<Auswahl*>(lParam);
+        HWND liste = GetDlgItem(fenster, STANDIN_AUSWAHL_LISTE);
+        MERKMAL_SATZ satz;
+        for (int32_t nummer = MMLIB_NaechstesMerkmal(a->art, 0, &satz); nummer > 0;
+             nummer = MMLIB_NaechstesMerkmal(a->art, nummer, &satz)) {
+            char code[OX_TXT_CODE], text[OX_TXT_25], zeile[64];
+            memcpy(code, satz.Code, sizeof code);
+            code[sizeof code - 1] = '\0';
+            memcpy(text, satz.Text, sizeof text);
+            text[sizeof text - 1] = '\0';
+            snprintf(zeile, sizeof zeile, "%s %s", code, text);
+            LRESULT i = SendMessageA(liste, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(zeile));
+            if (i >= 0)
+                SendMessageA(liste, LB_SETITEMDATA, static_cast<WPARAM>(i), nummer);
+        }
+        return TRUE;
+    }
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK || (LOWORD(wParam) == STANDIN_AUSWAHL_LISTE && HIWORD(wParam) == LBN_DBLCLK)) {
+            HWND liste = GetDlgItem(fenster, STANDIN_AUSWAHL_LISTE);
+            LRESULT i = SendMessageA(liste, LB_GETCURSEL, 0, 0);
+            if (i != LB_ERR)
+                a->gewaehlt = static_cast<int32_t>(SendMessageA(liste, LB_GETITEMDATA, static_cast<WPARAM>(i), 0));
+            EndDialog(fenster, IDOK);
+            return TRUE;
+        }
+        if (LOWORD(wParam) == IDCANCEL) {
+            a->gewaehlt = 0;
+            EndDialog(fenster, IDCANCEL);
+            return TRUE;
+        }
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+} // namespace
+
+int32_t WINAPI Host01(int32_t art, HWND fenster, int32_t)
+{
+    g_StandinRufe[1]++;
+    if (art < 0 || art > DBA_MAX_ART)
+        return 0;
+    std::vector<WORD> t;
+    DLGTEMPLATE kopf{};
+    kopf.style = DS_MODALFRAME | DS_CENTER | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU;
+    kopf.cdit = 3;
+    kopf.cx = 200;
+    kopf.cy = 160;
+    const WORD* w = reinterpret_cast<const WORD*>(&kopf);
+    t.insert(t.end(), w, w + sizeof kopf / sizeof(WORD));
+    t.push_back(0);   /* no menu */
+    t.push_back(0);   /* standard class */
+    WortAnhaengen(t, art == 8 ? STANDIN_AUSWAHL_LIEFERANT_W : STANDIN_AUSWAHL_MERKMAL_W);
+    t.push_back(8);
+    WortAnhaengen(t, L"MS Sans Serif");
+    Steuerelement(t, LBS_NOTIFY | WS_BORDER | WS_VSCROLL | WS_TABSTOP, 7, 7, 186, 124, STANDIN_AUSWAHL_LISTE, 0x0083,
+                  L"");
+    Steuerelement(t, BS_DEFPUSHBUTTON | WS_TABSTOP, 84, 138, 50, 14, IDOK, 0x0080, L"OK");
+    Steuerelement(t, BS_PUSHBUTTON | WS_TABSTOP, 143, 138, 50, 14, IDCANCEL, 0x0080, L"Abbrechen");
+    Auswahl a{ art, 0 };
+    DialogBoxIndirectParamA(GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(t.data()), fenster,
+                            AuswahlProc, reinterpret_cast<LPARAM>(&a));
+    return a.gewaehlt;
+}
+
+/* ---- 02, 15: characteristics of the store ---------------------------------- */
+
+int32_t WINAPI Host02(int32_t art, const char* code)
+{
+    g_StandinRufe[2]++;
+    if (code == nullptr || code[0] == '\0')
+        return 0;
+    int32_t nummer = MMLIB_SucheCode(art, code, nullptr);
+    return nummer > 0 ? nummer : 0;
+}
+
+/* ---- 03, 06: tables of articles and series ------------------------------------ */
+
+static int32_t TabelleLesen(int32_t besitzer, int32_t nummer, OXTABELLE* tabelle, HOST_ZEITSTEMPEL* zeit)
+{
+    if (tabelle == nullptr)
+        return 0;
+    TAB_ZEIT z{};
+    int32_t r = nummer > 0 ? TAB_LeseTabelle(besitzer, nummer, tabelle, &z) : 0;
+    if (r != 1)
+        memset(tabelle, 0, sizeof *tabelle);
+    if (zeit != nullptr) {
+        zeit->Low = r == 1 ? z.Low : 0;
+        zeit->High = r == 1 ? z.High : 0;
+    }
+    return r == 1 ? 1 : 0;
+}
+
+int32_t WINAPI Host03(int32_t artikelNummer, OXTABELLE* tabelle, HOST_ZEITSTEMPEL* zeit)
+{
+    g_StandinRufe[3]++;
+    return TabelleLesen(TAB_BESITZER_ARTIKEL, artikelNummer, tabelle, zeit);
 }
 
 int32_t WINAPI Host04(int32_t, OXTABELLE*, HOST_ZEITSTEMPEL*)
@@ -48,9 +185,10 @@ int32_t WINAPI Host05(int32_t, const OXTABELLE*)
     return NichtVerfuegbar(5);
 }
 
-int32_t WINAPI Host06(int32_t, OXTABELLE*, HOST_ZEITSTEMPEL*)
+int32_t WINAPI Host06(int32_t serienNummer, OXTABELLE* tabelle, HOST_ZEITSTEMPEL* zeit)
 {
-    return NichtVerfuegbar(6);
+    g_StandinRufe[6]++;
+    return TabelleLesen(TAB_BESITZER_SERIE, serienNummer, tabelle, zeit);
 }
 
 int32_t WINAPI Host07(OXTABELLE*, int32_t)
@@ -93,9 +231,12 @@ int32_t WINAPI Host14(char*, int32_t)
     return NichtVerfuegbar(14);
 }
 
-int32_t WINAPI Host15(int32_t, int32_t, MERKMAL_SATZ*)
+int32_t WINAPI Host15(int32_t art, int32_t nummer, MERKMAL_SATZ* satz)
 {
-    return NichtVerfuegbar(15);
+    g_StandinRufe[15]++;
+    if (satz == nullptr)
+        return 0;
+    return MMLIB_LeseMerkmal(art, nummer, satz) == 1 ? 1 : 0;
 }
 
 int32_t WINAPI Host16(int32_t)
@@ -103,15 +244,70 @@ int32_t WINAPI Host16(int32_t)
     return NichtVerfuegbar(16);
 }
 
+/* ---- 17, 18: the export list ------------------------------------------------ */
+
+namespace {
+std::vector<int32_t> g_ExportAuswahl;
+bool g_ExportAuswahlGesetzt;
+std::vector<HOST_EXPORTEINTRAG> g_ExportEintraege;
+HOST_EXPORTLISTE g_ExportListe;
+}
+
+void Standin_ExportAuswahl(const std::vector<int32_t>& artikel)
+{
+    g_ExportAuswahl = artikel;
+    g_ExportAuswahlGesetzt = true;
+}
+
+void Standin_ExportAuswahlAlle(void)
+{
+    g_ExportAuswahl.clear();
+    g_ExportAuswahlGesetzt = false;
+}
+
 const HOST_EXPORTLISTE* WINAPI Host17(int32_t)
 {
-    NichtVerfuegbar(17);
-    return nullptr;
+    g_StandinRufe[17]++;
+    try {
+        std::vector<int32_t> nummern = g_ExportAuswahl;
+        if (!g_ExportAuswahlGesetzt) {
+            nummern.clear();
+            for (int32_t n = ARTLIB_NaechsterArtikel(0, nullptr); n > 0; n = ARTLIB_NaechsterArtikel(n, nullptr))
+                nummern.push_back(n);
+        }
+        g_ExportEintraege.assign(nummern.size() + 1, HOST_EXPORTEINTRAG{});
+        HOSTHANDLE artikel = ARTLIB_OeffneDatenbank();
+        for (size_t i = 0; i < nummern.size(); ++i) {
+            HOST_EXPORTEINTRAG& e = g_ExportEintraege[i];
+            e.ArtikelNummer = nummern[i];
+            ARTIKEL_SATZ a;
+            MERKMAL_SATZ lieferant;
+            if (ARTLIB_ReadArtikel(artikel, nummern[i], &a) != 1)
+                continue;
+            /* The key an article is filed under: its supplier's number text. */
+            if (a.LieferantNummer > 0 && MMLIB_LeseMerkmal(8, a.LieferantNummer, &lieferant) == 1)
+                memcpy(e.LieferantSchluessel, lieferant.Code, sizeof lieferant.Code);
+            else
+                memcpy(e.LieferantSchluessel, a.Codes[ArtikelCodeIndex(8)], sizeof a.Codes[0]);
+            e.LieferantSchluessel[OX_TXT_CODE - 1] = '\0';
+        }
+        if (artikel > 0)
+            ARTLIB_SchliesseDatenbank(artikel);
+        g_ExportListe.Anzahl = static_cast<int32_t>(nummern.size());
+        g_ExportListe.Eintrag = g_ExportEintraege.data();
+        return &g_ExportListe;
+    } catch (...) {
+        return nullptr;
+    }
 }
 
 int32_t WINAPI Host18(int32_t)
 {
-    return NichtVerfuegbar(18);
+    g_StandinRufe[18]++;
+    g_ExportEintraege.clear();
+    g_ExportEintraege.shrink_to_fit();
+    g_ExportListe = HOST_EXPORTLISTE{};
+    return 1;
 }
 
 int32_t WINAPI Host19(void)

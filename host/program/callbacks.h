@@ -6,6 +6,8 @@
 
 #include "hostapi/hostcallbacks.h"
 
+#include <vector>
+
 int32_t WINAPI Host01(int32_t art, HWND fenster, int32_t herkunft);
 int32_t WINAPI Host02(int32_t art, const char* code);
 int32_t WINAPI Host03(int32_t artikelNummer, OXTABELLE* tabelle, HOST_ZEITSTEMPEL* zeit);
@@ -32,5 +34,24 @@ int32_t WINAPI Host23(const char* datei, int32_t modus);
 int32_t WINAPI Host24(int32_t handle);
 int32_t WINAPI Host25(int32_t handle, const ETIKETT_ANFORDERUNG* anforderung);
 int32_t WINAPI Host26(HWND fenster, void* dokument, void* liste);
+
+/* 01 shows a picker of the store's characteristics of the kind (dialog
+ * captioned STANDIN_AUSWAHL_LIEFERANT for kind 8, else
+ * STANDIN_AUSWAHL_MERKMAL) with a list box STANDIN_AUSWAHL_LISTE whose
+ * entries read "<code> <text>" in number order; OK or a double click takes
+ * the selected entry, "Abbrechen" gives 0. */
+#define STANDIN_AUSWAHL_LISTE 100
+#define STANDIN_AUSWAHL_LIEFERANT "Lieferant ausw\xe4hlen"
+#define STANDIN_AUSWAHL_MERKMAL "Merkmal ausw\xe4hlen"
+#define STANDIN_AUSWAHL_LIEFERANT_W L"Lieferant ausw\u00e4hlen"
+#define STANDIN_AUSWAHL_MERKMAL_W L"Merkmal ausw\u00e4hlen"
+
+/* The articles the host hands to an export (17): the marked articles in
+ * the given order (numbers the store does not hold come with an empty
+ * supplier key), or after Standin_ExportAuswahlAlle every article of the
+ * store in number order (the default). Each comes with the number text of
+ * its supplier as its key. */
+void Standin_ExportAuswahl(const std::vector<int32_t>& artikel);
+void Standin_ExportAuswahlAlle(void);
 
 #endif

@@ -1,0 +1,839 @@
+/*
+ * pricatexport.cpp - the writer of the article export (see pricatexport.h).
+ *
+ * One run walks the host's export list once. For each article it builds a
+ * record template (supplier, article, characteristics, prices, VAT), then
+ * writes one record per cell of the article's size/colour table, or one
+ * record when the article has no table. Records go through a write buffer
+ * into the temporary catalogue file of the article's supplier; a supplier
+ * met again later in the run is appended to, so the list need not be
+ * grouped by supplier.
+ *
+ * The run remembers every file set it has started (by catalogue path).
+ * That list takes the place of a set of supplier numbers: a set started
+ * once in a run is appended to, whichever supplier number leads to it, and
+ * there is no upper bound on supplier numbers.
+ *
+ * Characteristic texts of a table's axis entries are looked up once per
+ * table, and the EANs of an article are read once per article and matched
+ * in memory by the rule of the store (first entry with an EAN whose codes
+ * of kinds 1 to 8 equal the cell's, an empty cell code matching any).
+ */
+#include "pricat_out/pricatexport.h"
+#include "pricat_out/exportnamen.h"
+#include "pricat_in/adresse.h"
+#include "entry/ktoxedi.h"
+#include "entry/text.h"
+#include "partner/partner.h"
+#include "hostapi/dbadll.h"
+#include "hostapi/edi.h"
+#include "hostapi/fileio.h"
+#include "hostapi/ktstorage.h"
+#include "hostapi/oxglobdlg.h"
+#include "hostapi/oxmwst.h"
+#include "hostapi/oxtabelle.h"
+#include "resources/resource.h"
+
+#include <string.h>
+
+enum {
+    SCHREIBPUFFER = 256 * 1024,      /* bytes collected before a file write */
+    EAN_VORRAT = 4096,               /* EAN entries of one article kept in memory */
+    MERKMALTEXT = 72                 /* "%s@%s" of a characteristic, Label width */
+};
+
+/* One file set started in the run. */
+typedef struct EXPORT_DATEISATZ {
+    int32_t MitAdresse;              /* a temporary ".ADR" exists */
+    int32_t MitText;                 /* a temporary ".TXT" exists */
+    char Katalog[260];               /* final path of the ".INH" */
+} EXPORT_DATEISATZ;
+
+/* One variation of the article's EAN file, as far as the lookup needs it. */
+typedef struct EXPORT_EAN {
+    char Codes[9][OX_TXT_CODE];      /* kind k at [k], k = 1..8 */
+    char Ean[OX_TXT_ILN];
+} EXPORT_EAN;
+
+/* An axis entry of the current table, looked up once. */
+typedef struct EXPORT_ACHSWERT {
+    char Text[MERKMALTEXT];          /* field text ("number@name" or name) */
+    char Code[OX_TXT_CODE];          /* characteristic code for the EAN lookup */
+} EXPORT_ACHSWERT;
+
+/* Everything of one run; one block of the host's storage. */
+typedef struct EXPORT_LAUF {
+    /* Call */
+    HWND Dialog;
+    char LieferantText[32];
+    int32_t LieferantGesucht;        /* number of LieferantText, 0 = unknown or all */
+    int32_t AlleLieferanten;
+    char Erweiterung[256];
+    const char* InfoText;
+    char Ordner[260];                /* export folder, trailing backslash */
+    char EigeneIln[36];
+
+    /* Stores */
+    HOSTHANDLE Artikelspeicher;
+    HOSTHANDLE Bezeichnungsspeicher;
+    HOSTHANDLE Lieferantenspeicher;
+
+    /* File sets */
+    EXPORT_DATEISATZ* Saetze;
+    int32_t SatzAnzahl;
+    int32_t SatzKapazitaet;
+    int32_t OffenerSatz;             /* -1 = none */
+    HOSTHANDLE Datei;                /* temporary catalogue of OffenerSatz, -1 = none */
+    char* Puffer;
+    int32_t Fuellung;
+    int32_t Fehler;                  /* 1 = a file could not be made or written */
+    int32_t Geschrieben;             /* records written */
+
+    /* Supplier of the current article */
+    char Schluessel[OX_TXT_32];
+    int32_t LieferantNummer;
+    MERKMAL_SATZ LieferantMerkmal;
+    int32_t LieferantGefunden;       /* characteristic record found */
+    LIEFERANTEN_SATZ Lieferant;
+    EDI_KOPFSATZ Kopf;
+
+    /* Current article */
+    ARTIKEL_SATZ Artikel;
+    char ArtikelText[OX_TXT_32];     /* text after "@" of the Artikel field */
+    PRICAT_DATEN Vorlage;
+    PRICAT_DATEN Satz;
+    OXTABELLE* Tabelle;
+    OXTABELLE* Serientabelle;
+    EXPORT_ACHSWERT Senkrecht[TAB_MAX_SENKRECHT];
+    EXPORT_ACHSWERT Waagrecht[TAB_MAX_WAAGRECHT];
+    EXPORT_EAN* Eans;
+    int32_t EanAnzahl;
+    int32_t EanUeberlauf;            /* more entries than EAN_VORRAT: ask the store per cell */
+    char Ausgabe[EDI_AUSGABE_GROESSE];
+} EXPORT_LAUF;
+
+/* ---- small helpers ------------------------------------------------------------ */
+
+/* Copies a record field of `breite` bytes that may lack its terminator. */
+static void FeldKopieren(char* ziel, size_t groesse, const char* feld, size_t breite)
+{
+    char puffer[300];
+    size_t n = TextLaenge(feld, breite);
+    if (n >= sizeof puffer)
+        n = sizeof puffer - 1;
+    memcpy(puffer, feld, n);
+    puffer[n] = '\0';
+    TextKopieren(ziel, groesse, puffer);
+}
+
+/* The field of PRICAT_DATEN for a characteristic kind, with its size; null
+ * for kinds without a field. */
+static char* MerkmalFeld(PRICAT_DATEN* d, int32_t art, size_t* groesse)
+{
+    char* feld = nullptr;
+    switch (art) {
+    case 1: feld = d->Hauptgruppe; *groesse = sizeof d->Hauptgruppe; break;
+    case 2: feld = d->Warengruppe; *groesse = sizeof d->Warengruppe; break;
+    case 3: feld = d->Serie; *groesse = sizeof d->Serie; break;
+    case 4: feld = d->Label; *groesse = sizeof d->Label; break;
+    case 5: feld = d->Material; *groesse = sizeof d->Material; break;
+    case 6: feld = d->BleFarbe; *groesse = sizeof d->BleFarbe; break;
+    case 7: feld = d->Merkmal7; *groesse = sizeof d->Merkmal7; break;
+    case 11: feld = d->Saison; *groesse = sizeof d->Saison; break;
+    default: *groesse = 0; break;
+    }
+    return feld;
+}
+
+/* The field text of characteristic (art, nummer): "code@name" with the
+ * numbers exported, else the name; empty when the host has no record.
+ * The code goes to `code` when it is not null. */
+static void MerkmalText(int32_t art, int32_t nummer, char* text, size_t groesse, char* code)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    MERKMAL_SATZ satz;
+    text[0] = '\0';
+    if (code != nullptr)
+        code[0] = '\0';
+    memset(&satz, 0, sizeof satz);
+    if (nummer <= 0 || k->HostFunktion15 == nullptr || k->HostFunktion15(art, nummer, &satz) != 1)
+        return;
+    char c[OX_TXT_CODE], name[OX_TXT_25];
+    FeldKopieren(c, sizeof c, satz.Code, sizeof satz.Code);
+    FeldKopieren(name, sizeof name, satz.Text, sizeof satz.Text);
+    if (k->BleExport)
+        TextFormat(text, groesse, "%s@%s", c, name);
+    else
+        TextKopieren(text, groesse, name);
+    if (code != nullptr)
+        TextKopieren(code, OX_TXT_CODE, c);
+}
+
+static void ZahlSetzen(char* feld, size_t groesse, int32_t wert)
+{
+    TextFormat(feld, groesse, "%ld", (long)wert);
+}
+
+/* ---- files ------------------------------------------------------------------- */
+
+static void PufferLeeren(EXPORT_LAUF* lauf)
+{
+    if (lauf->Fuellung > 0 && lauf->Datei != -1) {
+        if (FileIO_Write(lauf->Datei, lauf->Puffer, lauf->Fuellung) != lauf->Fuellung)
+            lauf->Fehler = 1;
+    }
+    lauf->Fuellung = 0;
+}
+
+static void Schreiben(EXPORT_LAUF* lauf, const char* text, int32_t laenge)
+{
+    if (lauf->Datei == -1 || laenge <= 0)
+        return;
+    if (lauf->Fuellung + laenge > SCHREIBPUFFER)
+        PufferLeeren(lauf);
+    if (laenge > SCHREIBPUFFER) {
+        if (FileIO_Write(lauf->Datei, text, laenge) != laenge)
+            lauf->Fehler = 1;
+        return;
+    }
+    memcpy(lauf->Puffer + lauf->Fuellung, text, (size_t)laenge);
+    lauf->Fuellung += laenge;
+}
+
+static void KatalogSchliessen(EXPORT_LAUF* lauf)
+{
+    PufferLeeren(lauf);
+    if (lauf->Datei != -1)
+        FileIO_Close(lauf->Datei);
+    lauf->Datei = -1;
+    lauf->OffenerSatz = -1;
+}
+
+/* Writes `text` into the new file `pfad` the way a text-mode write does:
+ * each line feed that does not follow a carriage return becomes CR LF.
+ * 1 = written completely. */
+static int TextdateiSchreiben(const char* pfad, const char* text)
+{
+    HOSTHANDLE h = FileIO_CreateRWS(pfad);
+    if (h == -1)
+        return 0;
+    int ergebnis = 1;
+    char puffer[4096];
+    int32_t n = 0;
+    char vorher = '\0';
+    for (const char* p = text ? text : ""; *p != '\0' && ergebnis == 1; p++) {
+        if (n + 2 > (int32_t)sizeof puffer) {
+            if (FileIO_Write(h, puffer, n) != n)
+                ergebnis = 0;
+            n = 0;
+        }
+        if (*p == '\n' && vorher != '\r')
+            puffer[n++] = '\r';
+        puffer[n++] = *p;
+        vorher = *p;
+    }
+    if (ergebnis == 1 && n > 0 && FileIO_Write(h, puffer, n) != n)
+        ergebnis = 0;
+    FileIO_Close(h);
+    return ergebnis;
+}
+
+/* Temporary path of the partner `endung` (".INH", ".ADR", ".TXT") of a set. */
+static int TempPartner(const EXPORT_DATEISATZ* satz, const char* endung, char* ziel, size_t groesse)
+{
+    char pfad[260];
+    if (!ExportPartnerPfad(pfad, sizeof pfad, satz->Katalog, endung))
+        return 0;
+    return ExportTempPfad(ziel, groesse, pfad);
+}
+
+/* The address file of the current supplier into the set's temporary ".ADR". */
+static void AdresseSchreiben(EXPORT_LAUF* lauf, EXPORT_DATEISATZ* satz)
+{
+    if (!lauf->LieferantGefunden)
+        return;
+    char pfad[260];
+    char* text = lauf->Ausgabe;   /* free between records */
+    char zeile[ADR_ZEILE_MAX + 1];
+    char kuerzel[OX_TXT_CODE];
+    FeldKopieren(kuerzel, sizeof kuerzel, lauf->LieferantMerkmal.Code, sizeof lauf->LieferantMerkmal.Code);
+    if (!TempPartner(satz, ".ADR", pfad, sizeof pfad) || AdressKopfzeileBilden(text, sizeof lauf->Ausgabe) < 0 ||
+        AdressDatenzeileBilden(&lauf->Lieferant, kuerzel, zeile, sizeof zeile) < 0 ||
+        TextAnhaengen(text, sizeof lauf->Ausgabe, zeile) != 1) {
+        lauf->Fehler = 1;
+        return;
+    }
+    if (TextdateiSchreiben(pfad, text) == 1)
+        satz->MitAdresse = 1;
+    else
+        lauf->Fehler = 1;
+}
+
+static void InfotextSchreiben(EXPORT_LAUF* lauf, EXPORT_DATEISATZ* satz)
+{
+    char pfad[260];
+    if (TempPartner(satz, ".TXT", pfad, sizeof pfad) && TextdateiSchreiben(pfad, lauf->InfoText) == 1)
+        satz->MitText = 1;
+    else
+        lauf->Fehler = 1;
+}
+
+/* Makes the catalogue of the current supplier the open file: appends to a
+ * set started earlier in the run, or starts a new set (header line,
+ * address file, info text). */
+static void KatalogOeffnen(EXPORT_LAUF* lauf)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    char name[OX_TXT_25];
+    char katalog[260];
+    FeldKopieren(name, sizeof name, lauf->LieferantMerkmal.Text, sizeof lauf->LieferantMerkmal.Text);
+    KatalogSchliessen(lauf);
+    if (!ExportKatalogPfad(katalog, sizeof katalog, lauf->Ordner, name,
+                           lauf->AlleLieferanten ? nullptr : lauf->Erweiterung)) {
+        lauf->Fehler = 1;
+        return;
+    }
+    int32_t index = -1;
+    for (int32_t i = 0; i < lauf->SatzAnzahl && index < 0; i++)
+        if (strcmp(lauf->Saetze[i].Katalog, katalog) == 0)
+            index = i;
+
+    char temp[260];
+    if (index >= 0) {
+        if (!TempPartner(&lauf->Saetze[index], ".INH", temp, sizeof temp)) {
+            lauf->Fehler = 1;
+            return;
+        }
+        lauf->Datei = FileIO_OpenRWS(temp);
+        if (lauf->Datei == -1 || FileIO_SetPosFromEnd(lauf->Datei, 0) < 0) {
+            if (lauf->Datei != -1)
+                FileIO_Close(lauf->Datei);
+            lauf->Datei = -1;
+            lauf->Fehler = 1;
+            return;
+        }
+        lauf->OffenerSatz = index;
+        return;
+    }
+
+    if (lauf->SatzAnzahl == lauf->SatzKapazitaet) {
+        int32_t neu = lauf->SatzKapazitaet ? lauf->SatzKapazitaet * 2 : 16;
+        EXPORT_DATEISATZ* saetze = (EXPORT_DATEISATZ*)Storage_Allocate(neu * (int32_t)sizeof(EXPORT_DATEISATZ));
+        if (saetze == nullptr) {
+            lauf->Fehler = 1;
+            return;
+        }
+        if (lauf->Saetze != nullptr) {
+            memcpy(saetze, lauf->Saetze, (size_t)lauf->SatzAnzahl * sizeof(EXPORT_DATEISATZ));
+            Storage_Deallocate(lauf->Saetze);
+        }
+        lauf->Saetze = saetze;
+        lauf->SatzKapazitaet = neu;
+    }
+    EXPORT_DATEISATZ* satz = &lauf->Saetze[lauf->SatzAnzahl];
+    memset(satz, 0, sizeof *satz);
+    TextKopieren(satz->Katalog, sizeof satz->Katalog, katalog);
+    if (!TempPartner(satz, ".INH", temp, sizeof temp)) {
+        lauf->Fehler = 1;
+        return;
+    }
+    lauf->SatzAnzahl++;
+    lauf->Datei = FileIO_CreateRWS(temp);
+    if (lauf->Datei == -1) {
+        lauf->Fehler = 1;
+        return;
+    }
+    lauf->OffenerSatz = lauf->SatzAnzahl - 1;
+    int32_t laenge = EDIPRICAT_BTEPRI_SatzErstellen(lauf->Ausgabe, &lauf->Kopf);
+    if (laenge > 0)
+        Schreiben(lauf, lauf->Ausgabe, laenge);
+    else
+        lauf->Fehler = 1;
+    if (k->AdressimportSuchen)
+        AdresseSchreiben(lauf, satz);
+    if (!lauf->AlleLieferanten && lauf->InfoText != nullptr)
+        InfotextSchreiben(lauf, satz);
+}
+
+/* Gives the temporary files of the run their names, or removes them all
+ * when anything failed. Returns 1 when the files are in place. */
+static int DateienUebernehmen(EXPORT_LAUF* lauf)
+{
+    static const char* const endungen[3] = { ".ADR", ".TXT", ".INH" };
+    KatalogSchliessen(lauf);
+    for (int32_t i = 0; i < lauf->SatzAnzahl; i++) {
+        EXPORT_DATEISATZ* satz = &lauf->Saetze[i];
+        for (int e = 0; e < 3 && !lauf->Fehler; e++) {
+            if ((e == 0 && !satz->MitAdresse) || (e == 1 && !satz->MitText))
+                continue;
+            char temp[260], ziel[260];
+            if (!TempPartner(satz, endungen[e], temp, sizeof temp) ||
+                !ExportPartnerPfad(ziel, sizeof ziel, satz->Katalog, endungen[e]))
+                continue;
+            if (lauf->Fehler)
+                continue;
+            if (FileIO_MoveFile(temp, ziel) != 1) {
+                FileIO_DeleteFile(temp);
+                lauf->Fehler = 1;
+            }
+        }
+    }
+    /* A failed run leaves nothing of its own behind, not even a part of a
+     * temporary file. */
+    for (int32_t i = 0; lauf->Fehler && i < lauf->SatzAnzahl; i++) {
+        for (int e = 0; e < 3; e++) {
+            char temp[260];
+            if (TempPartner(&lauf->Saetze[i], endungen[e], temp, sizeof temp))
+                FileIO_DeleteFile(temp);
+        }
+    }
+    return lauf->Fehler ? 0 : 1;
+}
+
+/* Remembers the name extension and the info text of the supplier in
+ * "ZUSATZINFOS" (single-supplier runs that were written). */
+static void ZusatzinfosMerken(EXPORT_LAUF* lauf)
+{
+    if (lauf->AlleLieferanten || lauf->SatzAnzahl == 0)
+        return;
+    char ordner[260], pfad[260], temp[260];
+    if (!ZusatzinfoPfad(ordner, sizeof ordner, lauf->Ordner, "", "", 0))
+        return;
+    if (!FileIO_PathExist(ordner) && FileIO_PathCreate(ordner) != 1)
+        return;
+    if (lauf->Erweiterung[0] != '\0' && ZusatzinfoPfad(pfad, sizeof pfad, lauf->Ordner, "NAM", lauf->LieferantText, 1) &&
+        ExportTempPfad(temp, sizeof temp, pfad)) {
+        char zeile[260];
+        TextFormat(zeile, sizeof zeile, "%s\n", lauf->Erweiterung);
+        if (TextdateiSchreiben(temp, zeile) != 1 || FileIO_MoveFile(temp, pfad) != 1)
+            FileIO_DeleteFile(temp);
+    }
+    if (lauf->InfoText != nullptr && lauf->Saetze[0].MitText &&
+        ZusatzinfoPfad(pfad, sizeof pfad, lauf->Ordner, "INFO", lauf->LieferantText, 1)) {
+        char text[260];
+        if (ExportPartnerPfad(text, sizeof text, lauf->Saetze[0].Katalog, ".TXT"))
+            FileIO_CopyFile(text, pfad, 0);
+    }
+}
+
+/* ---- records ----------------------------------------------------------------- */
+
+/* Header and supplier part of the template for the supplier of the current
+ * article. */
+static void LieferantVorbereiten(EXPORT_LAUF* lauf)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    memset(&lauf->LieferantMerkmal, 0, sizeof lauf->LieferantMerkmal);
+    memset(&lauf->Lieferant, 0, sizeof lauf->Lieferant);
+    lauf->LieferantGefunden = lauf->LieferantNummer > 0 && k->HostFunktion15 != nullptr &&
+                              k->HostFunktion15(8, lauf->LieferantNummer, &lauf->LieferantMerkmal) == 1;
+    if (lauf->LieferantNummer > 0 && lauf->Lieferantenspeicher > 0)
+        LieferantenDBA_ReadRecord(lauf->Lieferantenspeicher, lauf->LieferantNummer, &lauf->Lieferant);
+
+    memset(&lauf->Kopf, 0, sizeof lauf->Kopf);
+    TextKopieren(lauf->Kopf.Kennung, sizeof lauf->Kopf.Kennung, "BTEPRI");
+    TextKopieren(lauf->Kopf.Nachricht, sizeof lauf->Kopf.Nachricht, "PRICAT");
+    TextKopieren(lauf->Kopf.AbsenderIln, sizeof lauf->Kopf.AbsenderIln, lauf->EigeneIln);
+    if (k->ExportModus == 1)
+        TextAnhaengen(lauf->Kopf.AbsenderIln, sizeof lauf->Kopf.AbsenderIln, "XXX");
+    if (TextLaenge(lauf->Lieferant.Iln[0], OX_TXT_ILN) == 13)
+        FeldKopieren(lauf->Kopf.PartnerIln, sizeof lauf->Kopf.PartnerIln, lauf->Lieferant.Iln[0], OX_TXT_ILN);
+}
+
+/* The record template of the current article. */
+static void VorlageBilden(EXPORT_LAUF* lauf)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    PRICAT_DATEN* d = &lauf->Vorlage;
+    const ARTIKEL_SATZ* a = &lauf->Artikel;
+    memset(d, 0, sizeof *d);
+    TextKopieren(d->Nachrichtentyp, sizeof d->Nachrichtentyp, "PRICAT");
+    TextKopieren(d->Nachrichtenfunktion, sizeof d->Nachrichtenfunktion, "02");
+    if (lauf->LieferantGefunden) {
+        char code[OX_TXT_CODE], name[OX_TXT_25];
+        FeldKopieren(code, sizeof code, lauf->LieferantMerkmal.Code, sizeof lauf->LieferantMerkmal.Code);
+        FeldKopieren(name, sizeof name, lauf->LieferantMerkmal.Text, sizeof lauf->LieferantMerkmal.Text);
+        if (k->BleExport)
+            TextFormat(d->Lieferant, sizeof d->Lieferant, "%s@%s", code, name);
+        else
+            TextKopieren(d->Lieferant, sizeof d->Lieferant, name);
+    }
+    if (TextLaenge(lauf->Lieferant.Iln[0], OX_TXT_ILN) == 13)
+        FeldKopieren(d->LieferantenIln, sizeof d->LieferantenIln, lauf->Lieferant.Iln[0], OX_TXT_ILN);
+
+    /* The article's text: its host record (kind 0), else its long text. */
+    MERKMAL_SATZ satz;
+    memset(&satz, 0, sizeof satz);
+    if (k->HostFunktion15 != nullptr && k->HostFunktion15(0, a->ArtikelNummer, &satz) == 1)
+        FeldKopieren(lauf->ArtikelText, sizeof lauf->ArtikelText, satz.Text, sizeof satz.Text);
+    else
+        FeldKopieren(lauf->ArtikelText, sizeof lauf->ArtikelText, a->Text, sizeof a->Text);
+    if (k->BleExport)
+        TextFormat(d->Artikel, sizeof d->Artikel, "%c%ld@%s", a->Kennzeichen != '\0' ? a->Kennzeichen : ' ',
+                   (long)a->ArtikelNummer, lauf->ArtikelText);
+    else
+        TextKopieren(d->Artikel, sizeof d->Artikel, lauf->ArtikelText);
+    FeldKopieren(d->Zusatztext, sizeof d->Zusatztext, a->Zusatztext, sizeof a->Zusatztext);
+    ZahlSetzen(d->Preis1, sizeof d->Preis1, a->Ek1);
+    ZahlSetzen(d->Preis2, sizeof d->Preis2, a->Vk1);
+    ZahlSetzen(d->Preis3, sizeof d->Preis3, a->Vk2);
+
+    static const int32_t arten[8] = { 1, 2, 3, 4, 5, 6, 7, 11 };
+    for (int i = 0; i < 8; i++) {
+        int32_t art = arten[i];
+        size_t groesse = 0;
+        char* feld = MerkmalFeld(d, art, &groesse);
+        char code[OX_TXT_CODE];
+        FeldKopieren(code, sizeof code, a->Codes[ArtikelCodeIndex(art)], OX_TXT_CODE);
+        int32_t nummer = 0;
+        if (code[0] != '\0' && k->HostFunktion02 != nullptr)
+            nummer = k->HostFunktion02(art, code);
+        if (nummer > 0)
+            MerkmalText(art, nummer, feld, groesse, nullptr);
+    }
+    ZahlSetzen(d->MwstSatz, sizeof d->MwstSatz, OX_MWST_GetMWST_FromMwstSatz(a->MwstSatz));
+}
+
+static int32_t OXCALL EanSammeln(void* liste, const EANARTIKEL_SATZ* eintrag)
+{
+    EXPORT_LAUF* lauf = (EXPORT_LAUF*)liste;
+    if (eintrag == nullptr)
+        return 1;
+    if (lauf->EanAnzahl >= EAN_VORRAT) {
+        lauf->EanUeberlauf = 1;
+        return 0;
+    }
+    if (eintrag->ArtikelNummer != lauf->Artikel.ArtikelNummer || eintrag->Ean[0] == '\0')
+        return 1;
+    EXPORT_EAN* e = &lauf->Eans[lauf->EanAnzahl++];
+    memcpy(e->Codes, eintrag->Merkmal, sizeof e->Codes);
+    memcpy(e->Ean, eintrag->Ean, sizeof e->Ean);
+    e->Ean[OX_TXT_ILN - 1] = '\0';
+    return 1;
+}
+
+static void EansLaden(EXPORT_LAUF* lauf)
+{
+    lauf->EanAnzahl = 0;
+    lauf->EanUeberlauf = 0;
+    if (lauf->Eans == nullptr || lauf->Artikel.ArtikelNummer < 1)
+        return;
+    EANARTIKEL_LoadArtikelEANs_EX(lauf->Artikel.ArtikelNummer, lauf, EanSammeln);
+}
+
+/* The EAN of the cell whose codes are in `muster` (empty = any) into `ean`
+ * (14 bytes, zero-filled when there is none). */
+static void EanSuchen(EXPORT_LAUF* lauf, const EANARTIKEL_SATZ* muster, char* ean)
+{
+    memset(ean, 0, OX_TXT_ILN);
+    if (lauf->EanUeberlauf || lauf->Eans == nullptr) {
+        EANARTIKEL_EAN_CODE_FUER_KurztextVorhanden(lauf->Artikel.ArtikelNummer, lauf->ArtikelText, muster, ean);
+        return;
+    }
+    for (int32_t i = 0; i < lauf->EanAnzahl; i++) {
+        const EXPORT_EAN* e = &lauf->Eans[i];
+        int passt = 1;
+        for (int art = 1; art <= 8 && passt; art++) {
+            size_t n = TextLaenge(muster->Merkmal[art], OX_TXT_CODE);
+            if (n == 0)
+                continue;
+            if (n != TextLaenge(e->Codes[art], OX_TXT_CODE) || memcmp(e->Codes[art], muster->Merkmal[art], n) != 0)
+                passt = 0;
+        }
+        if (passt) {
+            memcpy(ean, e->Ean, OX_TXT_ILN);
+            return;
+        }
+    }
+}
+
+/* Writes the record in lauf->Satz when the rules let it out. */
+static void SatzAusgeben(EXPORT_LAUF* lauf)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    if (TextLaenge(lauf->Satz.LieferantenIln, OX_TXT_ILN) != 13 && k->PflegekennzeichenBeruecksichtigen)
+        return;
+    if (lauf->Datei == -1)
+        return;
+    int32_t laenge = EDIPRICAT_PRICAT_VerschluesseltenSatzErstellen(lauf->Ausgabe, &lauf->Satz, k->ExportModus,
+                                                                    lauf->EigeneIln);
+    if (laenge <= 0 || laenge >= (int32_t)sizeof lauf->Ausgabe)
+        return;
+    Schreiben(lauf, lauf->Ausgabe, laenge);
+    lauf->Geschrieben++;
+}
+
+static void OhneTabelleSchreiben(EXPORT_LAUF* lauf)
+{
+    EANARTIKEL_SATZ muster;
+    memset(&muster, 0, sizeof muster);
+    lauf->Satz = lauf->Vorlage;
+    EanSuchen(lauf, &muster, lauf->Satz.Ean);
+    SatzAusgeben(lauf);
+}
+
+/* Looks up the texts and codes of the used entries of both axes. */
+static void AchsenNachschlagen(EXPORT_LAUF* lauf, int32_t artS, int32_t artW)
+{
+    const OXTABELLE* t = lauf->Tabelle;
+    for (int i = 0; i < TAB_MAX_SENKRECHT; i++)
+        if (t->Senkrecht[i] != 0)
+            MerkmalText(artS, t->Senkrecht[i], lauf->Senkrecht[i].Text, sizeof lauf->Senkrecht[i].Text,
+                        lauf->Senkrecht[i].Code);
+    for (int i = 0; i < TAB_MAX_WAAGRECHT; i++)
+        if (t->Waagrecht[i] != 0)
+            MerkmalText(artW, t->Waagrecht[i], lauf->Waagrecht[i].Text, sizeof lauf->Waagrecht[i].Text,
+                        lauf->Waagrecht[i].Code);
+}
+
+static void MerkmalEinsetzen(PRICAT_DATEN* d, EANARTIKEL_SATZ* muster, int32_t art, const EXPORT_ACHSWERT* wert)
+{
+    size_t groesse = 0;
+    char* feld = MerkmalFeld(d, art, &groesse);
+    if (feld != nullptr)
+        TextKopieren(feld, groesse, wert->Text);
+    if (art >= 1 && art <= 8)
+        TextKopieren(muster->Merkmal[art], OX_TXT_CODE, wert->Code);
+}
+
+/* One record per cell of the article's table: every used vertical entry
+ * with every used horizontal entry (only the first of an axis of kind 9). */
+static void ZellenSchreiben(EXPORT_LAUF* lauf)
+{
+    const OXTABELLE* t = lauf->Tabelle;
+    int32_t artS = TAB_MerkmalSenkrecht(t);
+    int32_t artW = TAB_MerkmalWaagrecht(t);
+    if (artS <= 0 || artW <= 0)
+        return;
+    AchsenNachschlagen(lauf, artS, artW);
+    for (int s = 0; s < TAB_MAX_SENKRECHT; s++) {
+        if (t->Senkrecht[s] == 0)
+            continue;
+        TAB_PREISE preise;
+        TAB_GetPreiseFromRow(t, s, &preise);
+        char farbe[TAB_FARBTEXT] = "";
+        if (artS == 6)
+            TAB_GetWaagrechtFarbText(t, s, farbe);
+        for (int w = 0; w < TAB_MAX_WAAGRECHT; w++) {
+            if (t->Waagrecht[w] == 0)
+                continue;
+            PRICAT_DATEN* d = &lauf->Satz;
+            EANARTIKEL_SATZ muster;
+            memset(&muster, 0, sizeof muster);
+            *d = lauf->Vorlage;
+            MerkmalEinsetzen(d, &muster, artS, &lauf->Senkrecht[s]);
+            MerkmalEinsetzen(d, &muster, artW, &lauf->Waagrecht[w]);
+            ZahlSetzen(d->Preis1, sizeof d->Preis1, preise.Ek1);
+            ZahlSetzen(d->Preis2, sizeof d->Preis2, preise.Vk1);
+            ZahlSetzen(d->Preis3, sizeof d->Preis3, preise.Vk2);
+            if (artS == 6)
+                TextKopieren(d->Lieferantenfarbe, sizeof d->Lieferantenfarbe, farbe);
+            else if (artW == 6)
+                TAB_GetWaagrechtFarbText(t, w, d->Lieferantenfarbe);
+            EanSuchen(lauf, &muster, d->Ean);
+            SatzAusgeben(lauf);
+            if (artW == 9)
+                break;
+        }
+        if (artS == 9)
+            break;
+    }
+}
+
+/* Fetches the article's table (completed from its series) and writes its
+ * records. */
+static void ArtikelSchreiben(EXPORT_LAUF* lauf)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    OXTABELLE* t = lauf->Tabelle;
+    EansLaden(lauf);
+    int32_t geliefert = 0;
+    if (t != nullptr) {
+        memset(t, 0, sizeof *t);
+        if (k->HostFunktion03 != nullptr)
+            geliefert = k->HostFunktion03(lauf->Artikel.ArtikelNummer, t, nullptr) == 1;
+    }
+    if (!geliefert) {
+        OhneTabelleSchreiben(lauf);
+        return;
+    }
+    int32_t fehler = 1;
+    int32_t serie = OXGLOBAL_DLGHELP_HoleSerienmerkmalnummerFromArtikel(&lauf->Artikel, &fehler);
+    if (serie > 0 && fehler == 0 && lauf->Serientabelle != nullptr && k->HostFunktion06 != nullptr) {
+        OXTABELLE* s = lauf->Serientabelle;
+        memset(s, 0, sizeof *s);
+        if (k->HostFunktion06(serie, s, nullptr) == 1) {
+            TAB_CopyWaagrechtMerkmale(t, s);
+            TAB_ClearStueckzahlen(t);
+            t->Kopf = TAB_KOPF_LEER;
+            if (t->MerkmalSenkrecht == 0)
+                t->MerkmalSenkrecht = s->MerkmalSenkrecht;
+            if (t->MerkmalWaagrecht == 0)
+                t->MerkmalWaagrecht = s->MerkmalWaagrecht;
+        }
+    }
+    ZellenSchreiben(lauf);
+}
+
+/* ---- the run ------------------------------------------------------------------ */
+
+void ExportOrdnerErmitteln(char* ziel, size_t groesse, int mitTrenner)
+{
+    char eltern[260];
+    EdiElternordner(eltern, sizeof eltern, HostDatenText(HD_HOSTVERZEICHNIS));
+    TextFormat(ziel, groesse, mitTrenner ? "%sEDI_EXPORT\\" : "%sEDI_EXPORT", eltern);
+}
+
+static void FortschrittZeigen(EXPORT_LAUF* lauf, int32_t prozent)
+{
+    if (lauf->Dialog == nullptr)
+        return;
+    if (prozent > 100)
+        prozent = 100;
+    char text[16];
+    TextFormat(text, sizeof text, "%d %%", (int)prozent);
+    SetDlgItemTextA(lauf->Dialog, IDC_EX_FORTSCHRITT, text);
+    /* The run holds the dialog thread: show the text now. */
+    HWND feld = GetDlgItem(lauf->Dialog, IDC_EX_FORTSCHRITT);
+    if (feld != nullptr)
+        UpdateWindow(feld);
+}
+
+/* Whether the list entry with supplier key `schluessel` and supplier number
+ * `nummer` belongs to the run. */
+static int GehoertDazu(const EXPORT_LAUF* lauf, const char* schluessel, int32_t nummer)
+{
+    if (lauf->AlleLieferanten)
+        return schluessel[0] != '\0';
+    size_t n = strlen(lauf->LieferantText);
+    if (strncmp(schluessel, lauf->LieferantText, n) != 0)
+        return 0;
+    return lauf->LieferantGesucht <= 0 || nummer == lauf->LieferantGesucht;
+}
+
+static void LaufFreigeben(EXPORT_LAUF* lauf)
+{
+    if (lauf == nullptr)
+        return;
+    KatalogSchliessen(lauf);
+    if (lauf->Artikelspeicher > 0)
+        ARTLIB_SchliesseDatenbank(lauf->Artikelspeicher);
+    if (lauf->Bezeichnungsspeicher > 0)
+        BEZLIB_SchliesseDatenbank(lauf->Bezeichnungsspeicher);
+    if (lauf->Lieferantenspeicher > 0)
+        LieferantenDBA_CloseDBA(lauf->Lieferantenspeicher);
+    Storage_Deallocate(lauf->Saetze);
+    Storage_Deallocate(lauf->Puffer);
+    Storage_Deallocate(lauf->Tabelle);
+    Storage_Deallocate(lauf->Serientabelle);
+    Storage_Deallocate(lauf->Eans);
+    Storage_Deallocate(lauf);
+}
+
+static void FehlerMelden(EXPORT_LAUF* lauf)
+{
+    char text[512];
+    if (LoadStringA(g_ModulInstanz, IDS_EXPORT_FEHLGESCHLAGEN, text, sizeof text) <= 0)
+        TextKopieren(text, sizeof text, "Der Export konnte nicht vollst\xe4ndig geschrieben werden.");
+    MessageBoxA(lauf->Dialog, text, "ORDANEX", MB_OK | MB_ICONERROR);
+}
+
+/* Opens what the run reads through and builds the export folder. 0 when
+ * the run cannot start (memory). */
+static int LaufVorbereiten(EXPORT_LAUF* lauf, HWND dialog, const char* lieferantText, const char* erweiterung,
+                           const char* infoText)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    lauf->Dialog = dialog;
+    lauf->Datei = -1;
+    lauf->OffenerSatz = -1;
+    lauf->InfoText = infoText;
+    lauf->Puffer = (char*)Storage_Allocate(SCHREIBPUFFER);
+    lauf->Tabelle = (OXTABELLE*)Storage_Allocate((int32_t)sizeof(OXTABELLE));
+    lauf->Serientabelle = (OXTABELLE*)Storage_Allocate((int32_t)sizeof(OXTABELLE));
+    lauf->Eans = (EXPORT_EAN*)Storage_Allocate(EAN_VORRAT * (int32_t)sizeof(EXPORT_EAN));
+    lauf->Artikelspeicher = ARTLIB_OeffneDatenbank();
+    lauf->Bezeichnungsspeicher = BEZLIB_OeffneDatenbank();
+    lauf->Lieferantenspeicher = LieferantenDBA_OpenDBA();
+
+    char ordner[260];
+    ExportOrdnerErmitteln(ordner, sizeof ordner, 0);
+    ExportOrdnerErmitteln(lauf->Ordner, sizeof lauf->Ordner, 1);
+    if (!FileIO_PathExist(ordner) && FileIO_PathCreate(ordner) != 1) {
+        char meldung[300];
+        TextFormat(meldung, sizeof meldung, "PathCreate Error:%s", ordner);
+        MessageBoxA(dialog, meldung, "ORDANEX", MB_OK);
+    }
+
+    TextKopieren(lauf->LieferantText, sizeof lauf->LieferantText, lieferantText);
+    lauf->AlleLieferanten = lauf->LieferantText[0] == '\0';
+    if (!lauf->AlleLieferanten && k->HostFunktion02 != nullptr)
+        lauf->LieferantGesucht = k->HostFunktion02(8, lauf->LieferantText);
+    TextKopieren(lauf->Erweiterung, sizeof lauf->Erweiterung, erweiterung);
+    return lauf->Puffer != nullptr && lauf->Tabelle != nullptr && lauf->Serientabelle != nullptr;
+}
+
+/* Steps 2 and 3: the entries of the list, 0 through the count the host
+ * reports (the entry at the count is empty). */
+static void EintraegeExportieren(EXPORT_LAUF* lauf, const HOST_EXPORTLISTE* liste)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    int32_t anzahl = (liste != nullptr && liste->Eintrag != nullptr && liste->Anzahl > 0) ? liste->Anzahl : 0;
+    int32_t eigeneIln = EDI_ErmittleEigeneILN(lauf->EigeneIln);
+    if (k->ExportModus != 0 && !(k->ExportModus == 1 && eigeneIln == 1))
+        return;
+    for (int32_t i = 0; anzahl > 0 && i <= anzahl; i++) {
+        if (i % 100 == 0)
+            FortschrittZeigen(lauf, anzahl < 100 ? i * 100 / anzahl : i / (anzahl / 100));
+        const HOST_EXPORTEINTRAG* eintrag = &liste->Eintrag[i];
+        if (eintrag->ArtikelNummer == 0)
+            continue;
+        char schluessel[OX_TXT_32];
+        FeldKopieren(schluessel, sizeof schluessel, eintrag->LieferantSchluessel, sizeof eintrag->LieferantSchluessel);
+        int32_t nummer = k->HostFunktion02 ? k->HostFunktion02(8, schluessel) : 0;
+        if (!GehoertDazu(lauf, schluessel, nummer))
+            continue;
+        if (ARTLIB_ReadArtikel(lauf->Artikelspeicher, eintrag->ArtikelNummer, &lauf->Artikel) != 1)
+            continue;
+        if (lauf->Artikel.Pflegekennzeichen == 0 && k->PflegekennzeichenBeruecksichtigen)
+            continue;
+        if (lauf->OffenerSatz < 0 || strcmp(schluessel, lauf->Schluessel) != 0) {
+            TextKopieren(lauf->Schluessel, sizeof lauf->Schluessel, schluessel);
+            lauf->LieferantNummer = nummer;
+            LieferantVorbereiten(lauf);
+            VorlageBilden(lauf);
+            KatalogOeffnen(lauf);
+        } else {
+            VorlageBilden(lauf);
+        }
+        ArtikelSchreiben(lauf);
+    }
+    if (anzahl > 0)
+        FortschrittZeigen(lauf, 100);
+}
+
+int32_t PricatExportieren(HWND dialog, const char* lieferantText, const char* erweiterung, const char* infoText)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    int32_t ergebnis = 0;
+    const HOST_EXPORTLISTE* liste = nullptr;
+    EXPORT_LAUF* lauf = nullptr;
+    if (k != nullptr) {
+        liste = k->HostFunktion17 ? k->HostFunktion17(0) : nullptr;
+        lauf = (EXPORT_LAUF*)Storage_Allocate((int32_t)sizeof(EXPORT_LAUF));
+    }
+    if (lauf != nullptr && LaufVorbereiten(lauf, dialog, lieferantText, erweiterung, infoText)) {
+        EintraegeExportieren(lauf, liste);
+        /* Step 4: the files get their names, or the run is undone. */
+        if (DateienUebernehmen(lauf)) {
+            ZusatzinfosMerken(lauf);
+            ergebnis = lauf->Geschrieben > 0 ? 1 : 0;
+        } else {
+            FehlerMelden(lauf);
+        }
+    }
+    LaufFreigeben(lauf);
+    if (k != nullptr && k->HostFunktion18 != nullptr)
+        k->HostFunktion18(0);
+    return ergebnis;
+}
