@@ -57,14 +57,16 @@ public:
     std::vector<std::string> slotSchluessel;
     std::vector<uint32_t> frei;
 
-    uint32_t FreierSlot()
+    /* A free slot below the count not in `vergeben`, or SatzDatei::ALLES. */
+    uint32_t FreierSlot(const std::set<uint32_t>& vergeben)
     {
         while (!frei.empty()) {
             uint32_t s = frei.back();
             frei.pop_back();
-            if (s < slotSchluessel.size() && slotSchluessel[s].empty() && s < datei.Anzahl()) return s;
+            if (s < slotSchluessel.size() && slotSchluessel[s].empty() && s < datei.Anzahl() && !vergeben.count(s))
+                return s;
         }
-        return datei.Anzahl();
+        return SatzDatei::ALLES;
     }
 
     /* The pieces of writing `eintraege` (key -> slot content); Sperre held. */
@@ -79,9 +81,8 @@ public:
             if (it != index.end()) {
                 slot = it->second;
             } else {
-                slot = FreierSlot();
-                while (vergeben.count(slot)) slot = FreierSlot();
-                if (slot >= anzahl) slot = anzahl++;
+                slot = FreierSlot(vergeben);
+                if (slot == SatzDatei::ALLES) slot = anzahl++;
             }
             vergeben.insert(slot);
             teile.emplace_back(slot, &e.second);

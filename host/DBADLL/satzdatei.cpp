@@ -50,6 +50,13 @@ uint32_t Crc32(const void* daten, size_t n, uint32_t crc)
     return ~crc;
 }
 
+void (*SatzDatei::Haltepunkt)(int) = nullptr;
+
+static inline void Halt(int schritt)
+{
+    if (SatzDatei::Haltepunkt) SatzDatei::Haltepunkt(schritt);
+}
+
 void SatzDatei::SetSicher(bool sicher) { gSicher = sicher; }
 bool SatzDatei::Sicher() { return gSicher; }
 
@@ -266,8 +273,10 @@ uint64_t SatzDatei::Schreiben(const std::vector<Teil>& teile, uint32_t neueAnzah
         std::memcpy(j.data(), &jk, sizeof jk);
         uint32_t crc = Crc32(j.data(), j.size());
         std::memcpy(j.data() + offsetof(JournalKopf, Crc), &crc, 4);
+        Halt(0);
         bool ok = journal_.Schreiben(0, j.data(), j.size());
         if (ok && Sicher()) ok = journal_.Flush();
+        if (ok) Halt(1);
 
         /* 2. mark the write, 3. the slots, 4. the new header */
         if (ok) {
@@ -275,17 +284,23 @@ uint64_t SatzDatei::Schreiben(const std::vector<Teil>& teile, uint32_t neueAnzah
             ungerade.Generation = alt.Generation + 1;
             ungerade.Crc = KopfCrc(ungerade);
             ok = KopfSchreiben(ungerade);
+            if (ok) Halt(2);
         }
-        for (size_t i = 0; ok && i < teile.size(); ++i)
+        for (size_t i = 0; ok && i < teile.size(); ++i) {
             ok = daten_.Schreiben(Position(teile[i].first), teile[i].second, satz_);
+            if (ok && i == 0) Halt(3);
+        }
+        if (ok) Halt(4);
         if (ok && kuerzen) ok = daten_.Kuerzen(Position(neueAnzahl));
         if (ok) ok = daten_.Schreiben(0, kopfRoh, KOPF);
         if (ok && Sicher()) ok = daten_.Flush();
+        if (ok) Halt(5);
 
         /* 5. done: the journal is empty again */
         if (ok) {
             static const uint32_t null = 0;
             journal_.Schreiben(0, &null, 4);
+            Halt(6);
             gen_ = neu.Generation;
             epoche_ = neu.Epoche;
             anzahl_ = neu.Anzahl;

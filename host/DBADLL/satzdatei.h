@@ -121,6 +121,12 @@ public:
     uint32_t Epoche() const { return epoche_; }
     uint32_t Anzahl() const { return anzahl_; }
 
+    /* Test hook: when set, called at each step of a write (0 before the
+     * journal, 1 journal written, 2 write marked, 3 first slot written,
+     * 4 all slots written, 5 new header written, 6 journal emptied). A hook
+     * that throws leaves the files exactly as a writer killed there would. */
+    static void (*Haltepunkt)(int schritt);
+
     /* With `sicher` every write is flushed to the disk before it counts. */
     static void SetSicher(bool sicher);
     static bool Sicher();
