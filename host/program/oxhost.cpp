@@ -10,6 +10,7 @@
  * of its tab pages) as BMP files into DIR and closes the window itself.
  */
 #include "standin.h"
+#include "hostapi/oxlanguage.h"
 
 #include <commctrl.h>
 #include <stdio.h>
@@ -160,6 +161,7 @@ int main(int argc, char** argv)
         LANGID nl = MAKELANGID(LANG_DUTCH, SUBLANG_DUTCH);
         SetThreadUILanguage(nl);
         SetThreadLocale(MAKELCID(nl, SORT_DEFAULT));
+        OXLANGUAGE_SetSprache(OXSPRACHE_NIEDERLAENDISCH);
     }
     InitCommonControls();
     if (!Standin_Init(host, daten)) {

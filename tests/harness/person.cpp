@@ -23,6 +23,8 @@ namespace {
 const WPARAM kMarkerMagic = 0x4F58AA55;
 std::atomic<long> g_markersSeen{0};
 std::atomic<long> g_markersSent{0};
+/* Set while no modal call runs any more: nobody fetches markers then. */
+std::atomic<bool> g_modalFertig{false};
 HHOOK g_hook;
 
 LRESULT CALLBACK MarkerHook(int code, WPARAM wParam, LPARAM lParam)
@@ -101,7 +103,7 @@ static bool Sync(DWORD ui, int ms = 10000)
     if (!PostThreadMessageA(ui, WM_NULL, kMarkerMagic, (LPARAM)seq))
         return false;
     DWORD start = GetTickCount();
-    while (g_markersSeen.load() < seq) {
+    while (g_markersSeen.load() < seq && !g_modalFertig.load()) {
         if ((int)(GetTickCount() - start) > ms) {
             ADD_FAILURE() << "the window did not react within " << ms << " ms";
             return false;
@@ -256,6 +258,14 @@ void Person::Click(HWND fenster, int id)
         return;
     }
     PostMessageA(h, BM_CLICK, 0, 0);
+    Sync(ui_);
+}
+
+void Person::CloseBox(HWND fenster)
+{
+    if (fenster == nullptr)
+        return;
+    PostMessageA(fenster, WM_SYSCOMMAND, SC_CLOSE, 0);
     Sync(ui_);
 }
 
@@ -500,6 +510,7 @@ INT_PTR RunWithPerson(const std::function<INT_PTR()>& modal,
     MSG msg;
     PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);   /* make sure the queue exists */
     g_hook = SetWindowsHookExA(WH_GETMESSAGE, MarkerHook, nullptr, ui);
+    g_modalFertig = false;
     std::atomic<bool> fertig{false};
     std::thread helfer([&] {
         Person p(ui);
@@ -515,6 +526,7 @@ INT_PTR RunWithPerson(const std::function<INT_PTR()>& modal,
         }
     });
     INT_PTR result = modal();
+    g_modalFertig = true;
     fertig = true;
     helfer.join();
     UnhookWindowsHookEx(g_hook);

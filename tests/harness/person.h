@@ -64,6 +64,8 @@ public:
     /* Replaces the edit's text at once (EN_CHANGE follows). */
     void SetText(HWND fenster, int id, const std::string& text);
     void Click(HWND fenster, int id);
+    /* Presses the window's close box (WM_SYSCOMMAND SC_CLOSE). */
+    void CloseBox(HWND fenster);
     void SetCheck(HWND fenster, int id, bool ticked);  /* clicks when needed */
 
     /* Combo box / list box: picks the entry with exactly `text` (or the
