@@ -1,10 +1,40 @@
 /*
- * ftp.cpp - entry points of the file-set exchange with the EDI server.
- *
- * The exchange dialogs are not part of this build yet: both entries check
- * their arguments as the callers expect and return without a dialog.
+ * ftp.cpp - the exchange dialogs: dialog 1008 lists the catalogue file
+ * sets of the server (download) or of the export folder (upload) and moves
+ * the marked ones to the other side.
  */
 #include "ftp/ftp.h"
+
+#include "entry/text.h"
+#include "ftp/dateisatz.h"
+#include "ftp/verbindung.h"
+#include "hostapi/fileio.h"
+#include "hostapi/ktlisten.h"
+#include "hostapi/oxlistvw.h"
+#include "hostapi/oxtexdefs.h"
+#include "resources/resource.h"
+
+#include <commctrl.h>
+#include <string.h>
+
+enum { SPALTEN = 4 };
+
+static const int32_t s_SpaltenBreiten[SPALTEN] = { 80, 150, 150, 150 };
+
+/* State of the one exchange dialog that runs at a time. */
+static HINSTANCE s_Instanz;
+static int32_t s_Hochladen;                 /* 0 = download dialog, 1 = upload dialog */
+static char s_IniDatei[260];
+static char s_Ordner[260];                  /* import folder (download) or export folder (upload) */
+static char s_Server[260];
+static char s_Benutzer[260];
+static char s_Passwort[260];
+static HOSTHANDLE s_Saetze;
+static HWND s_Liste;
+
+/* Sort direction of a column click, shared by both dialogs for as long as
+ * the module is loaded: every click turns it, the first one to ascending. */
+static int32_t s_Aufsteigend;
 
 static int32_t s_DownloadAufrufe;
 
@@ -13,26 +43,334 @@ int32_t FtpHerunterladenAufrufe(void)
     return s_DownloadAufrufe;
 }
 
-void FtpHerunterladen(HINSTANCE instanz, HWND besitzer, const char* iniDatei,
-                      const char* importOrdner, const char* exportOrdner,
-                      const char* server, const char* benutzer, const char* passwort)
+static const char* Sektion(void)
 {
-    (void)instanz;
-    (void)besitzer;
+    return s_Hochladen ? "EDIFTPEXPORTLISTE" : "EDIFTPLISTE";
+}
+
+/* Date text and day number of a file time (UTC), in local time. */
+static int32_t DatumAusDateizeit(const FILETIME* zeit, char* text, size_t groesse)
+{
+    FILETIME lokal;
+    SYSTEMTIME st;
+    int32_t tag = 0;
+    text[0] = '\0';
+    if (FileTimeToLocalFileTime(zeit, &lokal) && FileTimeToSystemTime(&lokal, &st)) {
+        TEXDEFS_DATUM datum = { st.wDay, st.wMonth, st.wYear };
+        TEXDEFS_DatumToString(&datum, text, (int32_t)groesse);
+        tag = TEXDEFS_DatumToInteger(&datum);
+    }
+    return tag;
+}
+
+/* --- building the set list ------------------------------------------------ */
+
+static int32_t ServerdateiEintragen(const FTP_FUND* fund, void*)
+{
+    if ((fund->Attribute & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+        char datum[FTP_DATUM_GROESSE];
+        int32_t tag = DatumAusDateizeit(&fund->Geschrieben, datum, sizeof datum);
+        FtpDateiEintragen(&s_Saetze, fund->Name, datum, tag, fund->Groesse, strlen(s_Ordner));
+    }
+    return 1;
+}
+
+static int32_t ServerdateiMarkieren(const FTP_FUND* fund, void*)
+{
+    if ((fund->Attribute & FILE_ATTRIBUTE_DIRECTORY) == 0)
+        FtpSatzMarkieren(s_Saetze, fund->Name);
+    return 1;
+}
+
+/* Calls `tun` for every file (not folder) of `ordner` matching the
+ * exchange pattern. */
+static void OrtsdateienDurchgehen(const char* ordner, void (*tun)(const char* ordner, const FILEIO_FUNDSTELLE*))
+{
+    char muster[MAX_PATH];
+    if (TextFormat(muster, sizeof muster, "%s%s", ordner, FTP_MUSTER) != 1)
+        return;
+    FILEIO_FUNDSTELLE fund;
+    HOSTHANDLE suche = FileIO_FindFirstFile(muster, &fund);
+    if (suche == -1)
+        return;
+    do {
+        if ((fund.Attribute & FILEIO_ATTR_ORDNER) == 0)
+            tun(ordner, &fund);
+    } while (FileIO_FindNextFile(suche, &fund) == 1);
+    FileIO_FindClose(suche);
+}
+
+static void OrtsdateiMarkieren(const char*, const FILEIO_FUNDSTELLE* fund)
+{
+    FtpSatzMarkieren(s_Saetze, fund->Name);
+}
+
+static void OrtsdateiEintragen(const char* ordner, const FILEIO_FUNDSTELLE* fund)
+{
+    char pfad[MAX_PATH];
+    FILEIO_ZEIT geschrieben;
+    char datum[FTP_DATUM_GROESSE] = "";
+    int32_t tag = 0;
+    if (TextFormat(pfad, sizeof pfad, "%s%s", ordner, fund->Name) == 1
+        && FileIO_TimeInfo(pfad, nullptr, nullptr, &geschrieben) == 1) {
+        FILETIME zeit = { geschrieben.Low, geschrieben.High };
+        tag = DatumAusDateizeit(&zeit, datum, sizeof datum);
+    }
+    uint32_t groesse = fund->GroesseHigh != 0 ? 0 : fund->GroesseLow;
+    FtpDateiEintragen(&s_Saetze, fund->Name, datum, tag, groesse, strlen(ordner));
+}
+
+static int32_t OXCALL ZeileAnzeigen(void* element, void* parameter)
+{
+    const FTP_DATEISATZ* satz = (const FTP_DATEISATZ*)element;
+    int32_t* zeilen = (int32_t*)parameter;
+    if (satz->InhaltDatei[0] != '\0' && OXListView_InsertItemCallback(s_Liste, *zeilen, (LPARAM)satz) >= 0)
+        (*zeilen)++;
+    return 1;
+}
+
+/* --- sorting and drawing ---------------------------------------------------- */
+
+/* lParamSort: the column in the low word, bit 16 set for descending. */
+static int CALLBACK ZeilenVergleichen(LPARAM a, LPARAM b, LPARAM art)
+{
+    int rc = FtpSaetzeVergleichen((const FTP_DATEISATZ*)a, (const FTP_DATEISATZ*)b, (int)(art & 0xFFFF));
+    return (art & 0x10000) ? -rc : rc;
+}
+
+static void Sortieren(int spalte, int32_t aufsteigend)
+{
+    LPARAM art = (LPARAM)(spalte & 0xFFFF) | (aufsteigend ? 0 : 0x10000);
+    SendMessageA(s_Liste, LVM_SORTITEMS, (WPARAM)art, (LPARAM)ZeilenVergleichen);
+}
+
+static LRESULT Zeichnen(NMLVCUSTOMDRAW* zeichnung)
+{
+    LRESULT rc = CDRF_DODEFAULT;
+    switch (zeichnung->nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+        rc = CDRF_NOTIFYITEMDRAW;
+        break;
+    case CDDS_ITEMPREPAINT:
+        rc = CDRF_NOTIFYSUBITEMDRAW;
+        break;
+    case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
+        const FTP_DATEISATZ* satz = (const FTP_DATEISATZ*)zeichnung->nmcd.lItemlParam;
+        int index = (int)zeichnung->nmcd.dwItemSpec;
+        int32_t gewaehlt = SendMessageA(zeichnung->nmcd.hdr.hwndFrom, LVM_GETITEMSTATE, (WPARAM)index,
+                                        LVIS_SELECTED) != 0;
+        uint32_t text;
+        uint32_t grund;
+        FtpZeilenFarben(satz != nullptr ? satz->AndereSeite : 0, gewaehlt, &text, &grund);
+        zeichnung->clrText = text;
+        zeichnung->clrTextBk = grund;
+        /* The row's own colours instead of the system's selection colours. */
+        zeichnung->nmcd.uItemState &= ~(UINT)(CDIS_SELECTED | CDIS_FOCUS);
+        rc = CDRF_NEWFONT;
+        break;
+    }
+    default:
+        break;
+    }
+    return rc;
+}
+
+static void TextAnfrage(NMHDR* kopf)
+{
+    if (kopf->code == LVN_GETDISPINFOA) {
+        LVITEMA* item = &((NMLVDISPINFOA*)kopf)->item;
+        if ((item->mask & LVIF_TEXT) && item->pszText != nullptr && item->cchTextMax > 0)
+            TextKopieren(item->pszText, (size_t)item->cchTextMax,
+                         FtpSpaltenText((const FTP_DATEISATZ*)item->lParam, item->iSubItem));
+    } else {
+        LVITEMW* item = &((NMLVDISPINFOW*)kopf)->item;
+        if ((item->mask & LVIF_TEXT) && item->pszText != nullptr && item->cchTextMax > 0) {
+            const char* text = FtpSpaltenText((const FTP_DATEISATZ*)item->lParam, item->iSubItem);
+            if (MultiByteToWideChar(CP_ACP, 0, text, -1, item->pszText, item->cchTextMax) == 0)
+                item->pszText[item->cchTextMax - 1] = L'\0';
+        }
+    }
+}
+
+/* --- opening, transfer, closing --------------------------------------------- */
+
+static void Oeffnen(HWND dialog)
+{
+    s_Liste = GetDlgItem(dialog, IDC_FTP_LISTE);
+    s_Saetze = 0;
+    if (s_Hochladen) {
+        char text[256];
+        if (LoadStringA(s_Instanz, IDS_FTP_EXPORT_TITEL, text, sizeof text) > 0)
+            SetWindowTextA(dialog, text);
+        if (LoadStringA(s_Instanz, IDS_FTP_SENDEN, text, sizeof text) > 0)
+            SetDlgItemTextA(dialog, IDC_FTP_AUSFUEHREN, text);
+    }
+    EnableWindow(GetDlgItem(dialog, IDC_FTP_AUSFUEHREN), FALSE);
+    OXListView_SetExtendedStyle(s_Liste, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    for (int32_t i = 0; i < SPALTEN; i++)
+        OXListView_AddColWidthString(s_Liste, i, s_Instanz, IDS_FTP_SPALTE_DATUM + i, s_SpaltenBreiten[i],
+                                     s_IniDatei, Sektion());
+
+    HCURSOR vorher = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    FTP_SITZUNG sitzung;
+    if (s_Hochladen) {
+        OrtsdateienDurchgehen(s_Ordner, OrtsdateiEintragen);
+        if (FtpVerbinden(&sitzung, s_Server, s_Benutzer, s_Passwort) == 1)
+            FtpServerlisteLesen(&sitzung, ServerdateiMarkieren, nullptr);
+    } else {
+        if (FtpVerbinden(&sitzung, s_Server, s_Benutzer, s_Passwort) == 1)
+            FtpServerlisteLesen(&sitzung, ServerdateiEintragen, nullptr);
+        OrtsdateienDurchgehen(s_Ordner, OrtsdateiMarkieren);
+    }
+    FtpTrennen(&sitzung);
+    SetCursor(vorher);
+
+    int32_t zeilen = 0;
+    List_WithAllElements(s_Saetze, ZeileAnzeigen, &zeilen);
+    Sortieren(0, 0);   /* newest first */
+}
+
+/* Moves one file of a set; an unnamed file counts as not moved. */
+static int32_t DateiUebertragen(FTP_SITZUNG* sitzung, const char* name, const char* quelle, uint32_t groesse)
+{
+    if (name[0] == '\0')
+        return 0;
+    char pfad[MAX_PATH];
+    if (TextFormat(pfad, sizeof pfad, "%s%s", s_Ordner, name) != 1)
+        return 0;
+    int32_t rc;
+    if (s_Hochladen)
+        rc = FtpDateiSenden(sitzung, pfad, name);
+    else
+        rc = FtpDateiHolen(sitzung, quelle[0] != '\0' ? quelle : name, pfad, groesse);
+    return rc == 1 ? 1 : 0;
+}
+
+static void Uebertragen(HWND dialog)
+{
+    int32_t erfolg = 0;
+    if (OXListView_GetSelectedCount(s_Liste) > 0) {
+        HCURSOR vorher = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+        FTP_SITZUNG sitzung;
+        if (FtpVerbinden(&sitzung, s_Server, s_Benutzer, s_Passwort) == 1) {
+            for (int32_t zeile = OXListView_GetNextSelected(s_Liste, -1); zeile >= 0 && !sitzung.Aufgegeben;
+                 zeile = OXListView_GetNextSelected(s_Liste, zeile)) {
+                FTP_DATEISATZ* satz = (FTP_DATEISATZ*)OXListView_GetItemData(s_Liste, zeile);
+                if (satz == nullptr || (LPARAM)satz == -1)
+                    continue;
+                if (DateiUebertragen(&sitzung, satz->InhaltDatei, satz->InhaltQuelle, satz->InhaltGroesse)) {
+                    satz->AndereSeite = 1;
+                    erfolg = 1;
+                }
+                if (DateiUebertragen(&sitzung, satz->BeschreibungDatei, satz->BeschreibungQuelle,
+                                     satz->BeschreibungGroesse))
+                    erfolg = 1;
+                if (DateiUebertragen(&sitzung, satz->AdressDatei, satz->AdressQuelle, satz->AdressGroesse))
+                    erfolg = 1;
+            }
+        }
+        FtpTrennen(&sitzung);
+        SetCursor(vorher);
+        InvalidateRect(s_Liste, nullptr, FALSE);
+    }
+
+    int32_t textId = s_Hochladen ? (erfolg ? IDS_FTP_UPLOAD_OK : IDS_FTP_UPLOAD_FEHLER)
+                                 : (erfolg ? IDS_FTP_DOWNLOAD_OK : IDS_FTP_DOWNLOAD_FEHLER);
+    char text[256] = "";
+    char titel[64] = "";
+    LoadStringA(s_Instanz, (UINT)textId, text, sizeof text);
+    LoadStringA(s_Instanz, IDS_FTP_TITEL, titel, sizeof titel);
+    MessageBoxA(dialog, text, titel, MB_OK | (erfolg ? MB_ICONINFORMATION : MB_ICONERROR));
+}
+
+static void Schliessen(HWND dialog)
+{
+    OXListView_WriteColWidths(s_Liste, SPALTEN, s_IniDatei, Sektion());
+    /* The rows point into the sets: empty the list before the sets go. */
+    OXListView_DeleteAllItems(s_Liste);
+    FtpSatzlisteFreigeben(&s_Saetze);
+    EndDialog(dialog, 1);
+}
+
+static INT_PTR CALLBACK FtpDialogProc(HWND dialog, UINT nachricht, WPARAM wParam, LPARAM lParam)
+{
+    switch (nachricht) {
+    case WM_INITDIALOG:
+        Oeffnen(dialog);
+        return TRUE;
+    case WM_NOTIFY: {
+        NMHDR* kopf = (NMHDR*)lParam;
+        if (kopf == nullptr || kopf->hwndFrom != s_Liste)
+            return FALSE;
+        switch (kopf->code) {
+        case LVN_GETDISPINFOA:
+        case LVN_GETDISPINFOW:
+            TextAnfrage(kopf);
+            return TRUE;
+        case LVN_COLUMNCLICK:
+            s_Aufsteigend = !s_Aufsteigend;
+            Sortieren(((NMLISTVIEW*)lParam)->iSubItem, s_Aufsteigend);
+            return TRUE;
+        case LVN_ITEMCHANGED:
+            EnableWindow(GetDlgItem(dialog, IDC_FTP_AUSFUEHREN), OXListView_GetSelectedCount(s_Liste) > 0);
+            return TRUE;
+        case NM_CUSTOMDRAW:
+            SetWindowLongPtrA(dialog, DWLP_MSGRESULT, Zeichnen((NMLVCUSTOMDRAW*)lParam));
+            return TRUE;
+        default:
+            return FALSE;
+        }
+    }
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDOK:
+        case IDCANCEL:
+            Schliessen(dialog);
+            return TRUE;
+        case IDC_FTP_AUSFUEHREN:
+            Uebertragen(dialog);
+            return TRUE;
+        default:
+            return FALSE;
+        }
+    default:
+        return FALSE;
+    }
+}
+
+/* Copies the texts and runs the dialog; the password copy is wiped after. */
+static void DialogAusfuehren(HINSTANCE instanz, HWND besitzer, int32_t hochladen, const char* iniDatei,
+                             const char* ordner, const char* server, const char* benutzer,
+                             const char* passwort)
+{
+    s_Instanz = instanz;
+    s_Hochladen = hochladen;
+    TextKopieren(s_IniDatei, sizeof s_IniDatei, iniDatei);
+    TextKopieren(s_Ordner, sizeof s_Ordner, ordner);
+    TextKopieren(s_Server, sizeof s_Server, server);
+    TextKopieren(s_Benutzer, sizeof s_Benutzer, benutzer);
+    TextKopieren(s_Passwort, sizeof s_Passwort, passwort);
+    DialogBoxParamA(instanz, MAKEINTRESOURCEA(IDD_FTP_DATEIEN), besitzer, FtpDialogProc, 0);
+    SecureZeroMemory(s_Passwort, sizeof s_Passwort);
+    FtpSatzlisteFreigeben(&s_Saetze);
+    s_Liste = nullptr;
+}
+
+void FtpHerunterladen(HINSTANCE instanz, HWND besitzer, const char* iniDatei, const char* importOrdner,
+                      const char* exportOrdner, const char* server, const char* benutzer, const char* passwort)
+{
     if (!iniDatei || !importOrdner || !exportOrdner || !server || !benutzer || !passwort)
         return;
     s_DownloadAufrufe++;
+    DialogAusfuehren(instanz, besitzer, 0, iniDatei, importOrdner, server, benutzer, passwort);
 }
 
-void FtpHochladen(HINSTANCE instanz, HWND besitzer, const char* iniDatei,
-                  const char* exportOrdner, const char* importOrdner,
-                  const char* server, const char* benutzer, const char* passwort,
-                  const char* uploadBasisPfad, const char* uploadZusatz,
-                  const char* benutzerKennung)
+void FtpHochladen(HINSTANCE instanz, HWND besitzer, const char* iniDatei, const char* exportOrdner,
+                  const char* importOrdner, const char* server, const char* benutzer, const char* passwort,
+                  const char* uploadBasisPfad, const char* uploadZusatz, const char* benutzerKennung)
 {
-    (void)instanz;
-    (void)besitzer;
-    if (!iniDatei || !exportOrdner || !importOrdner || !server || !benutzer || !passwort
-        || !uploadBasisPfad || !uploadZusatz || !benutzerKennung)
+    if (!iniDatei || !exportOrdner || !importOrdner || !server || !benutzer || !passwort || !uploadBasisPfad
+        || !uploadZusatz || !benutzerKennung)
         return;
+    DialogAusfuehren(instanz, besitzer, 1, iniDatei, exportOrdner, server, benutzer, passwort);
 }

@@ -1,0 +1,176 @@
+/*
+ * The download dialog against a real FTP server: the set list, its colours,
+ * order and widths, fetching marked sets, and servers that fail or lie.
+ */
+#include "ftptest.h"
+
+#include "ftp/ftp.h"
+#include "ftp/verbindung.h"
+
+class Herunterladen : public FtpDialogTest {};
+
+TEST_F(Herunterladen, ListeZeigtSaetzeMitInhGruenWennOrtsdateiDa)
+{
+    Fern("PRICAT_1.INH", "eins", 15, 3, 2023);
+    Fern("PRICAT_1.ADR", "adresse");
+    Fern("PRICAT_2.INH", "zwei", 2, 1, 2024);
+    Fern("PRICAT_B.TXT", "nur Text");
+    Fern("PRICAT_B.ADR", "nur Adresse");
+    Fern("ANDERS.INH", "kein Muster");
+    DateiSchreiben(importOrdner + "pricat_1.inh", "alt");
+    FtpTestServer server(wurzel + "server\\");
+    FTP_SERVER_BEREIT(server);
+    Dialog(0, server, [&](Person& p, HWND w) {
+        EXPECT_EQ("EDI Import Dateien ", p.WindowText(w));
+        EXPECT_EQ("&Markierte Daten holen", p.Text(w, 3));
+        EXPECT_FALSE(p.IsEnabled(w, 3));
+        std::vector<Zeile> z = Zeilen(p, w);
+        ASSERT_EQ(2u, z.size()) << "a set without .INH is not listed";
+        EXPECT_EQ((Zeile{ "02.01.2024", "PRICAT_2.INH", "----", "----" }), z[0]) << "newest first";
+        EXPECT_EQ((Zeile{ "15.03.2023", "PRICAT_1.INH", "----", "PRICAT_1.ADR" }), z[1]);
+        EXPECT_EQ(0xFFFFFFu, Hintergrund(w, 0));
+        EXPECT_EQ(0xC0FFC0u, Hintergrund(w, 1)) << "pricat_1.inh is in the import folder";
+        p.ListViewSelect(w, 1171, 1);
+        EXPECT_TRUE(p.IsEnabled(w, 3));
+        EXPECT_EQ(0xFFFFFFu, Hintergrund(w, 0));
+        EXPECT_EQ(0x80FF80u, Hintergrund(w, 1));
+        p.ListViewSelect(w, 1171, 0);
+        EXPECT_EQ(0xE0E0E0u, Hintergrund(w, 0));
+    });
+}
+
+TEST_F(Herunterladen, BeschreibungsspalteHatDieZuletztGelisteteDatei)
+{
+    /* The server lists its folder sorted: .PDF before .TXT. */
+    Fern("PRICAT_A.INH", "a");
+    Fern("PRICAT_A.PDF", "pdf");
+    Fern("PRICAT_A.TXT", "txt");
+    {
+        FtpTestServer server(wurzel + "server\\");
+        FTP_SERVER_BEREIT(server);
+        Dialog(0, server, [&](Person& p, HWND w) { EXPECT_EQ("PRICAT_A.TXT", p.ListViewText(w, 1171, 0, 2)); });
+    }
+    FtpServerOptionen lueger;
+    lueger.art = "luegen";
+    lueger.liste = "-rw-r--r--   1 a b 1 Mar 15  2023 PRICAT_A.INH\r\n"
+                   "-rw-r--r--   1 a b 3 Mar 15  2023 PRICAT_A.TXT\r\n"
+                   "-rw-r--r--   1 a b 3 Mar 15  2023 pricat_a.pdf\r\n";
+    FtpTestServer server(wurzel + "server\\", lueger);
+    FTP_SERVER_BEREIT(server);
+    Dialog(0, server, [&](Person& p, HWND w) { EXPECT_EQ("PRICAT_A.PDF", p.ListViewText(w, 1171, 0, 2)); });
+}
+
+TEST_F(Herunterladen, ZweiMarkierteSaetzeKommenBytegleichUndWerdenGruen)
+{
+    std::string binaer("\x00\x01\r\n\x1a\xff\n\r", 8);
+    for (int i = 0; i < 5000; i++)
+        binaer += (char)(i * 7);
+    Fern("PRICAT_A.INH", binaer, 1, 1, 2023);
+    Fern("PRICAT_A.TXT", "Beschreibung\r\n");
+    Fern("PRICAT_A.ADR", "Adresse\n");
+    Fern("PRICAT_B.INH", binaer + "B", 1, 2, 2023);
+    Fern("PRICAT_B.PDF", "%PDF\x00\x01", 1, 2, 2023);
+    Fern("PRICAT_C.INH", "c", 1, 3, 2023);
+    FtpTestServer server(wurzel + "server\\");
+    FTP_SERVER_BEREIT(server);
+    Dialog(0, server, [&](Person& p, HWND w) {
+        ASSERT_EQ(3, p.ListViewCount(w, 1171));
+        Markieren(p, w, 1);   /* B */
+        Markieren(p, w, 2);   /* A */
+        MessageBoxInfo box = Uebertragen(p, w);
+        EXPECT_EQ("EDI FTP", box.caption);
+        EXPECT_EQ("Daten herunterladen war erfolgreich", box.text);
+        p.Answer(box, IDOK);
+        p.ListViewSelect(w, 1171, 0);
+        EXPECT_EQ(0xC0FFC0u, Hintergrund(w, 1));
+        EXPECT_EQ(0xC0FFC0u, Hintergrund(w, 2));
+        EXPECT_EQ(0xE0E0E0u, Hintergrund(w, 0)) << "C was not fetched";
+    });
+    for (const char* name : { "PRICAT_A.INH", "PRICAT_A.TXT", "PRICAT_A.ADR", "PRICAT_B.INH", "PRICAT_B.PDF" })
+        EXPECT_EQ(DateiLesen(fernOrdner + name), DateiLesen(importOrdner + name)) << name;
+    EXPECT_EQ(5u, Dateien(importOrdner).size()) << "C not fetched, no temporary file left";
+    std::vector<std::string> log = server.Protokoll();
+    EXPECT_NE(log.end(), std::find(log.begin(), log.end(), "TYPE I"));
+    EXPECT_NE(log.end(), std::find(log.begin(), log.end(), "PASV"));
+    EXPECT_EQ(log.end(), std::find_if(log.begin(), log.end(), [](const std::string& z) { return z.rfind("PORT", 0) == 0; }));
+}
+
+TEST_F(Herunterladen, EineFehlendeVonDreiDateienIstTrotzdemErfolg)
+{
+    Fern("PRICAT_A.INH", "inhalt");
+    Fern("PRICAT_A.TXT", "text");
+    Fern("PRICAT_A.ADR", "adresse");
+    FtpTestServer server(wurzel + "server\\");
+    FTP_SERVER_BEREIT(server);
+    Dialog(0, server, [&](Person& p, HWND w) {
+        DeleteFileA((fernOrdner + "PRICAT_A.ADR").c_str());
+        p.ListViewSelect(w, 1171, 0);
+        MessageBoxInfo box = Uebertragen(p, w);
+        EXPECT_EQ("Daten herunterladen war erfolgreich", box.text);
+        p.Answer(box, IDOK);
+    });
+    EXPECT_EQ((std::vector<std::string>{ "PRICAT_A.INH", "PRICAT_A.TXT" }), Dateien(importOrdner));
+}
+
+TEST_F(Herunterladen, NichtsMarkiertAnmeldungVerweigertOrdnerFehltMelden1034)
+{
+    Fern("PRICAT_A.INH", "inhalt");
+    FtpTestServer server(wurzel + "server\\");
+    FTP_SERVER_BEREIT(server);
+    auto fehlschlag = [&](const std::function<void(Person&, HWND)>& vorher, const std::string& passwort) {
+        Dialog(0, server, [&](Person& p, HWND w) {
+            vorher(p, w);
+            MessageBoxInfo box = Uebertragen(p, w);
+            EXPECT_EQ("EDI FTP", box.caption);
+            EXPECT_EQ("Daten konnten nicht heruntergeladen werden!", box.text);
+            p.Answer(box, IDOK);
+        }, passwort);
+        EXPECT_TRUE(Dateien(importOrdner).empty());
+    };
+    fehlschlag([](Person&, HWND) {}, "geheim");
+    fehlschlag([](Person& p, HWND w) { EXPECT_EQ(0, p.ListViewCount(w, 1171)) << "refused login"; }, "falsch");
+    fehlschlag([&](Person& p, HWND w) {
+        p.ListViewSelect(w, 1171, 0);
+        MoveFileA((wurzel + "server\\KIVOLA").c_str(), (wurzel + "server\\WEG").c_str());
+    }, "geheim");
+    fehlschlag([&](Person& p, HWND w) { EXPECT_EQ(0, p.ListViewCount(w, 1171)) << "no folder"; }, "geheim");
+}
+
+/* A server that stops answering, stalls or cuts the data connection, or
+ * claims a cut transfer complete: 1034 in bounded time, the local copy
+ * that was there stays, and no partial file remains. */
+TEST_F(Herunterladen, KaputterServerLaesstDieOrtsdateiStehen)
+{
+    Fern("PRICAT_A.INH", std::string(300000, 'x'));
+    auto katalogDateien = [&] {
+        std::vector<std::string> rc;
+        for (const std::string& n : Dateien(importOrdner))
+            if (n.rfind("~ED", 0) != 0)
+                rc.push_back(n);
+        return rc;
+    };
+    {
+        FtpTestServer server(wurzel + "server\\");
+        FTP_SERVER_BEREIT(server);
+        FtpZeitlimitSetzen(2000);
+        for (const char* art : { "stumm", "datenstocken", "datenabbruch", "datenluege" }) {
+            DateiSchreiben(importOrdner + "PRICAT_A.INH", "alte Kopie");
+            Dialog(0, server, [&](Person& p, HWND w) {
+                p.ListViewSelect(w, 1171, 0);
+                server.Art(art);
+                DWORD start = GetTickCount();
+                MessageBoxInfo box = Uebertragen(p, w, 15000);
+                EXPECT_LT(GetTickCount() - start, 15000u) << art;
+                EXPECT_EQ("Daten konnten nicht heruntergeladen werden!", box.text) << art;
+                p.Answer(box, IDOK);
+                server.Art("normal");
+            });
+            EXPECT_EQ("alte Kopie", DateiLesen(importOrdner + "PRICAT_A.INH")) << art;
+            EXPECT_EQ(std::vector<std::string>{ "PRICAT_A.INH" }, katalogDateien()) << art;
+        }
+    }
+    /* The transfer that stalled ends with the server; its temporary file goes with it. */
+    for (int i = 0; i < 100 && Dateien(importOrdner).size() > 1; i++)
+        Sleep(100);
+    EXPECT_EQ(std::vector<std::string>{ "PRICAT_A.INH" }, Dateien(importOrdner));
+}
