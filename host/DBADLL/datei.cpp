@@ -12,6 +12,7 @@
 #  include <climits>
 #  include <cstdlib>
 #  include <fcntl.h>
+#  include <sys/mman.h>
 #  include <sys/stat.h>
 #  include <unistd.h>
 #endif
@@ -44,8 +45,35 @@ bool Datei::Oeffnen(const std::string& pfad, bool anlegen)
     return true;
 }
 
+const unsigned char* Datei::Abbilden(size_t n)
+{
+    AbbildLoesen();
+    if (!h_ || n == 0) return nullptr;
+    HANDLE m = CreateFileMappingA(static_cast<HANDLE>(h_), nullptr, PAGE_READONLY, 0, static_cast<DWORD>(n), nullptr);
+    if (!m) return nullptr;
+    void* v = MapViewOfFile(m, FILE_MAP_READ, 0, 0, n);
+    if (!v) {
+        CloseHandle(m);
+        return nullptr;
+    }
+    abbildung_ = m;
+    ansicht_ = v;
+    ansichtGroesse_ = n;
+    return static_cast<const unsigned char*>(v);
+}
+
+void Datei::AbbildLoesen()
+{
+    if (ansicht_) UnmapViewOfFile(ansicht_);
+    if (abbildung_) CloseHandle(static_cast<HANDLE>(abbildung_));
+    ansicht_ = nullptr;
+    abbildung_ = nullptr;
+    ansichtGroesse_ = 0;
+}
+
 void Datei::Schliessen()
 {
+    AbbildLoesen();
     if (h_) {
         CloseHandle(static_cast<HANDLE>(h_));
         h_ = nullptr;
@@ -182,8 +210,27 @@ bool Datei::Oeffnen(const std::string& pfad, bool anlegen)
     return true;
 }
 
+const unsigned char* Datei::Abbilden(size_t n)
+{
+    AbbildLoesen();
+    if (fd_ < 0 || n == 0) return nullptr;
+    void* v = ::mmap(nullptr, n, PROT_READ, MAP_SHARED, fd_, 0);
+    if (v == MAP_FAILED) return nullptr;
+    ansicht_ = v;
+    ansichtGroesse_ = n;
+    return static_cast<const unsigned char*>(v);
+}
+
+void Datei::AbbildLoesen()
+{
+    if (ansicht_) ::munmap(ansicht_, ansichtGroesse_);
+    ansicht_ = nullptr;
+    ansichtGroesse_ = 0;
+}
+
 void Datei::Schliessen()
 {
+    AbbildLoesen();
     if (fd_ >= 0) {
         ::close(fd_);
         fd_ = -1;

@@ -40,17 +40,27 @@ public:
     bool Kuerzen(uint64_t laenge);        /* sets the length (also longer: zeros) */
     bool Flush();
 
+    /* Maps the first `n` bytes of the file read-only (the file must be at
+     * least that long); the view follows every later write to those bytes,
+     * also other processes'. Null when mapping is not possible. The view
+     * goes with Schliessen. */
+    const unsigned char* Abbilden(size_t n);
+
     /* Writer lock between processes (a byte far beyond any file end, so
      * readers are never blocked). Sperren waits. */
     bool Sperren();
     void Entsperren();
 
 private:
+    void AbbildLoesen();
 #if defined(_WIN32)
     void* h_ = nullptr;
+    void* abbildung_ = nullptr;
 #else
     int fd_ = -1;
 #endif
+    void* ansicht_ = nullptr;
+    size_t ansichtGroesse_ = 0;
 };
 
 /* Folder helpers. OrdnerAnlegen creates every missing level. */

@@ -38,6 +38,7 @@ std::shared_ptr<T> Implizit(const char* relativ, uint32_t satzGroesse, uint32_t 
     std::lock_guard<std::mutex> lock(m);
     uint32_t jetzt = PfadStand();
     if (!bestand || stand != jetzt) {
+        bestand.reset();   /* another folder: unless handles hold it, the old store goes */
         bestand = Hole<T>(relativ, satzGroesse, startAnzahl);
         stand = jetzt;
     }

@@ -107,37 +107,41 @@ bool SatzDatei::Oeffnen(const std::string& pfad, uint32_t satzGroesse, bool anle
         Schliessen();
         return false;
     }
-    bool ok = Wiederherstellen();
-    if (ok) {
-        unsigned char roh[KOPF] = {};
-        int64_t groesse = daten_.Groesse();
-        bool leer = groesse < static_cast<int64_t>(KOPF);
-        if (!leer) {
-            leer = daten_.LesenGanz(0, roh, KOPF);
-            for (size_t i = 0; leer && i < sizeof kMagie; ++i) leer = roh[i] == 0;
-        }
-        if (leer) {
-            /* A new file (or one whose first header was never completed). */
-            Kopf k{};
-            std::memcpy(k.Magie, kMagie, sizeof kMagie);
-            k.Version = kVersion;
-            k.KopfGroesse = KOPF;
-            k.SatzGroesse = satz_;
-            k.Anzahl = startAnzahl;
-            for (uint32_t& r : k.Ring) r = ALLES;
-            k.Crc = KopfCrc(k);
-            ok = daten_.Kuerzen(0) && daten_.Kuerzen(Position(startAnzahl)) && KopfSchreiben(k);
-            if (ok && Sicher()) daten_.Flush();
-        }
-        Kopf k;
-        ok = ok && KopfLesen(&k) && k.Version == kVersion;
-        if (ok) {
-            gen_ = k.Generation;
-            epoche_ = k.Epoche;
-            anzahl_ = k.Anzahl;
-            if (daten_.Groesse() < static_cast<int64_t>(Position(k.Anzahl))) ok = daten_.Kuerzen(Position(k.Anzahl));
-        }
+    bool ok = true;
+    unsigned char roh[KOPF] = {};
+    int64_t groesse = daten_.Groesse();
+    bool leer = groesse < static_cast<int64_t>(KOPF);
+    if (!leer) {
+        leer = daten_.LesenGanz(0, roh, KOPF);
+        for (size_t i = 0; leer && i < sizeof kMagie; ++i) leer = roh[i] == 0;
     }
+    if (leer) {
+        /* A new file (or one whose first header was never completed); a
+         * journal beside it belongs to an earlier file and goes. */
+        Kopf k{};
+        std::memcpy(k.Magie, kMagie, sizeof kMagie);
+        k.Version = kVersion;
+        k.KopfGroesse = KOPF;
+        k.SatzGroesse = satz_;
+        k.Anzahl = startAnzahl;
+        for (uint32_t& r : k.Ring) r = ALLES;
+        k.Crc = KopfCrc(k);
+        static const uint32_t null = 0;
+        ok = journal_.Schreiben(0, &null, 4) && daten_.Kuerzen(0) && daten_.Kuerzen(Position(startAnzahl)) &&
+             KopfSchreiben(k);
+        if (ok && Sicher()) daten_.Flush();
+    } else {
+        ok = Reparieren();
+    }
+    Kopf k;
+    ok = ok && KopfLesen(&k) && k.Version == kVersion;
+    if (ok) {
+        gen_ = k.Generation;
+        epoche_ = k.Epoche;
+        anzahl_ = k.Anzahl;
+        if (daten_.Groesse() < static_cast<int64_t>(Position(k.Anzahl))) ok = daten_.Kuerzen(Position(k.Anzahl));
+    }
+    if (ok) kopfAnsicht_ = daten_.Abbilden(KOPF);
     Entsperren();
     if (!ok) Schliessen();
     return ok;
@@ -146,6 +150,7 @@ bool SatzDatei::Oeffnen(const std::string& pfad, uint32_t satzGroesse, bool anle
 void SatzDatei::Schliessen()
 {
     while (sperren_ > 0) Entsperren();
+    kopfAnsicht_ = nullptr;
     daten_.Schliessen();
     journal_.Schliessen();
 }
@@ -189,14 +194,54 @@ bool SatzDatei::Wiederherstellen()
     return journal_.Schreiben(0, &null, 4);
 }
 
+bool SatzDatei::Reparieren()
+{
+    Kopf k;
+    if (KopfLesen(&k) && !(k.Generation & 1)) return true;
+    if (!Wiederherstellen()) return false;
+    if (!KopfLesen(&k)) return false;
+    if (!(k.Generation & 1)) return true;
+    /* Marked busy but no journal to finish it (lost in a system crash
+     * without forced writes): declare it at rest and make every owner
+     * re-read everything. */
+    k.Generation += 1;
+    k.Epoche += 1;
+    for (uint32_t& r : k.Ring) r = ALLES;
+    k.Crc = KopfCrc(k);
+    return KopfSchreiben(k);
+}
+
+bool SatzDatei::Stand(uint64_t* generation, uint32_t* epoche) const
+{
+    if (kopfAnsicht_) {
+        const volatile uint32_t* g =
+            reinterpret_cast<const volatile uint32_t*>(kopfAnsicht_ + offsetof(Kopf, Generation));
+        const volatile uint32_t* e = reinterpret_cast<const volatile uint32_t*>(kopfAnsicht_ + offsetof(Kopf, Epoche));
+        for (int versuch = 0; versuch < 4; ++versuch) {
+            uint32_t lo1 = g[0], hi1 = g[1], ep = e[0], lo2 = g[0], hi2 = g[1];
+            if (lo1 == lo2 && hi1 == hi2) {
+                *generation = (static_cast<uint64_t>(hi1) << 32) | lo1;
+                *epoche = ep;
+                return true;
+            }
+        }
+    }
+    Kopf k;
+    if (!KopfLesen(&k)) return false;
+    *generation = k.Generation;
+    *epoche = k.Epoche;
+    return true;
+}
+
 bool SatzDatei::LesenBei(uint32_t slot, void* puffer, uint64_t generation) const
 {
     size_t gelesen = 0;
     if (!daten_.Lesen(Position(slot), puffer, satz_, &gelesen)) return false;
     if (gelesen < satz_) std::memset(static_cast<unsigned char*>(puffer) + gelesen, 0, satz_ - gelesen);
     if (sperren_ > 0) return true;
-    Kopf k;
-    return KopfLesen(&k) && k.Generation == generation;
+    uint64_t jetzt;
+    uint32_t epoche;
+    return Stand(&jetzt, &epoche) && jetzt == generation;
 }
 
 int SatzDatei::Lesen(uint32_t slot, void* puffer, uint64_t* generation)
@@ -208,7 +253,7 @@ int SatzDatei::Lesen(uint32_t slot, void* puffer, uint64_t* generation)
             /* A write is under way or its writer died: wait for the lock
              * (and repair), then look again. */
             if (!Sperren()) return -1;
-            Wiederherstellen();
+            Reparieren();
             Entsperren();
             continue;
         }
@@ -222,7 +267,7 @@ int SatzDatei::Lesen(uint32_t slot, void* puffer, uint64_t* generation)
     if (!Sperren()) return -1;
     int rc = -1;
     Kopf k;
-    if (Wiederherstellen() && KopfLesen(&k)) {
+    if (Reparieren() && KopfLesen(&k)) {
         rc = slot < k.Anzahl ? (LesenBei(slot, puffer, k.Generation) ? 1 : -1) : 0;
         if (generation) *generation = k.Generation;
     }
@@ -238,7 +283,7 @@ uint64_t SatzDatei::Schreiben(const std::vector<Teil>& teile, uint32_t neueAnzah
     if (!Sperren()) return 0;
     uint64_t ergebnis = 0;
     Kopf alt;
-    if (Wiederherstellen() && KopfLesen(&alt) && !(alt.Generation & 1)) {
+    if (Reparieren() && KopfLesen(&alt) && !(alt.Generation & 1)) {
         Kopf neu = alt;
         neu.Anzahl = neueAnzahl;
         uint64_t schritte = teile.empty() ? 1 : teile.size();
@@ -258,7 +303,7 @@ uint64_t SatzDatei::Schreiben(const std::vector<Teil>& teile, uint32_t neueAnzah
         jk.Magie = kJournalMagie;
         jk.Teile = static_cast<uint32_t>(teile.size() + 1);
         jk.Laenge = laenge;
-        jk.NeueLaenge = kuerzen ? Position(neueAnzahl) : 0;
+        jk.NeueLaenge = 0;   /* dropped slots stay in the file: a mapped file cannot be cut */
         size_t pos = sizeof jk;
         auto anhaengen = [&](uint64_t ziel, const void* daten, uint32_t n) {
             std::memcpy(j.data() + pos, &ziel, 8);
@@ -291,7 +336,6 @@ uint64_t SatzDatei::Schreiben(const std::vector<Teil>& teile, uint32_t neueAnzah
             if (ok && i == 0) Halt(3);
         }
         if (ok) Halt(4);
-        if (ok && kuerzen) ok = daten_.Kuerzen(Position(neueAnzahl));
         if (ok) ok = daten_.Schreiben(0, kopfRoh, KOPF);
         if (ok && Sicher()) ok = daten_.Flush();
         if (ok) Halt(5);
@@ -306,8 +350,8 @@ uint64_t SatzDatei::Schreiben(const std::vector<Teil>& teile, uint32_t neueAnzah
             anzahl_ = neu.Anzahl;
             ergebnis = neu.Generation;
         } else {
-            /* Finish or drop what the journal holds, so the file is whole. */
-            Wiederherstellen();
+            /* Finish what the journal holds, so the file is whole. */
+            Reparieren();
         }
     }
     Entsperren();
@@ -317,12 +361,14 @@ uint64_t SatzDatei::Schreiben(const std::vector<Teil>& teile, uint32_t neueAnzah
 uint64_t SatzDatei::Nachziehen(uint64_t bekannt, uint32_t bekannteEpoche, const std::function<void(uint32_t)>& geaendert)
 {
     if (!Offen()) return 0;
-    Kopf k;
-    if (sperren_ == 0 && KopfLesen(&k) && !(k.Generation & 1) && k.Generation == bekannt && k.Epoche == bekannteEpoche)
+    uint64_t jetzt;
+    uint32_t epoche;
+    if (sperren_ == 0 && Stand(&jetzt, &epoche) && !(jetzt & 1) && jetzt == bekannt && epoche == bekannteEpoche)
         return bekannt;
     if (!Sperren()) return 0;
     uint64_t ergebnis = 0;
-    if (Wiederherstellen() && KopfLesen(&k)) {
+    Kopf k;
+    if (Reparieren() && KopfLesen(&k)) {
         gen_ = k.Generation;
         epoche_ = k.Epoche;
         anzahl_ = k.Anzahl;

@@ -16,14 +16,20 @@
  *   4. the new header (generation + 2 per slot, the slots noted in the
  *      change ring) is written;
  *   5. the journal is marked empty.
- * A writer that dies before 1 is complete leaves the old state (the journal
- * fails its CRC and is dropped); one that dies later leaves a complete
- * journal, which the next user of the file applies (a redo; applying twice
- * changes nothing). So a record is always old or new, never torn.
+ * A writer that dies before 2 leaves the old state (its journal, complete or
+ * not, is never applied: the header does not ask for it); one that dies
+ * after 2 leaves a complete journal under an odd header, which the next
+ * user of the file applies (a redo; applying twice changes nothing). So a
+ * record is always old or new, never torn.
  *
- * Reading needs no lock: a slot is read between two reads of the header;
- * when the generation changed or was odd the read is repeated (after
- * repairing a dead writer's write under the lock).
+ * Reading needs no lock: a slot is read between two looks at the header's
+ * generation (through a read-only mapping of the header, so a look costs
+ * no system call); when it changed or was odd the read is repeated (after
+ * repairing a dead writer's write under the lock). The odd generation is
+ * what marks a write in progress: a journal is applied only under an odd
+ * (or unreadable) header, so a journal left behind by a writer that died
+ * before marking its write is never applied - the write simply did not
+ * happen.
  *
  * Change detection: the header carries the generation and a ring of the
  * last RING written slots. An owner whose in-memory index is at generation
@@ -96,8 +102,8 @@ public:
     bool LesenBei(uint32_t slot, void* puffer, uint64_t generation) const;
 
     /* Writes the pieces as one durable write; afterwards the slot count is
-     * `neueAnzahl` (slots at or beyond it are dropped; pieces must lie
-     * below it). Returns the new generation, 0 on failure. The writer lock
+     * `neueAnzahl` (slots at or beyond it are dropped - their bytes may stay
+     * in the file, the count decides; pieces must lie below it). Returns the new generation, 0 on failure. The writer lock
      * is taken here unless the caller holds it (Sperren). */
     uint64_t Schreiben(const std::vector<Teil>& teile, uint32_t neueAnzahl);
 
@@ -132,12 +138,15 @@ public:
     static bool Sicher();
 
 private:
-    bool Wiederherstellen();        /* lock held: apply or drop the journal */
+    bool Wiederherstellen();        /* lock held: apply a complete journal, drop a torn one */
+    bool Reparieren();              /* lock held: finish a dead writer's write, if any */
+    bool Stand(uint64_t* generation, uint32_t* epoche) const;   /* from the mapped header */
     bool KopfSchreiben(const Kopf& k);
     static uint32_t KopfCrc(const Kopf& k);
 
     Datei daten_;
     Datei journal_;
+    const unsigned char* kopfAnsicht_ = nullptr;   /* the header, mapped (may be null) */
     std::string pfad_;
     uint32_t satz_ = 0;
     int sperren_ = 0;

@@ -34,8 +34,8 @@ const EANARTIKEL_SATZ* OXCALL Naechster(void* liste)
     return l->lesen < l->eintraege.size() ? &l->eintraege[l->lesen++] : nullptr;
 }
 
-/* Number of journals in `ordner` that hold a write the writer did not
- * finish (their first word is not 0). */
+/* Number of journals in `ordner` left by a write the writer did not finish
+ * (their first word is not 0; applied only when the write was marked). */
 int OffeneJournale(const std::string& ordner)
 {
     int offen = 0;
