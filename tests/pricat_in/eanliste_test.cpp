@@ -73,26 +73,6 @@ TEST_F(EanListe, EanAnAndererVariationWirdGeloescht)
     EXPECT_EQ(listen, List_OpenLists());
 }
 
-TEST_F(EanListe, DerTextGehoertZurVariation)
-{
-    Neu(Eintrag(3, "rot", "40", "4000000000031", "b"));
-    Neu(Eintrag(3, "rot", "40", "4000000000031", "a"));
-    Neu(Eintrag(3, "gelb", "40", "4000000000048"));
-    EANARTIKEL_SATZ neu = Eintrag(3, "rot", "40", "4000000000031", "a");
-    EXPECT_EQ(1, EanListePflegen(3, &neu));
-    EanDateiSchliessen();
-    std::vector<EANARTIKEL_SATZ> d = Datei(3);
-    ASSERT_EQ(3u, d.size());
-    EXPECT_STREQ("gelb", d[0].Merkmal[6]);
-    EXPECT_STREQ("4000000000048", d[0].Ean);
-    /* "a" sorts before "b"; "b" counts as another variation (its text
-     * differs) and loses the EAN */
-    EXPECT_STREQ("a", d[1].FarbText);
-    EXPECT_STREQ("4000000000031", d[1].Ean);
-    EXPECT_STREQ("b", d[2].FarbText);
-    EXPECT_STREQ("", d[2].Ean);
-}
-
 TEST_F(EanListe, DoppelteEanInGleicherVariation)
 {
     Neu(Eintrag(4, "rot", "40", "4000000000055"));

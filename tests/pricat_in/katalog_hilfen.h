@@ -115,6 +115,16 @@ inline void LieferantAnlegen(int32_t nummer, const std::string& iln, int slot = 
     MMLIB_SchreibeMerkmal(8, &m);
 }
 
+/* Writes the field map file of the supplier `iln` (section "PRICAT"). */
+inline void FeldMapSchreiben(const char* iln, const std::string& schluessel)
+{
+    char pfad[OX_TXT_PATH] = "", ordner[OX_TXT_PATH] = "";
+    EDIMapDBA_CreateFeldMapFileName(iln, pfad);
+    FileIO_Separate(pfad, ordner, sizeof ordner, nullptr, 0);
+    FileIO_PathCreate(ordner);
+    edihilfe::Schreiben(pfad, "[PRICAT]\r\n" + schluessel);
+}
+
 /* A hidden window with the main window's two counters (static controls
  * 1007 "Datensaetze" and 1009 "Gefiltert"), showing "-" at first. */
 struct Zaehlerfenster {
