@@ -78,11 +78,28 @@ bool SatzDatei::KopfSchreiben(const Kopf& k)
     return daten_.Schreiben(0, puffer, KOPF);
 }
 
-bool SatzDatei::Sperren()
+bool SatzDatei::SperrenRoh()
 {
     if (sperren_++ == 0 && !daten_.Sperren()) {
         sperren_ = 0;
         return false;
+    }
+    return true;
+}
+
+bool SatzDatei::Sperren()
+{
+    bool erstes = sperren_ == 0;
+    if (!SperrenRoh()) return false;
+    if (erstes) {
+        /* Holding the lock, the file is ours: finish a dead writer's write
+         * and note the count, so reads under the lock need no header. */
+        Kopf k;
+        if (Reparieren() && KopfLesen(&k)) {
+            gen_ = k.Generation;
+            epoche_ = k.Epoche;
+            anzahl_ = k.Anzahl;
+        }
     }
     return true;
 }
@@ -103,7 +120,7 @@ bool SatzDatei::Oeffnen(const std::string& pfad, uint32_t satzGroesse, bool anle
         daten_.Schliessen();
         return false;
     }
-    if (!Sperren()) {
+    if (!SperrenRoh()) {
         Schliessen();
         return false;
     }
@@ -247,6 +264,12 @@ bool SatzDatei::LesenBei(uint32_t slot, void* puffer, uint64_t generation) const
 int SatzDatei::Lesen(uint32_t slot, void* puffer, uint64_t* generation)
 {
     if (!Offen()) return -1;
+    if (sperren_ > 0) {
+        /* Under the lock nothing moves: the count noted is the file's. */
+        if (generation) *generation = gen_;
+        if (slot >= anzahl_) return 0;
+        return LesenBei(slot, puffer, gen_) ? 1 : -1;
+    }
     for (int versuch = 0; versuch < 6 && sperren_ == 0; ++versuch) {
         Kopf k;
         if (!KopfLesen(&k) || (k.Generation & 1)) {

@@ -140,6 +140,7 @@ public:
 private:
     bool Wiederherstellen();        /* lock held: apply a complete journal, drop a torn one */
     bool Reparieren();              /* lock held: finish a dead writer's write, if any */
+    bool SperrenRoh();              /* the lock without repairing (for opening) */
     bool Stand(uint64_t* generation, uint32_t* epoche) const;   /* from the mapped header */
     bool KopfSchreiben(const Kopf& k);
     static uint32_t KopfCrc(const Kopf& k);
