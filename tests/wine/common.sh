@@ -4,7 +4,7 @@
 export WINEPREFIX
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
-if [ -z "$WINE" ]; then
+if [ -z "${WINE:-}" ]; then
   if command -v wine64 >/dev/null 2>&1; then WINE=wine64
   elif [ -x /usr/lib/wine/wine64 ]; then WINE=/usr/lib/wine/wine64
   else WINE=wine; fi
