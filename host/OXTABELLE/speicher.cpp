@@ -423,15 +423,20 @@ OX_EXTERN_C int32_t OXCALL TAB_LeseTabelle(int32_t besitzer, int32_t nummer, OXT
         Speicher& s = g_Speicher;
         if (!Bereit(s))
             return -1;
-        std::memset(tabelle, 0, sizeof *tabelle);
         if (zeit != nullptr)
             *zeit = TAB_ZEIT{};
         auto it = s.index.find(Schluessel(besitzer, nummer));
-        if (it == s.index.end())
+        std::vector<unsigned char> eintrag;
+        if (it != s.index.end()) {
+            eintrag.resize(KOPF + it->second.laenge);
+            if (!LesenAn(s.h, it->second.position, eintrag.data(), static_cast<DWORD>(eintrag.size())))
+                eintrag.clear();
+        }
+        if (eintrag.empty()) {
+            std::memset(tabelle, 0, sizeof *tabelle);
             return 0;
-        std::vector<unsigned char> eintrag(KOPF + it->second.laenge);
-        if (!LesenAn(s.h, it->second.position, eintrag.data(), static_cast<DWORD>(eintrag.size())))
-            return 0;
+        }
+        /* Unpacking writes every byte of the record. */
         uint32_t pruef = Crc(Crc(0, eintrag.data(), 28), eintrag.data() + KOPF, it->second.laenge);
         if (pruef != Wort(eintrag.data() + 28) || !Entpacken(eintrag.data() + KOPF, it->second.laenge, tabelle)) {
             std::memset(tabelle, 0, sizeof *tabelle);

@@ -14,6 +14,8 @@
 #include <stdio.h>
 #include <string.h>
 
+#include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -269,31 +271,41 @@ const HOST_EXPORTLISTE* WINAPI Host17(int32_t)
 {
     g_StandinRufe[17]++;
     try {
-        std::vector<int32_t> nummern = g_ExportAuswahl;
+        g_ExportEintraege.clear();
+        std::map<int32_t, std::string> schluessel;   /* supplier number -> number text */
+        auto eintragen = [&](int32_t nummer, const ARTIKEL_SATZ* a) {
+            HOST_EXPORTEINTRAG e{};
+            e.ArtikelNummer = nummer;
+            if (a != nullptr) {
+                /* The key an article is filed under: its supplier's number text. */
+                auto it = schluessel.find(a->LieferantNummer);
+                if (it == schluessel.end()) {
+                    MERKMAL_SATZ lieferant;
+                    std::string code;
+                    if (a->LieferantNummer > 0 && MMLIB_LeseMerkmal(8, a->LieferantNummer, &lieferant) == 1)
+                        code.assign(lieferant.Code, strnlen(lieferant.Code, sizeof lieferant.Code));
+                    it = schluessel.emplace(a->LieferantNummer, code).first;
+                }
+                std::string code = it->second;
+                if (code.empty())
+                    code.assign(a->Codes[ArtikelCodeIndex(8)], strnlen(a->Codes[ArtikelCodeIndex(8)], OX_TXT_CODE));
+                memcpy(e.LieferantSchluessel, code.data(), std::min(code.size(), sizeof e.LieferantSchluessel - 1));
+            }
+            g_ExportEintraege.push_back(e);
+        };
+        ARTIKEL_SATZ a;
         if (!g_ExportAuswahlGesetzt) {
-            nummern.clear();
-            for (int32_t n = ARTLIB_NaechsterArtikel(0, nullptr); n > 0; n = ARTLIB_NaechsterArtikel(n, nullptr))
-                nummern.push_back(n);
+            for (int32_t n = ARTLIB_NaechsterArtikel(0, &a); n > 0; n = ARTLIB_NaechsterArtikel(n, &a))
+                eintragen(n, &a);
+        } else {
+            HOSTHANDLE artikel = ARTLIB_OeffneDatenbank();
+            for (int32_t n : g_ExportAuswahl)
+                eintragen(n, ARTLIB_ReadArtikel(artikel, n, &a) == 1 ? &a : nullptr);
+            if (artikel > 0)
+                ARTLIB_SchliesseDatenbank(artikel);
         }
-        g_ExportEintraege.assign(nummern.size() + 1, HOST_EXPORTEINTRAG{});
-        HOSTHANDLE artikel = ARTLIB_OeffneDatenbank();
-        for (size_t i = 0; i < nummern.size(); ++i) {
-            HOST_EXPORTEINTRAG& e = g_ExportEintraege[i];
-            e.ArtikelNummer = nummern[i];
-            ARTIKEL_SATZ a;
-            MERKMAL_SATZ lieferant;
-            if (ARTLIB_ReadArtikel(artikel, nummern[i], &a) != 1)
-                continue;
-            /* The key an article is filed under: its supplier's number text. */
-            if (a.LieferantNummer > 0 && MMLIB_LeseMerkmal(8, a.LieferantNummer, &lieferant) == 1)
-                memcpy(e.LieferantSchluessel, lieferant.Code, sizeof lieferant.Code);
-            else
-                memcpy(e.LieferantSchluessel, a.Codes[ArtikelCodeIndex(8)], sizeof a.Codes[0]);
-            e.LieferantSchluessel[OX_TXT_CODE - 1] = '\0';
-        }
-        if (artikel > 0)
-            ARTLIB_SchliesseDatenbank(artikel);
-        g_ExportListe.Anzahl = static_cast<int32_t>(nummern.size());
+        g_ExportListe.Anzahl = static_cast<int32_t>(g_ExportEintraege.size());
+        g_ExportEintraege.push_back(HOST_EXPORTEINTRAG{});   /* the empty entry at Anzahl */
         g_ExportListe.Eintrag = g_ExportEintraege.data();
         return &g_ExportListe;
     } catch (...) {

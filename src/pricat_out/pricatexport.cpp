@@ -14,10 +14,12 @@
  * once in a run is appended to, whichever supplier number leads to it, and
  * there is no upper bound on supplier numbers.
  *
- * Characteristic texts of a table's axis entries are looked up once per
- * table, and the EANs of an article are read once per article and matched
- * in memory by the rule of the store (first entry with an EAN whose codes
- * of kinds 1 to 8 equal the cell's, an empty cell code matching any).
+ * The host's data do not change while a run holds the dialog thread, so a
+ * run keeps what it has asked the host once: characteristic numbers of
+ * codes, characteristic records of numbers, and the six VAT percentages.
+ * The EANs of an article are read once per article and matched in memory
+ * by the rule of the store (first entry with an EAN whose codes of kinds 1
+ * to 8 equal the cell's, an empty cell code matching any).
  */
 #include "pricat_out/pricatexport.h"
 #include "pricat_out/exportnamen.h"
@@ -39,8 +41,28 @@
 enum {
     SCHREIBPUFFER = 256 * 1024,      /* bytes collected before a file write */
     EAN_VORRAT = 4096,               /* EAN entries of one article kept in memory */
-    MERKMALTEXT = 72                 /* "%s@%s" of a characteristic, Label width */
+    MERKMALTEXT = 72,                /* "%s@%s" of a characteristic, Label width */
+    MERKMAL_VORRAT = 4096,           /* characteristics kept per run (power of two) */
+    CODE_VORRAT = 4096               /* codes kept per run (power of two) */
 };
+
+/* A characteristic record the host gave in this run. */
+typedef struct EXPORT_MERKMAL {
+    int32_t Belegt;
+    int32_t Art;
+    int32_t Nummer;
+    int32_t Gefunden;                /* the host has the record */
+    char Code[OX_TXT_CODE];
+    char Name[OX_TXT_25];
+} EXPORT_MERKMAL;
+
+/* The characteristic number the host gave for a code in this run. */
+typedef struct EXPORT_CODE {
+    int32_t Belegt;
+    int32_t Art;
+    int32_t Nummer;
+    char Code[OX_TXT_32];
+} EXPORT_CODE;
 
 /* One file set started in the run. */
 typedef struct EXPORT_DATEISATZ {
@@ -59,6 +81,8 @@ typedef struct EXPORT_EAN {
 typedef struct EXPORT_ACHSWERT {
     char Text[MERKMALTEXT];          /* field text ("number@name" or name) */
     char Code[OX_TXT_CODE];          /* characteristic code for the EAN lookup */
+    char Farbe[TAB_FARBTEXT];        /* colour text of the entry */
+    char Preis[3][22];               /* vertical entries: EK1, VK1, VK2 as texts */
 } EXPORT_ACHSWERT;
 
 /* Everything of one run; one block of the host's storage. */
@@ -74,6 +98,9 @@ typedef struct EXPORT_LAUF {
     char EigeneIln[36];
 
     /* Stores */
+    EXPORT_MERKMAL* Merkmale;        /* MERKMAL_VORRAT slots, null = ask the host each time */
+    EXPORT_CODE* Codes;              /* CODE_VORRAT slots, null = ask the host each time */
+    int32_t MwstProzent[OX_MWST_ANZAHL];
     HOSTHANDLE Artikelspeicher;
     HOSTHANDLE Bezeichnungsspeicher;
     HOSTHANDLE Lieferantenspeicher;
@@ -145,28 +172,92 @@ static char* MerkmalFeld(PRICAT_DATEN* d, int32_t art, size_t* groesse)
     return feld;
 }
 
+static uint32_t Streuwert(int32_t art, const char* text, int32_t nummer)
+{
+    uint32_t h = 2166136261u ^ (uint32_t)art;
+    for (const char* p = text; p != nullptr && *p != '\0'; p++)
+        h = (h ^ (unsigned char)*p) * 16777619u;
+    return (h ^ (uint32_t)nummer) * 2654435761u;
+}
+
+/* The characteristic number of (art, code): HostFunktion02, asked once
+ * per run. 0 = none. */
+static int32_t NummerZumCode(EXPORT_LAUF* lauf, int32_t art, const char* code)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    if (code == nullptr || code[0] == '\0' || k->HostFunktion02 == nullptr)
+        return 0;
+    EXPORT_CODE* eintrag = nullptr;
+    if (lauf->Codes != nullptr && strlen(code) < OX_TXT_32) {
+        uint32_t i = Streuwert(art, code, 0);
+        for (int versuch = 0; versuch < 16 && eintrag == nullptr; versuch++, i++) {
+            EXPORT_CODE* e = &lauf->Codes[i & (CODE_VORRAT - 1)];
+            if (!e->Belegt || (e->Art == art && strcmp(e->Code, code) == 0))
+                eintrag = e;
+        }
+    }
+    if (eintrag != nullptr && eintrag->Belegt)
+        return eintrag->Nummer;
+    int32_t nummer = k->HostFunktion02(art, code);
+    if (eintrag != nullptr) {
+        eintrag->Belegt = 1;
+        eintrag->Art = art;
+        eintrag->Nummer = nummer;
+        TextKopieren(eintrag->Code, sizeof eintrag->Code, code);
+    }
+    return nummer;
+}
+
+/* The characteristic record of (art, nummer): HostFunktion15, asked once
+ * per run. Null when the host has none. */
+static const EXPORT_MERKMAL* MerkmalHolen(EXPORT_LAUF* lauf, int32_t art, int32_t nummer, EXPORT_MERKMAL* ersatz)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    if (nummer <= 0 || k->HostFunktion15 == nullptr)
+        return nullptr;
+    EXPORT_MERKMAL* eintrag = nullptr;
+    if (lauf->Merkmale != nullptr) {
+        uint32_t i = Streuwert(art, nullptr, nummer);
+        for (int versuch = 0; versuch < 16 && eintrag == nullptr; versuch++, i++) {
+            EXPORT_MERKMAL* e = &lauf->Merkmale[i & (MERKMAL_VORRAT - 1)];
+            if (!e->Belegt || (e->Art == art && e->Nummer == nummer))
+                eintrag = e;
+        }
+    }
+    if (eintrag == nullptr)
+        eintrag = ersatz;
+    if (!eintrag->Belegt) {
+        MERKMAL_SATZ satz;
+        memset(&satz, 0, sizeof satz);
+        eintrag->Belegt = 1;
+        eintrag->Art = art;
+        eintrag->Nummer = nummer;
+        eintrag->Gefunden = k->HostFunktion15(art, nummer, &satz) == 1;
+        FeldKopieren(eintrag->Code, sizeof eintrag->Code, satz.Code, sizeof satz.Code);
+        FeldKopieren(eintrag->Name, sizeof eintrag->Name, satz.Text, sizeof satz.Text);
+    }
+    return eintrag->Gefunden ? eintrag : nullptr;
+}
+
 /* The field text of characteristic (art, nummer): "code@name" with the
  * numbers exported, else the name; empty when the host has no record.
  * The code goes to `code` when it is not null. */
-static void MerkmalText(int32_t art, int32_t nummer, char* text, size_t groesse, char* code)
+static void MerkmalText(EXPORT_LAUF* lauf, int32_t art, int32_t nummer, char* text, size_t groesse, char* code)
 {
-    EDI_KONTEXT* k = g_Kontext;
-    MERKMAL_SATZ satz;
+    EXPORT_MERKMAL ersatz;
+    memset(&ersatz, 0, sizeof ersatz);
+    const EXPORT_MERKMAL* m = MerkmalHolen(lauf, art, nummer, &ersatz);
     text[0] = '\0';
     if (code != nullptr)
         code[0] = '\0';
-    memset(&satz, 0, sizeof satz);
-    if (nummer <= 0 || k->HostFunktion15 == nullptr || k->HostFunktion15(art, nummer, &satz) != 1)
+    if (m == nullptr)
         return;
-    char c[OX_TXT_CODE], name[OX_TXT_25];
-    FeldKopieren(c, sizeof c, satz.Code, sizeof satz.Code);
-    FeldKopieren(name, sizeof name, satz.Text, sizeof satz.Text);
-    if (k->BleExport)
-        TextFormat(text, groesse, "%s@%s", c, name);
+    if (g_Kontext->BleExport)
+        TextFormat(text, groesse, "%s@%s", m->Code, m->Name);
     else
-        TextKopieren(text, groesse, name);
+        TextKopieren(text, groesse, m->Name);
     if (code != nullptr)
-        TextKopieren(code, OX_TXT_CODE, c);
+        TextKopieren(code, OX_TXT_CODE, m->Code);
 }
 
 static void ZahlSetzen(char* feld, size_t groesse, int32_t wert)
@@ -485,13 +576,12 @@ static void VorlageBilden(EXPORT_LAUF* lauf)
         char* feld = MerkmalFeld(d, art, &groesse);
         char code[OX_TXT_CODE];
         FeldKopieren(code, sizeof code, a->Codes[ArtikelCodeIndex(art)], OX_TXT_CODE);
-        int32_t nummer = 0;
-        if (code[0] != '\0' && k->HostFunktion02 != nullptr)
-            nummer = k->HostFunktion02(art, code);
+        int32_t nummer = NummerZumCode(lauf, art, code);
         if (nummer > 0)
-            MerkmalText(art, nummer, feld, groesse, nullptr);
+            MerkmalText(lauf, art, nummer, feld, groesse, nullptr);
     }
-    ZahlSetzen(d->MwstSatz, sizeof d->MwstSatz, OX_MWST_GetMWST_FromMwstSatz(a->MwstSatz));
+    int32_t prozent = a->MwstSatz >= 0 && a->MwstSatz < OX_MWST_ANZAHL ? lauf->MwstProzent[a->MwstSatz] : 0;
+    ZahlSetzen(d->MwstSatz, sizeof d->MwstSatz, prozent);
 }
 
 static int32_t OXCALL EanSammeln(void* liste, const EANARTIKEL_SATZ* eintrag)
@@ -521,23 +611,26 @@ static void EansLaden(EXPORT_LAUF* lauf)
     EANARTIKEL_LoadArtikelEANs_EX(lauf->Artikel.ArtikelNummer, lauf, EanSammeln);
 }
 
-/* The EAN of the cell whose codes are in `muster` (empty = any) into `ean`
- * (14 bytes, zero-filled when there is none). */
-static void EanSuchen(EXPORT_LAUF* lauf, const EANARTIKEL_SATZ* muster, char* ean)
+/* The EAN of the cell whose codes of kinds 1..8 are in `codes` (empty =
+ * any) into `ean` (14 bytes, zero-filled when there is none). */
+static void EanSuchen(EXPORT_LAUF* lauf, const char codes[9][OX_TXT_CODE], char* ean)
 {
     memset(ean, 0, OX_TXT_ILN);
     if (lauf->EanUeberlauf || lauf->Eans == nullptr) {
-        EANARTIKEL_EAN_CODE_FUER_KurztextVorhanden(lauf->Artikel.ArtikelNummer, lauf->ArtikelText, muster, ean);
+        EANARTIKEL_SATZ muster;
+        memset(&muster, 0, sizeof muster);
+        memcpy(muster.Merkmal, codes, sizeof muster.Merkmal);
+        EANARTIKEL_EAN_CODE_FUER_KurztextVorhanden(lauf->Artikel.ArtikelNummer, lauf->ArtikelText, &muster, ean);
         return;
     }
     for (int32_t i = 0; i < lauf->EanAnzahl; i++) {
         const EXPORT_EAN* e = &lauf->Eans[i];
         int passt = 1;
         for (int art = 1; art <= 8 && passt; art++) {
-            size_t n = TextLaenge(muster->Merkmal[art], OX_TXT_CODE);
+            size_t n = TextLaenge(codes[art], OX_TXT_CODE);
             if (n == 0)
                 continue;
-            if (n != TextLaenge(e->Codes[art], OX_TXT_CODE) || memcmp(e->Codes[art], muster->Merkmal[art], n) != 0)
+            if (n != TextLaenge(e->Codes[art], OX_TXT_CODE) || memcmp(e->Codes[art], codes[art], n) != 0)
                 passt = 0;
         }
         if (passt) {
@@ -565,10 +658,10 @@ static void SatzAusgeben(EXPORT_LAUF* lauf)
 
 static void OhneTabelleSchreiben(EXPORT_LAUF* lauf)
 {
-    EANARTIKEL_SATZ muster;
-    memset(&muster, 0, sizeof muster);
+    char codes[9][OX_TXT_CODE];
+    memset(codes, 0, sizeof codes);
     lauf->Satz = lauf->Vorlage;
-    EanSuchen(lauf, &muster, lauf->Satz.Ean);
+    EanSuchen(lauf, codes, lauf->Satz.Ean);
     SatzAusgeben(lauf);
 }
 
@@ -576,28 +669,49 @@ static void OhneTabelleSchreiben(EXPORT_LAUF* lauf)
 static void AchsenNachschlagen(EXPORT_LAUF* lauf, int32_t artS, int32_t artW)
 {
     const OXTABELLE* t = lauf->Tabelle;
-    for (int i = 0; i < TAB_MAX_SENKRECHT; i++)
-        if (t->Senkrecht[i] != 0)
-            MerkmalText(artS, t->Senkrecht[i], lauf->Senkrecht[i].Text, sizeof lauf->Senkrecht[i].Text,
-                        lauf->Senkrecht[i].Code);
-    for (int i = 0; i < TAB_MAX_WAAGRECHT; i++)
-        if (t->Waagrecht[i] != 0)
-            MerkmalText(artW, t->Waagrecht[i], lauf->Waagrecht[i].Text, sizeof lauf->Waagrecht[i].Text,
-                        lauf->Waagrecht[i].Code);
+    for (int i = 0; i < TAB_MAX_SENKRECHT; i++) {
+        if (t->Senkrecht[i] == 0)
+            continue;
+        EXPORT_ACHSWERT* a = &lauf->Senkrecht[i];
+        MerkmalText(lauf, artS, t->Senkrecht[i], a->Text, sizeof a->Text, a->Code);
+        TAB_PREISE preise;
+        TAB_GetPreiseFromRow(t, i, &preise);
+        ZahlSetzen(a->Preis[0], sizeof a->Preis[0], preise.Ek1);
+        ZahlSetzen(a->Preis[1], sizeof a->Preis[1], preise.Vk1);
+        ZahlSetzen(a->Preis[2], sizeof a->Preis[2], preise.Vk2);
+        TAB_GetWaagrechtFarbText(t, i, a->Farbe);
+    }
+    for (int i = 0; i < TAB_MAX_WAAGRECHT; i++) {
+        if (t->Waagrecht[i] == 0)
+            continue;
+        EXPORT_ACHSWERT* a = &lauf->Waagrecht[i];
+        MerkmalText(lauf, artW, t->Waagrecht[i], a->Text, sizeof a->Text, a->Code);
+        TAB_GetWaagrechtFarbText(t, i, a->Farbe);
+    }
 }
 
-static void MerkmalEinsetzen(PRICAT_DATEN* d, EANARTIKEL_SATZ* muster, int32_t art, const EXPORT_ACHSWERT* wert)
+/* Sets a text field whole: the text, zeros behind it. */
+static void FeldSetzen(char* feld, size_t groesse, const char* text)
+{
+    memset(feld, 0, groesse);
+    TextKopieren(feld, groesse, text);
+}
+
+static void MerkmalEinsetzen(PRICAT_DATEN* d, char codes[9][OX_TXT_CODE], int32_t art, const EXPORT_ACHSWERT* wert)
 {
     size_t groesse = 0;
     char* feld = MerkmalFeld(d, art, &groesse);
     if (feld != nullptr)
-        TextKopieren(feld, groesse, wert->Text);
+        FeldSetzen(feld, groesse, wert->Text);
     if (art >= 1 && art <= 8)
-        TextKopieren(muster->Merkmal[art], OX_TXT_CODE, wert->Code);
+        TextKopieren(codes[art], OX_TXT_CODE, wert->Code);
 }
 
 /* One record per cell of the article's table: every used vertical entry
- * with every used horizontal entry (only the first of an axis of kind 9). */
+ * with every used horizontal entry (only the first of an axis of kind 9).
+ * The record starts as the article's template; each cell sets the fields
+ * that differ from cell to cell, whole, so nothing of the cell before
+ * remains. */
 static void ZellenSchreiben(EXPORT_LAUF* lauf)
 {
     const OXTABELLE* t = lauf->Tabelle;
@@ -606,31 +720,27 @@ static void ZellenSchreiben(EXPORT_LAUF* lauf)
     if (artS <= 0 || artW <= 0)
         return;
     AchsenNachschlagen(lauf, artS, artW);
+    PRICAT_DATEN* d = &lauf->Satz;
+    *d = lauf->Vorlage;
     for (int s = 0; s < TAB_MAX_SENKRECHT; s++) {
         if (t->Senkrecht[s] == 0)
             continue;
-        TAB_PREISE preise;
-        TAB_GetPreiseFromRow(t, s, &preise);
-        char farbe[TAB_FARBTEXT] = "";
-        if (artS == 6)
-            TAB_GetWaagrechtFarbText(t, s, farbe);
+        const EXPORT_ACHSWERT* senkrecht = &lauf->Senkrecht[s];
         for (int w = 0; w < TAB_MAX_WAAGRECHT; w++) {
             if (t->Waagrecht[w] == 0)
                 continue;
-            PRICAT_DATEN* d = &lauf->Satz;
-            EANARTIKEL_SATZ muster;
-            memset(&muster, 0, sizeof muster);
-            *d = lauf->Vorlage;
-            MerkmalEinsetzen(d, &muster, artS, &lauf->Senkrecht[s]);
-            MerkmalEinsetzen(d, &muster, artW, &lauf->Waagrecht[w]);
-            ZahlSetzen(d->Preis1, sizeof d->Preis1, preise.Ek1);
-            ZahlSetzen(d->Preis2, sizeof d->Preis2, preise.Vk1);
-            ZahlSetzen(d->Preis3, sizeof d->Preis3, preise.Vk2);
+            char codes[9][OX_TXT_CODE];
+            memset(codes, 0, sizeof codes);
+            MerkmalEinsetzen(d, codes, artS, senkrecht);
+            MerkmalEinsetzen(d, codes, artW, &lauf->Waagrecht[w]);
+            FeldSetzen(d->Preis1, sizeof d->Preis1, senkrecht->Preis[0]);
+            FeldSetzen(d->Preis2, sizeof d->Preis2, senkrecht->Preis[1]);
+            FeldSetzen(d->Preis3, sizeof d->Preis3, senkrecht->Preis[2]);
             if (artS == 6)
-                TextKopieren(d->Lieferantenfarbe, sizeof d->Lieferantenfarbe, farbe);
+                FeldSetzen(d->Lieferantenfarbe, sizeof d->Lieferantenfarbe, senkrecht->Farbe);
             else if (artW == 6)
-                TAB_GetWaagrechtFarbText(t, w, d->Lieferantenfarbe);
-            EanSuchen(lauf, &muster, d->Ean);
+                FeldSetzen(d->Lieferantenfarbe, sizeof d->Lieferantenfarbe, lauf->Waagrecht[w].Farbe);
+            EanSuchen(lauf, codes, d->Ean);
             SatzAusgeben(lauf);
             if (artW == 9)
                 break;
@@ -649,7 +759,6 @@ static void ArtikelSchreiben(EXPORT_LAUF* lauf)
     EansLaden(lauf);
     int32_t geliefert = 0;
     if (t != nullptr) {
-        memset(t, 0, sizeof *t);
         if (k->HostFunktion03 != nullptr)
             geliefert = k->HostFunktion03(lauf->Artikel.ArtikelNummer, t, nullptr) == 1;
     }
@@ -661,7 +770,6 @@ static void ArtikelSchreiben(EXPORT_LAUF* lauf)
     int32_t serie = OXGLOBAL_DLGHELP_HoleSerienmerkmalnummerFromArtikel(&lauf->Artikel, &fehler);
     if (serie > 0 && fehler == 0 && lauf->Serientabelle != nullptr && k->HostFunktion06 != nullptr) {
         OXTABELLE* s = lauf->Serientabelle;
-        memset(s, 0, sizeof *s);
         if (k->HostFunktion06(serie, s, nullptr) == 1) {
             TAB_CopyWaagrechtMerkmale(t, s);
             TAB_ClearStueckzahlen(t);
@@ -727,6 +835,8 @@ static void LaufFreigeben(EXPORT_LAUF* lauf)
     Storage_Deallocate(lauf->Tabelle);
     Storage_Deallocate(lauf->Serientabelle);
     Storage_Deallocate(lauf->Eans);
+    Storage_Deallocate(lauf->Merkmale);
+    Storage_Deallocate(lauf->Codes);
     Storage_Deallocate(lauf);
 }
 
@@ -743,7 +853,6 @@ static void FehlerMelden(EXPORT_LAUF* lauf)
 static int LaufVorbereiten(EXPORT_LAUF* lauf, HWND dialog, const char* lieferantText, const char* erweiterung,
                            const char* infoText)
 {
-    EDI_KONTEXT* k = g_Kontext;
     lauf->Dialog = dialog;
     lauf->Datei = -1;
     lauf->OffenerSatz = -1;
@@ -752,6 +861,8 @@ static int LaufVorbereiten(EXPORT_LAUF* lauf, HWND dialog, const char* lieferant
     lauf->Tabelle = (OXTABELLE*)Storage_Allocate((int32_t)sizeof(OXTABELLE));
     lauf->Serientabelle = (OXTABELLE*)Storage_Allocate((int32_t)sizeof(OXTABELLE));
     lauf->Eans = (EXPORT_EAN*)Storage_Allocate(EAN_VORRAT * (int32_t)sizeof(EXPORT_EAN));
+    lauf->Merkmale = (EXPORT_MERKMAL*)Storage_Allocate(MERKMAL_VORRAT * (int32_t)sizeof(EXPORT_MERKMAL));
+    lauf->Codes = (EXPORT_CODE*)Storage_Allocate(CODE_VORRAT * (int32_t)sizeof(EXPORT_CODE));
     lauf->Artikelspeicher = ARTLIB_OeffneDatenbank();
     lauf->Bezeichnungsspeicher = BEZLIB_OeffneDatenbank();
     lauf->Lieferantenspeicher = LieferantenDBA_OpenDBA();
@@ -767,8 +878,10 @@ static int LaufVorbereiten(EXPORT_LAUF* lauf, HWND dialog, const char* lieferant
 
     TextKopieren(lauf->LieferantText, sizeof lauf->LieferantText, lieferantText);
     lauf->AlleLieferanten = lauf->LieferantText[0] == '\0';
-    if (!lauf->AlleLieferanten && k->HostFunktion02 != nullptr)
-        lauf->LieferantGesucht = k->HostFunktion02(8, lauf->LieferantText);
+    if (!lauf->AlleLieferanten)
+        lauf->LieferantGesucht = NummerZumCode(lauf, 8, lauf->LieferantText);
+    for (int32_t satz = 0; satz < OX_MWST_ANZAHL; satz++)
+        lauf->MwstProzent[satz] = OX_MWST_GetMWST_FromMwstSatz(satz);
     TextKopieren(lauf->Erweiterung, sizeof lauf->Erweiterung, erweiterung);
     return lauf->Puffer != nullptr && lauf->Tabelle != nullptr && lauf->Serientabelle != nullptr;
 }
@@ -790,7 +903,7 @@ static void EintraegeExportieren(EXPORT_LAUF* lauf, const HOST_EXPORTLISTE* list
             continue;
         char schluessel[OX_TXT_32];
         FeldKopieren(schluessel, sizeof schluessel, eintrag->LieferantSchluessel, sizeof eintrag->LieferantSchluessel);
-        int32_t nummer = k->HostFunktion02 ? k->HostFunktion02(8, schluessel) : 0;
+        int32_t nummer = NummerZumCode(lauf, 8, schluessel);
         if (!GehoertDazu(lauf, schluessel, nummer))
             continue;
         if (ARTLIB_ReadArtikel(lauf->Artikelspeicher, eintrag->ArtikelNummer, &lauf->Artikel) != 1)

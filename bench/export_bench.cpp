@@ -1,0 +1,157 @@
+/*
+ * export_bench - speed of the article export.
+ *
+ * Builds a store of one supplier with 2,000 articles x 16 variations
+ * (4 sizes x 4 colours, EANs for every cell), then in one run:
+ *   export: PricatExportieren for that supplier (32,000 records written,
+ *           the whole run: export list, article, table and EAN reads,
+ *           record building, enciphering, writing, renaming);
+ *   reads:  the host reads the export cannot do without, alone: the export
+ *           list (callbacks 17/18) and per article its record, its host
+ *           record (15), its table (03) and its EANs, through the same calls;
+ *   raw:    writing the same bytes (the catalogue the export made) into a
+ *           new file of the same folder through the same file library in
+ *           256 KB pieces (as the export's write buffer does), and the same
+ *           bytes one record line per write.
+ * Prints the best of several runs of each, the ratio export/raw, and the
+ * ratio of the export's own part (export minus reads) to raw.
+ *
+ *   export_bench [articles] [runs]
+ */
+#include "exportlager.h"
+
+#include "harness/testordner.h"
+#include "hostapi/fileio.h"
+#include "hostapi/ktstorage.h"
+#include "pricat_out/exportnamen.h"
+#include "pricat_out/pricatexport.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+using Uhr = std::chrono::steady_clock;
+
+static double MsSeit(Uhr::time_point t)
+{
+    return std::chrono::duration<double, std::milli>(Uhr::now() - t).count();
+}
+
+static int32_t OXCALL EanZaehlen(void* liste, const EANARTIKEL_SATZ*)
+{
+    ++*static_cast<long*>(liste);
+    return 1;
+}
+
+/* The reads of the host's data that the export makes, without building or
+ * writing anything. */
+static double HostLesen(EDI_KONTEXT* k, long* pruef)
+{
+    static OXTABELLE tabelle;
+    Uhr::time_point t = Uhr::now();
+    const HOST_EXPORTLISTE* liste = k->HostFunktion17(0);
+    HOSTHANDLE h = ARTLIB_OeffneDatenbank();
+    for (int32_t i = 0; liste != nullptr && i < liste->Anzahl; ++i) {
+        ARTIKEL_SATZ a;
+        MERKMAL_SATZ m;
+        int32_t nr = liste->Eintrag[i].ArtikelNummer;
+        *pruef += ARTLIB_ReadArtikel(h, nr, &a);
+        *pruef += k->HostFunktion15(0, nr, &m);
+        *pruef += k->HostFunktion03(nr, &tabelle, nullptr);
+        EANARTIKEL_LoadArtikelEANs_EX(nr, pruef, EanZaehlen);
+    }
+    ARTLIB_SchliesseDatenbank(h);
+    k->HostFunktion18(0);
+    return MsSeit(t);
+}
+
+static double RohSchreiben(const std::string& pfad, const std::string& inhalt, const std::vector<size_t>& zeilen)
+{
+    Uhr::time_point t = Uhr::now();
+    HOSTHANDLE h = FileIO_CreateRWS(pfad.c_str());
+    if (zeilen.empty()) {
+        const size_t stueck = 256 * 1024;
+        for (size_t i = 0; i < inhalt.size(); i += stueck) {
+            size_t n = std::min(stueck, inhalt.size() - i);
+            FileIO_Write(h, inhalt.data() + i, (int32_t)n);
+        }
+    } else {
+        size_t i = 0;
+        for (size_t n : zeilen) {
+            FileIO_Write(h, inhalt.data() + i, (int32_t)n);
+            i += n;
+        }
+    }
+    FileIO_Close(h);
+    return MsSeit(t);
+}
+
+int main(int argc, char** argv)
+{
+    int artikel = argc > 1 ? std::atoi(argv[1]) : 2000;
+    int laeufe = argc > 2 ? std::atoi(argv[2]) : 5;
+    ExportLager lager;
+    LagerAnlegen(lager, "export_bench");
+    Uhr::time_point t = Uhr::now();
+    DemoLager demo = DemoLagerErzeugen(1, artikel, 4, 4, 2026);
+    std::printf("store: 1 supplier, %d articles x 16 variations, made in %.0f ms\n", artikel, MsSeit(t));
+
+    MERKMAL_SATZ m{};
+    MMLIB_LeseMerkmal(8, demo.lieferanten[0], &m);
+    char katalog[260];
+    ExportKatalogPfad(katalog, sizeof katalog, lager.exportOrdner.c_str(), Feld(m.Text, sizeof m.Text).c_str(), "");
+
+    double besterExport = 1e30;
+    for (int i = 0; i < laeufe + 1; ++i) {
+        t = Uhr::now();
+        int32_t r = PricatExportieren(nullptr, "0001", "", nullptr);
+        double ms = MsSeit(t);
+        if (r != 1) {
+            std::printf("export failed\n");
+            return 1;
+        }
+        if (i > 0 && ms < besterExport)   /* the first run warms the caches */
+            besterExport = ms;
+    }
+
+    double besteReads = 1e30;
+    long pruef = 0;
+    for (int i = 0; i < laeufe + 1; ++i) {
+        double ms = HostLesen(lager.kontext, &pruef);
+        if (i > 0 && ms < besteReads)
+            besteReads = ms;
+    }
+
+    std::string inhalt = DateiLesen(katalog);
+    std::vector<size_t> zeilen;
+    for (size_t i = 0, start = 0; i < inhalt.size(); ++i)
+        if (inhalt[i] == '\n') {
+            zeilen.push_back(i + 1 - start);
+            start = i + 1;
+        }
+    std::vector<PRICAT_DATEN> saetze = KatalogLesen(katalog);
+
+    std::string roh = lager.exportOrdner + "ROH.DAT";
+    double besterRoh = 1e30, besterRohZeilen = 1e30;
+    for (int i = 0; i < laeufe + 1; ++i) {
+        double a = RohSchreiben(roh, inhalt, {});
+        double b = RohSchreiben(roh, inhalt, zeilen);
+        if (i > 0) {
+            besterRoh = std::min(besterRoh, a);
+            besterRohZeilen = std::min(besterRohZeilen, b);
+        }
+    }
+    std::printf("catalogue: %zu records, %zu lines, %.1f MB\n", saetze.size(), zeilen.size(),
+                inhalt.size() / 1048576.0);
+    std::printf("export (best of %d):                 %8.1f ms  %6.1f MB/s\n", laeufe, besterExport,
+                inhalt.size() / 1048576.0 / (besterExport / 1000));
+    std::printf("host reads alone (best of %d):        %8.1f ms  (check %ld)\n", laeufe, besteReads, pruef);
+    std::printf("raw write, 256 KB pieces (best):     %8.1f ms  ratio export/raw %.2f, own part/raw %.2f\n",
+                besterRoh, besterExport / besterRoh, (besterExport - besteReads) / besterRoh);
+    std::printf("raw write, one line per write (best): %7.1f ms  ratio export/raw %.2f, own part/raw %.2f\n",
+                besterRohZeilen, besterExport / besterRohZeilen, (besterExport - besteReads) / besterRohZeilen);
+    LagerFreigeben(lager);
+    return 0;
+}
