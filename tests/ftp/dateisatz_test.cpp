@@ -1,6 +1,6 @@
 /*
  * File sets of the exchange: which listed names are taken, how files make
- * sets, the order of the set list and the texts and colours of a row.
+ * sets, the order of the set list and the texts and order of a row.
  */
 #include <gtest/gtest.h>
 
@@ -110,20 +110,7 @@ TEST_F(Satzliste, OrdnungNachDatumtextAuchWennDasDatumSpaeterKommt)
     EXPECT_EQ((std::vector<std::string>{ "PRICAT_A.INH", "PRICAT_B.INH", "PRICAT_C.INH" }), namen);
 }
 
-TEST_F(Satzliste, MarkierenNachSatznamenOhneFall)
-{
-    Eintragen("PRICAT_A.INH");
-    Eintragen("PRICAT_AB.INH");
-    EXPECT_EQ(1, FtpSatzMarkieren(liste, "pricat_a.pdf"));
-    EXPECT_EQ(0, FtpSatzMarkieren(liste, "PRICAT_X.INH"));
-    EXPECT_EQ(-1, FtpSatzMarkieren(liste, nullptr));
-    std::vector<const FTP_DATEISATZ*> s = Saetze();
-    ASSERT_EQ(2u, s.size());
-    EXPECT_EQ(1, s[0]->AndereSeite + s[1]->AndereSeite);
-    EXPECT_EQ(1, std::string(s[0]->InhaltDatei) == "PRICAT_A.INH" ? s[0]->AndereSeite : s[1]->AndereSeite);
-}
-
-TEST(Satzzeile, TexteVergleichUndFarben)
+TEST(Satzzeile, TexteUndVergleich)
 {
     FTP_DATEISATZ a = {};
     FTP_DATEISATZ b = {};
@@ -142,14 +129,4 @@ TEST(Satzzeile, TexteVergleichUndFarben)
     EXPECT_LT(FtpSaetzeVergleichen(&a, &b, 0), 0) << "by day number, not by the text";
     EXPECT_GT(FtpSaetzeVergleichen(&a, &b, 1), 0);
     EXPECT_EQ(0, FtpSaetzeVergleichen(&a, &a, 3));
-
-    uint32_t text = 1;
-    uint32_t grund = 0;
-    const uint32_t erwartet[2][2] = { { 0xFFFFFF, 0xE0E0E0 }, { 0xC0FFC0, 0x80FF80 } };
-    for (int andere = 0; andere < 2; andere++)
-        for (int gewaehlt = 0; gewaehlt < 2; gewaehlt++) {
-            FtpZeilenFarben(andere, gewaehlt, &text, &grund);
-            EXPECT_EQ(0u, text);
-            EXPECT_EQ(erwartet[andere][gewaehlt], grund) << andere << gewaehlt;
-        }
 }
