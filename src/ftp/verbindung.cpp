@@ -38,6 +38,7 @@ typedef struct FTP_SCHRITT {
     char FernName[MAX_PATH];
     char LokalPfad[MAX_PATH];
     DWORD Zusatzzeit;          /* milliseconds granted beyond the limit */
+    LONGLONG Hoechstgroesse;   /* a file being fetched that grows beyond this is given up */
     int32_t Ergebnis;
     FTP_FUND* Funde;
     int32_t AnzahlFunde;
@@ -186,15 +187,17 @@ static int32_t SchrittAusfuehren(FTP_SITZUNG* sitzung, FTP_SCHRITT* s, FTP_SCHRI
                 rc = s->Ergebnis;
                 break;
             }
+            int zuGross = 0;
             if (s->Art == SCHRITT_HOLEN) {
                 LONGLONG jetzt = Dateigroesse(s->LokalPfad);
                 if (jetzt != groesse) {
                     groesse = jetzt;
                     Lebenszeichen();
                 }
+                zuGross = groesse > s->Hoechstgroesse;
             }
             DWORD still = GetTickCount() - (DWORD)s_Lebenszeichen;
-            if (still > (DWORD)s_Zeitlimit + s->Zusatzzeit
+            if ((zuGross || still > (DWORD)s_Zeitlimit + s->Zusatzzeit)
                 && InterlockedCompareExchange(&s->Zustand, AUFGEGEBEN, LAEUFT) == LAEUFT) {
                 sitzung->Aufgegeben = 1;
                 break;
@@ -288,6 +291,9 @@ int32_t FtpDateiHolen(FTP_SITZUNG* sitzung, const char* fernName, const char* zi
     if (s != nullptr) {
         TextKopieren(s->FernName, sizeof s->FernName, fernName);
         TextKopieren(s->LokalPfad, sizeof s->LokalPfad, temp);
+        /* More than the listing promised, or than a file may hold, is a
+         * server that does not stop. */
+        s->Hoechstgroesse = erwarteteGroesse != 0 ? (LONGLONG)erwarteteGroesse : 0x7FFFFFFF;
         rc = SchrittAusfuehren(sitzung, s, nullptr);
     }
     if (rc == 1 && erwarteteGroesse != 0 && Dateigroesse(temp) != (LONGLONG)erwarteteGroesse)

@@ -10,7 +10,8 @@
  * runs on a helper thread while the caller waits, at most as long as the
  * step shows no sign of life (a server response, data arriving in the
  * file being fetched) for the time limit (FtpZeitlimitSetzen), and for a
- * file being sent the time it takes at 16 KB/s on top. A step that runs
+ * file being sent the time it takes at 16 KB/s on top; a file being
+ * fetched that grows beyond its listed size is given up at once. A step that runs
  * out of time counts as failed, the session is given up (every further
  * step fails at once), and the helper thread, when it finally returns,
  * removes what it left behind. The helper thread keeps the module loaded

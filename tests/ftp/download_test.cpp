@@ -136,9 +136,10 @@ TEST_F(Herunterladen, NichtsMarkiertAnmeldungVerweigertOrdnerFehltMelden1034)
     fehlschlag([&](Person& p, HWND w) { EXPECT_EQ(0, p.ListViewCount(w, 1171)) << "no folder"; }, "geheim");
 }
 
-/* A server that stops answering, stalls or cuts the data connection, or
- * claims a cut transfer complete: 1034 in bounded time, the local copy
- * that was there stays, and no partial file remains. */
+/* A server that stops answering, stalls or cuts the data connection,
+ * claims a cut transfer complete or sends far more than it listed: 1034 in
+ * bounded time, the local copy that was there stays, and no partial file
+ * remains. */
 TEST_F(Herunterladen, KaputterServerLaesstDieOrtsdateiStehen)
 {
     Fern("PRICAT_A.INH", std::string(300000, 'x'));
@@ -153,7 +154,7 @@ TEST_F(Herunterladen, KaputterServerLaesstDieOrtsdateiStehen)
         FtpTestServer server(wurzel + "server\\");
         FTP_SERVER_BEREIT(server);
         FtpZeitlimitSetzen(2000);
-        for (const char* art : { "stumm", "datenstocken", "datenabbruch", "datenluege" }) {
+        for (const char* art : { "stumm", "datenstocken", "datenabbruch", "datenluege", "datenflut" }) {
             DateiSchreiben(importOrdner + "PRICAT_A.INH", "alte Kopie");
             Dialog(0, server, [&](Person& p, HWND w) {
                 p.ListViewSelect(w, 1171, 0);

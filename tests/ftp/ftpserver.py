@@ -13,6 +13,7 @@ free), with one user, and can behave like a broken or hostile server:
   datenabbruch  RETR sends half of the file, drops the data connection and
                 answers 426
   datenluege    RETR sends half of the file and answers 226 all the same
+  datenflut     RETR sends the file over and over, 40 MB in all
   sendeverbot   STOR is refused (553)
 
 Start-up is reported in the file --bereit (written whole, in one step):
@@ -73,6 +74,21 @@ class HalbeDaten:
         return b""
 
 
+class Flut:
+    """Producer that sends `daten` over and over, 40 MB in all: far more
+    than the listing promised."""
+
+    def __init__(self, daten):
+        self.teil = (daten or b"x") * max(1, 65536 // max(1, len(daten)))
+        self.rest = 40 << 20
+
+    def more(self):
+        if self.rest <= 0:
+            return b""
+        self.rest -= len(self.teil)
+        return self.teil
+
+
 class Handler(FTPHandler):
     stumm = False
 
@@ -104,14 +120,15 @@ class Handler(FTPHandler):
         if a == "datenstocken":
             self.respond("150 File status okay. About to open data connection.")
             return file
-        if a in ("datenabbruch", "datenluege"):
+        if a in ("datenabbruch", "datenluege", "datenflut"):
             try:
                 with open(file, "rb") as f:
                     daten = f.read()
             except OSError as err:
                 self.respond("550 %s." % err.strerror)
                 return None
-            self.push_dtp_data(HalbeDaten(daten, a == "datenabbruch"), isproducer=True, cmd="RETR")
+            erzeuger = Flut(daten) if a == "datenflut" else HalbeDaten(daten, a == "datenabbruch")
+            self.push_dtp_data(erzeuger, isproducer=True, cmd="RETR")
             return file
         return super().ftp_RETR(file)
 
