@@ -13,7 +13,10 @@
  * under a temporary name and only a run without any write failure gives
  * them their names, replacing the files of an earlier export. A run that
  * fails removes its temporary files, leaves the earlier file set as it was
- * and says so in a message box ("ORDANEX").
+ * and says so in a message box ("ORDANEX"). A run cut short (the program
+ * ends) leaves only temporary files, which the next run of the same
+ * supplier writes over. The files are not forced to the disk before they
+ * get their names (that would cost a disk flush per file).
  */
 #ifndef KTOXEDI_PRICATEXPORT_H
 #define KTOXEDI_PRICATEXPORT_H
