@@ -461,8 +461,6 @@ static int DateienUebernehmen(EXPORT_LAUF* lauf)
             if (!TempPartner(satz, endungen[e], temp, sizeof temp) ||
                 !ExportPartnerPfad(ziel, sizeof ziel, satz->Katalog, endungen[e]))
                 continue;
-            if (lauf->Fehler)
-                continue;
             if (FileIO_MoveFile(temp, ziel) != 1) {
                 FileIO_DeleteFile(temp);
                 lauf->Fehler = 1;
