@@ -6,7 +6,17 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <string>
 #include <unistd.h>
+
+static std::string g_ordner;
+
+static void OrdnerEntfernen(void)
+{
+    std::error_code fehler;
+    std::filesystem::remove_all(g_ordner, fehler);
+}
 
 void NativArbeitsordner(void)
 {
@@ -19,6 +29,8 @@ void NativArbeitsordner(void)
         std::perror("working folder");
         std::abort();
     }
+    g_ordner = vorlage;
+    std::atexit(OrdnerEntfernen);
     fertig = true;
 }
 

@@ -14,7 +14,7 @@
 #include "hostapi/dbadll.h"
 
 /* Makes a private folder under /dev/shm (or /tmp) the working folder, once
- * per process. Catalogue paths are then relative and in upper case, as the
+ * per process; it is removed when the process ends normally. Catalogue paths are then relative and in upper case, as the
  * readers' upper-casing of paths needs on a case-sensitive file system. */
 void NativArbeitsordner(void);
 
