@@ -124,6 +124,42 @@ OX_EXTERN_C int32_t OXCALL ARTLIB_SchreibeArtikel(int32_t artikelNummer, const A
     });
 }
 
+OX_EXTERN_C int32_t OXCALL ARTLIB_SchreibeArtikelBlock(const ARTIKEL_SATZ* saetze, int32_t anzahl)
+{
+    return Schutz(-1, [&] {
+        if (!saetze || anzahl < 0) return -1;
+        for (int32_t i = 0; i < anzahl; ++i)
+            if (saetze[i].ArtikelNummer < 1) return -1;
+        if (anzahl == 0) return 0;
+        std::shared_ptr<ArtikelBestand> b = Store();
+        if (!b) return -1;
+        std::lock_guard<std::recursive_mutex> lock(b->mutex);
+        Bestand::Sperre sperre(*b);
+        if (!sperre.ok) return -1;
+        /* One piece per slot: a number given twice is written once, with
+         * the later record. New numbers go behind the last slot. */
+        std::map<uint32_t, const ARTIKEL_SATZ*> proSlot;
+        std::map<int32_t, uint32_t> neu;
+        uint32_t anzahlAlt = b->datei.Anzahl(), naechster = anzahlAlt;
+        for (int32_t i = 0; i < anzahl; ++i) {
+            int32_t nummer = saetze[i].ArtikelNummer;
+            auto it = b->index.find(nummer);
+            uint32_t slot;
+            if (it != b->index.end()) {
+                slot = it->second;
+            } else {
+                auto n = neu.find(nummer);
+                slot = n != neu.end() ? n->second : (neu[nummer] = naechster++);
+            }
+            proSlot[slot] = &saetze[i];
+        }
+        std::vector<SatzDatei::Teil> teile;
+        teile.reserve(proSlot.size());
+        for (const auto& [slot, satz] : proSlot) teile.emplace_back(slot, satz);
+        return b->Schreibe(teile, naechster) ? static_cast<int32_t>(teile.size()) : -1;
+    });
+}
+
 OX_EXTERN_C int32_t OXCALL ARTLIB_AnzahlArtikel(void)
 {
     return Schutz(-1, [] {

@@ -7,7 +7,9 @@
 #include "hostapi/dbadll.h"
 #include "familie.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <unordered_map>
 #include <vector>
 
 using namespace dba;
@@ -232,6 +234,79 @@ OX_EXTERN_C int32_t OXCALL EANDATA_SetArtikelNummerOhneMusterID(const char* ean,
         e.Artikel = artikelNummer;
         uint32_t anzahl = b->datei.Anzahl();
         return b->Schreibe({{slot, &e}}, slot < anzahl ? anzahl : slot + 1) ? 1 : 0;
+    });
+}
+
+OX_EXTERN_C int32_t OXCALL EANDATA_SetArtikelNummernBlock(const EANDATA_ZUORDNUNG* zuordnungen, int32_t anzahl,
+                                                          int32_t ueberschreiben)
+{
+    return Schutz(-1, [&] {
+        if (!zuordnungen || anzahl < 0) return -1;
+        if (anzahl == 0) return 0;
+        std::shared_ptr<EanBestand> b = EanStore();
+        if (!b) return -1;
+        std::lock_guard<std::recursive_mutex> lock(b->mutex);
+        Bestand::Sperre sperre(*b);
+        if (!sperre.ok) return -1;
+
+        /* The block is applied in order to the state the store would have:
+         * `block` holds every EAN the block changes (slot, article). New
+         * EANs get slots behind the last one. */
+        struct Aenderung {
+            uint32_t slot;
+            int32_t artikel;
+        };
+        std::unordered_map<uint64_t, Aenderung> block;
+        block.reserve(static_cast<size_t>(anzahl));
+        std::vector<uint64_t> schluessel(static_cast<size_t>(anzahl), 0);
+        uint32_t anzahlAlt = b->datei.Anzahl(), naechster = anzahlAlt;
+        for (int32_t i = 0; i < anzahl; ++i) {
+            const EANDATA_ZUORDNUNG& z = zuordnungen[i];
+            char ean[OX_TXT_ILN + 1] = {};
+            std::memcpy(ean, z.Ean, OX_TXT_ILN);
+            uint64_t k = EanSchluessel(ean);
+            if (!k || z.ArtikelNummer < 1) continue;
+            schluessel[static_cast<size_t>(i)] = k;
+            auto it = block.find(k);
+            const uint32_t* s = it == block.end() ? b->index.Finde(k) : nullptr;
+            int32_t jetzt = it != block.end() ? it->second.artikel : (s ? b->artikel[*s] : 0);
+            bool ohneMuster = it != block.end() || !s || b->muster[*s] == 0;
+            if (jetzt == z.ArtikelNummer && ohneMuster) continue;
+            if (jetzt != 0 && jetzt != z.ArtikelNummer && !ueberschreiben) continue;
+            if (it != block.end())
+                it->second.artikel = z.ArtikelNummer;
+            else
+                block.emplace(k, Aenderung{s ? *s : naechster++, z.ArtikelNummer});
+        }
+
+        std::vector<EanSlot> saetze;
+        std::vector<SatzDatei::Teil> teile;
+        saetze.reserve(block.size());
+        teile.reserve(block.size());
+        for (const auto& [k, a] : block) {
+            EanSlot e{};
+            /* the EAN text back from its key: the digits, zero-padded to its length */
+            int n = static_cast<int>(k >> 56);
+            uint64_t wert = k & ((1ull << 56) - 1);
+            for (int p = n - 1; p >= 0; --p, wert /= 10) e.Ean[p] = static_cast<char>('0' + wert % 10);
+            e.Belegt = 1;
+            e.Artikel = a.artikel;
+            saetze.push_back(e);
+        }
+        size_t j = 0;
+        for (const auto& [k, a] : block) teile.emplace_back(a.slot, &saetze[j++]);
+        std::sort(teile.begin(), teile.end(),
+                  [](const SatzDatei::Teil& x, const SatzDatei::Teil& y) { return x.first < y.first; });
+        if (!teile.empty() && !b->Schreibe(teile, naechster)) return -1;
+
+        int32_t treffer = 0;
+        for (int32_t i = 0; i < anzahl; ++i) {
+            uint64_t k = schluessel[static_cast<size_t>(i)];
+            if (!k) continue;
+            const uint32_t* s = b->index.Finde(k);
+            treffer += s && b->artikel[*s] == zuordnungen[i].ArtikelNummer;
+        }
+        return treffer;
     });
 }
 

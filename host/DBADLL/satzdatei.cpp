@@ -354,9 +354,17 @@ uint64_t SatzDatei::Schreiben(const std::vector<Teil>& teile, uint32_t neueAnzah
             ok = KopfSchreiben(ungerade);
             if (ok) Halt(2);
         }
-        for (size_t i = 0; ok && i < teile.size(); ++i) {
-            ok = daten_.Schreiben(Position(teile[i].first), teile[i].second, satz_);
+        /* Pieces for consecutive slots that lie back to back in memory
+         * (a block write) go out as one write. */
+        for (size_t i = 0; ok && i < teile.size();) {
+            const unsigned char* p = static_cast<const unsigned char*>(teile[i].second);
+            size_t n = 1;
+            while (i + n < teile.size() && n < 4096 && teile[i + n].first == teile[i].first + n &&
+                   teile[i + n].second == p + n * satz_)
+                ++n;
+            ok = daten_.Schreiben(Position(teile[i].first), p, n * satz_);
             if (ok && i == 0) Halt(3);
+            i += n;
         }
         if (ok) Halt(4);
         if (ok) ok = daten_.Schreiben(0, kopfRoh, KOPF);

@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -177,14 +178,19 @@ int32_t WINAPI Host03(int32_t artikelNummer, OXTABELLE* tabelle, HOST_ZEITSTEMPE
     return TabelleLesen(TAB_BESITZER_ARTIKEL, artikelNummer, tabelle, zeit);
 }
 
-int32_t WINAPI Host04(int32_t, OXTABELLE*, HOST_ZEITSTEMPEL*)
+/* This host keeps exactly the tables it stores: 04 reads the same as 03. */
+int32_t WINAPI Host04(int32_t artikelNummer, OXTABELLE* tabelle, HOST_ZEITSTEMPEL* zeit)
 {
-    return NichtVerfuegbar(4);
+    g_StandinRufe[4]++;
+    return TabelleLesen(TAB_BESITZER_ARTIKEL, artikelNummer, tabelle, zeit);
 }
 
-int32_t WINAPI Host05(int32_t, const OXTABELLE*)
+int32_t WINAPI Host05(int32_t artikelNummer, const OXTABELLE* tabelle)
 {
-    return NichtVerfuegbar(5);
+    g_StandinRufe[5]++;
+    if (artikelNummer < 1 || tabelle == nullptr)
+        return 0;
+    return TAB_SchreibeTabelle(TAB_BESITZER_ARTIKEL, artikelNummer, tabelle) == 1 ? 1 : 0;
 }
 
 int32_t WINAPI Host06(int32_t serienNummer, OXTABELLE* tabelle, HOST_ZEITSTEMPEL* zeit)
@@ -193,29 +199,80 @@ int32_t WINAPI Host06(int32_t serienNummer, OXTABELLE* tabelle, HOST_ZEITSTEMPEL
     return TabelleLesen(TAB_BESITZER_SERIE, serienNummer, tabelle, zeit);
 }
 
-int32_t WINAPI Host07(OXTABELLE*, int32_t)
+/* ---- 07: preset tables, the branches of the store on an axis ------------- */
+
+int32_t WINAPI Host07(OXTABELLE* tabelle, int32_t code)
 {
-    return NichtVerfuegbar(7);
+    g_StandinRufe[7]++;
+    if (tabelle == nullptr || (code != STANDIN_VORGABE_WAAGRECHT && code != STANDIN_VORGABE_SENKRECHT &&
+                               code != STANDIN_VORGABE_ACHSEN))
+        return 0;
+    std::vector<int32_t> filialen;
+    MERKMAL_SATZ m;
+    for (int32_t n = MMLIB_NaechstesMerkmal(9, 0, &m); n > 0; n = MMLIB_NaechstesMerkmal(9, n, &m))
+        filialen.push_back(n);
+    if (filialen.empty())
+        return 0;
+    TAB_ClearTabelle(tabelle, 0);
+    tabelle->Kopf = TAB_KOPF_LEER;
+    if (code == STANDIN_VORGABE_ACHSEN) {
+        tabelle->MerkmalSenkrecht = 9;
+        tabelle->MerkmalWaagrecht = 9;
+    } else {
+        int senkrecht = code == STANDIN_VORGABE_SENKRECHT;
+        int32_t platz = senkrecht ? TAB_MAX_SENKRECHT : TAB_MAX_WAAGRECHT;
+        if (senkrecht)
+            tabelle->MerkmalSenkrecht = 9;
+        else
+            tabelle->MerkmalWaagrecht = 9;
+        for (int32_t i = 0; i < static_cast<int32_t>(filialen.size()) && i < platz; i++)
+            TAB_SetMerkmalCR(tabelle, senkrecht, i, filialen[static_cast<size_t>(i)]);
+    }
+    return 1;
 }
 
-int32_t WINAPI Host08(int32_t, int32_t)
+/* ---- 08 to 11: marks on the tables of an import ------------------------------ */
+
+namespace {
+std::set<std::pair<int32_t, int32_t>> g_Markiert;   /* (owner kind, number) */
+
+int32_t Markieren(int32_t besitzer, int32_t nummer, int32_t flag)
 {
-    return NichtVerfuegbar(8);
+    if (flag == 0)
+        g_Markiert.insert({ besitzer, nummer });
+    else
+        g_Markiert.erase({ besitzer, nummer });
+    return 1;
+}
 }
 
-int32_t WINAPI Host09(int32_t, int32_t)
+int Standin_TabelleMarkiert(int32_t besitzer, int32_t nummer)
 {
-    return NichtVerfuegbar(9);
+    return g_Markiert.count({ besitzer, nummer }) ? 1 : 0;
 }
 
-int32_t WINAPI Host10(int32_t)
+int32_t WINAPI Host08(int32_t artikelNummer, int32_t flag)
 {
-    return NichtVerfuegbar(10);
+    g_StandinRufe[8]++;
+    return Markieren(TAB_BESITZER_ARTIKEL, artikelNummer, flag);
 }
 
-int32_t WINAPI Host11(int32_t)
+int32_t WINAPI Host09(int32_t serienNummer, int32_t flag)
 {
-    return NichtVerfuegbar(11);
+    g_StandinRufe[9]++;
+    return Markieren(TAB_BESITZER_SERIE, serienNummer, flag);
+}
+
+int32_t WINAPI Host10(int32_t artikelNummer)
+{
+    g_StandinRufe[10]++;
+    return Markieren(TAB_BESITZER_ARTIKEL, artikelNummer, 1);
+}
+
+int32_t WINAPI Host11(int32_t serienNummer)
+{
+    g_StandinRufe[11]++;
+    return Markieren(TAB_BESITZER_SERIE, serienNummer, 1);
 }
 
 int32_t WINAPI Host12(HWND, int32_t, int32_t, const char*)
@@ -241,9 +298,12 @@ int32_t WINAPI Host15(int32_t art, int32_t nummer, MERKMAL_SATZ* satz)
     return MMLIB_LeseMerkmal(art, nummer, satz) == 1 ? 1 : 0;
 }
 
+/* New articles: this host reads its stores afresh at every call, so there
+ * is nothing to refresh; the call is counted. */
 int32_t WINAPI Host16(int32_t)
 {
-    return NichtVerfuegbar(16);
+    g_StandinRufe[16]++;
+    return 1;
 }
 
 /* ---- 17, 18: the export list ------------------------------------------------ */
@@ -327,9 +387,13 @@ int32_t WINAPI Host19(void)
     return NichtVerfuegbar(19);
 }
 
-int32_t WINAPI Host20(int32_t, const char*)
+int32_t WINAPI Host20(int32_t art, const char* text)
 {
-    return NichtVerfuegbar(20);
+    g_StandinRufe[20]++;
+    if (text == nullptr || text[0] == '\0')
+        return 0;
+    int32_t nummer = MMLIB_SucheText(art, text, nullptr);
+    return nummer > 0 ? nummer : 0;
 }
 
 int32_t WINAPI Host21(HWND, int32_t, const char*, const char*)

@@ -54,4 +54,15 @@ int32_t WINAPI Host26(HWND fenster, void* dokument, void* liste);
 void Standin_ExportAuswahl(const std::vector<int32_t>& artikel);
 void Standin_ExportAuswahlAlle(void);
 
+/* Preset codes of 07: the branches (kind 9) across, down, or both axis
+ * kinds 9 without entries (the axes that may carry branches). 07 gives 0
+ * when the store has no branch. */
+#define STANDIN_VORGABE_WAAGRECHT 0x1005
+#define STANDIN_VORGABE_SENKRECHT 0x1006
+#define STANDIN_VORGABE_ACHSEN 0x1007
+
+/* 1 while the table of (owner kind TAB_BESITZER_..., number) is marked by
+ * 08 / 09 (flag 0); 08 / 09 with flag 1 and 10 / 11 take the mark away. */
+int Standin_TabelleMarkiert(int32_t besitzer, int32_t nummer);
+
 #endif

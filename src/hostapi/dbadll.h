@@ -431,6 +431,13 @@ OX_EXTERN_C DBADLL_API int32_t OXCALL ARTLIB_LeseArtikel(int32_t artikelNummer, 
 /* ARTLIB_WriteArtikel without a handle. */
 OX_EXTERN_C DBADLL_API int32_t OXCALL ARTLIB_SchreibeArtikel(int32_t artikelNummer, const ARTIKEL_SATZ* satz);
 
+/* Writes `anzahl` article records at once, each under its own
+ * ArtikelNummer (> 0; a later record of the block with the same number
+ * wins), as one durable write: afterwards all or none of them are stored.
+ * Returns the number written, -1 for a null block, a negative count, a
+ * record with a number below 1 (nothing is written) or a failed write. */
+OX_EXTERN_C DBADLL_API int32_t OXCALL ARTLIB_SchreibeArtikelBlock(const ARTIKEL_SATZ* saetze, int32_t anzahl);
+
 /* Number of stored articles (0 or more), -1 when the store cannot be opened. */
 OX_EXTERN_C DBADLL_API int32_t OXCALL ARTLIB_AnzahlArtikel(void);
 
@@ -541,6 +548,29 @@ OX_EXTERN_C DBADLL_API int32_t OXCALL EANDATA_GetArtikelNummer(const char* ean, 
  * -1 for null or an article number below 1. */
 OX_EXTERN_C DBADLL_API int32_t OXCALL EANDATA_SetArtikelNummerOhneMusterID(const char* ean, int32_t artikelNummer,
                                                                            int32_t ueberschreiben);
+
+/* One assignment of EANDATA_SetArtikelNummernBlock (18 bytes). */
+#pragma pack(push, 1)
+typedef struct EANDATA_ZUORDNUNG {
+    char Ean[OX_TXT_ILN];            /*  0: 8, 12, 13 or 14 digits */
+    int32_t ArtikelNummer;           /* 14 */
+} EANDATA_ZUORDNUNG;
+#pragma pack(pop)
+#ifdef __cplusplus
+static_assert(sizeof(EANDATA_ZUORDNUNG) == 18, "EANDATA_ZUORDNUNG");
+#endif
+
+/* Assigns `anzahl` EANs at once, in order, each as a call of
+ * SetArtikelNummerOhneMusterID would (so with `ueberschreiben` set a later
+ * entry for the same EAN wins, without it the first), as one durable
+ * write: afterwards all or none of them are stored. Entries with an invalid
+ * EAN or an article number below 1, and assignments to another article
+ * that `ueberschreiben` 0 keeps, are passed over. Returns the number of
+ * entries that belong to their article afterwards (0 or more), -1 for a
+ * null block, a negative count or a failed write. For filling a store
+ * (import of master data, benchmarks); much faster than one call per EAN. */
+OX_EXTERN_C DBADLL_API int32_t OXCALL EANDATA_SetArtikelNummernBlock(const EANDATA_ZUORDNUNG* zuordnungen,
+                                                                     int32_t anzahl, int32_t ueberschreiben);
 
 /* Removes the assignment of `ean`. 1 = removed, 0 = there was none. */
 OX_EXTERN_C DBADLL_API int32_t OXCALL EANDATA_Loeschen(const char* ean);
