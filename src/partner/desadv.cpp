@@ -80,8 +80,12 @@ extern "C" int32_t WINAPI EDILieferung_GetAllDesadvSet(const char* pfad, int32_t
             char iln[14];
             int ok = EDIDESADV_VerarbeiteDESADV_Satz(satz, nachrichtenart, &kopf, &referenz, &position) == 1;
             if (ok) {
-                TextKopieren(iln, sizeof iln, position.EmpfaengerIln);
-                ok = strlen(iln) == 13 && strcmp(iln, erwarteteIln) == 0;
+                /* the field may be filled to its width without terminator:
+                 * its length is taken within the field, a 14-character ILN
+                 * must not pass as its first 13 characters */
+                ok = TextLaenge(position.EmpfaengerIln, sizeof position.EmpfaengerIln) == 13;
+                TextKopieren(iln, sizeof iln, ok ? position.EmpfaengerIln : "");
+                ok = ok && strcmp(iln, erwarteteIln) == 0;
             }
             if (!ok) {
                 nichtGebucht++;

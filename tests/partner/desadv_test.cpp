@@ -127,11 +127,14 @@ TEST_F(Desadv, FremdeIlnUndAbgelehntGebenZweiUndNotepad)
 
 TEST_F(Desadv, NurFremdeIlnZaehlenOhneNotepad)
 {
-    std::string datei = DesadvDatei(ordner + "LS4713.DES", { Position(G1, FREMDE_GLN), Position(G2, KURZE_GLN),
-                                                             Position(G3, FREMDE_GLN), Position(G4, "") });
+    /* another GLN, one of 12 characters, none, and the own GLN with a
+     * fourteenth character (the field filled without terminator) */
+    std::string datei = DesadvDatei(ordner + "LS4713.DES",
+                                    { Position(G1, FREMDE_GLN), Position(G2, KURZE_GLN), Position(G3, FREMDE_GLN),
+                                      Position(G4, ""), Position(G1, std::string(EIGENE_GLN) + "1") });
     int32_t anzahl = 0;
-    EXPECT_EQ(4, Import(datei, &anzahl));
-    EXPECT_EQ(6, anzahl);
+    EXPECT_EQ(5, Import(datei, &anzahl));
+    EXPECT_EQ(7, anzahl);
     EXPECT_TRUE(g_Buchungen.empty());
     EXPECT_TRUE(g_Starts.empty()) << "foreign positions alone never open Notepad";
     EXPECT_EQ(ErsteZeile(datei), NichtImportiert()) << "nothing written for foreign positions";
