@@ -63,12 +63,13 @@ static void SlotFuellen(FELDMAP_STAND* stand, int art, int slot, const char* fel
         LR_Destroy(positionsLeser);
 }
 
-void FeldMapLaden(FELDMAP_STAND* stand, const char* iln)
+void FeldMapLaden(FELDMAP_STAND* stand, const char* katalogIln)
 {
     if (stand == nullptr)
         return;
-    if (iln == nullptr)
-        iln = "";
+    /* the ILN as a 14-byte field: never read further */
+    char iln[sizeof stand->GeladenIln];
+    FeldKopieren(katalogIln ? katalogIln : "", sizeof iln, iln, sizeof iln);
     if (strncmp(iln, stand->GeladenIln, sizeof stand->GeladenIln) == 0)
         return;
 

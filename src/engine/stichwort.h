@@ -92,8 +92,9 @@ typedef struct STICHWORT_ART {
 const STICHWORT_ART* StichwortArtBeschreibung(int32_t art);
 
 /*
- * Loads the field map of the supplier `iln` into `stand`, unless it is the
- * one loaded last (exact comparison of the ILNs). The tables are zeroed
+ * Loads the field map of the supplier `iln` (at most 13 characters are
+ * read) into `stand`, unless it is the one loaded last (exact comparison of
+ * the ILNs). The tables are zeroed
  * first; the file is made the library's current INI file for the reading
  * and released afterwards. Without a file (or when it cannot be made
  * current) the tables stay zero. The ILN is remembered either way.
