@@ -275,19 +275,47 @@ int32_t WINAPI Host11(int32_t serienNummer)
     return Markieren(TAB_BESITZER_SERIE, serienNummer, 1);
 }
 
-int32_t WINAPI Host12(HWND, int32_t, int32_t, const char*)
+/* ---- 12, 13, 14: the host's own names of kinds 3, 4 and 5 ----------------- */
+
+namespace {
+std::string g_ArtNamen[DBA_MAX_ART + 1] = { "", "", "", "Serie", "Label", "Material" };
+
+std::string ArtName(int32_t art)
 {
-    return NichtVerfuegbar(12);
+    return art >= 0 && art <= DBA_MAX_ART ? g_ArtNamen[art] : std::string();
+}
 }
 
-int32_t WINAPI Host13(HWND, int32_t, int32_t, const char*)
+void Standin_ArtName(int32_t art, const char* name)
 {
-    return NichtVerfuegbar(13);
+    if (art >= 0 && art <= DBA_MAX_ART)
+        g_ArtNamen[art] = name != nullptr ? name : "";
 }
 
-int32_t WINAPI Host14(char*, int32_t)
+int32_t WINAPI Host12(HWND seite, int32_t id, int32_t art, const char* text)
 {
-    return NichtVerfuegbar(14);
+    g_StandinRufe[12]++;
+    std::string name = ArtName(art);
+    std::string beschriftung = name.empty() ? std::string(text != nullptr ? text : "") : "&" + name;
+    SetDlgItemTextA(seite, id, beschriftung.c_str());
+    return 1;
+}
+
+int32_t WINAPI Host13(HWND seite, int32_t id, int32_t art, const char* text)
+{
+    g_StandinRufe[13]++;
+    std::string name = ArtName(art);
+    SetDlgItemTextA(seite, id, name.empty() ? (text != nullptr ? text : "") : name.c_str());
+    return 1;
+}
+
+int32_t WINAPI Host14(char* puffer, int32_t art)
+{
+    g_StandinRufe[14]++;
+    if (puffer == nullptr)
+        return 0;
+    snprintf(puffer, 256, "%s", ArtName(art).c_str());
+    return 1;
 }
 
 int32_t WINAPI Host15(int32_t art, int32_t nummer, MERKMAL_SATZ* satz)

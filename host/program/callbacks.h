@@ -46,6 +46,11 @@ int32_t WINAPI Host26(HWND fenster, void* dokument, void* liste);
 #define STANDIN_AUSWAHL_LIEFERANT_W L"Lieferant ausw\u00e4hlen"
 #define STANDIN_AUSWAHL_MERKMAL_W L"Merkmal ausw\u00e4hlen"
 
+/* The host's own name of kind `art` (12, 13 and 14 show it; an empty name
+ * leaves the module's default caption). This host names kinds 3, 4 and 5
+ * "Serie", "Label" and "Material". */
+void Standin_ArtName(int32_t art, const char* name);
+
 /* The articles the host hands to an export (17): the marked articles in
  * the given order (numbers the store does not hold come with an empty
  * supplier key), or after Standin_ExportAuswahlAlle every article of the

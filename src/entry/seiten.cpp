@@ -3,7 +3,12 @@
  */
 #include "entry/seiten.h"
 #include "entry/ktoxedi.h"
+#include "entry/standardseite.h"
 #include "hostapi/oxtabctl.h"
+#include "importpage/importseite.h"
+#include "pricat_in/auswahlseite.h"
+#include "pricat_in/filterseite.h"
+#include "resources/resource.h"
 
 struct SEITE {
     int DialogId;
@@ -16,7 +21,10 @@ struct SEITE {
 /* In tab order. A page whose functions are not part of this build is left
  * out; the window then simply shows fewer tabs. */
 static const SEITE s_Seiten[] = {
-    { 0, nullptr, nullptr, nullptr, nullptr },
+    { IDD_SEITE_AUSWAHL, AuswahlSeiteInit, AuswahlSeiteExit, AuswahlSeiteProc, AuswahlSeiteFarbe },
+    { IDD_SEITE_FILTER, FilterSeiteInit, FilterSeiteExit, FilterSeiteProc, FilterSeiteFarbe },
+    { IDD_SEITE_STANDARD, StandardSeiteInit, StandardSeiteExit, StandardSeiteProc, StandardSeiteFarbe },
+    { IDD_SEITE_IMPORT, ImportSeiteInit, ImportSeiteExit, ImportSeiteProc, ImportSeiteFarbe },
 };
 
 int SeitenAnmelden(HOSTHANDLE tabBibliothek)

@@ -66,6 +66,18 @@ static_assert(offsetof(ARTIKEL_KORREKTUR, Zusatztext) == 185 && offsetof(ARTIKEL
               "ARTIKEL_KORREKTUR fields");
 #endif
 
+/* The picker of OnButtonMerkmal / OnButtonArtikelOxOut: a modal dialog
+ * with this caption (kind 8, kind 0, other kinds) and a list box of the
+ * kind's characteristics, one "code<tab>text" line each in number order;
+ * "OK" or a double click takes the selected line, "Abbrechen" nothing. */
+#define OXGLOBDLG_AUSWAHL_LISTE 100
+#define OXGLOBDLG_AUSWAHL_LIEFERANT "Lieferant ausw\xe4hlen"
+#define OXGLOBDLG_AUSWAHL_ARTIKEL "Artikel ausw\xe4hlen"
+#define OXGLOBDLG_AUSWAHL_MERKMAL "Merkmal ausw\xe4hlen"
+#define OXGLOBDLG_AUSWAHL_LIEFERANT_W L"Lieferant ausw\u00e4hlen"
+#define OXGLOBDLG_AUSWAHL_ARTIKEL_W L"Artikel ausw\u00e4hlen"
+#define OXGLOBDLG_AUSWAHL_MERKMAL_W L"Merkmal ausw\u00e4hlen"
+
 /* Forgets every registration. */
 OX_EXTERN_C OXGLOBDLG_API void OXCALL OXGLOBAL_DLGHELP_LoescheDlgElemente(void);
 

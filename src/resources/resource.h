@@ -99,4 +99,210 @@
 #define IDS_FTP_SPALTE_BESCHR   1071
 #define IDS_FTP_SPALTE_ADRESSE  1072
 
+/* Selection page "Auswahl" (109) */
+#define IDC_AW_TEXT             1065  /* explanation: strings 1007 + 1008 + 1009 */
+#define IDC_AW_LIEFERANT_BTN    1000
+#define IDC_AW_LIEFERANT        1001  /* supplier number, 5 characters */
+#define IDC_AW_LIEFERANT_NAME   1004
+#define IDC_AW_ORDNER           1002
+#define IDC_AW_ADRESSEN         1066
+#define IDC_AW_LISTE            1067
+#define IDC_AW_SICHERUNG        1068
+#define IDC_AW_ALLE             1005
+#define IDS_ALLE_LIEFERANTEN    1001
+#define IDS_AW_SPALTE_DATUM     1003
+#define IDS_AW_SPALTE_ILN       1004
+#define IDS_AW_SPALTE_NAME      1005
+#define IDS_AW_SPALTE_BESCHR    1006
+#define IDS_AW_TEXT1            1007
+#define IDS_AW_TEXT2            1008
+#define IDS_AW_TEXT3            1009
+#define IDS_AW_SPALTE_DATEI     1032
+
+/* Filter page (102) */
+#define IDC_FI_TEXT             3     /* explanation: strings 1013 to 1016 */
+#define IDC_FI_TITEL1           1022  /* captions over the five combos */
+#define IDC_FI_TITEL2           1013
+#define IDC_FI_TITEL3           1014
+#define IDC_FI_TITEL4           1015
+#define IDC_FI_TITEL5           1016
+#define IDC_FI_KOMBI1           1017  /* criteria 1 to 5: 1017 .. 1021 */
+#define IDC_FI_KOMBI2           1018
+#define IDC_FI_KOMBI3           1019
+#define IDC_FI_KOMBI4           1020
+#define IDC_FI_KOMBI5           1021
+#define IDC_FI_VARIATIONEN      1023
+#define IDC_FI_ANZAHL1          1024  /* value counts of criteria 1, 2, 3, 4, 5: */
+#define IDC_FI_ANZAHL2          1025  /*   1024, 1025, 1026, 1028, 1027 */
+#define IDC_FI_ANZAHL3          1026
+#define IDC_FI_ANZAHL4          1028
+#define IDC_FI_ANZAHL5          1027
+#define IDC_FI_FILTERN          1060
+#define IDC_FI_AUS              1061
+#define IDC_FI_LISTE            1068
+#define IDS_FI_TEXT1            1013
+#define IDS_FI_TEXT2            1014
+#define IDS_FI_TEXT3            1015
+#define IDS_FI_TEXT4            1016
+#define IDS_FI_ARTIKEL          1018
+#define IDS_FI_HAUPTGRUPPE      1019
+#define IDS_FI_WARENGRUPPE      1020
+#define IDS_FI_SERIE            1021
+#define IDS_FI_LABEL            1022
+#define IDS_FI_MATERIAL         1023
+#define IDS_FI_BLEFARBE         1024
+#define IDS_FI_LIEFERANTENFARBE 1025
+#define IDS_FI_SAISON           1026
+#define IDS_FI_ZUSATZTEXT       1027
+
+/* Standard page (108): per kind a button, an edit and a description text */
+#define IDC_ST_TEXT             1054
+#define IDC_ST_FESTLEGUNG       4
+#define IDC_ST_BTN_HG           1036
+#define IDC_ST_EDIT_HG          1037
+#define IDC_ST_TEXT_HG          1029
+#define IDC_ST_BTN_WG           1038
+#define IDC_ST_EDIT_WG          1039
+#define IDC_ST_TEXT_WG          1032
+#define IDC_ST_BTN_SERIE        1040
+#define IDC_ST_EDIT_SERIE       1041
+#define IDC_ST_TEXT_SERIE       1033
+#define IDC_ST_BTN_LABEL        1042
+#define IDC_ST_EDIT_LABEL       1043
+#define IDC_ST_TEXT_LABEL       1030
+#define IDC_ST_BTN_MATERIAL     1044
+#define IDC_ST_EDIT_MATERIAL    1045
+#define IDC_ST_TEXT_MATERIAL    1031
+#define IDC_ST_BTN_FARBE        1046
+#define IDC_ST_EDIT_FARBE       1047
+#define IDC_ST_TEXT_FARBE       1017
+#define IDC_ST_BTN_GROESSE      1048
+#define IDC_ST_EDIT_GROESSE     1049
+#define IDC_ST_TEXT_GROESSE     1018
+#define IDC_ST_BTN_FILIALE      1050
+#define IDC_ST_EDIT_FILIALE     1051
+#define IDC_ST_TEXT_FILIALE     1034
+#define IDC_ST_BTN_SAISON       1052
+#define IDC_ST_EDIT_SAISON      1053
+#define IDC_ST_TEXT_SAISON      1035
+#define IDC_ST_LIEFERANT        1058  /* store for the chosen supplier */
+#define IDC_ST_GENERELL         1057  /* store for all imports */
+#define IDC_ST_ZUWEISEN         1139
+#define IDC_ST_FARBEN_GRUPPE    1064
+#define IDC_ST_FARBE0           1059  /* "bte_edi_farbtexte" 0, 1, 2 */
+#define IDC_ST_FARBE1           1060
+#define IDC_ST_FARBE2           1061
+#define IDC_ST_MINDBEST_GRUPPE  1065
+#define IDC_ST_MINDBEST0        1162  /* "mindbest_loeschverhalten" 0, 1, 2 */
+#define IDC_ST_MINDBEST1        1163
+#define IDC_ST_MINDBEST2        1164
+#define IDC_ST_VORBLENDUNG      1062
+#define IDC_ST_ET_SAISON        1063
+#define IDC_ST_GELB             1066
+#define IDC_ST_TABELLEN         1068
+#define IDC_ST_DRUCKEN_VK       1069
+#define IDC_ST_VK2_AUS_VK1      1070
+#define IDC_ST_KENNZEICHEN      1067
+#define IDC_ST_KENNZEICHEN_TEXT 1055
+#define IDC_ST_NURGEMAPPTE      1071
+#define IDC_ST_KEINE_AUFTRAEGE  1072
+
+/* Import page "Importieren" (110): per kind the catalogue text, the
+ * selection button, the code edit, the description text and the create
+ * button */
+#define IDC_IP_EDI_GRUPPE       1071
+#define IDC_IP_HOST_GRUPPE      1094
+#define IDC_IP_EDI_ARTIKEL      1077
+#define IDC_IP_EDI_HG           1104
+#define IDC_IP_EDI_WG           1108
+#define IDC_IP_EDI_SERIE        1109
+#define IDC_IP_EDI_LABEL        1110
+#define IDC_IP_EDI_MATERIAL     1111
+#define IDC_IP_EDI_FARBE        1112
+#define IDC_IP_EDI_GROESSE      1113
+#define IDC_IP_EDI_FILIALE      1142
+#define IDC_IP_EDI_SAISON       1114
+#define IDC_IP_BTN_ARTIKEL      1090
+#define IDC_IP_EDIT_ARTIKEL     1091
+#define IDC_IP_NEU_ARTIKEL      1106
+#define IDC_IP_BTN_HG           1069
+#define IDC_IP_EDIT_HG          1070
+#define IDC_IP_TEXT_HG          1127
+#define IDC_IP_NEU_HG           1148
+#define IDC_IP_BTN_WG           1078
+#define IDC_IP_EDIT_WG          1079
+#define IDC_IP_TEXT_WG          1128
+#define IDC_IP_NEU_WG           1149
+#define IDC_IP_BTN_SERIE        1080
+#define IDC_IP_EDIT_SERIE       1081
+#define IDC_IP_TEXT_SERIE       1129
+#define IDC_IP_NEU_SERIE        1152
+#define IDC_IP_BTN_LABEL        1082
+#define IDC_IP_EDIT_LABEL       1083
+#define IDC_IP_TEXT_LABEL       1130
+#define IDC_IP_NEU_LABEL        1153
+#define IDC_IP_BTN_MATERIAL     1084
+#define IDC_IP_EDIT_MATERIAL    1085
+#define IDC_IP_TEXT_MATERIAL    1131
+#define IDC_IP_NEU_MATERIAL     1150
+#define IDC_IP_BTN_FARBE        1086
+#define IDC_IP_EDIT_FARBE       1087
+#define IDC_IP_TEXT_FARBE       1132
+#define IDC_IP_NEU_FARBE        1151
+#define IDC_IP_BTN_GROESSE      1088
+#define IDC_IP_EDIT_GROESSE     1089
+#define IDC_IP_TEXT_GROESSE     1133
+#define IDC_IP_NEU_GROESSE      1154
+#define IDC_IP_BTN_FILIALE      1101
+#define IDC_IP_EDIT_FILIALE     1102
+#define IDC_IP_TEXT_FILIALE     1135
+#define IDC_IP_BTN_SAISON       1095
+#define IDC_IP_EDIT_SAISON      1096
+#define IDC_IP_TEXT_SAISON      1134
+#define IDC_IP_NEU_SAISON       1155
+#define IDC_IP_EDIT_LIEFERANT   1140
+#define IDC_IP_TEXT_LIEFERANT   1141
+#define IDC_IP_GTIN             1105
+#define IDC_IP_SATZNR_LABEL     1143
+#define IDC_IP_SATZNR           1144
+#define IDC_IP_EDI_EK1          1115
+#define IDC_IP_EDI_VK1          1116
+#define IDC_IP_EDI_EK2          1117
+#define IDC_IP_EDI_VK2          1138
+#define IDC_IP_EDI_LFARBE       1118
+#define IDC_IP_EDI_ZUSATZ       1119
+#define IDC_IP_EK1              1097
+#define IDC_IP_EK2              1098
+#define IDC_IP_VK1              1099
+#define IDC_IP_VK2              1100
+#define IDC_IP_VORSCHLAG_EK1    1159
+#define IDC_IP_VORSCHLAG_EK2    1160
+#define IDC_IP_VORSCHLAG_VK1    1166
+#define IDC_IP_VORSCHLAG_VK2    1167
+#define IDC_IP_KALKULIEREN      1156
+#define IDC_IP_UEBERNAHME_EK1   1161
+#define IDC_IP_UEBERNAHME_VK1   1162
+#define IDC_IP_UEBERNAHME_EK2   1163
+#define IDC_IP_UEBERNAHME_VK2   1164
+#define IDC_IP_MWST             14081
+#define IDC_IP_MWST_PROZENT     13758
+#define IDC_IP_MWST_ZEICHEN     13759
+#define IDC_IP_LFARBE           1092
+#define IDC_IP_LFARBE_LABEL     1124
+#define IDC_IP_ZUSATZ           1093
+#define IDC_IP_ZUSATZ_LABEL     1125
+#define IDC_IP_KENNUNG          1103
+#define IDC_IP_KENNUNG_LABEL    1126
+#define IDC_IP_STANDARD         1072
+#define IDC_IP_SENKRECHT        1074
+#define IDC_IP_SENKRECHT_LABEL  1136
+#define IDC_IP_WAAGRECHT        1075
+#define IDC_IP_WAAGRECHT_LABEL  1137
+#define IDC_IP_STOP_WECHSEL     1145
+#define IDC_IP_STOP_VARIATION   1107
+#define IDC_IP_VORRANG          1146
+#define IDC_IP_NEU_AUTOM        1165
+#define IDC_IP_ZUWEISEN         1073
+#define IDC_IP_UEBERSPRINGEN    1076
+
 #endif

@@ -387,6 +387,44 @@ void Person::ListViewDoubleClick(HWND fenster, int id, int row)
     Sync(ui_);
 }
 
+void Person::ListViewClick(HWND fenster, int id, int row)
+{
+    ListViewSelect(fenster, id, row);
+    HWND h = Control(fenster, id);
+    if (h == nullptr)
+        return;
+    NMITEMACTIVATE n = {};
+    n.hdr.hwndFrom = h;
+    n.hdr.idFrom = GetDlgCtrlID(h);
+    n.hdr.code = NM_CLICK;
+    n.iItem = row;
+    PostMessageA(GetParent(h), WM_NOTIFY, n.hdr.idFrom, (LPARAM)Keep(n));
+    Sync(ui_);
+}
+
+void Person::ListViewAddSelect(HWND fenster, int id, int row)
+{
+    HWND h = Control(fenster, id);
+    if (h == nullptr)
+        return;
+    LVITEMA item = {};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    PostMessageA(h, LVM_SETITEMSTATE, row, (LPARAM)Keep(item));
+    Sync(ui_);
+}
+
+void Person::Key(HWND fenster, int id, int vk)
+{
+    HWND h = Control(fenster, id);
+    if (h == nullptr)
+        return;
+    Focus(fenster, id);
+    PostMessageA(h, WM_KEYDOWN, (WPARAM)vk, 1);
+    PostMessageA(h, WM_KEYUP, (WPARAM)vk, (LPARAM)0xC0000001);
+    Sync(ui_);
+}
+
 void Person::ListViewColumnClick(HWND fenster, int id, int column)
 {
     HWND h = Control(fenster, id);

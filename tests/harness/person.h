@@ -64,6 +64,8 @@ public:
     /* Replaces the edit's text at once (EN_CHANGE follows). */
     void SetText(HWND fenster, int id, const std::string& text);
     void Click(HWND fenster, int id);
+    /* Presses and releases key `vk` in control `id` (it gets the focus first). */
+    void Key(HWND fenster, int id, int vk);
     /* Presses the window's close box (WM_SYSCOMMAND SC_CLOSE). */
     void CloseBox(HWND fenster);
     void SetCheck(HWND fenster, int id, bool ticked);  /* clicks when needed */
@@ -81,6 +83,12 @@ public:
     int ListViewFind(HWND fenster, int id, int column, const std::string& text);  /* -1 = none */
     void ListViewSelect(HWND fenster, int id, int row);
     void ListViewDoubleClick(HWND fenster, int id, int row);
+    /* Selects `row` and sends the click notification (NM_CLICK) a mouse
+     * click on the row gives. */
+    void ListViewClick(HWND fenster, int id, int row);
+    /* Adds `row` to the selection (as a Ctrl+click does), without a click
+     * notification. */
+    void ListViewAddSelect(HWND fenster, int id, int row);
     void ListViewColumnClick(HWND fenster, int id, int column);
 
     /* Switches the tab control `id` to page `index` as a click would

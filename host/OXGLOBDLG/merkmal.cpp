@@ -1,0 +1,297 @@
+/*
+ * merkmal.cpp - characteristic fields of a page: the registration per
+ * kind, showing a characteristic in its controls, a typed code looked up,
+ * and the picker dialog that lists the characteristics of a kind from the
+ * master-data store.
+ */
+#include "hostapi/oxglobdlg.h"
+#include "hostapi/dbadll.h"
+#include "oxglobdlg_intern.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+Felder g_felder[DBA_MAX_ART + 1];
+
+void Setzen(HWND seite, int32_t id, const char* text)
+{
+    if (seite != nullptr && id != 0)
+        SetDlgItemTextA(seite, id, text);
+}
+
+}  // namespace
+
+/* ---- shared with oxout.cpp ---------------------------------------------- */
+
+const Felder* FelderDerArt(int32_t art)
+{
+    if (art < 0 || art > DBA_MAX_ART || !g_felder[art].registriert)
+        return nullptr;
+    return &g_felder[art];
+}
+
+std::string FeldText(const char* feld, size_t breite)
+{
+    size_t n = 0;
+    while (n < breite && feld[n] != '\0')
+        n++;
+    return std::string(feld, n);
+}
+
+std::string Getrimmt(const std::string& text)
+{
+    size_t a = text.find_first_not_of(' ');
+    if (a == std::string::npos)
+        return std::string();
+    size_t e = text.find_last_not_of(' ');
+    return text.substr(a, e - a + 1);
+}
+
+std::string AnzeigeCode(int32_t art, const MERKMAL_SATZ& satz)
+{
+    /* An article shows its article number text; every other kind its code. */
+    return art == 0 ? FeldText(satz.Text, sizeof satz.Text) : FeldText(satz.Code, sizeof satz.Code);
+}
+
+int32_t CodeSuchen(int32_t art, const std::string& eingabe)
+{
+    std::string code = Getrimmt(eingabe);
+    if (code.empty())
+        return 0;
+    int32_t nummer = art == 0 ? MMLIB_SucheText(0, code.c_str(), nullptr) : MMLIB_SucheCode(art, code.c_str(), nullptr);
+    return nummer > 0 ? nummer : 0;
+}
+
+/* ---- the picker dialog ----------------------------------------------------- */
+
+namespace {
+
+struct Auswahl {
+    int32_t art;
+    std::string lieferantCode;   /* kind 0: only articles of this supplier code */
+    std::string vorwahl;         /* code (kind 0: article number text) shown first */
+    int32_t gewaehlt;
+};
+
+void WortAnhaengen(std::vector<WORD>& t, const wchar_t* text)
+{
+    do
+        t.push_back(static_cast<WORD>(*text));
+    while (*text++ != L'\0');
+}
+
+void Steuerelement(std::vector<WORD>& t, DWORD stil, short x, short y, short cx, short cy, WORD id, WORD klasse,
+                   const wchar_t* text)
+{
+    if (t.size() % 2)
+        t.push_back(0);
+    DLGITEMTEMPLATE item{};
+    item.style = stil | WS_CHILD | WS_VISIBLE;
+    item.x = x;
+    item.y = y;
+    item.cx = cx;
+    item.cy = cy;
+    item.id = id;
+    const WORD* w = reinterpret_cast<const WORD*>(&item);
+    t.insert(t.end(), w, w + sizeof item / sizeof(WORD));
+    t.push_back(0xFFFF);
+    t.push_back(klasse);
+    WortAnhaengen(t, text);
+    t.push_back(0);
+}
+
+void ListeFuellen(HWND fenster, const Auswahl& a)
+{
+    HWND liste = GetDlgItem(fenster, OXGLOBDLG_AUSWAHL_LISTE);
+    int tabulator = 40;
+    SendMessageA(liste, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabulator));
+    MERKMAL_SATZ satz;
+    LRESULT vorwahl = LB_ERR;
+    for (int32_t nummer = MMLIB_NaechstesMerkmal(a.art, 0, &satz); nummer > 0;
+         nummer = MMLIB_NaechstesMerkmal(a.art, nummer, &satz)) {
+        std::string code = FeldText(satz.Code, sizeof satz.Code);
+        std::string text = FeldText(satz.Text, sizeof satz.Text);
+        if (a.art == 0 && !a.lieferantCode.empty() && code != a.lieferantCode)
+            continue;
+        std::string zeile = code + "\t" + text;
+        LRESULT i = SendMessageA(liste, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(zeile.c_str()));
+        if (i < 0)
+            continue;
+        SendMessageA(liste, LB_SETITEMDATA, static_cast<WPARAM>(i), nummer);
+        if (vorwahl == LB_ERR && !a.vorwahl.empty() && lstrcmpiA(AnzeigeCode(a.art, satz).c_str(), a.vorwahl.c_str()) == 0)
+            vorwahl = i;
+    }
+    SendMessageA(liste, LB_SETCURSEL, vorwahl == LB_ERR ? 0 : static_cast<WPARAM>(vorwahl), 0);
+}
+
+INT_PTR CALLBACK AuswahlProc(HWND fenster, UINT nachricht, WPARAM wParam, LPARAM lParam)
+{
+    Auswahl* a = reinterpret_cast<Auswahl*>(GetWindowLongPtrA(fenster, DWLP_USER));
+    switch (nachricht) {
+    case WM_INITDIALOG:
+        SetWindowLongPtrA(fenster, DWLP_USER, lParam);
+        ListeFuellen(fenster, *reinterpret_cast<Auswahl*>(lParam));
+        return TRUE;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK ||
+            (LOWORD(wParam) == OXGLOBDLG_AUSWAHL_LISTE && HIWORD(wParam) == LBN_DBLCLK)) {
+            HWND liste = GetDlgItem(fenster, OXGLOBDLG_AUSWAHL_LISTE);
+            LRESULT i = SendMessageA(liste, LB_GETCURSEL, 0, 0);
+            a->gewaehlt = i == LB_ERR ? 0 : static_cast<int32_t>(SendMessageA(liste, LB_GETITEMDATA, i, 0));
+            EndDialog(fenster, IDOK);
+            return TRUE;
+        }
+        if (LOWORD(wParam) == IDCANCEL) {
+            a->gewaehlt = 0;
+            EndDialog(fenster, IDCANCEL);
+            return TRUE;
+        }
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+HINSTANCE EigeneInstanz()
+{
+    HMODULE modul = nullptr;
+    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCSTR>(&AuswahlProc), &modul);
+    return modul;
+}
+
+}  // namespace
+
+int32_t MerkmalAuswaehlen(HWND eltern, int32_t art, const std::string& vorwahl, const std::string& lieferantCode)
+{
+    if (art < 0 || art > DBA_MAX_ART)
+        return 0;
+    try {
+        std::vector<WORD> t;
+        DLGTEMPLATE kopf{};
+        kopf.style = DS_MODALFRAME | DS_CENTER | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU;
+        kopf.cdit = 3;
+        kopf.cx = 220;
+        kopf.cy = 170;
+        const WORD* w = reinterpret_cast<const WORD*>(&kopf);
+        t.insert(t.end(), w, w + sizeof kopf / sizeof(WORD));
+        t.push_back(0);   /* no menu */
+        t.push_back(0);   /* standard class */
+        WortAnhaengen(t, art == 8 ? OXGLOBDLG_AUSWAHL_LIEFERANT_W
+                                  : (art == 0 ? OXGLOBDLG_AUSWAHL_ARTIKEL_W : OXGLOBDLG_AUSWAHL_MERKMAL_W));
+        t.push_back(8);
+        WortAnhaengen(t, L"MS Sans Serif");
+        Steuerelement(t, LBS_NOTIFY | LBS_USETABSTOPS | WS_BORDER | WS_VSCROLL | WS_TABSTOP, 7, 7, 206, 134,
+                      OXGLOBDLG_AUSWAHL_LISTE, 0x0083, L"");
+        Steuerelement(t, BS_DEFPUSHBUTTON | WS_TABSTOP, 104, 148, 52, 15, IDOK, 0x0080, L"OK");
+        Steuerelement(t, BS_PUSHBUTTON | WS_TABSTOP, 161, 148, 52, 15, IDCANCEL, 0x0080, L"Abbrechen");
+        Auswahl a{ art, lieferantCode, Getrimmt(vorwahl), 0 };
+        DialogBoxIndirectParamA(EigeneInstanz(), reinterpret_cast<LPCDLGTEMPLATEA>(t.data()), eltern, AuswahlProc,
+                                reinterpret_cast<LPARAM>(&a));
+        return a.gewaehlt > 0 ? a.gewaehlt : 0;
+    } catch (...) {
+        return 0;
+    }
+}
+
+/* ---- the calls ----------------------------------------------------------------- */
+
+OX_EXTERN_C void OXCALL OXGLOBAL_DLGHELP_LoescheDlgElemente(void)
+{
+    for (Felder& f : g_felder)
+        f = Felder{};
+}
+
+OX_EXTERN_C int32_t OXCALL OXGLOBAL_DLGHELP_FuelleDlgElemente(int32_t art, int32_t buttonId, int32_t editId,
+                                                             int32_t textId)
+{
+    if (art < 0 || art > DBA_MAX_ART)
+        return -1;
+    g_felder[art] = Felder{ true, buttonId, editId, textId };
+    return 1;
+}
+
+OX_EXTERN_C int32_t OXCALL OXGLOBAL_DLGHELP_FelderVonMerkmal(int32_t art, int32_t* editId, int32_t* textId)
+{
+    const Felder* f = FelderDerArt(art);
+    if (editId != nullptr)
+        *editId = f ? f->edit : 0;
+    if (textId != nullptr)
+        *textId = f ? f->text : 0;
+    return f ? 1 : 0;
+}
+
+OX_EXTERN_C int32_t OXCALL OXGLOBAL_DLGHELP_MerkmalToDialog(HWND seite, int32_t art, int32_t nummer)
+{
+    const Felder* f = FelderDerArt(art);
+    if (f == nullptr)
+        return 0;
+    MERKMAL_SATZ satz;
+    if (nummer > 0 && MMLIB_LeseMerkmal(art, nummer, &satz) == 1) {
+        Setzen(seite, f->edit, AnzeigeCode(art, satz).c_str());
+        Setzen(seite, f->text, FeldText(satz.Text, sizeof satz.Text).c_str());
+        return 1;
+    }
+    Setzen(seite, f->edit, "");
+    Setzen(seite, f->text, "");
+    return 0;
+}
+
+static std::string EingabeLesen(HWND seite, const Felder* f)
+{
+    char text[OX_TXT_256] = "";
+    if (seite != nullptr && f != nullptr && f->edit != 0)
+        GetDlgItemTextA(seite, f->edit, text, sizeof text);
+    return text;
+}
+
+OX_EXTERN_C int32_t OXCALL OXGLOBAL_DLGHELP_PruefeEingabe(HWND seite, int32_t art, int32_t modus)
+{
+    const Felder* f = FelderDerArt(art);
+    if (f == nullptr)
+        return 0;
+    int32_t nummer = CodeSuchen(art, EingabeLesen(seite, f));
+    if (modus != 0) {
+        if (nummer > 0)
+            OXGLOBAL_DLGHELP_MerkmalToDialog(seite, art, nummer);
+        else
+            Setzen(seite, f->text, "");
+    }
+    return nummer;
+}
+
+OX_EXTERN_C int32_t OXCALL OXGLOBAL_DLGHELP_OnEditMerkmal(HWND seite, int32_t art)
+{
+    return OXGLOBAL_DLGHELP_PruefeEingabe(seite, art, 1);
+}
+
+OX_EXTERN_C int32_t OXCALL OXGLOBAL_DLGHELP_OnButtonMerkmal(HWND seite, int32_t art)
+{
+    const Felder* f = FelderDerArt(art);
+    if (f == nullptr)
+        return 0;
+    int32_t nummer = MerkmalAuswaehlen(seite, art, EingabeLesen(seite, f), std::string());
+    if (nummer > 0)
+        OXGLOBAL_DLGHELP_MerkmalToDialog(seite, art, nummer);
+    return nummer;
+}
+
+OX_EXTERN_C int32_t OXCALL OXGLOBAL_DLGHELP_Concat_KurzUndLangtext(const MERKMAL_SATZ* satz, char* ausgabe)
+{
+    if (ausgabe == nullptr)
+        return 0;
+    ausgabe[0] = '\0';
+    if (satz == nullptr)
+        return 0;
+    std::string code = FeldText(satz->Code, sizeof satz->Code);
+    std::string text = FeldText(satz->Text, sizeof satz->Text);
+    std::string zusammen = code.empty() ? text : (text.empty() ? code : code + " " + text);
+    size_t n = zusammen.size() < OX_TXT_64 - 1 ? zusammen.size() : OX_TXT_64 - 1;
+    std::memcpy(ausgabe, zusammen.data(), n);
+    ausgabe[n] = '\0';
+    return static_cast<int32_t>(n);
+}

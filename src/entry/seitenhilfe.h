@@ -1,0 +1,41 @@
+/*
+ * seitenhilfe.h - small services the tab pages of the main import window
+ * share: texts from the string table, fonts and colours on controls, and
+ * the columns of a list view.
+ */
+#ifndef KTOXEDI_SEITENHILFE_H
+#define KTOXEDI_SEITENHILFE_H
+
+#include <windows.h>
+#include <stddef.h>
+
+/* Loads string `id` of the module into `ziel` (`groesse` bytes; at most
+ * groesse-1 characters). A missing string gives an empty text. Returns the
+ * number of characters stored. */
+int StringLaden(int id, char* ziel, size_t groesse);
+
+/* Loads the strings `ids[0..anzahl-1]`, each with room for 255 characters,
+ * and joins them into `ziel` (`groesse` bytes, cut when full). Where one
+ * part ends and the next begins without a blank on either side, a blank is
+ * put between them, so a text split over several strings reads as one. */
+void StringsVerbinden(const int* ids, int anzahl, char* ziel, size_t groesse);
+
+/* Sets `schrift` on control `id` of `fenster` (redrawn). A null font
+ * leaves the control's font alone. */
+void SchriftSetzen(HWND fenster, int id, HFONT schrift);
+
+/* For a colour function: text colour and background colour into `dc`;
+ * returns `pinsel` as the message result. */
+INT_PTR FarbenSetzen(HDC dc, COLORREF text, COLORREF hintergrund, HBRUSH pinsel);
+
+/* Enables or disables the controls `ids[0..anzahl-1]` of `fenster`. */
+void SteuerelementeFreigeben(HWND fenster, const int* ids, int anzahl, int an);
+
+/* Removes every column of a report list view. */
+void ListeSpaltenLoeschen(HWND liste);
+
+/* The result of a WM_NOTIFY handled in a dialog procedure: stored as the
+ * dialog's message result; returns TRUE for the dialog procedure. */
+INT_PTR DialogErgebnis(HWND fenster, LRESULT ergebnis);
+
+#endif

@@ -1,0 +1,573 @@
+/*
+ * auswahlseite.cpp - the tab page "Auswahl" (dialog 109).
+ */
+#include "pricat_in/auswahlseite.h"
+#include "entry/einstellungen.h"
+#include "entry/hauptfenster.h"
+#include "entry/ktoxedi.h"
+#include "entry/seitenhilfe.h"
+#include "entry/text.h"
+#include "hostapi/dbadll.h"
+#include "hostapi/fileio.h"
+#include "hostapi/ktstorage.h"
+#include "hostapi/oxglobdlg.h"
+#include "hostapi/oxlistvw.h"
+#include "hostapi/oxtabctl.h"
+#include "hostapi/oxtexdefs.h"
+#include "pricat_in/katalog.h"
+#include "pricat_in/katalogtext.h"
+#include "resources/resource.h"
+
+#include <commctrl.h>
+#include <string.h>
+
+enum {
+    AUSWAHL_SPALTEN = 5,
+    AUSWAHL_SORTIEREN = WM_APP + 31     /* posted sort request, wParam = column */
+};
+
+/* Colours of the rows (0x00BBGGRR). */
+static const COLORREF FARBE_ZEILE = 0x00FFFFFF;
+static const COLORREF FARBE_ZEILE_GEWAEHLT = 0x00E0E0E0;
+static const COLORREF FARBE_UNBEKANNT = 0x008080FF;
+static const COLORREF FARBE_UNBEKANNT_GEWAEHLT = 0x00C0C0FF;
+
+/* The list entries of the running call: the entries of the current
+ * filling, and the chosen entry of an earlier filling kept alive for
+ * AuswahlEintrag. The pointer table is a storage block that grows. */
+static KATALOGDATEI_EINTRAG** s_Eintraege;
+static int32_t s_EintraegeAnzahl;
+static int32_t s_EintraegeRaum;
+static KATALOGDATEI_EINTRAG* s_Behalten;
+
+/* Column the list is sorted by (-1 = file search order), kept for the call. */
+static int32_t s_SortSpalte = -1;
+
+/* Path of the file selected when the page was last left (empty = none). */
+static char s_VerlassenPfad[OX_TXT_PATH];
+
+static KATALOGDATEI_EINTRAG* GewaehlterEintrag(void)
+{
+    return AuswahlEintragGewaehlt() ? g_Kontext->AuswahlEintrag : nullptr;
+}
+
+/* Releases the entries of the current filling. With `alle` 0 the chosen
+ * entry survives (moved to s_Behalten); with `alle` 1 everything goes. */
+static void EintraegeLoslassen(int alle)
+{
+    KATALOGDATEI_EINTRAG* gewaehlt = alle ? nullptr : GewaehlterEintrag();
+    KATALOGDATEI_EINTRAG* behalten = nullptr;
+    for (int32_t i = 0; i < s_EintraegeAnzahl; i++) {
+        if (s_Eintraege[i] == gewaehlt)
+            behalten = s_Eintraege[i];
+        else
+            Storage_Deallocate(s_Eintraege[i]);
+    }
+    s_EintraegeAnzahl = 0;
+    if (s_Behalten != nullptr) {
+        if (s_Behalten == gewaehlt)
+            behalten = s_Behalten;
+        else
+            Storage_Deallocate(s_Behalten);
+    }
+    s_Behalten = behalten;
+    if (alle && s_Eintraege != nullptr) {
+        Storage_Deallocate(s_Eintraege);
+        s_Eintraege = nullptr;
+        s_EintraegeRaum = 0;
+    }
+}
+
+void AuswahlEintraegeFreigeben(void)
+{
+    EintraegeLoslassen(1);
+    if (g_Kontext != nullptr)
+        g_Kontext->AuswahlEintrag = (KATALOGDATEI_EINTRAG*)-1;
+}
+
+/* Keeps `eintrag` in the table of the current filling. 0 when the table
+ * cannot grow (the entry is then not listed). */
+static int EintragMerken(KATALOGDATEI_EINTRAG* eintrag)
+{
+    if (s_EintraegeAnzahl >= s_EintraegeRaum) {
+        int32_t raum = s_EintraegeRaum < 64 ? 64 : s_EintraegeRaum * 2;
+        KATALOGDATEI_EINTRAG** neu =
+            (KATALOGDATEI_EINTRAG**)Storage_Allocate((int32_t)(raum * (int32_t)sizeof(KATALOGDATEI_EINTRAG*)));
+        if (neu == nullptr)
+            return 0;
+        if (s_Eintraege != nullptr) {
+            memcpy(neu, s_Eintraege, (size_t)s_EintraegeAnzahl * sizeof(KATALOGDATEI_EINTRAG*));
+            Storage_Deallocate(s_Eintraege);
+        }
+        s_Eintraege = neu;
+        s_EintraegeRaum = raum;
+    }
+    s_Eintraege[s_EintraegeAnzahl++] = eintrag;
+    return 1;
+}
+
+/* 1 when `name` ends in `endung` (".INH"), letters compared without case. */
+static int EndetAuf(const char* name, const char* endung)
+{
+    size_t n = strlen(name), e = strlen(endung);
+    return n > e && lstrcmpiA(name + n - e, endung) == 0;
+}
+
+/* ---- texts of the list ------------------------------------------------- */
+
+static void DatumText(int32_t tag, char* aus, size_t groesse)
+{
+    TEXDEFS_DATUM datum;
+    aus[0] = '\0';
+    if (TEXDEFS_IntegerToDatum(tag, &datum) == 1)
+        TEXDEFS_DatumToString(&datum, aus, (int32_t)groesse);
+}
+
+static void ZellText(const KATALOGDATEI_EINTRAG* e, int spalte, char* aus, size_t groesse)
+{
+    aus[0] = '\0';
+    if (e == nullptr)
+        return;
+    switch (spalte) {
+    case 0: DatumText(e->Datum, aus, groesse); break;
+    case 1: TextKopieren(aus, groesse, e->Iln); break;
+    case 2: TextNachAt(e->LieferantName, aus, groesse); break;
+    case 3: TextKopieren(aus, groesse, e->Beschreibung); break;
+    case 4: TextKopieren(aus, groesse, e->Dateiname); break;
+    default: break;
+    }
+}
+
+static int CALLBACK EintraegeVergleichen(LPARAM a, LPARAM b, LPARAM spalte)
+{
+    const KATALOGDATEI_EINTRAG* x = (const KATALOGDATEI_EINTRAG*)a;
+    const KATALOGDATEI_EINTRAG* y = (const KATALOGDATEI_EINTRAG*)b;
+    if (spalte == 0)
+        return x->Datum < y->Datum ? -1 : (x->Datum > y->Datum ? 1 : 0);
+    if (spalte == 2) {
+        char tx[64], ty[64];
+        TextNachAt(x->LieferantName, tx, sizeof tx);
+        TextNachAt(y->LieferantName, ty, sizeof ty);
+        return lstrcmpA(tx, ty);
+    }
+    char tx[260], ty[260];
+    ZellText(x, (int)spalte, tx, sizeof tx);
+    ZellText(y, (int)spalte, ty, sizeof ty);
+    return lstrcmpA(tx, ty);
+}
+
+static void ListeSortieren(HWND liste)
+{
+    if (s_SortSpalte >= 0 && s_SortSpalte < AUSWAHL_SPALTEN)
+        SendMessageA(liste, LVM_SORTITEMS, (WPARAM)s_SortSpalte, (LPARAM)EintraegeVergleichen);
+}
+
+/* ---- filling ------------------------------------------------------------ */
+
+int32_t AuswahlListeFuellen(HWND liste, int32_t lieferant)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    int32_t anzahl = 0;
+    if (k == nullptr || liste == nullptr)
+        return anzahl;
+    SendMessageA(liste, WM_SETREDRAW, FALSE, 0);
+    OXListView_DeleteAllItems(liste);
+    EintraegeLoslassen(0);
+
+    static const char* const endungen[] = { ".INH", ".PRI" };
+    for (const char* endung : endungen) {
+        char muster[OX_TXT_PATH];
+        TextFormat(muster, sizeof muster, "%s*%s", k->EdiImportPfad, endung);
+        FILEIO_FUNDSTELLE fund;
+        HOSTHANDLE suche = FileIO_FindFirstFile(muster, &fund);
+        if (suche == -1)
+            continue;
+        do {
+            /* The system also matches longer endings by their short names. */
+            if ((fund.Attribute & FILEIO_ATTR_ORDNER) != 0 || !EndetAuf(fund.Name, endung))
+                continue;
+            char pfad[OX_TXT_PATH];
+            if (TextFormat(pfad, sizeof pfad, "%s%s", k->EdiImportPfad, fund.Name) != 1)
+                continue;
+            KATALOGDATEI_EINTRAG* e = (KATALOGDATEI_EINTRAG*)Storage_Allocate((int32_t)sizeof *e);
+            if (e == nullptr)
+                break;
+            KatalogKopfLesen(pfad, e);
+            if ((lieferant >= 1 && LieferantZuIln(e->Iln) != lieferant) || !EintragMerken(e)) {
+                Storage_Deallocate(e);
+                continue;
+            }
+            if (OXListView_InsertItemCallback(liste, anzahl, (LPARAM)e) >= 0)
+                anzahl++;
+        } while (FileIO_FindNextFile(suche, &fund) == 1);
+        FileIO_FindClose(suche);
+    }
+    ListeSortieren(liste);
+    if (anzahl > 0)
+        SendMessageA(liste, LVM_ENSUREVISIBLE, (WPARAM)(anzahl - 1), FALSE);
+    SendMessageA(liste, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(liste, nullptr, TRUE);
+    return anzahl;
+}
+
+static void ListeAktualisieren(HWND seite)
+{
+    AuswahlListeFuellen(GetDlgItem(seite, IDC_AW_LISTE), g_Kontext->AktuellerLieferant);
+}
+
+/* Index of the item of the file `pfad`, -1 when it is not listed. */
+static int32_t DateiIndex(HWND liste, const char* pfad)
+{
+    int32_t anzahl = (int32_t)SendMessageA(liste, LVM_GETITEMCOUNT, 0, 0);
+    for (int32_t i = 0; i < anzahl; i++) {
+        const KATALOGDATEI_EINTRAG* e = (const KATALOGDATEI_EINTRAG*)OXListView_GetItemData(liste, i);
+        if (e != nullptr && e != (const KATALOGDATEI_EINTRAG*)-1 && strcmp(e->Pfad, pfad) == 0)
+            return i;
+    }
+    return -1;
+}
+
+/* Selects the item of the file `pfad` again after a refill, when listed. */
+static void DateiWiederWaehlen(HWND liste, const char* pfad)
+{
+    int32_t i = DateiIndex(liste, pfad);
+    if (i >= 0)
+        OXListview_Select_Show_FlashItem(liste, i);
+}
+
+/* ---- supplier ------------------------------------------------------------ */
+
+/* Shows supplier `nummer` in 1001 and 1004; with no supplier 1004 says
+ * "Alle Lieferanten". */
+static void LieferantZeigen(HWND seite, int32_t nummer)
+{
+    SetDlgItemTextA(seite, IDC_AW_LIEFERANT, "");
+    SetDlgItemTextA(seite, IDC_AW_LIEFERANT_NAME, "");
+    if (nummer < 1) {
+        char alle[64];
+        StringLaden(IDS_ALLE_LIEFERANTEN, alle, sizeof alle);
+        SetDlgItemTextA(seite, IDC_AW_LIEFERANT_NAME, alle);
+        return;
+    }
+    MERKMAL_SATZ satz;
+    memset(&satz, 0, sizeof satz);
+    if (MMLIB_LeseMerkmal(8, nummer, &satz) == 1) {
+        char text[OX_TXT_25];
+        FeldKopieren(satz.Code, sizeof satz.Code, text, sizeof text);
+        SetDlgItemTextA(seite, IDC_AW_LIEFERANT, text);
+        FeldKopieren(satz.Text, sizeof satz.Text, text, sizeof text);
+        SetDlgItemTextA(seite, IDC_AW_LIEFERANT_NAME, text);
+    }
+}
+
+/* A new supplier from the picker or the typed number: shown, current, and
+ * the list refilled for it. Nothing happens for `nummer` below 1. */
+static void LieferantUebernehmen(HWND seite, int32_t nummer)
+{
+    if (nummer <= 0)
+        return;
+    LieferantZeigen(seite, nummer);
+    g_Kontext->AktuellerLieferant = nummer;
+    ListeAktualisieren(seite);
+}
+
+/* ---- init, exit ------------------------------------------------------------ */
+
+/* Once per call: the import folder beside the host's folder, and the two
+ * options of the page. */
+static void OrdnerEinrichten(void)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    HCURSOR vorher = SetCursor(LoadCursorA(nullptr, (LPCSTR)IDC_WAIT));
+    EdiImportPfadAnlegen(k);
+    k->AdressimportSuchen = EdiOptionLesen(k->IniKeyAdressimportSuchen, 1);
+    k->InSicherungsordnerVerschieben = EdiOptionLesen(k->IniKeyInSicherungsordnerVerschieben, 1);
+    s_SortSpalte = -1;
+    s_VerlassenPfad[0] = '\0';
+    SetCursor(vorher);
+}
+
+static void SpaltenAnlegen(HWND liste)
+{
+    static const int titel[AUSWAHL_SPALTEN] = { IDS_AW_SPALTE_DATUM, IDS_AW_SPALTE_ILN, IDS_AW_SPALTE_NAME,
+                                                IDS_AW_SPALTE_BESCHR, IDS_AW_SPALTE_DATEI };
+    static const int breite[AUSWAHL_SPALTEN] = { 60, 45, 60, 125, 125 };
+    ListeSpaltenLoeschen(liste);
+    for (int i = 0; i < AUSWAHL_SPALTEN; i++)
+        OXListView_AddColWidthString(liste, i, g_ModulInstanz, titel[i], breite[i], g_Kontext->IniDatei,
+                                     g_Kontext->IniSektionAuswahl);
+}
+
+int32_t OXCALL AuswahlSeiteInit(HWND seite, HWND hauptfenster, int32_t index, LPARAM wert)
+{
+    (void)hauptfenster;
+    (void)index;
+    (void)wert;
+    EDI_KONTEXT* k = g_Kontext;
+    if (k == nullptr)
+        return 0;
+    k->AuswahlSeite = seite;
+    TextKopieren(k->IniSektionAuswahl, sizeof k->IniSektionAuswahl, "KTOXEDI_AUSWAHL");
+
+    SchriftSetzen(seite, IDC_AW_LIEFERANT_NAME, k->SchriftArial16Fett);
+    SchriftSetzen(seite, IDC_AW_LIEFERANT, k->SchriftArial16Fett);
+    SchriftSetzen(seite, IDC_AW_LIEFERANT_BTN, k->SchriftArial9Fett);
+    SchriftSetzen(seite, IDC_AW_ORDNER, k->SchriftArial9Fett);
+    SchriftSetzen(seite, IDC_AW_TEXT, k->SchriftArial8Fett);
+    SendDlgItemMessageA(seite, IDC_AW_LIEFERANT, EM_LIMITTEXT, 5, 0);
+
+    OXGLOBAL_DLGHELP_LoescheDlgElemente();
+    OXGLOBAL_DLGHELP_FuelleDlgElemente(8, IDC_AW_LIEFERANT_BTN, IDC_AW_LIEFERANT, IDC_AW_LIEFERANT_NAME);
+
+    if (k->ImportOrdnerGeprueft == 0) {
+        OrdnerEinrichten();
+        k->ImportOrdnerGeprueft = 1;
+    }
+    SetFocus(GetDlgItem(seite, IDC_AW_LIEFERANT));
+
+    char text[1024];
+    static const int erklaerung[] = { IDS_AW_TEXT1, IDS_AW_TEXT2, IDS_AW_TEXT3 };
+    StringsVerbinden(erklaerung, 3, text, sizeof text);
+    SetDlgItemTextA(seite, IDC_AW_TEXT, text);
+    SetDlgItemTextA(seite, IDC_AW_ORDNER, k->EdiImportPfad);
+
+    if (k->LieferantNummerText[0] == '\0') {
+        StringLaden(IDS_ALLE_LIEFERANTEN, text, sizeof text);
+        SetDlgItemTextA(seite, IDC_AW_LIEFERANT_NAME, text);
+    } else {
+        SetDlgItemTextA(seite, IDC_AW_LIEFERANT, k->LieferantNummerText);
+        SetDlgItemTextA(seite, IDC_AW_LIEFERANT_NAME, k->LieferantNameText);
+    }
+    CheckDlgButton(seite, IDC_AW_ADRESSEN, k->AdressimportSuchen ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(seite, IDC_AW_SICHERUNG, k->InSicherungsordnerVerschieben ? BST_CHECKED : BST_UNCHECKED);
+
+    HWND liste = GetDlgItem(seite, IDC_AW_LISTE);
+    k->AuswahlListe = liste;
+    OXListView_SetExtendedStyle(liste, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    SpaltenAnlegen(liste);
+    AuswahlListeFuellen(liste, k->AktuellerLieferant);
+
+    /* The item chosen when the page was left. The list may now hold fewer
+     * files (the click made that file's supplier current), so the item is
+     * found by its file; its index only stands in when no file is known. */
+    int32_t wieder = k->AuswahlIndex;
+    if (wieder != -1 && s_VerlassenPfad[0] != '\0')
+        wieder = DateiIndex(liste, s_VerlassenPfad);
+    if (wieder == -1)
+        OXListView_RemoveSelection(liste);
+    else
+        OXListview_Select_Show_FlashItem(liste, wieder);
+    LPARAM gewaehlt = OXListView_GetSelectedITEM(liste);
+    k->AuswahlEintrag = (KATALOGDATEI_EINTRAG*)(gewaehlt == 0 ? -1 : gewaehlt);
+    KATALOGDATEI_EINTRAG* e = GewaehlterEintrag();
+    if (e != nullptr) {
+        k->AktuellerLieferant = LieferantZuIln(e->Iln);
+        TextKopieren(k->KatalogLieferantIln, sizeof k->KatalogLieferantIln, e->Iln);
+    }
+    KopfzeileAnzeigen(k->AuswahlEintrag);
+    LieferantZeigen(seite, k->AktuellerLieferant);
+    return 1;
+}
+
+int32_t OXCALL AuswahlSeiteExit(HWND seite)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    if (k == nullptr)
+        return 0;
+    GetDlgItemTextA(seite, IDC_AW_LIEFERANT, k->LieferantNummerText, (int)sizeof k->LieferantNummerText);
+    GetDlgItemTextA(seite, IDC_AW_LIEFERANT_NAME, k->LieferantNameText, (int)sizeof k->LieferantNameText);
+    k->AdressimportSuchen = IsDlgButtonChecked(seite, IDC_AW_ADRESSEN) == BST_CHECKED;
+    k->InSicherungsordnerVerschieben = IsDlgButtonChecked(seite, IDC_AW_SICHERUNG) == BST_CHECKED;
+    EdiOptionSchreiben(k->IniKeyAdressimportSuchen, k->AdressimportSuchen);
+    EdiOptionSchreiben(k->IniKeyInSicherungsordnerVerschieben, k->InSicherungsordnerVerschieben);
+    HWND liste = GetDlgItem(seite, IDC_AW_LISTE);
+    OXListView_WriteColWidths(liste, AUSWAHL_SPALTEN, k->IniDatei, k->IniSektionAuswahl);
+    k->AuswahlIndex = OXListView_GetSelectedIndex(liste);
+    LPARAM gewaehlt = OXListView_GetItemData(liste, k->AuswahlIndex);
+    const KATALOGDATEI_EINTRAG* e = (const KATALOGDATEI_EINTRAG*)gewaehlt;
+    TextKopieren(s_VerlassenPfad, sizeof s_VerlassenPfad,
+                 (gewaehlt != -1 && e != nullptr) ? e->Pfad : "");
+    k->DateiGelesen = 0;
+    return 1;
+}
+
+/* ---- the list's notifications --------------------------------------------- */
+
+/* The file of the chosen item takes over: supplier, catalogue ILN, and the
+ * supplier's address file when that option is set. Returns the entry when
+ * it names a known supplier, else null. */
+static KATALOGDATEI_EINTRAG* DateiUebernehmen(HWND liste)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    LPARAM gewaehlt = OXListView_GetSelectedITEM(liste);
+    k->AuswahlEintrag = (KATALOGDATEI_EINTRAG*)(gewaehlt == 0 ? -1 : gewaehlt);
+    KATALOGDATEI_EINTRAG* e = GewaehlterEintrag();
+    if (e == nullptr)
+        return nullptr;
+    if (e->LieferantNummer < 1) {
+        k->AktuellerLieferant = 0;
+        return nullptr;
+    }
+    LieferantenAdresseImportieren(e->Pfad, e);
+    k->AktuellerLieferant = LieferantZuIln(e->Iln);
+    TextKopieren(k->KatalogLieferantIln, sizeof k->KatalogLieferantIln, e->Iln);
+    return e;
+}
+
+static LRESULT ZeilenFarbe(HWND liste, NMLVCUSTOMDRAW* zeichnen)
+{
+    if (zeichnen->nmcd.dwDrawStage == CDDS_PREPAINT)
+        return CDRF_NOTIFYITEMDRAW;
+    if (zeichnen->nmcd.dwDrawStage != CDDS_ITEMPREPAINT)
+        return CDRF_DODEFAULT;
+    const KATALOGDATEI_EINTRAG* e = (const KATALOGDATEI_EINTRAG*)zeichnen->nmcd.lItemlParam;
+    int gewaehlt = (SendMessageA(liste, LVM_GETITEMSTATE, zeichnen->nmcd.dwItemSpec, LVIS_SELECTED) &
+                    LVIS_SELECTED) != 0;
+    int unbekannt = e != nullptr && e->LieferantNummer < 1;
+    zeichnen->clrText = 0x00000000;
+    if (unbekannt)
+        zeichnen->clrTextBk = gewaehlt ? FARBE_UNBEKANNT_GEWAEHLT : FARBE_UNBEKANNT;
+    else
+        zeichnen->clrTextBk = gewaehlt ? FARBE_ZEILE_GEWAEHLT : FARBE_ZEILE;
+    /* The row is drawn in the colours above, not in the system's highlight. */
+    zeichnen->nmcd.uItemState &= ~(UINT)(CDIS_SELECTED | CDIS_FOCUS);
+    return CDRF_NEWFONT;
+}
+
+static INT_PTR ListenNachricht(HWND seite, NMHDR* kopf)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    HWND liste = kopf->hwndFrom;
+    switch (kopf->code) {
+    case LVN_GETDISPINFOA: {
+        NMLVDISPINFOA* info = (NMLVDISPINFOA*)kopf;
+        if ((info->item.mask & LVIF_TEXT) && info->item.pszText != nullptr && info->item.cchTextMax > 0) {
+            char text[OX_TXT_PATH];
+            ZellText((const KATALOGDATEI_EINTRAG*)info->item.lParam, info->item.iSubItem, text, sizeof text);
+            TextKopieren(info->item.pszText, (size_t)info->item.cchTextMax, text);
+        }
+        return DialogErgebnis(seite, 0);
+    }
+    case LVN_ITEMCHANGED: {
+        NMLISTVIEW* n = (NMLISTVIEW*)kopf;
+        if ((n->uChanged & LVIF_STATE) && (n->uNewState & LVIS_SELECTED) && !(n->uOldState & LVIS_SELECTED)) {
+            LPARAM gewaehlt = OXListView_GetSelectedITEM(liste);
+            k->AuswahlEintrag = (KATALOGDATEI_EINTRAG*)(gewaehlt == 0 ? -1 : gewaehlt);
+            KopfzeileAnzeigen(k->AuswahlEintrag);
+        }
+        return DialogErgebnis(seite, 0);
+    }
+    case NM_CLICK: {
+        KATALOGDATEI_EINTRAG* e = DateiUebernehmen(liste);
+        if (e != nullptr) {
+            KopfzeileAnzeigen(e);
+            LieferantZeigen(seite, k->AktuellerLieferant);
+        }
+        return DialogErgebnis(seite, 0);
+    }
+    case NM_DBLCLK: {
+        KATALOGDATEI_EINTRAG* e = DateiUebernehmen(liste);
+        if (e != nullptr) {
+            char pfad[OX_TXT_PATH];
+            TextKopieren(pfad, sizeof pfad, e->Pfad);
+            ListeAktualisieren(seite);
+            DateiWiederWaehlen(liste, pfad);
+            LieferantZeigen(seite, k->AktuellerLieferant);
+            OXTabCtl_SetTabIndex(GetParent(seite), IDC_HW_TAB, 1);
+        }
+        return DialogErgebnis(seite, 0);
+    }
+    case LVN_COLUMNCLICK:
+        PostMessageA(seite, AUSWAHL_SORTIEREN, (WPARAM)((NMLISTVIEW*)kopf)->iSubItem, 0);
+        return DialogErgebnis(seite, 0);
+    case NM_CUSTOMDRAW:
+        return DialogErgebnis(seite, ZeilenFarbe(liste, (NMLVCUSTOMDRAW*)kopf));
+    default:
+        return DialogErgebnis(seite, 0);
+    }
+}
+
+/* ---- commands --------------------------------------------------------------- */
+
+static void Befehl(HWND seite, int id, int code)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    switch (id) {
+    case IDC_AW_ALLE:
+        k->AktuellerLieferant = 0;
+        k->AusgewaehlteDatei[0] = '\0';
+        LieferantZeigen(seite, 0);
+        ListeAktualisieren(seite);
+        KopfzeileAnzeigen(nullptr);
+        break;
+    case IDC_AW_LIEFERANT_BTN:
+        k->AktuellerLieferant = 0;
+        k->AusgewaehlteDatei[0] = '\0';
+        if (k->HostFunktion01 != nullptr)
+            LieferantUebernehmen(seite, k->HostFunktion01(8, seite, 0));
+        break;
+    case IDC_AW_LIEFERANT:
+        /* Not while the page is being hidden or closed: leaving the page
+         * takes the focus away too, and must not forget the chosen file. */
+        if (code == EN_KILLFOCUS && IsWindowVisible(seite)) {
+            k->AktuellerLieferant = 0;
+            k->AusgewaehlteDatei[0] = '\0';
+            LieferantUebernehmen(seite, OXGLOBAL_DLGHELP_OnEditMerkmal(seite, 8));
+        }
+        break;
+    case IDC_AW_ADRESSEN:
+        k->AdressimportSuchen = IsDlgButtonChecked(seite, IDC_AW_ADRESSEN) == BST_CHECKED;
+        break;
+    case IDC_AW_SICHERUNG:
+        k->InSicherungsordnerVerschieben = IsDlgButtonChecked(seite, IDC_AW_SICHERUNG) == BST_CHECKED;
+        break;
+    default:
+        break;
+    }
+}
+
+HBRUSH OXCALL AuswahlSeiteFarbe(HWND seite, UINT nachricht, HDC dc, HWND steuerelement)
+{
+    (void)seite;
+    (void)nachricht;
+    EDI_KONTEXT* k = g_Kontext;
+    if (k == nullptr)
+        return nullptr;
+    switch (GetDlgCtrlID(steuerelement)) {
+    case IDC_AW_LIEFERANT_NAME:
+        return (HBRUSH)FarbenSetzen(dc, k->FarbeSchwarz, k->FarbeHellgelb, k->PinselHellgelb);
+    case IDC_AW_TEXT:
+        return (HBRUSH)FarbenSetzen(dc, k->FarbeSchwarz, k->FarbeHellgrau, k->PinselHellgrau);
+    default:
+        return nullptr;
+    }
+}
+
+INT_PTR CALLBACK AuswahlSeiteProc(HWND seite, UINT nachricht, WPARAM wParam, LPARAM lParam)
+{
+    switch (nachricht) {
+    case WM_INITDIALOG:
+        return TRUE;
+    case WM_NOTIFY: {
+        NMHDR* kopf = (NMHDR*)lParam;
+        if (g_Kontext == nullptr || kopf == nullptr || kopf->idFrom != IDC_AW_LISTE)
+            return FALSE;
+        return ListenNachricht(seite, kopf);
+    }
+    case WM_COMMAND:
+        if (g_Kontext != nullptr)
+            Befehl(seite, LOWORD(wParam), HIWORD(wParam));
+        return TRUE;
+    case WM_CTLCOLORSTATIC:
+        return (INT_PTR)AuswahlSeiteFarbe(seite, nachricht, (HDC)wParam, (HWND)lParam);
+    case AUSWAHL_SORTIEREN:
+        s_SortSpalte = (int32_t)wParam;
+        ListeSortieren(GetDlgItem(seite, IDC_AW_LISTE));
+        return TRUE;
+    case WM_DESTROY:
+        AuswahlEintraegeFreigeben();
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}

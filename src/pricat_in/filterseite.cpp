@@ -1,0 +1,545 @@
+/*
+ * filterseite.cpp - the tab page "Filter" (dialog 102).
+ */
+#include "pricat_in/filterseite.h"
+#include "entry/hauptfenster.h"
+#include "entry/ktoxedi.h"
+#include "entry/seitenhilfe.h"
+#include "entry/text.h"
+#include "hostapi/dbadll.h"
+#include "hostapi/ktstorage.h"
+#include "hostapi/oxlistvw.h"
+#include "pricat_in/katalog.h"
+#include "pricat_in/katalogtext.h"
+#include "resources/resource.h"
+
+#include <commctrl.h>
+#include <stdlib.h>
+#include <string.h>
+
+/* Combo, count control and name string of criteria 1 to 5. */
+static const int s_Kombis[FILTER_KRITERIEN] = { IDC_FI_KOMBI1, IDC_FI_KOMBI2, IDC_FI_KOMBI3, IDC_FI_KOMBI4,
+                                                IDC_FI_KOMBI5 };
+static const int s_Anzahlen[FILTER_KRITERIEN] = { IDC_FI_ANZAHL1, IDC_FI_ANZAHL2, IDC_FI_ANZAHL3, IDC_FI_ANZAHL4,
+                                                  IDC_FI_ANZAHL5 };
+static const int s_Namen[FILTER_KRITERIEN] = { IDS_FI_HAUPTGRUPPE, IDS_FI_WARENGRUPPE, IDS_FI_SERIE, IDS_FI_LABEL,
+                                               IDS_FI_MATERIAL };
+
+/* Direction of the next header click: one switch for all columns, kept
+ * from call to call. */
+static int s_SortAbsteigend;
+
+/* ---- the filter ---------------------------------------------------------- */
+
+/* The row field that criterion `k` (1..5) reads when no field map is in
+ * force; criterion 2 takes the first of Warengruppe, WarengruppeErsatz1
+ * that is not empty and does not begin with a blank, else
+ * WarengruppeErsatz2. */
+static const char* KriteriumFeld(const PRICAT_DATEN* d, int32_t k, size_t* breite)
+{
+    switch (k) {
+    case 1: *breite = sizeof d->Hauptgruppe; return d->Hauptgruppe;
+    case 2:
+        if (d->Warengruppe[0] != '\0' && d->Warengruppe[0] != ' ') {
+            *breite = sizeof d->Warengruppe;
+            return d->Warengruppe;
+        }
+        if (d->WarengruppeErsatz1[0] != '\0' && d->WarengruppeErsatz1[0] != ' ') {
+            *breite = sizeof d->WarengruppeErsatz1;
+            return d->WarengruppeErsatz1;
+        }
+        *breite = sizeof d->WarengruppeErsatz2;
+        return d->WarengruppeErsatz2;
+    case 3: *breite = sizeof d->Serie; return d->Serie;
+    case 4: *breite = sizeof d->Label; return d->Label;
+    case 5: *breite = sizeof d->Material; return d->Material;
+    default: *breite = 0; return nullptr;
+    }
+}
+
+/* 1 when the value of criterion `k` of the row equals `wahl` (`laenge`
+ * characters). Without field map the row field is compared in place: the
+ * text after its first "@", cut to the 40 characters of a value. */
+static int KriteriumPasst(const PRICAT_DATEN* d, int32_t k, const char* wahl, size_t laenge, int feldMap)
+{
+    if (feldMap) {
+        char wert[FILTERWERT_LAENGE + 1];
+        FilterwertDerZeile(d, k, wert);
+        return strcmp(wert, wahl) == 0;
+    }
+    size_t breite = 0;
+    const char* feld = KriteriumFeld(d, k, &breite);
+    size_t n = TextLaenge(feld, breite);
+    const char* at = (const char*)memchr(feld, '@', n);
+    if (at != nullptr) {
+        n -= (size_t)(at + 1 - feld);
+        feld = at + 1;
+    }
+    if (n > FILTERWERT_LAENGE)
+        n = FILTERWERT_LAENGE;
+    return n == laenge && memcmp(feld, wahl, n) == 0;
+}
+
+static int32_t ZeilenGesamt(void)
+{
+    int32_t gesamt = g_Kontext->AnzahlSaetzeGesamt;
+    if (gesamt < 0)
+        gesamt = 0;
+    if (gesamt > PRICAT_ZEILEN_MAX)
+        gesamt = PRICAT_ZEILEN_MAX;
+    return gesamt;
+}
+
+int32_t FilterAnwenden(void)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    if (k == nullptr)
+        return 0;
+    const char* wahl[FILTER_KRITERIEN];
+    size_t laenge[FILTER_KRITERIEN];
+    int32_t kriterium[FILTER_KRITERIEN];
+    int anzahl = 0;
+    for (int32_t i = 0; i < FILTER_KRITERIEN; i++) {
+        const char* text = k->FilterWerte[i].Auswahl.Text;
+        size_t n = TextLaenge(text, sizeof k->FilterWerte[i].Auswahl.Text);
+        if (n == 0)
+            continue;
+        wahl[anzahl] = text;
+        laenge[anzahl] = n;
+        kriterium[anzahl] = i + 1;
+        anzahl++;
+    }
+    int feldMap = k->FeldMap.Vorhanden == 1;
+
+    k->AnzahlGefiltert = k->AnzahlSaetze;
+    int32_t gesamt = ZeilenGesamt();
+    for (int32_t z = 0; z < gesamt && anzahl > 0; z++) {
+        PRICAT_SATZ* zeile = &k->PricatTabelle[z];
+        if (zeile->Ausgewaehlt != 1)
+            continue;
+        for (int i = 0; i < anzahl; i++) {
+            if (!KriteriumPasst(&zeile->PricatDaten, kriterium[i], wahl[i], laenge[i], feldMap)) {
+                zeile->Ausgewaehlt = 0;
+                k->AnzahlGefiltert--;
+                break;
+            }
+        }
+    }
+    k->AnzahlSaetze = k->AnzahlGefiltert;
+    ZaehlerGefiltertAnzeigen(k->AnzahlGefiltert);
+    return k->AnzahlGefiltert;
+}
+
+/* ---- the list ------------------------------------------------------------ */
+
+int32_t FilterAnzeigeFuellen(void)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    int32_t n = 0;
+    if (k == nullptr)
+        return n;
+    int32_t gesamt = ZeilenGesamt();
+    for (int32_t z = 0; z < gesamt; z++)
+        if (k->PricatTabelle[z].Ausgewaehlt == 1)
+            k->FilterAnzeige[n++] = z;
+    k->FilterAnzeigeAnzahl = n;
+    return n;
+}
+
+/* Criterion `kriterium` of the row, after its "@". */
+static void KriteriumAnzeige(const PRICAT_DATEN* zeile, int32_t kriterium, char* aus, size_t groesse)
+{
+    char text[STICHWORT_GROESSE];
+    KriteriumTextDerZeile(zeile, kriterium, text, sizeof text);
+    TextNachAt(text, aus, groesse);
+}
+
+void FilterZellText(const PRICAT_DATEN* zeile, int32_t spalte, char* aus, size_t groesse)
+{
+    static const int32_t kriterien[FILTER_SPALTEN] = { 0, -1, 1, 2, 3, 4, 5, 6, -1, 11 };
+    if (aus == nullptr || groesse == 0)
+        return;
+    aus[0] = '\0';
+    if (zeile == nullptr || spalte < 0 || spalte >= FILTER_SPALTEN)
+        return;
+    if (spalte == 1)
+        FeldKopieren(zeile->Zusatztext, sizeof zeile->Zusatztext, aus, groesse);
+    else if (spalte == 8)
+        FeldKopieren(zeile->Lieferantenfarbe, sizeof zeile->Lieferantenfarbe, aus, groesse);
+    else
+        KriteriumAnzeige(zeile, kriterien[spalte], aus, groesse);
+}
+
+/* Sort keys of the lines and the direction, for the comparison below. */
+enum { SCHLUESSEL_LAENGE = 76 };
+static const char* s_Schluessel;
+static const int32_t* s_Zeilen;
+static int s_Absteigend;
+
+static int ZeilenVergleichen(const void* a, const void* b)
+{
+    int32_t x = *(const int32_t*)a, y = *(const int32_t*)b;
+    int ergebnis = lstrcmpA(s_Schluessel + (size_t)x * SCHLUESSEL_LAENGE, s_Schluessel + (size_t)y * SCHLUESSEL_LAENGE);
+    if (s_Absteigend)
+        ergebnis = -ergebnis;
+    if (ergebnis == 0)
+        ergebnis = s_Zeilen[x] < s_Zeilen[y] ? -1 : (s_Zeilen[x] > s_Zeilen[y] ? 1 : 0);
+    return ergebnis;
+}
+
+int FilterAnzeigeSortieren(int32_t spalte, int absteigend)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    int rc = 0;
+    if (k == nullptr)
+        return rc;
+    int32_t n = k->FilterAnzeigeAnzahl;
+    if (n <= 1)
+        return 1;
+    /* Keys are made once per line; the sort moves line numbers. */
+    char* schluessel = (char*)Storage_Allocate((int32_t)((size_t)n * SCHLUESSEL_LAENGE));
+    int32_t* folge = (int32_t*)Storage_Allocate((int32_t)((size_t)n * sizeof(int32_t)));
+    int32_t* zeilen = (int32_t*)Storage_Allocate((int32_t)((size_t)n * sizeof(int32_t)));
+    if (schluessel != nullptr && folge != nullptr && zeilen != nullptr) {
+        for (int32_t i = 0; i < n; i++) {
+            zeilen[i] = k->FilterAnzeige[i];
+            folge[i] = i;
+            FilterZellText(&k->PricatTabelle[zeilen[i]].PricatDaten, spalte,
+                           schluessel + (size_t)i * SCHLUESSEL_LAENGE, SCHLUESSEL_LAENGE);
+        }
+        s_Schluessel = schluessel;
+        s_Zeilen = zeilen;
+        s_Absteigend = absteigend;
+        qsort(folge, (size_t)n, sizeof(int32_t), ZeilenVergleichen);
+        for (int32_t i = 0; i < n; i++)
+            k->FilterAnzeige[i] = zeilen[folge[i]];
+        rc = 1;
+    }
+    Storage_Deallocate(schluessel);
+    Storage_Deallocate(folge);
+    Storage_Deallocate(zeilen);
+    return rc;
+}
+
+static void ListeNeuZeigen(HWND liste)
+{
+    SendMessageA(liste, LVM_DELETEALLITEMS, 0, 0);
+    SendMessageA(liste, LVM_SETITEMCOUNT, (WPARAM)g_Kontext->FilterAnzeigeAnzahl, 0);
+    InvalidateRect(liste, nullptr, TRUE);
+}
+
+static void SpaltenAnlegen(HWND seite, HWND liste)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    static const int titel[FILTER_SPALTEN] = { IDS_FI_ARTIKEL, IDS_FI_ZUSATZTEXT, IDS_FI_HAUPTGRUPPE,
+                                               IDS_FI_WARENGRUPPE, 0, 0, 0, IDS_FI_BLEFARBE,
+                                               IDS_FI_LIEFERANTENFARBE, IDS_FI_SAISON };
+    static const int ersatz[3] = { IDS_FI_SERIE, IDS_FI_LABEL, IDS_FI_MATERIAL };
+    (void)seite;
+    OXListView_SetExtendedStyle(liste, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    ListeSpaltenLoeschen(liste);
+    for (int32_t i = 0; i < FILTER_SPALTEN; i++) {
+        if (titel[i] != 0) {
+            OXListView_AddColWidthString(liste, i, g_ModulInstanz, titel[i], 60, k->IniDatei, k->IniSektionFilter);
+            continue;
+        }
+        /* Columns 4 to 6: the host's names of the kinds 3, 4 and 5. */
+        char name[256] = "";
+        if (k->HostFunktion14 != nullptr)
+            k->HostFunktion14(name, 3 + (i - 4));
+        name[sizeof name - 1] = '\0';
+        if (name[0] == '\0')
+            StringLaden(ersatz[i - 4], name, sizeof name);
+        OXListView_AddColWidthText(liste, i, name, 60, k->IniDatei, k->IniSektionFilter);
+    }
+}
+
+/* ---- init, exit ------------------------------------------------------------ */
+
+/* Selects the chosen value `text` in `kombi` again: the item that is
+ * exactly that text; only when none is, the combo's own search for the
+ * first item beginning with it (which ignores letter case). So "DOB" stays
+ * "DOB" beside "dob", and "Strick" stays "Strick" beside "Strickjacke". */
+static void KombiWaehlen(HWND kombi, const char* text)
+{
+    LRESULT anzahl = SendMessageA(kombi, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < anzahl; i++) {
+        char eintrag[FILTERWERT_LAENGE + 1];
+        if (SendMessageA(kombi, CB_GETLBTEXTLEN, (WPARAM)i, 0) >= (LRESULT)sizeof eintrag)
+            continue;
+        SendMessageA(kombi, CB_GETLBTEXT, (WPARAM)i, (LPARAM)eintrag);
+        if (strcmp(eintrag, text) == 0) {
+            SendMessageA(kombi, CB_SETCURSEL, (WPARAM)i, 0);
+            return;
+        }
+    }
+    SendMessageA(kombi, CB_SELECTSTRING, (WPARAM)-1, (LPARAM)text);
+}
+
+static void KombisFuellen(HWND seite)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    for (int32_t i = 0; i < FILTER_KRITERIEN; i++) {
+        HWND kombi = GetDlgItem(seite, s_Kombis[i]);
+        const FILTERWERTE* werte = &k->FilterWerte[i];
+        SendMessageA(kombi, WM_SETREDRAW, FALSE, 0);
+        SendMessageA(kombi, CB_RESETCONTENT, 0, 0);
+        int32_t anzahl = werte->Anzahl < FILTERWERTE_MAX ? werte->Anzahl : FILTERWERTE_MAX;
+        for (int32_t w = 0; w < anzahl; w++) {
+            char text[FILTERWERT_LAENGE + 1];
+            FeldKopieren(werte->Wert[w].Text, sizeof werte->Wert[w].Text, text, sizeof text);
+            LRESULT stelle = SendMessageA(kombi, CB_ADDSTRING, 0, (LPARAM)text);
+            if (stelle >= 0)
+                SendMessageA(kombi, CB_SETITEMDATA, (WPARAM)stelle, (LPARAM)w);
+        }
+        char gewaehlt[FILTERWERT_LAENGE + 1];
+        FeldKopieren(werte->Auswahl.Text, sizeof werte->Auswahl.Text, gewaehlt, sizeof gewaehlt);
+        if (gewaehlt[0] != '\0')
+            KombiWaehlen(kombi, gewaehlt);
+        SendMessageA(kombi, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(kombi, nullptr, TRUE);
+
+        char name[64], text[160];
+        StringLaden(s_Namen[i], name, sizeof name);
+        if (gewaehlt[0] == '\0')
+            TextFormat(text, sizeof text, "%ld %s(n)", (long)anzahl, name);
+        else
+            TextFormat(text, sizeof text, "1 von %ld %s(n)", (long)anzahl, name);
+        SetDlgItemTextA(seite, s_Anzahlen[i], text);
+    }
+}
+
+int32_t OXCALL FilterSeiteInit(HWND seite, HWND hauptfenster, int32_t index, LPARAM wert)
+{
+    (void)hauptfenster;
+    (void)index;
+    (void)wert;
+    EDI_KONTEXT* k = g_Kontext;
+    if (k == nullptr)
+        return 0;
+    k->FilterSeite = seite;
+    HCURSOR vorher = SetCursor(LoadCursorA(nullptr, (LPCSTR)IDC_WAIT));
+    TextKopieren(k->IniSektionFilter, sizeof k->IniSektionFilter, "KTOXEDI_FILTER");
+
+    SchriftSetzen(seite, IDC_FI_TEXT, k->SchriftArial8Fett);
+    for (int32_t i = 0; i < FILTER_KRITERIEN; i++) {
+        SchriftSetzen(seite, s_Kombis[i], k->SchriftCourier9Fett);
+        SchriftSetzen(seite, s_Anzahlen[i], k->SchriftArial10Fett);
+    }
+    if (k->HostFunktion13 != nullptr) {
+        k->HostFunktion13(seite, IDC_FI_TITEL3, 3, "Material");
+        k->HostFunktion13(seite, IDC_FI_TITEL4, 4, "Aussehen");
+        k->HostFunktion13(seite, IDC_FI_TITEL5, 5, "Form");
+    }
+    SetFocus(GetDlgItem(seite, IDC_FI_KOMBI1));
+    char text[1024];
+    static const int erklaerung[] = { IDS_FI_TEXT1, IDS_FI_TEXT2, IDS_FI_TEXT3, IDS_FI_TEXT4 };
+    StringsVerbinden(erklaerung, 4, text, sizeof text);
+    SetDlgItemTextA(seite, IDC_FI_TEXT, text);
+
+    HWND liste = GetDlgItem(seite, IDC_FI_LISTE);
+    k->FilterListe = liste;
+    for (int32_t i = 0; i < FILTER_KRITERIEN; i++)
+        k->FilterKombi[i] = GetDlgItem(seite, s_Kombis[i]);
+
+    if (k->DateiGelesen == 0) {
+        k->FeldMap.Vorhanden = EDIMapDBA_EDIFeldMapExists(k->KatalogLieferantIln) == 1 ? 1 : 0;
+        PricatDateiEinlesen(seite);
+        k->DateiGelesen = 1;
+    }
+    if (k->FilterSpaltenAngelegt == 0) {
+        SpaltenAnlegen(seite, liste);
+        k->FilterSpaltenAngelegt = 1;
+    }
+    FilterAnzeigeFuellen();
+    ListeNeuZeigen(liste);
+    KombisFuellen(seite);
+
+    int an = k->AktuellerLieferant != 0 && k->AusgewaehlteDatei[0] != '\0';
+    static const int steuerelemente[] = { IDC_FI_KOMBI1, IDC_FI_KOMBI2, IDC_FI_KOMBI3, IDC_FI_KOMBI4,
+                                          IDC_FI_KOMBI5, IDC_FI_FILTERN, IDC_FI_AUS, IDC_FI_LISTE };
+    SteuerelementeFreigeben(seite, steuerelemente, (int)(sizeof steuerelemente / sizeof steuerelemente[0]), an);
+    SetCursor(vorher);
+    return 1;
+}
+
+int32_t OXCALL FilterSeiteExit(HWND seite)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    if (k == nullptr)
+        return 0;
+    OXListView_WriteColWidths(GetDlgItem(seite, IDC_FI_LISTE), FILTER_SPALTEN, k->IniDatei, k->IniSektionFilter);
+    k->FilterSpaltenAngelegt = 0;
+    return 1;
+}
+
+/* ---- commands and the list's notifications --------------------------------- */
+
+/* The choices of the combos: the value behind each combo's selected item. */
+static void AuswahlUebernehmen(HWND seite)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    for (int32_t i = 0; i < FILTER_KRITERIEN; i++) {
+        FILTERWERTE* werte = &k->FilterWerte[i];
+        memset(&werte->Auswahl, 0, sizeof werte->Auswahl);
+        HWND kombi = GetDlgItem(seite, s_Kombis[i]);
+        LRESULT stelle = SendMessageA(kombi, CB_GETCURSEL, 0, 0);
+        if (stelle == CB_ERR)
+            continue;
+        LRESULT w = SendMessageA(kombi, CB_GETITEMDATA, (WPARAM)stelle, 0);
+        if (w >= 0 && w < werte->Anzahl && w < FILTERWERTE_MAX)
+            TextKopieren(werte->Auswahl.Text, sizeof werte->Auswahl.Text, werte->Wert[w].Text);
+    }
+}
+
+/* The Delete key: the selected lines leave the list and their rows the
+ * selection. */
+static void ZeilenEntfernen(HWND liste)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    k->AnzahlGefiltert = k->AnzahlSaetze;
+    int32_t n = k->FilterAnzeigeAnzahl;
+    int32_t behalten = 0;
+    int32_t zeile = -1;
+    int32_t naechste = (int32_t)SendMessageA(liste, LVM_GETNEXTITEM, (WPARAM)-1, MAKELPARAM(LVNI_SELECTED, 0));
+    for (int32_t i = 0; i < n; i++) {
+        if (i != naechste) {
+            k->FilterAnzeige[behalten++] = k->FilterAnzeige[i];
+            continue;
+        }
+        zeile = k->FilterAnzeige[i];
+        if (k->PricatTabelle[zeile].Ausgewaehlt == 1) {
+            k->PricatTabelle[zeile].Ausgewaehlt = 0;
+            k->AnzahlGefiltert--;
+        }
+        naechste = (int32_t)SendMessageA(liste, LVM_GETNEXTITEM, (WPARAM)i, MAKELPARAM(LVNI_SELECTED, 0));
+        if (naechste <= i)
+            naechste = -1;
+    }
+    if (zeile < 0)
+        return;
+    k->FilterAnzeigeAnzahl = behalten;
+    ZaehlerGefiltertAnzeigen(k->AnzahlGefiltert);
+    k->AnzahlSaetze = k->AnzahlGefiltert;
+    ListeNeuZeigen(liste);
+}
+
+/* A double click: every line of the focused line's article is selected. */
+static void ArtikelMarkieren(HWND liste)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    if (SendMessageA(liste, LVM_GETSELECTEDCOUNT, 0, 0) < 1)
+        return;
+    int32_t fokus = (int32_t)SendMessageA(liste, LVM_GETNEXTITEM, (WPARAM)-1, MAKELPARAM(LVNI_FOCUSED, 0));
+    if (fokus < 0 || fokus >= k->FilterAnzeigeAnzahl)
+        return;
+    char artikel[STICHWORT_GROESSE];
+    KriteriumAnzeige(&k->PricatTabelle[k->FilterAnzeige[fokus]].PricatDaten, 0, artikel, sizeof artikel);
+    LVITEMA zustand = {};
+    zustand.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    zustand.state = LVIS_SELECTED | LVIS_FOCUSED;
+    for (int32_t i = 0; i < k->FilterAnzeigeAnzahl; i++) {
+        char text[STICHWORT_GROESSE];
+        KriteriumAnzeige(&k->PricatTabelle[k->FilterAnzeige[i]].PricatDaten, 0, text, sizeof text);
+        if (strcmp(text, artikel) == 0)
+            SendMessageA(liste, LVM_SETITEMSTATE, (WPARAM)i, (LPARAM)&zustand);
+    }
+}
+
+static INT_PTR ListenNachricht(HWND seite, NMHDR* kopf)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    HWND liste = kopf->hwndFrom;
+    switch (kopf->code) {
+    case LVN_GETDISPINFOA: {
+        NMLVDISPINFOA* info = (NMLVDISPINFOA*)kopf;
+        int32_t i = info->item.iItem;
+        if ((info->item.mask & LVIF_TEXT) && info->item.pszText != nullptr && info->item.cchTextMax > 0) {
+            info->item.pszText[0] = '\0';
+            if (i >= 0 && i < k->FilterAnzeigeAnzahl)
+                FilterZellText(&k->PricatTabelle[k->FilterAnzeige[i]].PricatDaten, info->item.iSubItem,
+                               info->item.pszText, (size_t)info->item.cchTextMax);
+        }
+        return DialogErgebnis(seite, 0);
+    }
+    case LVN_ODFINDITEMA:
+        return DialogErgebnis(seite, -1);
+    case LVN_KEYDOWN:
+        if (((NMLVKEYDOWN*)kopf)->wVKey == VK_DELETE)
+            ZeilenEntfernen(liste);
+        return DialogErgebnis(seite, 0);
+    case NM_DBLCLK:
+        ArtikelMarkieren(liste);
+        return DialogErgebnis(seite, 0);
+    case LVN_COLUMNCLICK:
+        PostMessageA(seite, WM_APP + 32, (WPARAM)((NMLISTVIEW*)kopf)->iSubItem, 0);
+        return DialogErgebnis(seite, 0);
+    default:
+        return DialogErgebnis(seite, 0);
+    }
+}
+
+HBRUSH OXCALL FilterSeiteFarbe(HWND seite, UINT nachricht, HDC dc, HWND steuerelement)
+{
+    (void)seite;
+    (void)nachricht;
+    EDI_KONTEXT* k = g_Kontext;
+    if (k == nullptr)
+        return nullptr;
+    int id = GetDlgCtrlID(steuerelement);
+    if (id == IDC_FI_TEXT)
+        return (HBRUSH)FarbenSetzen(dc, k->FarbeSchwarz, k->FarbeHellgrau, k->PinselHellgrau);
+    if (id >= IDC_FI_ANZAHL1 && id <= IDC_FI_ANZAHL4)
+        return (HBRUSH)FarbenSetzen(dc, k->FarbeRot, k->FarbeHellgelb, k->PinselHellgelb);
+    return nullptr;
+}
+
+INT_PTR CALLBACK FilterSeiteProc(HWND seite, UINT nachricht, WPARAM wParam, LPARAM lParam)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    switch (nachricht) {
+    case WM_INITDIALOG:
+        if (k != nullptr) {
+            k->DateiGelesen = 0;
+            k->FilterSpaltenAngelegt = 0;
+            FilterSeiteInit(seite, GetParent(seite), 1, 0);
+        }
+        return TRUE;
+    case WM_COMMAND:
+        if (k == nullptr || HIWORD(wParam) != BN_CLICKED)
+            return TRUE;
+        if (LOWORD(wParam) == IDC_FI_FILTERN) {
+            AuswahlUebernehmen(seite);
+            FilterAnwenden();
+            k->DateiGelesen = 1;
+            FilterSeiteInit(seite, GetParent(seite), 1, 0);
+        } else if (LOWORD(wParam) == IDC_FI_AUS) {
+            FilterAusschalten();
+            k->DateiGelesen = 1;
+            FilterSeiteInit(seite, GetParent(seite), 1, 0);
+        }
+        return TRUE;
+    case WM_NOTIFY: {
+        NMHDR* kopf = (NMHDR*)lParam;
+        if (k == nullptr || kopf == nullptr || kopf->idFrom != IDC_FI_LISTE)
+            return FALSE;
+        return ListenNachricht(seite, kopf);
+    }
+    case WM_CTLCOLORSTATIC:
+        return (INT_PTR)FilterSeiteFarbe(seite, nachricht, (HDC)wParam, (HWND)lParam);
+    case WM_APP + 32:
+        /* A header click, after its notification returned. */
+        if (k != nullptr) {
+            FilterAnzeigeSortieren((int32_t)wParam, s_SortAbsteigend);
+            s_SortAbsteigend = !s_SortAbsteigend;
+            HWND liste = GetDlgItem(seite, IDC_FI_LISTE);
+            LVITEMA zustand = {};
+            zustand.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+            SendMessageA(liste, LVM_SETITEMSTATE, (WPARAM)-1, (LPARAM)&zustand);
+            InvalidateRect(liste, nullptr, TRUE);
+        }
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}

@@ -1,0 +1,64 @@
+/*
+ * filterseite.h - the tab page "Filter" (dialog 102): the rows of the
+ * chosen catalogue, five criteria to narrow them, filter on and off.
+ *
+ * Entering the page after a new catalogue was chosen (DateiGelesen 0)
+ * reads it into the row table. The list shows the rows that are currently
+ * selected (Ausgewaehlt 1); each filter run narrows that selection further,
+ * the Delete key takes single rows out, "Filter ausschalten und alle
+ * Datensaetze anzeigen" selects every row again. The main window's counters
+ * "Datensaetze:" and "Gefiltert:" follow.
+ *
+ * The list is a virtual list view: it holds no items of its own but asks
+ * the page for the texts of the lines it draws; the page keeps the row
+ * index of every line, in display order, in the call context
+ * (FilterAnzeige). So 32,000 rows are listed at once, and sorting sorts
+ * that index only.
+ *
+ * A chosen value is shown again in its combo by the item that is exactly
+ * that text; the combo's own prefix search (which ignores letter case)
+ * only stands in when no item is. Otherwise "DOB" would come back as "dob"
+ * and the next filter run would take the wrong value.
+ */
+#ifndef KTOXEDI_FILTERSEITE_H
+#define KTOXEDI_FILTERSEITE_H
+
+#include <windows.h>
+#include <stddef.h>
+#include "hostapi/hostdefs.h"
+#include "hostapi/edi.h"
+
+enum {
+    FILTER_SPALTEN = 10
+};
+
+/* The four page functions registered with the tab-control library. */
+int32_t OXCALL FilterSeiteInit(HWND seite, HWND hauptfenster, int32_t index, LPARAM wert);
+int32_t OXCALL FilterSeiteExit(HWND seite);
+INT_PTR CALLBACK FilterSeiteProc(HWND seite, UINT nachricht, WPARAM wParam, LPARAM lParam);
+HBRUSH OXCALL FilterSeiteFarbe(HWND seite, UINT nachricht, HDC dc, HWND steuerelement);
+
+/*
+ * One filter run over the row table of the running call with the chosen
+ * values of the five criteria (FilterWerte[k].Auswahl; empty = no choice):
+ * AnzahlGefiltert starts at AnzahlSaetze; every selected row whose
+ * criterion text (after its "@", as the value lists hold it) differs from
+ * a choice, exactly and with case, is deselected and counted off.
+ * AnzahlSaetze becomes AnzahlGefiltert, which "Gefiltert:" shows. Rows
+ * that were deselected before stay so. Returns AnzahlGefiltert.
+ */
+int32_t FilterAnwenden(void);
+
+/* Puts the selected rows of the table, in table order, into the list's
+ * line index (FilterAnzeige). Returns their number. */
+int32_t FilterAnzeigeFuellen(void);
+
+/* The text of column `spalte` (0..9) of row `zeile` as the list shows it. */
+void FilterZellText(const PRICAT_DATEN* zeile, int32_t spalte, char* aus, size_t groesse);
+
+/* Sorts the line index by the texts of column `spalte` (platform ANSI
+ * comparison; equal texts keep table order), descending when
+ * `absteigend`. 1, or 0 when the work memory cannot be had (order kept). */
+int FilterAnzeigeSortieren(int32_t spalte, int absteigend);
+
+#endif

@@ -1,0 +1,196 @@
+/*
+ * The main import window with its four pages as a whole: what closing
+ * releases, column widths across calls, the Dutch set, a catalogue that
+ * cannot be opened and one that is too long.
+ */
+#include <gtest/gtest.h>
+
+#include "seiten/seiten_hilfen.h"
+#include "hostapi/ktstorage.h"
+#include "resources/resource.h"
+
+using namespace seiten;
+
+namespace {
+
+/* Chooses `datei` on the selection page and switches to the filter page. */
+void Lesen(Person& p, HWND w, const std::string& datei)
+{
+    HWND auswahl = Seite(w, "Auswahl");
+    p.ListViewClick(auswahl, IDC_AW_LISTE, p.ListViewFind(auswahl, IDC_AW_LISTE, 4, datei));
+    p.SelectTab(w, IDC_HW_TAB, 1);
+}
+
+int Spaltenbreite(Person& p, HWND seite, int liste, int spalte)
+{
+    return (int)SendMessageA(p.Control(seite, liste), LVM_GETCOLUMNWIDTH, (WPARAM)spalte, 0);
+}
+
+/* Drags column `spalte` to `breite` pixels, as the divider in the header does. */
+void SpalteZiehen(Person& p, HWND seite, int liste, int spalte, int breite)
+{
+    PostMessageA(p.Control(seite, liste), LVM_SETCOLUMNWIDTH, (WPARAM)spalte, MAKELPARAM(breite, 0));
+    p.Text(seite, liste);   /* waits until the list has handled it */
+}
+
+}  // namespace
+
+TEST(Hauptfenster, SchliessenGibtSchriftenPinselUndBloeckeFrei)
+{
+    Host h("fenster_frei");
+    int32_t bloecke = Storage_OutstandingBlocks();
+    DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    std::vector<HGDIOBJ> objekte;
+    for (int runde = 0; runde < 2; runde++) {
+        INT_PTR r = h.Rufen([&](Person& p) {
+            HWND w = p.WaitWindow("EDI Import");
+            ASSERT_NE(nullptr, w);
+            Lesen(p, w, "HERBST.INH");
+            p.SelectTab(w, IDC_HW_TAB, 0);
+            p.Click(Seite(w, "Auswahl"), IDC_AW_ALLE);
+            Lesen(p, w, "SCHUHE.PRI");
+            p.SelectTab(w, IDC_HW_TAB, 2);
+            p.SelectTab(w, IDC_HW_TAB, 3);
+            EDI_KONTEXT* k = g_Kontext;
+            objekte = { k->SchriftCourier8, k->SchriftCourier9Fett, k->SchriftArial8Fett, k->SchriftArial9Fett,
+                        k->SchriftArial10Fett, k->SchriftArial12Fett, k->SchriftArial16Fett, k->PinselHellgelb,
+                        k->PinselHellrot, k->PinselHellgruen, k->PinselHelltuerkis, k->PinselHellgrau,
+                        k->PinselSignalrot };
+            for (HGDIOBJ o : objekte)
+                EXPECT_NE(0u, GetObjectType(o));
+            /* Closed from the "Importieren" page with the close box. */
+            p.CloseBox(w);
+        });
+        EXPECT_EQ(1, r);
+        for (HGDIOBJ o : objekte)
+            EXPECT_EQ(0u, GetObjectType(o)) << "font or brush alive after closing";
+        EXPECT_EQ(bloecke, Storage_OutstandingBlocks()) << "round " << runde;
+        if (gdi != 0)
+            EXPECT_EQ(gdi, GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) << "round " << runde;
+    }
+}
+
+TEST(Hauptfenster, SpaltenbreitenUeberlebenDenNaechstenAufruf)
+{
+    Host h("fenster_breiten");
+    h.Rufen([&](Person& p) {
+        HWND w = p.WaitWindow("EDI Import");
+        ASSERT_NE(nullptr, w);
+        HWND auswahl = Seite(w, "Auswahl");
+        EXPECT_EQ(125, Spaltenbreite(p, auswahl, IDC_AW_LISTE, 3)) << "default width";
+        SpalteZiehen(p, auswahl, IDC_AW_LISTE, 3, 222);
+        Lesen(p, w, "HERBST.INH");
+        HWND filter = Seite(w, "Filter");
+        EXPECT_EQ(60, Spaltenbreite(p, filter, IDC_FI_LISTE, 1));
+        SpalteZiehen(p, filter, IDC_FI_LISTE, 1, 111);
+        p.Click(w, IDC_HW_BEENDEN);
+    });
+    EXPECT_EQ(222, h.IniLong("KTOXEDI_AUSWAHL", "SPALTE03"));
+    EXPECT_EQ(111, h.IniLong("KTOXEDI_FILTER", "SPALTE01"));
+    h.Rufen([&](Person& p) {
+        HWND w = p.WaitWindow("EDI Import");
+        ASSERT_NE(nullptr, w);
+        EXPECT_EQ(222, Spaltenbreite(p, Seite(w, "Auswahl"), IDC_AW_LISTE, 3));
+        EXPECT_EQ(111, Spaltenbreite(p, Seite(w, "Filter"), IDC_FI_LISTE, 1));
+        EXPECT_EQ(10, Header_GetItemCount(ListView_GetHeader(p.Control(Seite(w, "Filter"),
+                                                                                             IDC_FI_LISTE))));
+        p.Click(w, IDC_HW_BEENDEN);
+    });
+}
+
+TEST(Hauptfenster, NiederlaendischUnterDenselbenIds)
+{
+    Host h("fenster_nl");
+    LANGID alt = GetThreadUILanguage();
+    LCID altLocale = GetThreadLocale();
+    SetThreadUILanguage(MAKELANGID(LANG_DUTCH, SUBLANG_DUTCH));
+    SetThreadLocale(MAKELCID(MAKELANGID(LANG_DUTCH, SUBLANG_DUTCH), SORT_DEFAULT));
+    h.Rufen([&](Person& p) {
+        HWND w = p.WaitWindow("EDI Import");
+        ASSERT_NE(nullptr, w);
+        HWND tab = p.Control(w, IDC_HW_TAB);
+        std::vector<std::string> titel;
+        for (int i = 0; i < TabCtrl_GetItemCount(tab); i++) {
+            char text[64] = "";
+            TCITEMA item = {};
+            item.mask = TCIF_TEXT;
+            item.pszText = text;
+            item.cchTextMax = sizeof text;
+            SendMessageA(tab, TCM_GETITEMA, i, (LPARAM)&item);
+            titel.push_back(text);
+        }
+        EXPECT_EQ((std::vector<std::string>{ "Keuze", "Filter", "Standaard", "Importeren" }), titel);
+        HWND s = Seite(w, "Keuze");
+        ASSERT_NE(nullptr, s);
+        EXPECT_EQ("Alle leveranciers", p.Text(s, IDC_AW_LIEFERANT_NAME));
+        EXPECT_EQ(0u, p.Text(s, IDC_AW_TEXT).find("Leg via de leverancier vast"));
+        HWND kopf = ListView_GetHeader(p.Control(s, IDC_AW_LISTE));
+        char text[64] = "";
+        HDITEMA item = {};
+        item.mask = HDI_TEXT;
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        SendMessageA(kopf, HDM_GETITEMA, 0, (LPARAM)&item);
+        EXPECT_STREQ("Aanmaakdatum", text);
+        p.ListViewClick(s, IDC_AW_LISTE, p.ListViewFind(s, IDC_AW_LISTE, 4, "HERBST.INH"));
+        p.SelectTab(w, IDC_HW_TAB, 1);
+        HWND f = Seite(w, "Filter");
+        EXPECT_EQ("3 Hoofdgroep(n)", p.Text(f, IDC_FI_ANZAHL1));
+        EXPECT_EQ("Op bovenstaande criteria filteren", p.Text(f, IDC_FI_FILTERN));
+        p.SelectTab(w, IDC_HW_TAB, 2);
+        HWND st = Seite(w, "Standaard");
+        ASSERT_NE(nullptr, st);
+        EXPECT_EQ("Volgende artikelkenmerken worden genegeerd :", p.Text(st, IDC_ST_KENNZEICHEN));
+        p.Click(w, IDC_HW_BEENDEN);
+    });
+    SetThreadUILanguage(alt);
+    SetThreadLocale(altLocale);
+}
+
+TEST(Hauptfenster, NichtLesbareDateiGibtNullZeilen)
+{
+    Host h("fenster_unlesbar");
+    h.Rufen([&](Person& p) {
+        HWND w = p.WaitWindow("EDI Import");
+        ASSERT_NE(nullptr, w);
+        Lesen(p, w, "HERBST.INH");
+        EXPECT_EQ("48", p.Text(w, IDC_HW_SAETZE));
+        /* Chosen, then gone before the filter page reads it again. */
+        p.SelectTab(w, IDC_HW_TAB, 0);
+        ASSERT_TRUE(DeleteFileA((h.importOrdner + "HERBST.INH").c_str()));
+        p.SelectTab(w, IDC_HW_TAB, 1);
+        EXPECT_FALSE(p.MessageBoxAppears(300));
+        EXPECT_EQ("0", p.Text(w, IDC_HW_SAETZE));
+        EXPECT_EQ("0", p.Text(w, IDC_HW_GEFILTERT));
+        EXPECT_EQ(0, p.ListViewCount(Seite(w, "Filter"), IDC_FI_LISTE));
+        p.Click(w, IDC_HW_BEENDEN);
+    });
+}
+
+TEST(Hauptfenster, ZuLangerKatalogMeldetUndBehaeltDieErsten32000Zeilen)
+{
+    Host h("fenster_lang", false);
+    Katalog(h.importOrdner + "GROSS.INH", ILN_STRICK, "Gross", 32001);
+    h.Rufen(
+        [&](Person& p) {
+            HWND w = p.WaitWindow("EDI Import");
+            ASSERT_NE(nullptr, w);
+            HWND auswahl = Seite(w, "Auswahl");
+            p.ListViewClick(auswahl, IDC_AW_LISTE, 0);
+            PostMessageA(p.Control(w, IDC_HW_TAB), TCM_SETCURSEL, 1, 0);
+            NMHDR kopf = { p.Control(w, IDC_HW_TAB), IDC_HW_TAB, (UINT)TCN_SELCHANGE };
+            static NMHDR bleibt;
+            bleibt = kopf;
+            PostMessageA(w, WM_NOTIFY, IDC_HW_TAB, (LPARAM)&bleibt);
+            MessageBoxInfo box = p.WaitMessageBox(120000);
+            EXPECT_EQ("EDI IMPORT Meldung", box.caption);
+            EXPECT_EQ(0u, box.text.find("Bitte die PRICAT- Datei kleiner machen!"));
+            p.Answer(box, IDOK);
+            HWND f = Seite(w, "Filter");
+            EXPECT_EQ("32000", p.Text(w, IDC_HW_SAETZE));
+            EXPECT_EQ(32000, p.ListViewCount(f, IDC_FI_LISTE));
+            EXPECT_EQ("Jacke 7999", p.ListViewText(f, IDC_FI_LISTE, 31999, 0));
+            p.Click(w, IDC_HW_BEENDEN);
+        },
+        300000);
+}
