@@ -90,9 +90,15 @@ static double RohSchreiben(const std::string& pfad, const std::string& inhalt, c
     return MsSeit(t);
 }
 
+/* The four measurements alternate, so that a change of the machine's load
+ * during the run hits them alike; the best of each is kept. */
 static void Messen(ExportLager& lager, const char* katalog, int laeufe)
 {
-    double besterExport = 1e30;
+    double besterExport = 1e30, besteReads = 1e30, besterRoh = 1e30, besterRohZeilen = 1e30;
+    long pruef = 0;
+    std::string inhalt;
+    std::vector<size_t> zeilen;
+    std::string roh = lager.exportOrdner + "ROH.DAT";
     for (int i = 0; i < laeufe + 1; ++i) {
         Uhr::time_point t = Uhr::now();
         int32_t r = PricatExportieren(nullptr, "0001", "", nullptr);
@@ -101,42 +107,31 @@ static void Messen(ExportLager& lager, const char* katalog, int laeufe)
             std::printf("export failed\n");
             return;
         }
-        if (i > 0 && ms < besterExport)   /* the first run warms the caches */
-            besterExport = ms;
-    }
-
-    double besteReads = 1e30;
-    long pruef = 0;
-    for (int i = 0; i < laeufe + 1; ++i) {
-        double ms = HostLesen(lager.kontext, &pruef);
-        if (i > 0 && ms < besteReads)
-            besteReads = ms;
-    }
-
-    std::string inhalt = DateiLesen(katalog);
-    std::vector<size_t> zeilen;
-    for (size_t i = 0, start = 0; i < inhalt.size(); ++i)
-        if (inhalt[i] == '\n') {
-            zeilen.push_back(i + 1 - start);
-            start = i + 1;
+        if (i == 0) {
+            /* The first round warms the caches and gives the bytes. */
+            inhalt = DateiLesen(katalog);
+            for (size_t j = 0, start = 0; j < inhalt.size(); ++j)
+                if (inhalt[j] == '\n') {
+                    zeilen.push_back(j + 1 - start);
+                    start = j + 1;
+                }
         }
-    std::vector<PRICAT_DATEN> saetze = KatalogLesen(katalog);
-
-    std::string roh = lager.exportOrdner + "ROH.DAT";
-    double besterRoh = 1e30, besterRohZeilen = 1e30;
-    for (int i = 0; i < laeufe + 1; ++i) {
+        double reads = HostLesen(lager.kontext, &pruef);
         double a = RohSchreiben(roh, inhalt, {});
         double b = RohSchreiben(roh, inhalt, zeilen);
         if (i > 0) {
+            besterExport = std::min(besterExport, ms);
+            besteReads = std::min(besteReads, reads);
             besterRoh = std::min(besterRoh, a);
             besterRohZeilen = std::min(besterRohZeilen, b);
         }
     }
+    std::vector<PRICAT_DATEN> saetze = KatalogLesen(katalog);
     std::printf("catalogue: %zu records, %zu lines, %.1f MB\n", saetze.size(), zeilen.size(),
                 inhalt.size() / 1048576.0);
     std::printf("export (best of %d):                 %8.1f ms  %6.1f MB/s\n", laeufe, besterExport,
                 inhalt.size() / 1048576.0 / (besterExport / 1000));
-    std::printf("host reads alone (best of %d):        %8.1f ms  (check %ld)\n", laeufe, besteReads, pruef);
+    std::printf("host reads alone (best):             %8.1f ms  (check %ld)\n", besteReads, pruef);
     std::printf("raw write, 256 KB pieces (best):     %8.1f ms  ratio export/raw %.2f, own part/raw %.2f\n",
                 besterRoh, besterExport / besterRoh, (besterExport - besteReads) / besterRoh);
     std::printf("raw write, one line per write (best): %7.1f ms  ratio export/raw %.2f, own part/raw %.2f\n",
