@@ -243,8 +243,10 @@ void Person::SetText(HWND fenster, int id, const std::string& text)
     HWND h = Control(fenster, id);
     if (h == nullptr)
         return;
-    const char* copy = Keep(text)->c_str();
-    PostMessageA(h, WM_SETTEXT, 0, (LPARAM)copy);
+    /* WM_SETTEXT carries a pointer and cannot be posted; it is sent, with a
+     * time limit in case the change handler opens a modal window. */
+    DWORD_PTR ergebnis = 0;
+    SendMessageTimeoutA(h, WM_SETTEXT, 0, (LPARAM)Keep(text)->c_str(), SMTO_NORMAL, 5000, &ergebnis);
     Sync(ui_);
 }
 
