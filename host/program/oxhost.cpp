@@ -7,7 +7,9 @@
  * Prepares the host data folder DIR and calls the EDI module as the host
  * does: mode 1 opens the import window, any other mode the export dialog.
  * With --screenshot the program saves a picture of the window (and of each
- * of its tab pages) as BMP files into DIR and closes the window itself.
+ * of its tab pages, after choosing the first catalogue of a known supplier
+ * on the selection page) as BMP files into DIR and closes the window
+ * itself.
  */
 #include "standin.h"
 #include "hostapi/oxlanguage.h"
@@ -90,6 +92,49 @@ static int BildSpeichern(HWND fenster, const std::string& datei)
     return 1;
 }
 
+static BOOL CALLBACK AuswahlListeFinden(HWND h, LPARAM lp)
+{
+    char klasse[32] = "";
+    GetClassNameA(h, klasse, sizeof klasse);
+    if (GetDlgCtrlID(h) == 1067 && strcmp(klasse, "SysListView32") == 0) {
+        *(HWND*)lp = h;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+/* Chooses the first catalogue of a known supplier on the selection page,
+ * as a click on it would, so that the other pages have rows to show. */
+static void KatalogWaehlen(HWND fenster)
+{
+    HWND liste = nullptr;
+    EnumChildWindows(fenster, AuswahlListeFinden, (LPARAM)&liste);
+    if (liste == nullptr)
+        return;
+    int anzahl = (int)SendMessageA(liste, LVM_GETITEMCOUNT, 0, 0);
+    for (int i = 0; i < anzahl; i++) {
+        char lieferant[128] = "";
+        LVITEMA item = {};
+        item.iSubItem = 2;
+        item.pszText = lieferant;
+        item.cchTextMax = sizeof lieferant;
+        SendMessageA(liste, LVM_GETITEMTEXTA, i, (LPARAM)&item);
+        if (lieferant[0] == '\0')
+            continue;
+        LVITEMA zustand = {};
+        zustand.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        zustand.state = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageA(liste, LVM_SETITEMSTATE, i, (LPARAM)&zustand);
+        NMITEMACTIVATE klick = {};
+        klick.hdr.hwndFrom = liste;
+        klick.hdr.idFrom = 1067;
+        klick.hdr.code = NM_CLICK;
+        klick.iItem = i;
+        SendMessageA(GetParent(liste), WM_NOTIFY, 1067, (LPARAM)&klick);
+        return;
+    }
+}
+
 static void Bilder(const std::string& ordner)
 {
     HWND fenster = WarteAufDialog(20000);
@@ -103,6 +148,8 @@ static void Bilder(const std::string& ordner)
         basis += '\\';
     HWND tab = GetDlgItem(fenster, 1005);
     int seiten = tab ? (int)SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0) : 0;
+    if (seiten > 0)
+        KatalogWaehlen(fenster);
     if (seiten <= 0) {
         BildSpeichern(fenster, basis + "fenster.bmp");
     } else {

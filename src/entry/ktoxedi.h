@@ -220,6 +220,9 @@ typedef struct EDI_KONTEXT {
     int32_t LeseZeiger;
     FILTERWERTE FilterWerte[FILTER_KRITERIEN];   /* criterion k at [k - 1] */
     HWND FilterKombi[FILTER_KRITERIEN];          /* combos of criteria 1 to 5 */
+    int32_t FilterIndexGueltig;       /* 1 = FilterWertIndex belongs to the rows and value lists */
+    int16_t FilterWertIndex[PRICAT_ZEILEN_MAX][FILTER_KRITERIEN];  /* value of each row and criterion
+                                                                      in its value list, -1 = none */
     int32_t FilterAnzeigeAnzahl;      /* rows in the filter page's list */
     int32_t FilterAnzeige[PRICAT_ZEILEN_MAX];    /* row index of each list line, in display order */
 

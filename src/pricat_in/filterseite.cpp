@@ -90,6 +90,48 @@ static int32_t ZeilenGesamt(void)
     return gesamt;
 }
 
+/* FNV-1a of a value text. */
+static uint32_t WertHash(const char* text)
+{
+    uint32_t h = 2166136261u;
+    for (const unsigned char* p = (const unsigned char*)text; *p != '\0'; p++)
+        h = (h ^ *p) * 16777619u;
+    return h;
+}
+
+enum { INDEX_PLAETZE = 2048 };   /* hash slots per criterion, more than twice FILTERWERTE_MAX */
+
+void FilterIndexAufbauen(void)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    if (k == nullptr)
+        return;
+    int32_t gesamt = ZeilenGesamt();
+    static int16_t plaetze[INDEX_PLAETZE];
+    for (int32_t kr = 0; kr < FILTER_KRITERIEN; kr++) {
+        const FILTERWERTE* liste = &k->FilterWerte[kr];
+        for (int32_t i = 0; i < INDEX_PLAETZE; i++)
+            plaetze[i] = -1;
+        int32_t anzahl = liste->Anzahl < FILTERWERTE_MAX ? liste->Anzahl : FILTERWERTE_MAX;
+        for (int32_t w = 0; w < anzahl; w++) {
+            uint32_t h = WertHash(liste->Wert[w].Text) & (INDEX_PLAETZE - 1);
+            while (plaetze[h] != -1 && strcmp(liste->Wert[plaetze[h]].Text, liste->Wert[w].Text) != 0)
+                h = (h + 1) & (INDEX_PLAETZE - 1);
+            if (plaetze[h] == -1)
+                plaetze[h] = (int16_t)w;   /* a repeated text keeps its first place */
+        }
+        for (int32_t z = 0; z < gesamt; z++) {
+            char wert[FILTERWERT_LAENGE + 1];
+            FilterwertDerZeile(&k->PricatTabelle[z].PricatDaten, kr + 1, wert);
+            uint32_t h = WertHash(wert) & (INDEX_PLAETZE - 1);
+            while (plaetze[h] != -1 && strcmp(liste->Wert[plaetze[h]].Text, wert) != 0)
+                h = (h + 1) & (INDEX_PLAETZE - 1);
+            k->FilterWertIndex[z][kr] = plaetze[h];
+        }
+    }
+    k->FilterIndexGueltig = 1;
+}
+
 int32_t FilterAnwenden(void)
 {
     EDI_KONTEXT* k = g_Kontext;
@@ -98,6 +140,7 @@ int32_t FilterAnwenden(void)
     const char* wahl[FILTER_KRITERIEN];
     size_t laenge[FILTER_KRITERIEN];
     int32_t kriterium[FILTER_KRITERIEN];
+    int16_t index[FILTER_KRITERIEN];     /* the choice's place in its value list, -1 = not there */
     int anzahl = 0;
     for (int32_t i = 0; i < FILTER_KRITERIEN; i++) {
         const char* text = k->FilterWerte[i].Auswahl.Text;
@@ -107,9 +150,12 @@ int32_t FilterAnwenden(void)
         wahl[anzahl] = text;
         laenge[anzahl] = n;
         kriterium[anzahl] = i + 1;
+        index[anzahl] = (int16_t)FilterwertSuchen(&k->FilterWerte[i], text);
         anzahl++;
     }
     int feldMap = k->FeldMap.Vorhanden == 1;
+    if (anzahl > 0 && k->FilterIndexGueltig != 1)
+        FilterIndexAufbauen();
 
     k->AnzahlGefiltert = k->AnzahlSaetze;
     int32_t gesamt = ZeilenGesamt();
@@ -117,8 +163,11 @@ int32_t FilterAnwenden(void)
         PRICAT_SATZ* zeile = &k->PricatTabelle[z];
         if (zeile->Ausgewaehlt != 1)
             continue;
+        const int16_t* werte = k->FilterWertIndex[z];
         for (int i = 0; i < anzahl; i++) {
-            if (!KriteriumPasst(&zeile->PricatDaten, kriterium[i], wahl[i], laenge[i], feldMap)) {
+            int passt = index[i] >= 0 ? werte[kriterium[i] - 1] == index[i]
+                                      : KriteriumPasst(&zeile->PricatDaten, kriterium[i], wahl[i], laenge[i], feldMap);
+            if (!passt) {
                 zeile->Ausgewaehlt = 0;
                 k->AnzahlGefiltert--;
                 break;
@@ -170,16 +219,32 @@ void FilterZellText(const PRICAT_DATEN* zeile, int32_t spalte, char* aus, size_t
         KriteriumAnzeige(zeile, kriterien[spalte], aus, groesse);
 }
 
-/* Sort keys of the lines and the direction, for the comparison below. */
-enum { SCHLUESSEL_LAENGE = 76 };
+/* Sorting. The lines of one column repeat few texts (an article's
+ * variations share its name), so each distinct text is compared once: the
+ * distinct texts are sorted with the platform's comparison and numbered by
+ * rank (texts it calls equal share a rank), then the lines are sorted by
+ * rank and, within a rank, in table order. */
+enum { SCHLUESSEL_LAENGE = 76, RANG_PLAETZE = 65536 };
 static const char* s_Schluessel;
+static const int32_t* s_Rang;
 static const int32_t* s_Zeilen;
 static int s_Absteigend;
+
+static const char* Schluessel(int32_t i)
+{
+    return s_Schluessel + (size_t)i * SCHLUESSEL_LAENGE;
+}
+
+static int TexteVergleichen(const void* a, const void* b)
+{
+    return lstrcmpA(Schluessel(*(const int32_t*)a), Schluessel(*(const int32_t*)b));
+}
 
 static int ZeilenVergleichen(const void* a, const void* b)
 {
     int32_t x = *(const int32_t*)a, y = *(const int32_t*)b;
-    int ergebnis = lstrcmpA(s_Schluessel + (size_t)x * SCHLUESSEL_LAENGE, s_Schluessel + (size_t)y * SCHLUESSEL_LAENGE);
+    int32_t rx = s_Rang[x], ry = s_Rang[y];
+    int ergebnis = rx < ry ? -1 : (rx > ry ? 1 : 0);
     if (s_Absteigend)
         ergebnis = -ergebnis;
     if (ergebnis == 0)
@@ -196,18 +261,45 @@ int FilterAnzeigeSortieren(int32_t spalte, int absteigend)
     int32_t n = k->FilterAnzeigeAnzahl;
     if (n <= 1)
         return 1;
-    /* Keys are made once per line; the sort moves line numbers. */
     char* schluessel = (char*)Storage_Allocate((int32_t)((size_t)n * SCHLUESSEL_LAENGE));
     int32_t* folge = (int32_t*)Storage_Allocate((int32_t)((size_t)n * sizeof(int32_t)));
     int32_t* zeilen = (int32_t*)Storage_Allocate((int32_t)((size_t)n * sizeof(int32_t)));
-    if (schluessel != nullptr && folge != nullptr && zeilen != nullptr) {
+    int32_t* rang = (int32_t*)Storage_Allocate((int32_t)((size_t)n * sizeof(int32_t)));
+    int32_t* eigene = (int32_t*)Storage_Allocate((int32_t)((size_t)n * sizeof(int32_t)));
+    int32_t* plaetze = (int32_t*)Storage_Allocate((int32_t)(RANG_PLAETZE * sizeof(int32_t)));
+    if (schluessel != nullptr && folge != nullptr && zeilen != nullptr && rang != nullptr && eigene != nullptr &&
+        plaetze != nullptr) {
+        s_Schluessel = schluessel;
+        /* The distinct texts: `eigene` holds the first line of each, `rang`
+         * of every line first the number of its distinct text. */
+        for (int32_t i = 0; i < RANG_PLAETZE; i++)
+            plaetze[i] = -1;
+        int32_t verschieden = 0;
         for (int32_t i = 0; i < n; i++) {
             zeilen[i] = k->FilterAnzeige[i];
             folge[i] = i;
-            FilterZellText(&k->PricatTabelle[zeilen[i]].PricatDaten, spalte,
-                           schluessel + (size_t)i * SCHLUESSEL_LAENGE, SCHLUESSEL_LAENGE);
+            char* text = schluessel + (size_t)i * SCHLUESSEL_LAENGE;
+            FilterZellText(&k->PricatTabelle[zeilen[i]].PricatDaten, spalte, text, SCHLUESSEL_LAENGE);
+            uint32_t h = WertHash(text) & (RANG_PLAETZE - 1);
+            while (plaetze[h] != -1 && strcmp(Schluessel(eigene[plaetze[h]]), text) != 0)
+                h = (h + 1) & (RANG_PLAETZE - 1);
+            if (plaetze[h] == -1) {
+                plaetze[h] = verschieden;
+                eigene[verschieden++] = i;
+            }
+            rang[i] = plaetze[h];
         }
-        s_Schluessel = schluessel;
+        qsort(eigene, (size_t)verschieden, sizeof(int32_t), TexteVergleichen);
+        /* plaetze: number of a distinct text -> its rank. */
+        int32_t stufe = 0;
+        for (int32_t u = 0; u < verschieden; u++) {
+            if (u > 0 && lstrcmpA(Schluessel(eigene[u - 1]), Schluessel(eigene[u])) != 0)
+                stufe++;
+            plaetze[rang[eigene[u]]] = stufe;
+        }
+        for (int32_t i = 0; i < n; i++)
+            rang[i] = plaetze[rang[i]];
+        s_Rang = rang;
         s_Zeilen = zeilen;
         s_Absteigend = absteigend;
         qsort(folge, (size_t)n, sizeof(int32_t), ZeilenVergleichen);
@@ -218,6 +310,9 @@ int FilterAnzeigeSortieren(int32_t spalte, int absteigend)
     Storage_Deallocate(schluessel);
     Storage_Deallocate(folge);
     Storage_Deallocate(zeilen);
+    Storage_Deallocate(rang);
+    Storage_Deallocate(eigene);
+    Storage_Deallocate(plaetze);
     return rc;
 }
 
@@ -346,6 +441,8 @@ int32_t OXCALL FilterSeiteInit(HWND seite, HWND hauptfenster, int32_t index, LPA
         k->FeldMap.Vorhanden = EDIMapDBA_EDIFeldMapExists(k->KatalogLieferantIln) == 1 ? 1 : 0;
         PricatDateiEinlesen(seite);
         k->DateiGelesen = 1;
+        k->FilterIndexGueltig = 0;
+        FilterIndexAufbauen();
     }
     if (k->FilterSpaltenAngelegt == 0) {
         SpaltenAnlegen(seite, liste);

@@ -49,6 +49,19 @@ HBRUSH OXCALL FilterSeiteFarbe(HWND seite, UINT nachricht, HDC dc, HWND steuerel
  */
 int32_t FilterAnwenden(void);
 
+/*
+ * The value index of the row table: for every row and criterion the place
+ * of its value (as the value lists hold it) in that criterion's value
+ * list, -1 for a value the list does not hold. A filter run then compares
+ * places instead of texts: a chosen value that is in its list matches
+ * exactly the rows with its place. Built when the page has read a
+ * catalogue, and by FilterAnwenden whenever FilterIndexGueltig is not 1;
+ * whoever changes the rows' criterion texts or the value lists otherwise
+ * sets FilterIndexGueltig to 0. A choice that is not in its list is
+ * compared by text, row by row.
+ */
+void FilterIndexAufbauen(void);
+
 /* Puts the selected rows of the table, in table order, into the list's
  * line index (FilterAnzeige). Returns their number. */
 int32_t FilterAnzeigeFuellen(void);

@@ -220,7 +220,17 @@ TEST(FilterLauf, EntscheidetWieDieWertregelDerZeilen)
             EDI_SETZEN(d, Label, wahl());
     }
     k->AnzahlSaetzeGesamt = zeilen;
-    for (int runde = 0; runde < 40; runde++) {
+    /* The value lists as reading builds them; the last values of criterion
+     * 4 do not fit (the list keeps its first 3). */
+    for (int i = 0; i < zeilen; i++)
+        for (int kr = 1; kr <= FILTER_KRITERIEN; kr++) {
+            char wert[FILTERWERT_LAENGE + 1];
+            FilterwertDerZeile(&k->PricatTabelle[i].PricatDaten, kr, wert);
+            if (kr != 4 || k->FilterWerte[3].Anzahl < 3)
+                FilterwertEintragen(&k->FilterWerte[kr - 1], wert);
+        }
+    k->FilterIndexGueltig = 0;
+    for (int runde = 0; runde < 60; runde++) {
         int kriterium = 1 + static_cast<int>(z.bis(5));
         for (int i = 0; i < zeilen; i++)
             k->PricatTabelle[i].Ausgewaehlt = 1;
@@ -229,6 +239,8 @@ TEST(FilterLauf, EntscheidetWieDieWertregelDerZeilen)
             std::memset(&w.Auswahl, 0, sizeof w.Auswahl);
         char wahl[FILTERWERT_LAENGE + 1];
         FilterwertDerZeile(&k->PricatTabelle[z.bis(zeilen)].PricatDaten, kriterium, wahl);
+        if (runde % 10 == 9)
+            std::strcpy(wahl, "in keiner Liste");
         std::strcpy(k->FilterWerte[kriterium - 1].Auswahl.Text, wahl);
 
         int32_t erwartet = 0;
@@ -265,9 +277,46 @@ TEST(FilterLauf, MitFeldMapGiltDieFeldMap)
         k->PricatTabelle[i].Ausgewaehlt = 1;
     }
     k->AnzahlSaetzeGesamt = k->AnzahlSaetze = 8;
+    FilterwertEintragen(&k->FilterWerte[0], "Wolle");
+    FilterwertEintragen(&k->FilterWerte[0], "Seide");
     std::strcpy(k->FilterWerte[0].Auswahl.Text, "Wolle");
     EXPECT_EQ(3, FilterAnwenden());
+    EXPECT_EQ(1, k->FilterWertIndex[7][0]) << "row 7 holds the second value";
     char text[64];
     FilterZellText(&k->PricatTabelle[0].PricatDaten, 2, text, sizeof text);
     EXPECT_STREQ("Wolle", text);
+}
+
+/* Sorting numbers the distinct texts once; the order must be the platform
+ * comparison's, equal texts in table order, in both directions. */
+TEST(FilterLauf, SortiertWieDerPlattformvergleichGleicheInTabellenfolge)
+{
+    TestKontext t("filter_sortieren_regel");
+    EDI_KONTEXT* k = t.k;
+    const char* texte[] = { "b", "B", "a", "\xe4rmel", "Zebra", "", "a-b", "ab", "10", "9", "\xc4rmel" };
+    edihilfe::Zufall z{ 11 };
+    const int zeilen = 2000;
+    for (int i = 0; i < zeilen; i++) {
+        PRICAT_DATEN& d = k->PricatTabelle[i].PricatDaten;
+        d = edihilfe::Variation(i);
+        EDI_SETZEN(d, Zusatztext, texte[z.bis(sizeof texte / sizeof texte[0])]);
+        k->PricatTabelle[i].Ausgewaehlt = z.bis(4) != 0;
+    }
+    k->AnzahlSaetzeGesamt = zeilen;
+    for (int absteigend = 0; absteigend < 2; absteigend++) {
+        int32_t n = FilterAnzeigeFuellen();
+        std::vector<int32_t> erwartet(k->FilterAnzeige, k->FilterAnzeige + n);
+        auto text = [&](int32_t zeile) {
+            char t[64];
+            FilterZellText(&k->PricatTabelle[zeile].PricatDaten, 1, t, sizeof t);
+            return std::string(t);
+        };
+        std::stable_sort(erwartet.begin(), erwartet.end(), [&](int32_t a, int32_t b) {
+            int c = lstrcmpA(text(a).c_str(), text(b).c_str());
+            return absteigend ? c > 0 : c < 0;
+        });
+        ASSERT_EQ(1, FilterAnzeigeSortieren(1, absteigend));
+        EXPECT_EQ(erwartet, std::vector<int32_t>(k->FilterAnzeige, k->FilterAnzeige + n)) << "descending "
+                                                                                           << absteigend;
+    }
 }

@@ -153,27 +153,29 @@ struct Host {
     }
 };
 
+struct SeitenSuche {
+    const char* titel;
+    HWND fund;
+};
+
+inline BOOL CALLBACK SeiteVergleichen(HWND h, LPARAM lp)
+{
+    SeitenSuche* s = reinterpret_cast<SeitenSuche*>(lp);
+    char klasse[16] = "", text[64] = "";
+    GetClassNameA(h, klasse, sizeof klasse);
+    GetWindowTextA(h, text, sizeof text);
+    if (std::strcmp(klasse, "#32770") == 0 && std::strcmp(text, s->titel) == 0) {
+        s->fund = h;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 /* The tab page of the window whose caption (the tab's title) is `titel`. */
 inline HWND Seite(HWND fenster, const char* titel)
 {
-    struct Suche {
-        const char* titel;
-        HWND fund;
-    } suche{ titel, nullptr };
-    EnumChildWindows(
-        fenster,
-        [](HWND h, LPARAM lp) -> BOOL {
-            Suche* s = reinterpret_cast<Suche*>(lp);
-            char klasse[16] = "", text[64] = "";
-            GetClassNameA(h, klasse, sizeof klasse);
-            GetWindowTextA(h, text, sizeof text);
-            if (std::strcmp(klasse, "#32770") == 0 && std::strcmp(text, s->titel) == 0) {
-                s->fund = h;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&suche));
+    SeitenSuche suche{ titel, nullptr };
+    EnumChildWindows(fenster, SeiteVergleichen, reinterpret_cast<LPARAM>(&suche));
     return suche.fund;
 }
 
