@@ -7,9 +7,9 @@
  * Prepares the host data folder DIR and calls the EDI module as the host
  * does: mode 1 opens the import window, any other mode the export dialog.
  * With --screenshot the program saves a picture of the window (and of each
- * of its tab pages, after choosing the first catalogue of a known supplier
- * on the selection page) as BMP files into DIR and closes the window
- * itself.
+ * of its tab pages; before the pages after the first, it chooses the first
+ * catalogue of a known supplier on the selection page) as BMP files into
+ * DIR and closes the window itself.
  */
 #include "standin.h"
 #include "hostapi/oxlanguage.h"
@@ -148,12 +148,14 @@ static void Bilder(const std::string& ordner)
         basis += '\\';
     HWND tab = GetDlgItem(fenster, 1005);
     int seiten = tab ? (int)SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0) : 0;
-    if (seiten > 0)
-        KatalogWaehlen(fenster);
     if (seiten <= 0) {
         BildSpeichern(fenster, basis + "fenster.bmp");
     } else {
         for (int i = 0; i < seiten; i++) {
+            /* The selection page is taken with every file listed; then a
+             * catalogue is chosen for the pages after it. */
+            if (i == 1)
+                KatalogWaehlen(fenster);
             NMHDR kopf = { tab, 1005, (UINT)TCN_SELCHANGING };
             SendMessageA(fenster, WM_NOTIFY, 1005, (LPARAM)&kopf);
             SendMessageA(tab, TCM_SETCURSEL, i, 0);

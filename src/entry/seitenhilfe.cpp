@@ -4,6 +4,7 @@
 #include "entry/seitenhilfe.h"
 #include "entry/ktoxedi.h"
 #include "entry/text.h"
+#include "hostapi/oxinifile.h"
 
 #include <commctrl.h>
 #include <string.h>
@@ -66,6 +67,43 @@ void ListeSpaltenLoeschen(HWND liste)
         return;
     while (SendMessageA(liste, LVM_DELETECOLUMN, 0, 0))
         ;
+}
+
+void ListeSpaltenEinpassen(HWND liste, int anzahl, const char* iniDatei, const char* sektion)
+{
+    if (liste == nullptr || iniDatei == nullptr || sektion == nullptr)
+        return;
+    int zeilen = (int)SendMessageA(liste, LVM_GETITEMCOUNT, 0, 0);
+    if (zeilen > 200)
+        zeilen = 200;
+    for (int spalte = 0; spalte < anzahl; spalte++) {
+        char schluessel[16];
+        TextFormat(schluessel, sizeof schluessel, "SPALTE%02d", spalte);
+        if (INI2_GetInt(iniDatei, sektion, schluessel, -1) >= 0)
+            continue;
+        char text[256] = "";
+        LVCOLUMNA info = {};
+        info.mask = LVCF_TEXT;
+        info.pszText = text;
+        info.cchTextMax = sizeof text;
+        if (!SendMessageA(liste, LVM_GETCOLUMNA, (WPARAM)spalte, (LPARAM)&info))
+            continue;
+        int noetig = (int)SendMessageA(liste, LVM_GETSTRINGWIDTHA, 0, (LPARAM)text);
+        for (int z = 0; z < zeilen; z++) {
+            LVITEMA item = {};
+            item.iSubItem = spalte;
+            item.pszText = text;
+            item.cchTextMax = sizeof text;
+            text[0] = '\0';
+            SendMessageA(liste, LVM_GETITEMTEXTA, (WPARAM)z, (LPARAM)&item);
+            int breite = (int)SendMessageA(liste, LVM_GETSTRINGWIDTHA, 0, (LPARAM)text);
+            if (breite > noetig)
+                noetig = breite;
+        }
+        noetig += 14;   /* the cell's margins */
+        if (noetig > (int)SendMessageA(liste, LVM_GETCOLUMNWIDTH, (WPARAM)spalte, 0))
+            SendMessageA(liste, LVM_SETCOLUMNWIDTH, (WPARAM)spalte, MAKELPARAM(noetig, 0));
+    }
 }
 
 INT_PTR DialogErgebnis(HWND fenster, LRESULT ergebnis)

@@ -34,6 +34,13 @@ void SteuerelementeFreigeben(HWND fenster, const int* ids, int anzahl, int an);
 /* Removes every column of a report list view. */
 void ListeSpaltenLoeschen(HWND liste);
 
+/* Columns 0..anzahl-1 of a report list view whose width is not stored yet
+ * (no key "SPALTE%02d" in section `sektion` of `iniDatei`, where the list
+ * view library keeps widths) are widened so that their title and the texts
+ * of the first 200 lines fit; a column is never made narrower. Once the
+ * user's widths are stored they stay as they are. */
+void ListeSpaltenEinpassen(HWND liste, int anzahl, const char* iniDatei, const char* sektion);
+
 /* The result of a WM_NOTIFY handled in a dialog procedure: stored as the
  * dialog's message result; returns TRUE for the dialog procedure. */
 INT_PTR DialogErgebnis(HWND fenster, LRESULT ergebnis);

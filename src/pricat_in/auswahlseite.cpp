@@ -346,6 +346,7 @@ int32_t OXCALL AuswahlSeiteInit(HWND seite, HWND hauptfenster, int32_t index, LP
     OXListView_SetExtendedStyle(liste, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     SpaltenAnlegen(liste);
     AuswahlListeFuellen(liste, k->AktuellerLieferant);
+    ListeSpaltenEinpassen(liste, AUSWAHL_SPALTEN, k->IniDatei, k->IniSektionAuswahl);
 
     /* The item chosen when the page was left. The list may now hold fewer
      * files (the click made that file's supplier current), so the item is

@@ -450,6 +450,7 @@ int32_t OXCALL FilterSeiteInit(HWND seite, HWND hauptfenster, int32_t index, LPA
     }
     FilterAnzeigeFuellen();
     ListeNeuZeigen(liste);
+    ListeSpaltenEinpassen(liste, FILTER_SPALTEN, k->IniDatei, k->IniSektionFilter);
     KombisFuellen(seite);
 
     int an = k->AktuellerLieferant != 0 && k->AusgewaehlteDatei[0] != '\0';
