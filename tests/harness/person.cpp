@@ -374,34 +374,30 @@ void Person::ListViewSelect(HWND fenster, int id, int row)
     Sync(ui_);
 }
 
-void Person::ListViewDoubleClick(HWND fenster, int id, int row)
+/* Selects `row`, then tells the parent about a mouse action on it. */
+static void ListViewMaus(Person& p, HWND fenster, int id, int row, UINT code)
 {
-    ListViewSelect(fenster, id, row);
-    HWND h = Control(fenster, id);
+    p.ListViewSelect(fenster, id, row);
+    HWND h = p.Control(fenster, id);
     if (h == nullptr)
         return;
     NMITEMACTIVATE n = {};
     n.hdr.hwndFrom = h;
     n.hdr.idFrom = GetDlgCtrlID(h);
-    n.hdr.code = NM_DBLCLK;
+    n.hdr.code = code;
     n.iItem = row;
     PostMessageA(GetParent(h), WM_NOTIFY, n.hdr.idFrom, (LPARAM)Keep(n));
-    Sync(ui_);
+    Sync(p.UiThread());
+}
+
+void Person::ListViewDoubleClick(HWND fenster, int id, int row)
+{
+    ListViewMaus(*this, fenster, id, row, NM_DBLCLK);
 }
 
 void Person::ListViewClick(HWND fenster, int id, int row)
 {
-    ListViewSelect(fenster, id, row);
-    HWND h = Control(fenster, id);
-    if (h == nullptr)
-        return;
-    NMITEMACTIVATE n = {};
-    n.hdr.hwndFrom = h;
-    n.hdr.idFrom = GetDlgCtrlID(h);
-    n.hdr.code = NM_CLICK;
-    n.iItem = row;
-    PostMessageA(GetParent(h), WM_NOTIFY, n.hdr.idFrom, (LPARAM)Keep(n));
-    Sync(ui_);
+    ListViewMaus(*this, fenster, id, row, NM_CLICK);
 }
 
 void Person::ListViewAddSelect(HWND fenster, int id, int row)
