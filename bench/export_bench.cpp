@@ -47,6 +47,11 @@ static int32_t OXCALL EanZaehlen(void* liste, const EANARTIKEL_SATZ*)
     return 1;
 }
 
+/* Time per kind of host read, summed over all rounds: article record,
+ * host record (15), table (03), EAN file. */
+static double gAnteil[4];
+static int gArtikel = 2000;
+
 /* The reads of the host's data that the export makes, without building or
  * writing anything. */
 static double HostLesen(EDI_KONTEXT* k, long* pruef)
@@ -59,10 +64,18 @@ static double HostLesen(EDI_KONTEXT* k, long* pruef)
         ARTIKEL_SATZ a;
         MERKMAL_SATZ m;
         int32_t nr = liste->Eintrag[i].ArtikelNummer;
+        Uhr::time_point t0 = Uhr::now();
         *pruef += ARTLIB_ReadArtikel(h, nr, &a);
+        Uhr::time_point t1 = Uhr::now();
         *pruef += k->HostFunktion15(0, nr, &m);
+        Uhr::time_point t2 = Uhr::now();
         *pruef += k->HostFunktion03(nr, &tabelle, nullptr);
+        Uhr::time_point t3 = Uhr::now();
         EANARTIKEL_LoadArtikelEANs_EX(nr, pruef, EanZaehlen);
+        gAnteil[0] += std::chrono::duration<double, std::milli>(t1 - t0).count();
+        gAnteil[1] += std::chrono::duration<double, std::milli>(t2 - t1).count();
+        gAnteil[2] += std::chrono::duration<double, std::milli>(t3 - t2).count();
+        gAnteil[3] += MsSeit(t3);
     }
     ARTLIB_SchliesseDatenbank(h);
     k->HostFunktion18(0);
@@ -126,6 +139,10 @@ static void Messen(ExportLager& lager, const char* katalog, int laeufe)
             besterRohZeilen = std::min(besterRohZeilen, b);
         }
     }
+    std::printf("host reads per article over %d rounds: article %.3f ms, host record %.3f ms, table %.3f ms, EANs %.3f ms\n",
+                laeufe + 1, gAnteil[0] / (laeufe + 1) / gArtikel, gAnteil[1] / (laeufe + 1) / gArtikel,
+                gAnteil[2] / (laeufe + 1) / gArtikel, gAnteil[3] / (laeufe + 1) / gArtikel);
+    for (double& a : gAnteil) a = 0;
     std::vector<PRICAT_DATEN> saetze = KatalogLesen(katalog);
     std::printf("catalogue: %zu records, %zu lines, %.1f MB\n", saetze.size(), zeilen.size(),
                 inhalt.size() / 1048576.0);
@@ -141,6 +158,7 @@ static void Messen(ExportLager& lager, const char* katalog, int laeufe)
 int main(int argc, char** argv)
 {
     int artikel = argc > 1 ? std::atoi(argv[1]) : 2000;
+    gArtikel = artikel > 0 ? artikel : 1;
     int laeufe = argc > 2 ? std::atoi(argv[2]) : 5;
     ExportLager lager;
     LagerAnlegen(lager, "export_bench");
