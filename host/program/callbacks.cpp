@@ -8,6 +8,7 @@
  */
 #include "standin.h"
 #include "callbacks.h"
+#include "etiketten.h"
 #include "hostapi/dbadll.h"
 #include "hostapi/oxtabelle.h"
 
@@ -434,22 +435,26 @@ int32_t WINAPI Host22(HWND, int32_t, int32_t, int32_t, int32_t, int32_t*)
     return NichtVerfuegbar(22);
 }
 
-int32_t WINAPI Host23(const char*, int32_t)
+int32_t WINAPI Host23(const char* datei, int32_t modus)
 {
-    return NichtVerfuegbar(23);
+    g_StandinRufe[23]++;
+    return Etiketten_DateiOeffnen(datei, modus);
 }
 
-int32_t WINAPI Host24(int32_t)
+int32_t WINAPI Host24(int32_t handle)
 {
-    return NichtVerfuegbar(24);
+    g_StandinRufe[24]++;
+    return Etiketten_DateiSchliessen(handle);
 }
 
-int32_t WINAPI Host25(int32_t, const ETIKETT_ANFORDERUNG*)
+int32_t WINAPI Host25(int32_t handle, const ETIKETT_ANFORDERUNG* anforderung)
 {
-    return NichtVerfuegbar(25);
+    g_StandinRufe[25]++;
+    return Etiketten_Schreiben(handle, anforderung);
 }
 
-int32_t WINAPI Host26(HWND, void*, void*)
+int32_t WINAPI Host26(HWND fenster, B_DOC* dokument, HOSTHANDLE liste)
 {
-    return NichtVerfuegbar(26);
+    g_StandinRufe[26]++;
+    return Etiketten_PreislisteFuellen(fenster, dokument, liste);
 }

@@ -33,7 +33,7 @@ int32_t WINAPI Host22(HWND seite, int32_t warengruppe, int32_t lieferant, int32_
 int32_t WINAPI Host23(const char* datei, int32_t modus);
 int32_t WINAPI Host24(int32_t handle);
 int32_t WINAPI Host25(int32_t handle, const ETIKETT_ANFORDERUNG* anforderung);
-int32_t WINAPI Host26(HWND fenster, void* dokument, void* liste);
+int32_t WINAPI Host26(HWND fenster, B_DOC* dokument, HOSTHANDLE liste);
 
 /* 01 shows a picker of the store's characteristics of the kind (dialog
  * captioned STANDIN_AUSWAHL_LIEFERANT for kind 8, else

@@ -17,6 +17,7 @@
 #include "hostapi/hostdefs.h"
 #include "hostapi/dbadll.h"
 #include "hostapi/oxtabelle.h"
+#include "hostapi/report.h"
 
 #pragma pack(push, 1)
 
@@ -55,9 +56,23 @@ typedef struct ETIKETT_ANFORDERUNG {
     unsigned char Reserve3[32];      /* 32 */
 } ETIKETT_ANFORDERUNG;
 
+/* One element of the price-change list handed to HostFunktion26 (390
+ * bytes): an item whose prices an import changed, as it is now and as it
+ * was before the change. */
+typedef struct PREISAENDERUNG_ELEMENT {
+    int32_t Reserve1;                /*   0 */
+    int32_t TeilNummer;              /*   4: item number (its position) */
+    unsigned char Reserve2[98];      /*   8 */
+    EINZELTEIL_SATZ Nachher;         /* 106: the item after the change */
+    EINZELTEIL_SATZ Vorher;          /* 248: the item before the change */
+} PREISAENDERUNG_ELEMENT;
+
 #pragma pack(pop)
 
 #ifdef __cplusplus
+static_assert(sizeof(PREISAENDERUNG_ELEMENT) == 390 && offsetof(PREISAENDERUNG_ELEMENT, TeilNummer) == 4 &&
+              offsetof(PREISAENDERUNG_ELEMENT, Nachher) == 106 && offsetof(PREISAENDERUNG_ELEMENT, Vorher) == 248,
+              "PREISAENDERUNG_ELEMENT");
 static_assert(sizeof(HOST_ZEITSTEMPEL) == 8, "HOST_ZEITSTEMPEL");
 static_assert(sizeof(ETIKETT_ANFORDERUNG) == 64 && offsetof(ETIKETT_ANFORDERUNG, TeilNummer) == 4 &&
               offsetof(ETIKETT_ANFORDERUNG, Ek1) == 8 && offsetof(ETIKETT_ANFORDERUNG, Filiale) == 12 &&
@@ -128,7 +143,8 @@ typedef int32_t (WINAPI *HOSTFUNKTION24)(int32_t handle);
 /* 25 Writes one label request. Result not used. */
 typedef int32_t (WINAPI *HOSTFUNKTION25)(int32_t handle, const ETIKETT_ANFORDERUNG* anforderung);
 /* 26 Fills print document `dokument` (REPORT's B_DOC) from the price-change
- * list `liste` (the module's list of the list library). Result read. */
-typedef int32_t (WINAPI *HOSTFUNKTION26)(HWND fenster, void* dokument, void* liste);
+ * list `liste` (a list of the list library whose elements are
+ * PREISAENDERUNG_ELEMENT). Result read. */
+typedef int32_t (WINAPI *HOSTFUNKTION26)(HWND fenster, B_DOC* dokument, HOSTHANDLE liste);
 
 #endif
