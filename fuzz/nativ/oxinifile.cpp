@@ -69,5 +69,5 @@ OX_EXTERN_C int32_t INI_GetString(const char* section, const char* key, char* bu
     std::string wert;
     if (ini_find_value(g_stapel.back().inhalt, section, key, &wert) != 1)
         return 0;
-    return ini_copy_out(wert, buffer, size);
+    return txt_copy_out(wert, buffer, size);
 }

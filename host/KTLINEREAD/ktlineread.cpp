@@ -4,6 +4,7 @@
  */
 #include "hostapi/ktlineread.h"
 #include "lr_core.h"
+#include "common/textkern.h"
 
 #include <cstring>
 #include <memory>
@@ -53,7 +54,7 @@ int32_t nextToken(HOSTHANDLE reader, char* buffer, int32_t size)
         std::string token;
         buffer[0] = '\0';
         if (lr_next_token(r, &token)) {
-            lr_copy_out(token, buffer, size);
+            txt_copy_out(token, buffer, size);
             rc = 1;
         }
     } catch (...) {
@@ -113,7 +114,7 @@ OX_EXTERN_C int32_t OXCALL LR_NextLine(HOSTHANDLE reader, char* buffer, int32_t 
         std::string line;
         buffer[0] = '\0';
         if (lr_next_line(r, &line)) {
-            lr_copy_out(line, buffer, size);
+            txt_copy_out(line, buffer, size);
             rc = 1;
         }
     } catch (...) {
@@ -143,7 +144,7 @@ OX_EXTERN_C int32_t OXCALL LR_NextLong(HOSTHANDLE reader, int32_t* value)
     try {
         std::string token;
         int32_t number = 0;
-        if (lr_next_token(r, &token) && lr_parse_long(token, &number) == 1) {
+        if (lr_next_token(r, &token) && txt_parse_int(token, &number) == 1) {
             *value = number;
             rc = 1;
         }

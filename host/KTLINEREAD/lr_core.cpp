@@ -2,6 +2,7 @@
  * lr_core.cpp - lines and tokens.
  */
 #include "lr_core.h"
+#include "common/textkern.h"
 
 #include <cstring>
 
@@ -18,27 +19,49 @@ void lr_init_text(LineReader* r, const char* text, size_t length, const char* se
 bool lr_open_file(LineReader* r, const char* path, const char* separators)
 {
     lr_init_text(r, "", 0, separators);
+    r->block.clear();
+    r->blockPos = 0;
     r->file = std::fopen(path, "rb");
     return r->file != nullptr;
 }
 
+/* Reads the next block of the file into `block`; false at the end of the
+ * file (the block is then empty). */
+static bool readBlock(LineReader* r)
+{
+    r->block.resize(kLrBlock);
+    size_t n = std::fread(&r->block[0], 1, kLrBlock, r->file);
+    r->block.resize(n);
+    r->blockPos = 0;
+    return n > 0;
+}
+
+/* The next line of the file through the blocks, cut to kLrMaxLine bytes. */
 static bool readFileLine(LineReader* r, std::string* line)
 {
     line->clear();
-    int c = std::getc(r->file);
-    if (c == EOF)
+    if (r->blockPos >= r->block.size() && !readBlock(r))
         return false;
-    while (c != EOF && c != '\r' && c != '\n') {
-        if (line->size() < kLrMaxLine)
-            line->push_back(static_cast<char>(c));
-        c = std::getc(r->file);
+    for (;;) {
+        TextLine part;
+        txt_next_line(r->block.data(), r->block.size(), r->blockPos, &part);
+        size_t room = kLrMaxLine - line->size();
+        size_t n = part.end - part.begin;
+        line->append(r->block, part.begin, n < room ? n : room);
+        r->blockPos = part.end + part.endLength;
+        if (part.endLength == 0) {
+            /* the line goes on in the next block, or the file ends without a line end */
+            if (!readBlock(r))
+                return true;
+            continue;
+        }
+        if (part.endLength == 1 && r->block[part.end] == '\r' && r->blockPos == r->block.size()) {
+            /* a CR closing the block: an LF opening the next one is part of its line end */
+            if (readBlock(r) && r->block[0] == '\n')
+                r->blockPos = 1;
+        }
+        return true;
     }
-    if (c == '\r') {
-        int next = std::getc(r->file);
-        if (next != '\n' && next != EOF)
-            std::ungetc(next, r->file);
-    }
-    return true;
 }
 
 bool lr_next_line(LineReader* r, std::string* line)
@@ -53,18 +76,11 @@ bool lr_next_line(LineReader* r, std::string* line)
         *line = r->text;
         return true;
     }
-    if (r->pos >= r->text.size())
+    TextLine part;
+    if (!txt_next_line(r->text.data(), r->text.size(), r->pos, &part))
         return false;
-    size_t end = r->pos;
-    while (end < r->text.size() && r->text[end] != '\r' && r->text[end] != '\n')
-        ++end;
-    *line = r->text.substr(r->pos, end - r->pos);
-    if (end < r->text.size()) {
-        if (r->text[end] == '\r' && end + 1 < r->text.size() && r->text[end + 1] == '\n')
-            ++end;
-        ++end;
-    }
-    r->pos = end;
+    *line = r->text.substr(part.begin, part.end - part.begin);
+    r->pos = part.end + part.endLength;
     return true;
 }
 
@@ -90,43 +106,6 @@ void lr_close(LineReader* r)
     if (r->file != nullptr)
         std::fclose(r->file);
     r->file = nullptr;
-}
-
-void lr_copy_out(const std::string& text, char* buffer, int32_t size)
-{
-    if (buffer == nullptr || size < 1)
-        return;
-    size_t length = std::strlen(text.c_str());
-    size_t room = static_cast<size_t>(size) - 1;
-    if (length > room)
-        length = room;
-    std::memcpy(buffer, text.data(), length);
-    buffer[length] = '\0';
-}
-
-int32_t lr_parse_long(const std::string& text, int32_t* value)
-{
-    size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    if (i >= text.size() || text[i] < '0' || text[i] > '9')
-        return 0;
-    int64_t v = 0;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-        v = v * 10 + (text[i] - '0');
-        if (v > static_cast<int64_t>(INT32_MAX) + 1)
-            return 0;
-        ++i;
-    }
-    if (negative)
-        v = -v;
-    if (v > INT32_MAX || v < INT32_MIN)
-        return 0;
-    *value = static_cast<int32_t>(v);
-    return 1;
+    std::string().swap(r->block);
+    r->blockPos = 0;
 }

@@ -7,6 +7,7 @@
 #include "hostapi/oxglobdlg.h"
 #include "hostapi/dbadll.h"
 #include "oxglobdlg_intern.h"
+#include "common/dlgvorlage.h"
 
 #include <cstdio>
 #include <cstring>
@@ -77,33 +78,6 @@ struct Auswahl {
     int32_t gewaehlt;
 };
 
-void WortAnhaengen(std::vector<WORD>& t, const wchar_t* text)
-{
-    do
-        t.push_back(static_cast<WORD>(*text));
-    while (*text++ != L'\0');
-}
-
-void Steuerelement(std::vector<WORD>& t, DWORD stil, short x, short y, short cx, short cy, WORD id, WORD klasse,
-                   const wchar_t* text)
-{
-    if (t.size() % 2)
-        t.push_back(0);
-    DLGITEMTEMPLATE item{};
-    item.style = stil | WS_CHILD | WS_VISIBLE;
-    item.x = x;
-    item.y = y;
-    item.cx = cx;
-    item.cy = cy;
-    item.id = id;
-    const WORD* w = reinterpret_cast<const WORD*>(&item);
-    t.insert(t.end(), w, w + sizeof item / sizeof(WORD));
-    t.push_back(0xFFFF);
-    t.push_back(klasse);
-    WortAnhaengen(t, text);
-    t.push_back(0);
-}
-
 void ListeFuellen(HWND fenster, const Auswahl& a)
 {
     HWND liste = GetDlgItem(fenster, OXGLOBDLG_AUSWAHL_LISTE);
@@ -172,23 +146,14 @@ int32_t MerkmalAuswaehlen(HWND eltern, int32_t art, const std::string& vorwahl, 
         return 0;
     try {
         std::vector<WORD> t;
-        DLGTEMPLATE kopf{};
-        kopf.style = DS_MODALFRAME | DS_CENTER | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU;
-        kopf.cdit = 3;
-        kopf.cx = 220;
-        kopf.cy = 170;
-        const WORD* w = reinterpret_cast<const WORD*>(&kopf);
-        t.insert(t.end(), w, w + sizeof kopf / sizeof(WORD));
-        t.push_back(0);   /* no menu */
-        t.push_back(0);   /* standard class */
-        WortAnhaengen(t, art == 8 ? OXGLOBDLG_AUSWAHL_LIEFERANT_W
-                                  : (art == 0 ? OXGLOBDLG_AUSWAHL_ARTIKEL_W : OXGLOBDLG_AUSWAHL_MERKMAL_W));
-        t.push_back(8);
-        WortAnhaengen(t, L"MS Sans Serif");
-        Steuerelement(t, LBS_NOTIFY | LBS_USETABSTOPS | WS_BORDER | WS_VSCROLL | WS_TABSTOP, 7, 7, 206, 134,
-                      OXGLOBDLG_AUSWAHL_LISTE, 0x0083, L"");
-        Steuerelement(t, BS_DEFPUSHBUTTON | WS_TABSTOP, 104, 148, 52, 15, IDOK, 0x0080, L"OK");
-        Steuerelement(t, BS_PUSHBUTTON | WS_TABSTOP, 161, 148, 52, 15, IDCANCEL, 0x0080, L"Abbrechen");
+        VorlageKopf(t, DS_MODALFRAME | DS_CENTER | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU, 3, 220, 170,
+                    art == 8 ? OXGLOBDLG_AUSWAHL_LIEFERANT_W
+                             : (art == 0 ? OXGLOBDLG_AUSWAHL_ARTIKEL_W : OXGLOBDLG_AUSWAHL_MERKMAL_W),
+                    8, L"MS Sans Serif");
+        VorlageSteuerelement(t, LBS_NOTIFY | LBS_USETABSTOPS | WS_BORDER | WS_VSCROLL | WS_TABSTOP, 7, 7, 206, 134,
+                             OXGLOBDLG_AUSWAHL_LISTE, VORLAGE_LISTE, L"");
+        VorlageSteuerelement(t, BS_DEFPUSHBUTTON | WS_TABSTOP, 104, 148, 52, 15, IDOK, VORLAGE_KNOPF, L"OK");
+        VorlageSteuerelement(t, BS_PUSHBUTTON | WS_TABSTOP, 161, 148, 52, 15, IDCANCEL, VORLAGE_KNOPF, L"Abbrechen");
         Auswahl a{ art, lieferantCode, Getrimmt(vorwahl), 0 };
         DialogBoxIndirectParamA(EigeneInstanz(), reinterpret_cast<LPCDLGTEMPLATEA>(t.data()), eltern, AuswahlProc,
                                 reinterpret_cast<LPARAM>(&a));

@@ -11,13 +11,8 @@
 
 namespace {
 
-/* One line of the text: [begin, end) without its line end, which is
- * `endLength` bytes long (0 at the end of the text). */
-struct Line {
-    size_t begin;
-    size_t end;
-    size_t endLength;
-};
+/* One line of the text (see txt_next_line). */
+using Line = TextLine;
 
 enum LineKind { LINE_OTHER, LINE_SECTION, LINE_KEY };
 
@@ -29,19 +24,7 @@ struct Parsed {
 
 bool nextLine(const std::string& text, size_t pos, Line* line)
 {
-    if (pos >= text.size())
-        return false;
-    size_t end = pos;
-    while (end < text.size() && text[end] != '\r' && text[end] != '\n')
-        ++end;
-    size_t endLength = 0;
-    if (end < text.size()) {
-        endLength = 1;
-        if (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n')
-            endLength = 2;
-    }
-    *line = Line{pos, end, endLength};
-    return true;
+    return txt_next_line(text.data(), text.size(), pos, line);
 }
 
 bool isBlank(char c)
@@ -289,44 +272,4 @@ int32_t ini_change(const std::string& content, const std::string& section, const
     result += "[" + section + "]" + eol + entry;
     *out = result;
     return 1;
-}
-
-int32_t ini_parse_int(const std::string& text, int32_t* number)
-{
-    size_t i = 0;
-    while (i < text.size() && isBlank(text[i]))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    if (i >= text.size() || text[i] < '0' || text[i] > '9')
-        return 0;
-    int64_t v = 0;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-        v = v * 10 + (text[i] - '0');
-        if (v > static_cast<int64_t>(INT32_MAX) + 1)
-            return 0;
-        ++i;
-    }
-    if (negative)
-        v = -v;
-    if (v > INT32_MAX || v < INT32_MIN)
-        return 0;
-    *number = static_cast<int32_t>(v);
-    return 1;
-}
-
-int32_t ini_copy_out(const std::string& value, char* buffer, int32_t size)
-{
-    if (buffer == nullptr || size < 1)
-        return -1;
-    size_t length = std::strlen(value.c_str()); /* ends at a NUL inside */
-    size_t room = static_cast<size_t>(size) - 1;
-    if (length > room)
-        length = room;
-    std::memcpy(buffer, value.data(), length);
-    buffer[length] = '\0';
-    return static_cast<int32_t>(length);
 }

@@ -11,6 +11,8 @@
 #include <stdint.h>
 #include <string>
 
+#include "common/textkern.h"
+
 /* Longest section or key name, and longest file name (characters). */
 constexpr size_t kIniMaxName = 255;
 constexpr size_t kIniMaxFileName = 259;
@@ -40,13 +42,8 @@ int32_t ini_find_value(const std::string& content, const std::string& section, c
 int32_t ini_change(const std::string& content, const std::string& section, const char* key, const char* value,
                    std::string* out);
 
-/* Integer of a value text: blanks, optional sign, at least one digit; what
- * follows the digits is ignored. 1 = a number in the 32-bit range. */
-int32_t ini_parse_int(const std::string& text, int32_t* number);
-
-/* Bounded copy of a value into a caller's buffer; the text ends at a NUL
- * byte inside the value. Returns the number of characters stored. */
-int32_t ini_copy_out(const std::string& value, char* buffer, int32_t size);
+/* Integers of values and copies into a caller's buffer: txt_parse_int and
+ * txt_copy_out (common/textkern.h). */
 
 /* --- file access (ini_platform.cpp) --- */
 

@@ -87,7 +87,7 @@ int32_t readInt(const std::string& file, const char* section, const char* key, i
 {
     std::string value;
     int32_t number = defaultValue;
-    if (readValue(file, section, key, &value) == 1 && ini_parse_int(value, &number) == 1)
+    if (readValue(file, section, key, &value) == 1 && txt_parse_int(value, &number) == 1)
         return number;
     return defaultValue;
 }
@@ -100,7 +100,7 @@ int32_t readString(const std::string& file, const char* section, const char* key
     std::string value;
     if (readValue(file, section, key, &value) != 1)
         value = defaultValue != nullptr ? defaultValue : "";
-    return ini_copy_out(value, buffer, size);
+    return txt_copy_out(value, buffer, size);
 }
 
 /* One write: value null removes the key, key null the section. */
@@ -272,7 +272,7 @@ OX_EXTERN_C int32_t OXCALL INI_GetString(const char* section, const char* key, c
     try {
         return readString(currentFile(), section, key, "", buffer, size);
     } catch (...) {
-        return ini_copy_out(std::string(), buffer, size);
+        return txt_copy_out(std::string(), buffer, size);
     }
 }
 
@@ -294,7 +294,7 @@ OX_EXTERN_C int32_t OXCALL INI_LoadStringINI(const char* section, const char* ke
         std::string file = hostFileFlag == 1 ? hostFile() : currentFile();
         return readString(file, section, key, defaultValue, buffer, size);
     } catch (...) {
-        return ini_copy_out(std::string(), buffer, size);
+        return txt_copy_out(std::string(), buffer, size);
     }
 }
 
@@ -345,7 +345,7 @@ OX_EXTERN_C int32_t OXCALL INI2_GetString(const char* fileName, const char* sect
     try {
         return readString(namedFile(fileName), section, key, "", buffer, size);
     } catch (...) {
-        return ini_copy_out(std::string(), buffer, size);
+        return txt_copy_out(std::string(), buffer, size);
     }
 }
 

@@ -8,6 +8,7 @@
  */
 #include "standin.h"
 #include "callbacks.h"
+#include "common/dlgvorlage.h"
 #include "etiketten.h"
 #include "hostapi/dbadll.h"
 #include "hostapi/oxtabelle.h"
@@ -43,34 +44,6 @@ struct Auswahl {
     int32_t art;
     int32_t gewaehlt;
 };
-
-void WortAnhaengen(std::vector<WORD>& t, const wchar_t* text)
-{
-    do
-        t.push_back(static_cast<WORD>(*text));
-    while (*text++ != L'\0');
-}
-
-/* One control of an in-memory dialog template (DWORD aligned). */
-void Steuerelement(std::vector<WORD>& t, DWORD stil, short x, short y, short cx, short cy, WORD id,
-                   WORD klasse, const wchar_t* text)
-{
-    if (t.size() % 2)
-        t.push_back(0);
-    DLGITEMTEMPLATE item{};
-    item.style = stil | WS_CHILD | WS_VISIBLE;
-    item.x = x;
-    item.y = y;
-    item.cx = cx;
-    item.cy = cy;
-    item.id = id;
-    const WORD* w = reinterpret_cast<const WORD*>(&item);
-    t.insert(t.end(), w, w + sizeof item / sizeof(WORD));
-    t.push_back(0xFFFF);
-    t.push_back(klasse);
-    WortAnhaengen(t, text);
-    t.push_back(0);
-}
 
 INT_PTR CALLBACK AuswahlProc(HWND fenster, UINT nachricht, WPARAM wParam, LPARAM lParam)
 {
@@ -123,22 +96,12 @@ int32_t WINAPI Host01(int32_t art, HWND fenster, int32_t)
     if (art < 0 || art > DBA_MAX_ART)
         return 0;
     std::vector<WORD> t;
-    DLGTEMPLATE kopf{};
-    kopf.style = DS_MODALFRAME | DS_CENTER | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU;
-    kopf.cdit = 3;
-    kopf.cx = 200;
-    kopf.cy = 160;
-    const WORD* w = reinterpret_cast<const WORD*>(&kopf);
-    t.insert(t.end(), w, w + sizeof kopf / sizeof(WORD));
-    t.push_back(0);   /* no menu */
-    t.push_back(0);   /* standard class */
-    WortAnhaengen(t, art == 8 ? STANDIN_AUSWAHL_LIEFERANT_W : STANDIN_AUSWAHL_MERKMAL_W);
-    t.push_back(8);
-    WortAnhaengen(t, L"MS Sans Serif");
-    Steuerelement(t, LBS_NOTIFY | WS_BORDER | WS_VSCROLL | WS_TABSTOP, 7, 7, 186, 124, STANDIN_AUSWAHL_LISTE, 0x0083,
-                  L"");
-    Steuerelement(t, BS_DEFPUSHBUTTON | WS_TABSTOP, 84, 138, 50, 14, IDOK, 0x0080, L"OK");
-    Steuerelement(t, BS_PUSHBUTTON | WS_TABSTOP, 143, 138, 50, 14, IDCANCEL, 0x0080, L"Abbrechen");
+    VorlageKopf(t, DS_MODALFRAME | DS_CENTER | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU, 3, 200, 160,
+                art == 8 ? STANDIN_AUSWAHL_LIEFERANT_W : STANDIN_AUSWAHL_MERKMAL_W, 8, L"MS Sans Serif");
+    VorlageSteuerelement(t, LBS_NOTIFY | WS_BORDER | WS_VSCROLL | WS_TABSTOP, 7, 7, 186, 124, STANDIN_AUSWAHL_LISTE,
+                         VORLAGE_LISTE, L"");
+    VorlageSteuerelement(t, BS_DEFPUSHBUTTON | WS_TABSTOP, 84, 138, 50, 14, IDOK, VORLAGE_KNOPF, L"OK");
+    VorlageSteuerelement(t, BS_PUSHBUTTON | WS_TABSTOP, 143, 138, 50, 14, IDCANCEL, VORLAGE_KNOPF, L"Abbrechen");
     Auswahl a{ art, 0 };
     DialogBoxIndirectParamA(GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(t.data()), fenster,
                             AuswahlProc, reinterpret_cast<LPARAM>(&a));

@@ -158,6 +158,77 @@ TEST(LineReader, TextLinesEndInAnyLineEnd)
     LR_Destroy(r);
 }
 
+/* Every line a reader gives, through a buffer that holds the longest. */
+std::vector<std::string> AllLines(HOSTHANDLE r)
+{
+    std::vector<std::string> lines;
+    std::vector<char> buffer((3u << 20) + 2);
+    while (LR_NextLine(r, buffer.data(), static_cast<int32_t>(buffer.size())) == 1)
+        lines.emplace_back(buffer.data());
+    return lines;
+}
+
+TEST(LineReader, AFileGivesTheLinesOfTheSameText)
+{
+    const size_t block = 1u << 16; /* what the file reader reads at once */
+    const std::vector<std::string> texts = {
+        "eins\r\nzwei\ndrei\rvier",
+        "\r\r\n\n\n\r",
+        "ende\n",
+        "",
+        std::string(block - 1, 'a') + "\r\nb",             /* CR ends a block, its LF opens the next */
+        std::string(block - 1, 'a') + "\r\rc",             /* CR ends a block, the next begins with one */
+        std::string(block - 1, 'a') + "\r",                 /* CR ends the file at a block's end */
+        std::string(block, 'a') + "\nb",                    /* LF opens the second block */
+        std::string(2 * block + 10, 'x') + "\r\nz\r\n",  /* a line across three blocks */
+    };
+    hostlibs::ScratchFolder folder("lrdatei");
+    for (size_t i = 0; i < texts.size(); ++i) {
+        std::string path = folder / ("T" + std::to_string(i) + ".TXT");
+        hostlibs::WriteAll(path, texts[i]);
+        HOSTHANDLE text = LR_NewSized(texts[i].data(), static_cast<int32_t>(texts[i].size()), ";");
+        HOSTHANDLE file = LR_OpenFile(path.c_str(), ";");
+        ASSERT_GT(file, 0);
+        std::vector<std::string> expected = AllLines(text);
+        EXPECT_EQ(expected, AllLines(file)) << "text " << i;
+        LR_Destroy(text);
+        LR_Destroy(file);
+    }
+    HOSTHANDLE r = LR_New(texts[5].c_str(), ";");
+    EXPECT_EQ((std::vector<std::string>{std::string(block - 1, 'a'), "", "c"}), AllLines(r));
+    LR_Destroy(r);
+}
+
+TEST(LineReader, AFileKeepsTheFirstMebibyteOfALineAndNulBytesInside)
+{
+    hostlibs::ScratchFolder folder("lrlang");
+    std::string path = folder / "LANG.TXT";
+    const size_t max = 1u << 20;
+    hostlibs::WriteAll(path, std::string(max - 3, 'x') + "yz" + std::string(5000, 'R') + "\nnach;");
+    HOSTHANDLE r = LR_OpenFile(path.c_str(), ";");
+    ASSERT_GT(r, 0);
+    std::vector<std::string> lines = AllLines(r);
+    ASSERT_EQ(2u, lines.size());
+    EXPECT_EQ(max, lines[0].size());
+    EXPECT_EQ("xyzR", lines[0].substr(max - 4));
+    EXPECT_EQ("nach;", lines[1]);
+    LR_Destroy(r);
+
+    hostlibs::WriteAll(path, std::string("a\0b;c\r\nd", 10));
+    r = LR_OpenFile(path.c_str(), ";");
+    char line[16];
+    char tok[OX_TXT_256];
+    EXPECT_EQ(1, LR_NextLine(r, line, sizeof(line)));
+    EXPECT_STREQ("a", line);             /* handed out up to the NUL ... */
+    EXPECT_EQ(1, LR_NextString(r, tok));
+    EXPECT_EQ(1, LR_NextString(r, tok)); /* ... but the line went on behind it */
+    EXPECT_STREQ("c", tok);
+    EXPECT_EQ(1, LR_NextLine(r, line, sizeof(line)));
+    EXPECT_STREQ("d", line);
+    EXPECT_EQ(0, LR_NextLine(r, line, sizeof(line)));
+    LR_Destroy(r);
+}
+
 TEST(LineReader, HandlesAreCheckedAndReleased)
 {
     const int32_t open = LR_OpenReaders();
