@@ -226,6 +226,22 @@ typedef struct EDI_KONTEXT {
     int32_t FilterAnzeigeAnzahl;      /* rows in the filter page's list */
     int32_t FilterAnzeige[PRICAT_ZEILEN_MAX];    /* row index of each list line, in display order */
 
+    /* Price-change state: the change store and the record being prepared,
+     * the stores of a run of dialog 1005, its options and the list */
+    HOSTHANDLE AenderungHandle;       /* open change store; 0 or -1 = closed */
+    EDIAENDERUNG_SATZ AenderungSatz;  /* the change record prepared last */
+    int32_t AenderungSatzVorbereitet; /* 1 once a record was prepared in this call */
+    HOSTHANDLE BezeichnungHandle;     /* stores of a run; 0 or -1 = closed */
+    HOSTHANDLE EinzelteilHandle;
+    HOSTHANDLE TeileZusatzHandle;
+    HOSTHANDLE EtikettenHandle;
+    int32_t EtikettenDrucken;
+    int32_t PreisaenderungenDrucken;
+    int32_t KeineEk1Aenderung;
+    int32_t KeineVerkauftenAendern;
+    HOSTHANDLE PreisaenderungsListe;  /* 0 = empty */
+    int32_t ListenSuchNummer;
+
     HWND HostFenster;
     int32_t ExportModus;
 

@@ -15,6 +15,7 @@
 #define IDD_EXPORT              1003  /* "Artikelstammdaten Export" */
 #define IDD_EXPORT_INFOTEXT     1007  /* info text of an export */
 #define IDD_ARTIKELZUWEISUNG    1013  /* "EDI-Artikelzuweisung", German only */
+#define IDD_EINZELTEILAENDERUNGEN 1005  /* "Einzelteilaenderungen und Etiketten" */
 
 /* Main import window (107) */
 #define IDC_HW_TAB              1005
@@ -29,6 +30,14 @@
 #define IDC_HW_IMPORTIERT_LABEL 1010
 #define IDC_HW_IMPORTIERT       1011
 #define IDC_HW_BEENDEN          1012
+
+/* Item changes and labels (1005) */
+#define IDC_EA_DURCHFUEHREN     1158  /* apply the changes; master of the others */
+#define IDC_EA_FORTSCHRITT      1159  /* progress bar: item position */
+#define IDC_EA_ETIKETTEN        1160
+#define IDC_EA_PREISAENDERUNGEN 1161
+#define IDC_EA_KEINE_EK1        1163
+#define IDC_EA_KEINE_VERKAUFTEN 1164
 
 /* Export dialog (1003) and info text dialog (1007) */
 #define IDC_EX_ORDNER           5004
