@@ -24,10 +24,12 @@ PRICAT_ZEILEN KontextZeilen(void);
  * Reads AusgewaehlteDatei into the row table, under the hourglass: the
  * filter is switched off first ("Gefiltert:" shows 0); when a file is
  * named, its PRICAT rows replace the table (at most 32000; the value lists
- * are rebuilt from them). When the table is full the message 1043 is shown
- * over `besitzer` with caption 1044. AnzahlSaetzeGesamt becomes the number
- * of rows and "Datensaetze:" shows it. A file that cannot be opened gives
- * 0 rows. Returns 1 (0 when there is no call context).
+ * are rebuilt from them). When the file just read filled the table the
+ * message 1043 is shown over `besitzer` with caption 1044: once per read,
+ * so a full table kept from an earlier read (no file named now) does not
+ * show it again. AnzahlSaetzeGesamt becomes the number of rows and
+ * "Datensaetze:" shows it. A file that cannot be opened gives 0 rows.
+ * Returns 1 (0 when there is no call context).
  */
 int PricatDateiEinlesen(HWND besitzer);
 
