@@ -17,6 +17,7 @@
 #include "satzdatei.h"
 
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -55,22 +56,37 @@ public:
     /* Writes the pieces (Sperre held) and feeds them into the index. */
     bool Schreibe(const std::vector<SatzDatei::Teil>& teile, uint32_t neueAnzahl);
 
+    /* Runs `lesen()` - which finds slots in the index and reads them with
+     * datei.Zeiger, returning 1 / 0 / -1 - on the index brought up to the
+     * file, and repeats it when a write came in between (the last try under
+     * the writer lock). Returns what `lesen` returned. Mutex held. */
+    template <typename F>
+    int Lesend(F lesen)
+    {
+        for (int versuch = 0; versuch < 4; ++versuch) {
+            if (!Sync()) return -1;
+            int rc = lesen();
+            if (datei.Stabil(gen_)) return rc;
+        }
+        Sperre sperre(*this);
+        if (!sperre.ok) return -1;
+        return lesen();
+    }
+
     /* Reads the slot `finde()` names (a negative value = not there),
      * consistent with the index. 1 = read, 0 = not there, -1 = error. */
     template <typename F>
     int LeseNach(F finde, void* puffer)
     {
-        for (int versuch = 0; versuch < 4; ++versuch) {
-            if (!Sync()) return -1;
+        unsigned char* ziel = static_cast<unsigned char*>(puffer);
+        return Lesend([&]() -> int {
             int64_t slot = finde();
             if (slot < 0) return 0;
-            if (datei.LesenBei(static_cast<uint32_t>(slot), puffer, gen_)) return 1;
-        }
-        Sperre sperre(*this);
-        if (!sperre.ok) return -1;
-        int64_t slot = finde();
-        if (slot < 0) return 0;
-        return datei.Lesen(static_cast<uint32_t>(slot), puffer) == 1 ? 1 : -1;
+            const unsigned char* p = datei.Zeiger(static_cast<uint32_t>(slot), ziel);
+            if (!p) return -1;
+            if (p != ziel) std::memcpy(ziel, p, datei.SatzGroesse());
+            return 1;
+        });
     }
 
     /* Writer lock of the file for the life of the object, index synced. */

@@ -3,6 +3,7 @@
  */
 #include "datei.h"
 
+#include <cstdint>
 #include <cstring>
 
 #if defined(_WIN32)
@@ -10,6 +11,7 @@
 #else
 #  include <cerrno>
 #  include <climits>
+#  include <dirent.h>
 #  include <cstdlib>
 #  include <fcntl.h>
 #  include <sys/mman.h>
@@ -45,17 +47,18 @@ bool Datei::Oeffnen(const std::string& pfad, bool anlegen)
     return true;
 }
 
-const unsigned char* Datei::Abbilden(size_t n)
+const unsigned char* Datei::Abbilden(uint64_t n)
 {
-    AbbildLoesen();
-    if (!h_ || n == 0) return nullptr;
-    HANDLE m = CreateFileMappingA(static_cast<HANDLE>(h_), nullptr, PAGE_READONLY, 0, static_cast<DWORD>(n), nullptr);
+    if (!h_ || n == 0 || n > static_cast<uint64_t>(SIZE_MAX)) return nullptr;
+    HANDLE m = CreateFileMappingA(static_cast<HANDLE>(h_), nullptr, PAGE_READONLY, static_cast<DWORD>(n >> 32),
+                                  static_cast<DWORD>(n), nullptr);
     if (!m) return nullptr;
-    void* v = MapViewOfFile(m, FILE_MAP_READ, 0, 0, n);
+    void* v = MapViewOfFile(m, FILE_MAP_READ, 0, 0, static_cast<SIZE_T>(n));
     if (!v) {
         CloseHandle(m);
         return nullptr;
     }
+    AbbildLoesen();
     abbildung_ = m;
     ansicht_ = v;
     ansichtGroesse_ = n;
@@ -174,6 +177,23 @@ bool DateiExistiert(const std::string& pfad)
 
 bool DateiLoeschen(const std::string& pfad) { return DeleteFileA(pfad.c_str()) != 0; }
 
+bool Umbenennen(const std::string& alt, const std::string& neu) { return MoveFileA(alt.c_str(), neu.c_str()) != 0; }
+
+std::vector<std::string> OrdnerInhalt(const std::string& ordner, bool ordnerGesucht)
+{
+    std::vector<std::string> namen;
+    WIN32_FIND_DATAA fund;
+    HANDLE h = FindFirstFileA((ordner + "*").c_str(), &fund);
+    if (h == INVALID_HANDLE_VALUE) return namen;
+    do {
+        bool istOrdner = (fund.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        std::string name = fund.cFileName;
+        if (istOrdner == ordnerGesucht && name != "." && name != "..") namen.push_back(name);
+    } while (FindNextFileA(h, &fund));
+    FindClose(h);
+    return namen;
+}
+
 std::string VollerPfad(const std::string& pfad)
 {
     char puffer[MAX_PATH * 2];
@@ -210,12 +230,12 @@ bool Datei::Oeffnen(const std::string& pfad, bool anlegen)
     return true;
 }
 
-const unsigned char* Datei::Abbilden(size_t n)
+const unsigned char* Datei::Abbilden(uint64_t n)
 {
-    AbbildLoesen();
-    if (fd_ < 0 || n == 0) return nullptr;
-    void* v = ::mmap(nullptr, n, PROT_READ, MAP_SHARED, fd_, 0);
+    if (fd_ < 0 || n == 0 || n > static_cast<uint64_t>(SIZE_MAX)) return nullptr;
+    void* v = ::mmap(nullptr, static_cast<size_t>(n), PROT_READ, MAP_SHARED, fd_, 0);
     if (v == MAP_FAILED) return nullptr;
+    AbbildLoesen();
     ansicht_ = v;
     ansichtGroesse_ = n;
     return static_cast<const unsigned char*>(v);
@@ -223,7 +243,7 @@ const unsigned char* Datei::Abbilden(size_t n)
 
 void Datei::AbbildLoesen()
 {
-    if (ansicht_) ::munmap(ansicht_, ansichtGroesse_);
+    if (ansicht_) ::munmap(ansicht_, static_cast<size_t>(ansichtGroesse_));
     ansicht_ = nullptr;
     ansichtGroesse_ = 0;
 }
@@ -325,6 +345,30 @@ bool DateiExistiert(const std::string& pfad)
 }
 
 bool DateiLoeschen(const std::string& pfad) { return ::unlink(Posix(pfad).c_str()) == 0; }
+
+bool Umbenennen(const std::string& alt, const std::string& neu)
+{
+    struct stat st;
+    if (::stat(Posix(neu).c_str(), &st) == 0) return false;
+    return ::rename(Posix(alt).c_str(), Posix(neu).c_str()) == 0;
+}
+
+std::vector<std::string> OrdnerInhalt(const std::string& ordner, bool ordnerGesucht)
+{
+    std::vector<std::string> namen;
+    std::string p = Posix(ordner);
+    DIR* d = ::opendir(p.c_str());
+    if (!d) return namen;
+    while (struct dirent* e = ::readdir(d)) {
+        std::string name = e->d_name;
+        if (name == "." || name == "..") continue;
+        struct stat st;
+        if (::stat((p + name).c_str(), &st) != 0) continue;
+        if ((S_ISDIR(st.st_mode) != 0) == ordnerGesucht && (ordnerGesucht || S_ISREG(st.st_mode))) namen.push_back(name);
+    }
+    ::closedir(d);
+    return namen;
+}
 
 std::string VollerPfad(const std::string& pfad)
 {

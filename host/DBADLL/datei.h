@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace dba {
 
@@ -42,9 +43,12 @@ public:
 
     /* Maps the first `n` bytes of the file read-only (the file must be at
      * least that long); the view follows every later write to those bytes,
-     * also other processes'. Null when mapping is not possible. The view
-     * goes with Schliessen. */
-    const unsigned char* Abbilden(size_t n);
+     * also other processes'. Null when mapping is not possible; an earlier
+     * view of this object is given up only once the new one is made (so
+     * on failure it stays as it was). The view goes with Schliessen. */
+    const unsigned char* Abbilden(uint64_t n);
+    const unsigned char* Ansicht() const { return static_cast<const unsigned char*>(ansicht_); }
+    uint64_t AnsichtGroesse() const { return ansichtGroesse_; }
 
     /* Writer lock between processes (a byte far beyond any file end, so
      * readers are never blocked). Sperren waits. */
@@ -60,7 +64,7 @@ private:
     int fd_ = -1;
 #endif
     void* ansicht_ = nullptr;
-    size_t ansichtGroesse_ = 0;
+    uint64_t ansichtGroesse_ = 0;
 };
 
 /* Folder helpers. OrdnerAnlegen creates every missing level. */
@@ -68,6 +72,11 @@ bool OrdnerExistiert(const std::string& pfad);
 bool OrdnerAnlegen(const std::string& pfad);
 bool DateiExistiert(const std::string& pfad);
 bool DateiLoeschen(const std::string& pfad);
+/* Renames a file or folder; false when `neu` exists or it fails. */
+bool Umbenennen(const std::string& alt, const std::string& neu);
+/* Names (without folder) of the entries of folder `ordner` (with trailing
+ * separator): its sub-folders when `ordnerGesucht`, else its files. */
+std::vector<std::string> OrdnerInhalt(const std::string& ordner, bool ordnerGesucht);
 /* Full, normalised form of a path (the key under which a process shares
  * one store object). */
 std::string VollerPfad(const std::string& pfad);

@@ -15,6 +15,13 @@ constexpr char kMagie[8] = {'O', 'X', 'D', 'B', 'A', 'S', 'A', 'T'};
 constexpr uint32_t kVersion = 1;
 constexpr uint32_t kJournalMagie = 0x314E4A58u;   /* "XJN1" */
 constexpr uint64_t kJournalMax = 1ull << 30;
+/* The largest view of a file: a 32-bit process keeps its address space for
+ * other things and reads larger files slot by slot. */
+constexpr uint64_t kAnsichtMax = sizeof(void*) >= 8 ? (1ull << 40) : (256ull << 20);
+/* A view is renewed when the file grew by an eighth (at least this) since
+ * it was made, or after this many slot reads beyond it. */
+constexpr uint64_t kZuwachsMin = 64u << 10;
+constexpr uint32_t kFehlgriffeMax = 16;
 
 /* Journal header; the pieces follow: u64 position, u32 length, bytes. */
 struct JournalKopf {
@@ -158,7 +165,14 @@ bool SatzDatei::Oeffnen(const std::string& pfad, uint32_t satzGroesse, bool anle
         anzahl_ = k.Anzahl;
         if (daten_.Groesse() < static_cast<int64_t>(Position(k.Anzahl))) ok = daten_.Kuerzen(Position(k.Anzahl));
     }
-    if (ok) kopfAnsicht_ = daten_.Abbilden(KOPF);
+    if (ok) {
+        int64_t groesse = daten_.Groesse();
+        uint64_t n = groesse > 0 && static_cast<uint64_t>(groesse) <= kAnsichtMax ? static_cast<uint64_t>(groesse) : KOPF;
+        ansicht_ = daten_.Abbilden(n);
+        if (!ansicht_ && n > KOPF) ansicht_ = daten_.Abbilden(n = KOPF);
+        ansichtLaenge_ = ansicht_ ? n : 0;
+        fehlgriffe_ = 0;
+    }
     Entsperren();
     if (!ok) Schliessen();
     return ok;
@@ -167,7 +181,8 @@ bool SatzDatei::Oeffnen(const std::string& pfad, uint32_t satzGroesse, bool anle
 void SatzDatei::Schliessen()
 {
     while (sperren_ > 0) Entsperren();
-    kopfAnsicht_ = nullptr;
+    ansicht_ = nullptr;
+    ansichtLaenge_ = 0;
     daten_.Schliessen();
     journal_.Schliessen();
 }
@@ -230,13 +245,15 @@ bool SatzDatei::Reparieren()
 
 bool SatzDatei::Stand(uint64_t* generation, uint32_t* epoche) const
 {
-    if (kopfAnsicht_) {
+    if (ansicht_) {
         const volatile uint32_t* g =
-            reinterpret_cast<const volatile uint32_t*>(kopfAnsicht_ + offsetof(Kopf, Generation));
-        const volatile uint32_t* e = reinterpret_cast<const volatile uint32_t*>(kopfAnsicht_ + offsetof(Kopf, Epoche));
+            reinterpret_cast<const volatile uint32_t*>(ansicht_ + offsetof(Kopf, Generation));
+        const volatile uint32_t* e = reinterpret_cast<const volatile uint32_t*>(ansicht_ + offsetof(Kopf, Epoche));
         for (int versuch = 0; versuch < 4; ++versuch) {
             uint32_t lo1 = g[0], hi1 = g[1], ep = e[0], lo2 = g[0], hi2 = g[1];
             if (lo1 == lo2 && hi1 == hi2) {
+                /* the slot reads that follow come after this look */
+                std::atomic_thread_fence(std::memory_order_acquire);
                 *generation = (static_cast<uint64_t>(hi1) << 32) | lo1;
                 *epoche = ep;
                 return true;
@@ -250,15 +267,75 @@ bool SatzDatei::Stand(uint64_t* generation, uint32_t* epoche) const
     return true;
 }
 
-bool SatzDatei::LesenBei(uint32_t slot, void* puffer, uint64_t generation) const
+bool SatzDatei::StandUndAnzahl(uint64_t* generation, uint32_t* anzahl) const
 {
-    size_t gelesen = 0;
-    if (!daten_.Lesen(Position(slot), puffer, satz_, &gelesen)) return false;
-    if (gelesen < satz_) std::memset(static_cast<unsigned char*>(puffer) + gelesen, 0, satz_ - gelesen);
+    if (ansicht_) {
+        const volatile uint32_t* g =
+            reinterpret_cast<const volatile uint32_t*>(ansicht_ + offsetof(Kopf, Generation));
+        const volatile uint32_t* a = reinterpret_cast<const volatile uint32_t*>(ansicht_ + offsetof(Kopf, Anzahl));
+        for (int versuch = 0; versuch < 4; ++versuch) {
+            uint32_t lo1 = g[0], hi1 = g[1], n = a[0], lo2 = g[0], hi2 = g[1];
+            if (lo1 == lo2 && hi1 == hi2) {
+                std::atomic_thread_fence(std::memory_order_acquire);
+                *generation = (static_cast<uint64_t>(hi1) << 32) | lo1;
+                *anzahl = n;
+                return true;
+            }
+        }
+    }
+    Kopf k;
+    if (!KopfLesen(&k)) return false;
+    *generation = k.Generation;
+    *anzahl = k.Anzahl;
+    return true;
+}
+
+bool SatzDatei::Stabil(uint64_t generation) const
+{
     if (sperren_ > 0) return true;
+    /* every read before comes before this look */
+    std::atomic_thread_fence(std::memory_order_acquire);
     uint64_t jetzt;
     uint32_t epoche;
     return Stand(&jetzt, &epoche) && jetzt == generation;
+}
+
+bool SatzDatei::Nachbilden(uint64_t bis, bool sofort)
+{
+    if (!ansicht_ || ansichtLaenge_ >= bis) return ansicht_ != nullptr;
+    int64_t groesse = daten_.Groesse();
+    if (groesse < static_cast<int64_t>(bis) || static_cast<uint64_t>(groesse) > kAnsichtMax) return false;
+    uint64_t neu = static_cast<uint64_t>(groesse);
+    if (!sofort) {
+        /* A few slots beyond the view are cheaper to read than a new view. */
+        uint64_t lohnt = ansichtLaenge_ / 8 > kZuwachsMin ? ansichtLaenge_ / 8 : kZuwachsMin;
+        if (neu - ansichtLaenge_ < lohnt && ++fehlgriffe_ < kFehlgriffeMax) return false;
+    }
+    const unsigned char* v = daten_.Abbilden(neu);
+    if (!v) return false;
+    ansicht_ = v;
+    ansichtLaenge_ = neu;
+    fehlgriffe_ = 0;
+    return true;
+}
+
+const unsigned char* SatzDatei::Zeiger(uint32_t slot, unsigned char* puffer)
+{
+    uint64_t pos = Position(slot);
+    if (pos + satz_ <= ansichtLaenge_ || Nachbilden(pos + satz_, false)) return ansicht_ + pos;
+    size_t gelesen = 0;
+    if (!daten_.Lesen(pos, puffer, satz_, &gelesen)) return nullptr;
+    if (gelesen < satz_) std::memset(puffer + gelesen, 0, satz_ - gelesen);
+    return puffer;
+}
+
+bool SatzDatei::LesenBei(uint32_t slot, void* puffer, uint64_t generation)
+{
+    unsigned char* ziel = static_cast<unsigned char*>(puffer);
+    const unsigned char* p = Zeiger(slot, ziel);
+    if (!p) return false;
+    if (p != ziel) std::memcpy(ziel, p, satz_);
+    return Stabil(generation);
 }
 
 int SatzDatei::Lesen(uint32_t slot, void* puffer, uint64_t* generation)
@@ -271,8 +348,9 @@ int SatzDatei::Lesen(uint32_t slot, void* puffer, uint64_t* generation)
         return LesenBei(slot, puffer, gen_) ? 1 : -1;
     }
     for (int versuch = 0; versuch < 6 && sperren_ == 0; ++versuch) {
-        Kopf k;
-        if (!KopfLesen(&k) || (k.Generation & 1)) {
+        uint64_t gen;
+        uint32_t anzahl;
+        if (!StandUndAnzahl(&gen, &anzahl) || (gen & 1)) {
             /* A write is under way or its writer died: wait for the lock
              * (and repair), then look again. */
             if (!Sperren()) return -1;
@@ -280,9 +358,9 @@ int SatzDatei::Lesen(uint32_t slot, void* puffer, uint64_t* generation)
             Entsperren();
             continue;
         }
-        if (slot >= k.Anzahl) return 0;
-        if (LesenBei(slot, puffer, k.Generation)) {
-            if (generation) *generation = k.Generation;
+        if (slot >= anzahl) return 0;
+        if (LesenBei(slot, puffer, gen)) {
+            if (generation) *generation = gen;
             return 1;
         }
     }
@@ -427,6 +505,11 @@ bool SatzDatei::AlleLesen(const std::function<void(uint32_t, const unsigned char
 {
     Kopf k;
     if (!KopfLesen(&k)) return false;
+    uint64_t bis = Position(k.Anzahl);
+    if (Nachbilden(bis, true) && bis <= ansichtLaenge_) {
+        for (uint32_t s = 0; s < k.Anzahl; ++s) besuch(s, ansicht_ + Position(s));
+        return true;
+    }
     const uint32_t proBlock = satz_ >= (4u << 20) ? 1u : (4u << 20) / satz_;
     std::vector<unsigned char> block(static_cast<size_t>(proBlock) * satz_);
     for (uint32_t start = 0; start < k.Anzahl; start += proBlock) {

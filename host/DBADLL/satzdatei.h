@@ -23,9 +23,14 @@
  * record is always old or new, never torn.
  *
  * Reading needs no lock: a slot is read between two looks at the header's
- * generation (through a read-only mapping of the header, so a look costs
- * no system call); when it changed or was odd the read is repeated (after
- * repairing a dead writer's write under the lock). The odd generation is
+ * generation; when it changed or was odd the read is repeated (after
+ * repairing a dead writer's write under the lock). The whole file is mapped
+ * read-only, so the looks at the header and the slot reads cost no system
+ * call: a read is a copy from memory. The view follows the writes of every
+ * handle and process (it is the file's own pages); when the file grew past
+ * it, a slot beyond it is read from the file until the growth is worth a
+ * new view. Where a view cannot be made (a very large file in a 32-bit
+ * process), slots are read from the file. The odd generation is
  * what marks a write in progress: a journal is applied only under an odd
  * (or unreadable) header, so a journal left behind by a writer that died
  * before marking its write is never applied - the write simply did not
@@ -99,7 +104,20 @@ public:
     /* Reads slot `slot` and checks that the file is still at generation
      * `generation` (at rest) afterwards. True = the bytes belong to that
      * generation. */
-    bool LesenBei(uint32_t slot, void* puffer, uint64_t generation) const;
+    bool LesenBei(uint32_t slot, void* puffer, uint64_t generation);
+
+    /* The bytes of slot `slot`: a pointer into the view of the file, or
+     * `puffer` (SatzGroesse bytes) filled by a read when the slot lies
+     * beyond the view. Null on a read error. The bytes are whatever the
+     * file holds at that moment: the reader checks with Stabil afterwards
+     * that no write came in between. A pointer into the view is valid until
+     * the next call on this object. */
+    const unsigned char* Zeiger(uint32_t slot, unsigned char* puffer);
+
+    /* True when the file is still at generation `generation` (at rest), or
+     * this object holds the lock: everything read since that generation
+     * was current belongs to it. */
+    bool Stabil(uint64_t generation) const;
 
     /* Writes the pieces as one durable write; afterwards the slot count is
      * `neueAnzahl` (slots at or beyond it are dropped - their bytes may stay
@@ -118,8 +136,9 @@ public:
      * anything to do. Returns the generation now current (0 on error). */
     uint64_t Nachziehen(uint64_t bekannt, uint32_t bekannteEpoche, const std::function<void(uint32_t)>& geaendert);
 
-    /* Visits every slot below the count in order, in large blocks; call
-     * with the lock held for a consistent picture. */
+    /* Visits every slot below the count in order (straight from the view,
+     * or read in large blocks); call with the lock held for a consistent
+     * picture. */
     bool AlleLesen(const std::function<void(uint32_t, const unsigned char*)>& besuch);
 
     /* Generation, epoch and count of the last header seen by this object. */
@@ -142,12 +161,16 @@ private:
     bool Reparieren();              /* lock held: finish a dead writer's write, if any */
     bool SperrenRoh();              /* the lock without repairing (for opening) */
     bool Stand(uint64_t* generation, uint32_t* epoche) const;   /* from the mapped header */
+    bool StandUndAnzahl(uint64_t* generation, uint32_t* anzahl) const;
+    bool Nachbilden(uint64_t bis, bool sofort);   /* a view up to byte `bis`, when worth it */
     bool KopfSchreiben(const Kopf& k);
     static uint32_t KopfCrc(const Kopf& k);
 
     Datei daten_;
     Datei journal_;
-    const unsigned char* kopfAnsicht_ = nullptr;   /* the header, mapped (may be null) */
+    const unsigned char* ansicht_ = nullptr;   /* the file from byte 0, mapped (may be null) */
+    uint64_t ansichtLaenge_ = 0;
+    uint32_t fehlgriffe_ = 0;                  /* slot reads beyond the view since it was made */
     std::string pfad_;
     uint32_t satz_ = 0;
     int sperren_ = 0;
