@@ -60,7 +60,7 @@ extern long g_StandinEtikettenGedruckt;
 
 /* The stand-in host's main window: a hidden top-level window that prints
  * the labels when it receives WM_COMMAND STANDIN_BEFEHL_ETIKETTEN.
- * Returns the window (one per thread that asks), or null. */
+ * Returns a new window, or null. */
 HWND Standin_HauptfensterAnlegen(void);
 
 #endif

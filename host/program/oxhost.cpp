@@ -12,6 +12,7 @@
  * DIR and closes the window itself.
  */
 #include "standin.h"
+#include "etiketten.h"
 #include "hostapi/oxlanguage.h"
 
 #include <commctrl.h>
@@ -22,6 +23,34 @@
 #include <thread>
 
 static DWORD s_UiThread;
+
+static BOOL CALLBACK SichtbaresFenster(HWND h, LPARAM lp)
+{
+    if (IsWindowVisible(h)) {
+        *(int*)lp = 1;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+/* After the call: delivers what the module left for the host (the label
+ * printing command) and keeps the viewer windows it opened alive until
+ * the user closes them. */
+static void FensterOffenHalten(void)
+{
+    MSG m;
+    for (;;) {
+        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&m);
+            DispatchMessageA(&m);
+        }
+        int offen = 0;
+        EnumThreadWindows(GetCurrentThreadId(), SichtbaresFenster, (LPARAM)&offen);
+        if (!offen)
+            return;
+        WaitMessage();
+    }
+}
 
 static BOOL CALLBACK ErsterDialog(HWND h, LPARAM lp)
 {
@@ -220,6 +249,7 @@ int main(int argc, char** argv)
     host.uploadBasisPfad = "KIVOLA/EDI/UPLOAD";
     host.uploadZusatz = "ORDANEX";
     host.benutzerKennung = "DEMO";
+    host.fenster = Standin_HauptfensterAnlegen();
     Standin_Parameter(host, modus);
     s_UiThread = GetCurrentThreadId();
     std::thread fotograf;
@@ -228,6 +258,8 @@ int main(int argc, char** argv)
     int32_t ergebnis = Standin_Bearbeiten(host);
     if (fotograf.joinable())
         fotograf.join();
+    else
+        FensterOffenHalten();
     printf("KTOXEDI_Bearbeiten returned %ld\n", (long)ergebnis);
     return ergebnis == -2 ? 1 : 0;
 }
