@@ -23,12 +23,18 @@
  * whose check value does not match ends the readable part of the file: a
  * writer that died in the middle of its append leaves the earlier entries
  * intact, and the next write cuts the file back to the readable part
- * before it appends. Writers of several processes take turns through a
- * lock on one byte far behind the data.
+ * before it appends (or, where the cut is refused, writes over the torn
+ * bytes). Writers of several processes take turns through a lock on one
+ * byte far behind the data.
  *
  * Each process keeps an index (owner, number) -> position in memory and
- * brings it up to date from the file's new tail at every call, so the
- * writes of other processes are seen. When this process first opens a file
+ * brings it up to date from the file's new tail at every call (a look at
+ * the file's size), so the writes of other processes are seen. The
+ * readable part is mapped read-only: an entry is checked once, when it
+ * enters the index (the bytes of an entry never change afterwards), and a
+ * read unpacks it straight from memory. Entries behind the view are read
+ * from the file until the readable part grew enough for a new view. When
+ * this process first opens a file
  * in which more than half the bytes belong to superseded entries, it
  * writes the live entries into a fresh file and puts it in place (only
  * when no other process has the file open).
@@ -66,7 +72,18 @@ struct Speicher {
     uint64_t ende = 0;     /* end of the readable part known so far */
     uint64_t lebend = 0;   /* bytes of the entries the index points to */
     std::unordered_map<uint64_t, Ort> index;
+    HANDLE abbildung = nullptr;              /* the view of the readable part */
+    const unsigned char* ansicht = nullptr;
+    uint64_t ansichtLaenge = 0;
+    uint32_t fehlgriffe = 0;                 /* reads behind the view since it was made */
 };
+
+/* A view is renewed when the readable part grew by an eighth (at least
+ * this) since it was made, or after this many reads behind it; a 32-bit
+ * process maps no more than the limit. */
+constexpr uint64_t ZUWACHS_MIN = 64u << 10;
+constexpr uint32_t FEHLGRIFFE_MAX = 16;
+constexpr uint64_t ANSICHT_MAX = sizeof(void*) >= 8 ? (1ull << 40) : (256ull << 20);
 
 std::mutex g_Sperre;
 Speicher g_Speicher;
@@ -214,6 +231,54 @@ uint64_t Groesse(HANDLE h)
     return static_cast<uint64_t>(g.QuadPart);
 }
 
+void AnsichtLoesen(Speicher& s)
+{
+    if (s.ansicht != nullptr)
+        UnmapViewOfFile(s.ansicht);
+    if (s.abbildung != nullptr)
+        CloseHandle(s.abbildung);
+    s.ansicht = nullptr;
+    s.abbildung = nullptr;
+    s.ansichtLaenge = 0;
+    s.fehlgriffe = 0;
+}
+
+/* Maps the readable part; the earlier view stays when that fails. */
+bool Abbilden(Speicher& s)
+{
+    if (s.ende == 0 || s.ende > ANSICHT_MAX)
+        return false;
+    HANDLE m = CreateFileMappingA(s.h, nullptr, PAGE_READONLY, static_cast<DWORD>(s.ende >> 32),
+                                  static_cast<DWORD>(s.ende), nullptr);
+    if (m == nullptr)
+        return false;
+    void* v = MapViewOfFile(m, FILE_MAP_READ, 0, 0, static_cast<SIZE_T>(s.ende));
+    if (v == nullptr) {
+        CloseHandle(m);
+        return false;
+    }
+    AnsichtLoesen(s);
+    s.abbildung = m;
+    s.ansicht = static_cast<const unsigned char*>(v);
+    s.ansichtLaenge = s.ende;
+    return true;
+}
+
+/* The `n` bytes at `position` (inside the readable part): from the view,
+ * else read into `puffer`. Null when they cannot be read. */
+const unsigned char* Bytes(Speicher& s, uint64_t position, uint32_t n, std::vector<unsigned char>& puffer)
+{
+    if (position + n > s.ansichtLaenge) {
+        uint64_t lohnt = s.ansichtLaenge / 8 > ZUWACHS_MIN ? s.ansichtLaenge / 8 : ZUWACHS_MIN;
+        if (s.ende - s.ansichtLaenge >= lohnt || ++s.fehlgriffe >= FEHLGRIFFE_MAX)
+            Abbilden(s);
+    }
+    if (position + n <= s.ansichtLaenge)
+        return s.ansicht + position;
+    puffer.resize(n);
+    return LesenAn(s.h, position, puffer.data(), n) ? puffer.data() : nullptr;
+}
+
 void Eintragen(Speicher& s, uint64_t position, const unsigned char* kopf)
 {
     int32_t besitzer = static_cast<int32_t>(Wort(kopf + 4));
@@ -244,6 +309,7 @@ void Nachlesen(Speicher& s)
     uint64_t groesse = Groesse(s.h);
     if (groesse < s.ende) {
         /* The file became shorter (cut back by a writer): read it afresh. */
+        AnsichtLoesen(s);
         s.index.clear();
         s.ende = 0;
         s.lebend = 0;
@@ -275,6 +341,7 @@ void Nachlesen(Speicher& s)
 
 void Schliessen(Speicher& s)
 {
+    AnsichtLoesen(s);
     if (s.h != INVALID_HANDLE_VALUE)
         CloseHandle(s.h);
     s.h = INVALID_HANDLE_VALUE;
@@ -320,6 +387,7 @@ void Verdichten(Speicher& s)
         return;
     }
     std::string datei = s.datei;
+    AnsichtLoesen(s);
     CloseHandle(s.h);
     s.h = INVALID_HANDLE_VALUE;
     if (!MoveFileExA(neu.c_str(), datei.c_str(), MOVEFILE_REPLACE_EXISTING))
@@ -373,12 +441,14 @@ int32_t Anhaengen(Speicher& s, int32_t besitzer, int32_t nummer, uint32_t flags,
         return 0;
     Nachlesen(s);
     int32_t ergebnis = 1;
-    /* A torn entry of a writer that died is cut off before appending. */
+    /* A torn entry of a writer that died is cut off before appending;
+     * where the cut is refused, the new entry goes over it (a reader stops
+     * at whatever of it is left behind the new entry). */
     if (Groesse(s.h) != s.ende) {
         LARGE_INTEGER p;
         p.QuadPart = static_cast<LONGLONG>(s.ende);
-        if (!SetFilePointerEx(s.h, p, nullptr, FILE_BEGIN) || !SetEndOfFile(s.h))
-            ergebnis = 0;
+        if (SetFilePointerEx(s.h, p, nullptr, FILE_BEGIN))
+            SetEndOfFile(s.h);
     }
     if (ergebnis == 1) {
         FILETIME jetzt;
@@ -426,19 +496,16 @@ OX_EXTERN_C int32_t OXCALL TAB_LeseTabelle(int32_t besitzer, int32_t nummer, OXT
         if (zeit != nullptr)
             *zeit = TAB_ZEIT{};
         auto it = s.index.find(Schluessel(besitzer, nummer));
-        std::vector<unsigned char> eintrag;
-        if (it != s.index.end()) {
-            eintrag.resize(KOPF + it->second.laenge);
-            if (!LesenAn(s.h, it->second.position, eintrag.data(), static_cast<DWORD>(eintrag.size())))
-                eintrag.clear();
-        }
-        if (eintrag.empty()) {
-            std::memset(tabelle, 0, sizeof *tabelle);
-            return 0;
-        }
-        /* Unpacking writes every byte of the record. */
-        uint32_t pruef = Crc(Crc(0, eintrag.data(), 28), eintrag.data() + KOPF, it->second.laenge);
-        if (pruef != Wort(eintrag.data() + 28) || !Entpacken(eintrag.data() + KOPF, it->second.laenge, tabelle)) {
+        const unsigned char* e = nullptr;
+        std::vector<unsigned char> puffer;
+        if (it != s.index.end())
+            e = Bytes(s, it->second.position, KOPF + it->second.laenge, puffer);
+        /* The entry was checked when it entered the index; its head must
+         * still be the one indexed. Unpacking writes every byte of the
+         * record. */
+        if (e == nullptr || Wort(e) != KENNUNG || Wort(e + 4) != static_cast<uint32_t>(besitzer) ||
+            Wort(e + 8) != static_cast<uint32_t>(nummer) || Wort(e + 24) != it->second.laenge ||
+            !Entpacken(e + KOPF, it->second.laenge, tabelle)) {
             std::memset(tabelle, 0, sizeof *tabelle);
             return 0;
         }

@@ -39,7 +39,7 @@ const EANARTIKEL_SATZ* OXCALL Naechster(void* liste)
 int OffeneJournale(const std::string& ordner)
 {
     int offen = 0;
-    for (const char* name : {"ARTIKEL.DBA.JNL", "MERKMAL.DBA.JNL", "AUFTRAG\\A0000001.DBA.JNL", "EANART\\0\\E5.EAN.JNL"}) {
+    for (const char* name : {"ARTIKEL.DBA.JNL", "MERKMAL.DBA.JNL", "AUFTRAG\\A0000001.DBA.JNL", "EANARTIKEL.DBA.JNL"}) {
         HANDLE f = CreateFileA((ordner + name).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                OPEN_EXISTING, 0, nullptr);
         if (f == INVALID_HANDLE_VALUE) continue;
