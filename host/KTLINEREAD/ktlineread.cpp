@@ -44,17 +44,19 @@ LineReader* find(HOSTHANDLE h)
     return it == all.map.end() ? nullptr : it->second.get();
 }
 
-int32_t nextToken(HOSTHANDLE reader, char* buffer, int32_t size)
+/* Hands the next line or token of `reader`, as `next` gives it, out into
+ * `buffer` (see LR_NextLine). */
+int32_t handOut(HOSTHANDLE reader, char* buffer, int32_t size, bool (*next)(LineReader*, std::string*))
 {
     int32_t rc = 0;
     LineReader* r = find(reader);
     if (r == nullptr || buffer == nullptr || size < 1)
         return -1;
     try {
-        std::string token;
+        std::string text;
         buffer[0] = '\0';
-        if (lr_next_token(r, &token)) {
-            txt_copy_out(token, buffer, size);
+        if (next(r, &text)) {
+            txt_copy_out(text, buffer, size);
             rc = 1;
         }
     } catch (...) {
@@ -106,32 +108,17 @@ OX_EXTERN_C HOSTHANDLE OXCALL LR_OpenFile(const char* path, const char* separato
 
 OX_EXTERN_C int32_t OXCALL LR_NextLine(HOSTHANDLE reader, char* buffer, int32_t size)
 {
-    int32_t rc = 0;
-    LineReader* r = find(reader);
-    if (r == nullptr || buffer == nullptr || size < 1)
-        return -1;
-    try {
-        std::string line;
-        buffer[0] = '\0';
-        if (lr_next_line(r, &line)) {
-            txt_copy_out(line, buffer, size);
-            rc = 1;
-        }
-    } catch (...) {
-        buffer[0] = '\0';
-        rc = 0;
-    }
-    return rc;
+    return handOut(reader, buffer, size, lr_next_line);
 }
 
 OX_EXTERN_C int32_t OXCALL LR_NextString(HOSTHANDLE reader, char* buffer)
 {
-    return nextToken(reader, buffer, OX_TXT_256);
+    return handOut(reader, buffer, OX_TXT_256, lr_next_token);
 }
 
 OX_EXTERN_C int32_t OXCALL LR_NextStringSized(HOSTHANDLE reader, char* buffer, int32_t size)
 {
-    return nextToken(reader, buffer, size);
+    return handOut(reader, buffer, size, lr_next_token);
 }
 
 OX_EXTERN_C int32_t OXCALL LR_NextLong(HOSTHANDLE reader, int32_t* value)

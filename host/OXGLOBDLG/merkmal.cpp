@@ -111,20 +111,7 @@ INT_PTR CALLBACK AuswahlProc(HWND fenster, UINT nachricht, WPARAM wParam, LPARAM
         ListeFuellen(fenster, *reinterpret_cast<Auswahl*>(lParam));
         return TRUE;
     case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK ||
-            (LOWORD(wParam) == OXGLOBDLG_AUSWAHL_LISTE && HIWORD(wParam) == LBN_DBLCLK)) {
-            HWND liste = GetDlgItem(fenster, OXGLOBDLG_AUSWAHL_LISTE);
-            LRESULT i = SendMessageA(liste, LB_GETCURSEL, 0, 0);
-            a->gewaehlt = i == LB_ERR ? 0 : static_cast<int32_t>(SendMessageA(liste, LB_GETITEMDATA, i, 0));
-            EndDialog(fenster, IDOK);
-            return TRUE;
-        }
-        if (LOWORD(wParam) == IDCANCEL) {
-            a->gewaehlt = 0;
-            EndDialog(fenster, IDCANCEL);
-            return TRUE;
-        }
-        return FALSE;
+        return AuswahlBefehl(fenster, wParam, OXGLOBDLG_AUSWAHL_LISTE, &a->gewaehlt);
     default:
         return FALSE;
     }

@@ -57,3 +57,21 @@ void VorlageSteuerelement(std::vector<WORD>& t, DWORD stil, short x, short y, sh
     VorlageText(t, text);
     t.push_back(0);   /* no creation data */
 }
+
+INT_PTR AuswahlBefehl(HWND fenster, WPARAM wParam, int listeId, int32_t* gewaehlt)
+{
+    if (LOWORD(wParam) == IDOK || (LOWORD(wParam) == listeId && HIWORD(wParam) == LBN_DBLCLK)) {
+        HWND liste = GetDlgItem(fenster, listeId);
+        LRESULT i = SendMessageA(liste, LB_GETCURSEL, 0, 0);
+        LRESULT daten = i == LB_ERR ? 0 : SendMessageA(liste, LB_GETITEMDATA, static_cast<WPARAM>(i), 0);
+        *gewaehlt = static_cast<int32_t>(daten);
+        EndDialog(fenster, IDOK);
+        return TRUE;
+    }
+    if (LOWORD(wParam) == IDCANCEL) {
+        *gewaehlt = 0;
+        EndDialog(fenster, IDCANCEL);
+        return TRUE;
+    }
+    return FALSE;
+}

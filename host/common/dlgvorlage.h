@@ -7,11 +7,15 @@
  * one entry per control (VorlageSteuerelement), as many as the header
  * announced. The vector's data is the template; it must stay alive and
  * unchanged while the dialog is created.
+ *
+ * A picker is such a dialog with one list box and the buttons OK and
+ * Cancel; AuswahlBefehl answers its commands.
  */
 #ifndef OX_COMMON_DLGVORLAGE_H
 #define OX_COMMON_DLGVORLAGE_H
 
 #include <windows.h>
+#include <stdint.h>
 
 #include <vector>
 
@@ -43,5 +47,15 @@ void VorlageKopf(std::vector<WORD>& t, DWORD stil, WORD anzahl, short cx, short 
  */
 void VorlageSteuerelement(std::vector<WORD>& t, DWORD stil, short x, short y, short cx, short cy, WORD id,
                           WORD klasse, const wchar_t* text);
+
+/*
+ * The commands of a picker whose list box is `listeId`, for its dialog
+ * procedure's WM_COMMAND with `wParam`: OK, or a double click in the list,
+ * ends the dialog with IDOK and sets `*gewaehlt` to the item data of the
+ * selected entry (0 when none is selected); Cancel ends it with IDCANCEL
+ * and sets `*gewaehlt` to 0. Returns TRUE when it handled the command,
+ * FALSE for any other (nothing changed).
+ */
+INT_PTR AuswahlBefehl(HWND fenster, WPARAM wParam, int listeId, int32_t* gewaehlt);
 
 #endif

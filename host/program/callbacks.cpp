@@ -69,20 +69,7 @@ INT_PTR CALLBACK AuswahlProc(HWND fenster, UINT nachricht, WPARAM wParam, LPARAM
         return TRUE;
     }
     case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK || (LOWORD(wParam) == STANDIN_AUSWAHL_LISTE && HIWORD(wParam) == LBN_DBLCLK)) {
-            HWND liste = GetDlgItem(fenster, STANDIN_AUSWAHL_LISTE);
-            LRESULT i = SendMessageA(liste, LB_GETCURSEL, 0, 0);
-            if (i != LB_ERR)
-                a->gewaehlt = static_cast<int32_t>(SendMessageA(liste, LB_GETITEMDATA, static_cast<WPARAM>(i), 0));
-            EndDialog(fenster, IDOK);
-            return TRUE;
-        }
-        if (LOWORD(wParam) == IDCANCEL) {
-            a->gewaehlt = 0;
-            EndDialog(fenster, IDCANCEL);
-            return TRUE;
-        }
-        return FALSE;
+        return AuswahlBefehl(fenster, wParam, STANDIN_AUSWAHL_LISTE, &a->gewaehlt);
     default:
         return FALSE;
     }
