@@ -1,7 +1,7 @@
 /*
  * The article dialog library on its own: registration per kind, showing
- * and looking up characteristics in a page's controls, and the page's
- * value slots reached through its binding function.
+ * and looking up characteristics in a page's controls, the picker, and the
+ * page's value slots reached through its binding function.
  */
 #include <gtest/gtest.h>
 
@@ -99,6 +99,38 @@ TEST(ArtikelDialogbibliothek, ZeigtSuchtUndLeertMerkmaleDerAnmeldung)
     OXGLOBAL_DLGHELP_LoescheDlgElemente();
     EXPECT_EQ(0, OXGLOBAL_DLGHELP_MerkmalToDialog(s.fenster, 1, 5));
     EXPECT_EQ("NIX", s.Text(101));
+}
+
+TEST(ArtikelDialogbibliothek, AuswahlNimmtDenDoppelklickUndOhneEintragNichts)
+{
+    Host h("oxglobdlg_auswahl", false);
+    Merkmal(1, 5, "DOB", "Damenoberbekleidung");
+    Merkmal(1, 6, "HAKA", "Herrenbekleidung");
+    Seitenfenster s;
+    INT_PTR r = RunWithPerson([&] { return (INT_PTR)OXGLOBAL_DLGHELP_OnButtonMerkmal(s.fenster, 1); },
+                              [&](Person& p) {
+                                  HWND wahl = p.WaitWindow(OXGLOBDLG_AUSWAHL_MERKMAL);
+                                  ASSERT_NE(nullptr, wahl);
+                                  ASSERT_TRUE(p.PickList(wahl, OXGLOBDLG_AUSWAHL_LISTE, "HAKA\tHerrenbekleidung"));
+                                  PostMessageA(wahl, WM_COMMAND, MAKEWPARAM(OXGLOBDLG_AUSWAHL_LISTE, LBN_DBLCLK),
+                                               (LPARAM)p.Control(wahl, OXGLOBDLG_AUSWAHL_LISTE));
+                                  EXPECT_TRUE(p.WaitClosed(wahl));
+                              });
+    EXPECT_EQ(6, r);
+    EXPECT_EQ("HAKA", s.Text(101));
+
+    /* No article in the store: OK chooses nothing and the edit keeps its text. */
+    SetDlgItemTextA(s.fenster, 100, "A1");
+    r = RunWithPerson([&] { return (INT_PTR)OXGLOBAL_DLGHELP_OnButtonMerkmal(s.fenster, 0); },
+                      [&](Person& p) {
+                          HWND wahl = p.WaitWindow(OXGLOBDLG_AUSWAHL_ARTIKEL);
+                          ASSERT_NE(nullptr, wahl);
+                          EXPECT_EQ(0, SendMessageA(p.Control(wahl, OXGLOBDLG_AUSWAHL_LISTE), LB_GETCOUNT, 0, 0));
+                          p.Click(wahl, IDOK);
+                          EXPECT_TRUE(p.WaitClosed(wahl));
+                      });
+    EXPECT_EQ(0, r);
+    EXPECT_EQ("A1", s.Text(100));
 }
 
 TEST(ArtikelDialogbibliothek, SlotsNehmenTexteBegrenztUndZahlenInVierBytes)
