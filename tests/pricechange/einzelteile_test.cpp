@@ -49,32 +49,6 @@ struct Fall {
 
 }  // namespace
 
-TEST(Einzelteil, VerkaufteUndNichtVorhandeneTeileBleibenUnberuehrt)
-{
-    std::vector<EDIAENDERUNG_SATZ> saetze = { Aenderung(10, 1500, 0, 3999, 0) };
-    std::vector<unsigned char> hd = HostDaten({ 1 });
-    AENDERUNG_OPTIONEN o = Alles();
-
-    Fall verkauft{ Teil(10, 1, 1000, 0, 2999, 0) };
-    verkauft.teil.Flags |= EINZELTEIL_VERKAUFT;
-    o.KeineVerkauftenAendern = 1;
-    verkauft.Abgleichen(saetze, o, hd);
-    EXPECT_EQ(0, verkauft.rc);
-    EXPECT_EQ(1000, verkauft.teil.Ek1);
-    EXPECT_EQ(2999, verkauft.teil.Vk1);
-
-    o.KeineVerkauftenAendern = 0;
-    verkauft.Abgleichen(saetze, o, hd);
-    EXPECT_EQ(1, verkauft.rc) << "without the option a sold item is changed too";
-    EXPECT_EQ(3999, verkauft.teil.Vk1);
-
-    Fall weg{ Teil(10, 1, 1000, 0, 2999, 0) };
-    weg.teil.Flags = EINZELTEIL_VERKAUFT;
-    weg.Abgleichen(saetze, o, hd);
-    EXPECT_EQ(0, weg.rc) << "an item without the present flag is never touched";
-    EXPECT_EQ(2999, weg.teil.Vk1);
-}
-
 TEST(Einzelteil, PreiseWerdenNachIhrenRegelnUebernommen)
 {
     std::vector<unsigned char> hd = HostDaten({ 1 });
@@ -241,24 +215,6 @@ TEST(Einzelteil, EtikettenArtUndText2KommenAusDerAenderung)
     o.EtikettenArt = 6;
     g.Abgleichen({ s }, o, hd);
     EXPECT_EQ(0, g.rc) << "6 is no label kind";
-}
-
-TEST(Einzelteil, EtikettAnforderung)
-{
-    EINZELTEIL_SATZ t = Teil(10, 7, 1234, 0, 2999, 0);
-    ETIKETT_ANFORDERUNG a;
-    std::memset(&a, 0xAB, sizeof a);
-    EtikettAnforderungBilden(&a, 42, &t);
-    EXPECT_EQ(42, a.TeilNummer);
-    EXPECT_EQ(1234, a.Ek1);
-    EXPECT_EQ(7, a.Filiale);
-    EXPECT_EQ(7, a.Filiale2);
-    EXPECT_EQ(77, a.Wert);
-    EXPECT_EQ(-5, a.Wert2) << "sign-extended";
-    EXPECT_EQ(0, a.Reserve1);
-    EXPECT_EQ(0, a.Reserve2);
-    for (unsigned char b : a.Reserve3)
-        EXPECT_EQ(0, b);
 }
 
 TEST(Preisaenderungsliste, NeuesElementOderNachherPreiseDesVorhandenen)

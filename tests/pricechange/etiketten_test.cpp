@@ -126,18 +126,6 @@ TEST(Preisaenderungsdruck, EineZeileJeTeilMitAltenUndNeuenPreisen)
     List_Destroy(liste, Freigeben);
 }
 
-TEST(Preisaenderungsdruck, LeereListeGibtNurKopfUndNull)
-{
-    Lager l("pc_druck_leer");
-    B_DOC* d = B_DOC_NewDocument("EDIPREISAENDERUNG", nullptr);
-    EXPECT_EQ(0, Host26(nullptr, d, 0));
-    EXPECT_EQ("0 Einzelteile", Zeilen(d).back());
-    char name[8];
-    B_DOC_GetName(d, name, sizeof name);
-    EXPECT_STREQ("EDIPREI", name) << "cut to the buffer";
-    B_DOC_DestroyDocument(d);
-}
-
 TEST(GanzerWeg, BeendenDesImportfenstersBietetDieAenderungenAnUndFuehrtSieAus)
 {
     Lager l("pc_weg", true);
