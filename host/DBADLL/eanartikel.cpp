@@ -13,7 +13,7 @@
  * the zero bytes at the end of its record - as a rule the reserve is empty
  * and the entry ends at its text (135 bytes), so it takes one slot; an
  * entry with more takes up to 11 slots in a row. A slot whose head names
- * no section is free and is taken again by the next one-slot entry.
+ * no section is free and is taken again by the next entry it fits.
  *
  * In memory (8 bytes per slot): per section the first slot of each entry,
  * per slot the section and entry it holds. Entries are read from the view
@@ -34,7 +34,7 @@
 #include <atomic>
 #include <cstddef>
 #include <unordered_map>
-#include <unordered_set>
+#include <set>
 #include <vector>
 
 using namespace dba;
@@ -73,7 +73,7 @@ public:
     };
     std::vector<SlotInfo> slots;
     std::unordered_map<int32_t, std::vector<uint32_t>> abschnitte;   /* entry i+1 starts at [i] */
-    std::vector<uint32_t> frei;                                     /* free slots (checked when taken) */
+    std::set<uint32_t> frei;                                        /* free slots */
     std::atomic<bool> uebernahmeGeprueft{false};
 
     const std::vector<uint32_t>* Eintraege(int32_t abschnitt) const
@@ -106,7 +106,10 @@ protected:
     }
     void Geladen(uint32_t slot, const unsigned char* daten) override
     {
-        if (slot >= slots.size()) slots.resize(slot + 1, SlotInfo{0, 0});
+        if (slot >= slots.size())
+            slots.resize(slot + 1, SlotInfo{0, 0});
+        else if (slots[slot].abschnitt == 0)
+            frei.erase(slot);
         SlotInfo alt = slots[slot];
         if (alt.abschnitt != 0 && !(alt.eintrag & kFolge)) Austragen(alt.abschnitt, alt.eintrag, slot);
         EanKopf k;
@@ -115,7 +118,7 @@ protected:
                       k.Teile <= kMaxTeile && k.Teil < k.Teile && k.Laenge <= kSatz;
         if (!belegt) {
             slots[slot] = SlotInfo{0, 0};
-            frei.push_back(slot);
+            frei.insert(slot);
             return;
         }
         uint32_t nummer = static_cast<uint32_t>(k.Eintrag);
@@ -183,7 +186,8 @@ int EintragLesen(EanAblage& b, uint32_t slot, int32_t abschnitt, int32_t nummer,
 }
 
 /* One write of the store being put together: slot images and where they
- * go. Slots freed here are taken again only by later writes. */
+ * go. New entries take free slots first (a run of them for an entry of
+ * several slots); slots freed here are taken again only by later writes. */
 class Schreibung {
 public:
     explicit Schreibung(EanAblage& b) : b_(b), naechster_(b.datei.Anzahl()) {}
@@ -243,11 +247,9 @@ public:
         for (size_t i = 0; i < ziele_.size(); ++i) teile.emplace_back(ziele_[i], bilder_.data() + i * kSlot);
         uint32_t anzahl = b_.datei.Anzahl();
         bool ok = b_.Schreibe(teile, naechster_ > anzahl ? naechster_ : anzahl);
-        if (!ok)
-            for (uint32_t s : genommen_) b_.frei.push_back(s);
+        if (!ok) b_.frei.insert(genommen_.begin(), genommen_.end());
         ziele_.clear();
         bilder_.clear();
-        vergeben_.clear();
         genommen_.clear();
         naechster_ = b_.datei.Anzahl();
         return ok;
@@ -261,14 +263,21 @@ private:
         return bilder_.data() + bilder_.size() - kSlot;
     }
 
+    /* The first run of `teile` free slots, else new slots behind the last. */
     uint32_t Platz(uint32_t teile)
     {
-        while (teile == 1 && !b_.frei.empty()) {
-            uint32_t s = b_.frei.back();
-            b_.frei.pop_back();
-            if (s < b_.slots.size() && s < b_.datei.Anzahl() && b_.slots[s].abschnitt == 0 && vergeben_.insert(s).second) {
-                genommen_.push_back(s);
-                return s;
+        uint32_t start = 0, laenge = 0;
+        for (auto it = b_.frei.begin(); it != b_.frei.end(); ++it) {
+            if (laenge == 0 || *it != start + laenge) {
+                start = *it;
+                laenge = 0;
+            }
+            if (++laenge == teile) {
+                for (uint32_t s = start; s < start + teile; ++s) {
+                    b_.frei.erase(s);
+                    genommen_.push_back(s);
+                }
+                return start;
             }
         }
         uint32_t s = naechster_;
@@ -280,7 +289,6 @@ private:
     uint32_t naechster_;
     std::vector<uint32_t> ziele_;
     std::vector<unsigned char> bilder_;
-    std::unordered_set<uint32_t> vergeben_;
     std::vector<uint32_t> genommen_;
 };
 

@@ -99,12 +99,10 @@ uint32_t AllesPruefen()
     return hoechste;
 }
 
-TEST(Absturz, KilledWriterNeverLeavesATornRecord)
+/* Version 0 of every record the writer writes, in data folder `ordner`. */
+void Grundstand(const std::string& ordner)
 {
-    std::string ordner = NeuerTestOrdner("absturz");
     ASSERT_EQ(DBA_SetDatenPfad(ordner.c_str()), 1);
-
-    /* version 0 of everything */
     auto a = std::make_unique<ARTIKEL_SATZ>();
     for (int32_t n = 1; n <= MUSTER_ARTIKEL; ++n) {
         ArtikelMuster(a.get(), n, 0);
@@ -129,9 +127,49 @@ TEST(Absturz, KilledWriterNeverLeavesATornRecord)
     start.eintraege.resize(1);
     EanMuster(&start.eintraege[0], 0, 0);
     ASSERT_EQ(EANARTIKEL_SaveArtikelEANs_EX(MUSTER_EAN_ARTIKEL, &start, Naechster), 1);
-    AllesPruefen();
+}
 
+/* Starts the writer on `ordner` with versions from `version` on. */
+bool SchreiberStarten(const std::string& ordner, uint32_t version, PROCESS_INFORMATION* pi)
+{
     std::string schreiber = ProgrammOrdner() + "dba_schreiber.exe";
+    char befehl[1024];
+    std::string ohneTrenner = ordner.substr(0, ordner.size() - 1);   /* a "\" before the quote would escape it */
+    std::snprintf(befehl, sizeof befehl, "\"%s\" \"%s\" %u", schreiber.c_str(), ohneTrenner.c_str(),
+                  static_cast<unsigned>(version));
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    *pi = PROCESS_INFORMATION{};
+    return CreateProcessA(nullptr, befehl, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, pi) != 0;
+}
+
+void SchreiberBeenden(PROCESS_INFORMATION* pi)
+{
+    TerminateProcess(pi->hProcess, 9);
+    WaitForSingleObject(pi->hProcess, 10000);
+    CloseHandle(pi->hThread);
+    CloseHandle(pi->hProcess);
+}
+
+/* A running writer, ended however the test ends. */
+struct LaufenderSchreiber {
+    PROCESS_INFORMATION pi{};
+    bool laeuft = false;
+    LaufenderSchreiber(const std::string& ordner, uint32_t version) { laeuft = SchreiberStarten(ordner, version, &pi); }
+    ~LaufenderSchreiber()
+    {
+        if (laeuft) SchreiberBeenden(&pi);
+    }
+};
+
+TEST(Absturz, KilledWriterNeverLeavesATornRecord)
+{
+    std::string ordner = NeuerTestOrdner("absturz");
+    Grundstand(ordner);
+    if (HasFatalFailure()) return;
+    AllesPruefen();
+    auto a = std::make_unique<ARTIKEL_SATZ>();
+
     std::mt19937 zufall(12345);
     uint32_t bisher = 0;
     int mitFortschritt = 0;
@@ -139,23 +177,13 @@ TEST(Absturz, KilledWriterNeverLeavesATornRecord)
     const int runden = 14;
     for (int runde = 0; runde < runden; ++runde) {
         SCOPED_TRACE(runde);
-        char befehl[1024];
-        std::string ohneTrenner = ordner.substr(0, ordner.size() - 1);   /* a "\" before the quote would escape it */
-        std::snprintf(befehl, sizeof befehl, "\"%s\" \"%s\" %u", schreiber.c_str(), ohneTrenner.c_str(),
-                      static_cast<unsigned>((runde + 1) * 1000000));
-        STARTUPINFOA si{};
-        si.cb = sizeof si;
-        PROCESS_INFORMATION pi{};
-        ASSERT_TRUE(CreateProcessA(nullptr, befehl, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-            << schreiber;
+        PROCESS_INFORMATION pi;
+        ASSERT_TRUE(SchreiberStarten(ordner, static_cast<uint32_t>((runde + 1) * 1000000), &pi)) << "dba_schreiber";
         Sleep(400 + zufall() % 900);
         DWORD code = 0;
         GetExitCodeProcess(pi.hProcess, &code);
         EXPECT_EQ(code, STILL_ACTIVE) << "the writer ended on its own";
-        TerminateProcess(pi.hProcess, 9);
-        WaitForSingleObject(pi.hProcess, 10000);
-        CloseHandle(pi.hThread);
-        CloseHandle(pi.hProcess);
+        SchreiberBeenden(&pi);
 
         if (OffeneJournale(ordner) > 0) ++unterbrochen;
         uint32_t hoechste = AllesPruefen();
@@ -170,6 +198,49 @@ TEST(Absturz, KilledWriterNeverLeavesATornRecord)
     std::printf("writer runs with progress: %d of %d, killed in the middle of a write: %d\n", mitFortschritt, runden,
                 unterbrochen);
     EXPECT_GE(mitFortschritt, runden / 2) << "the writer hardly wrote: the test proves little";
+}
+
+/* This process reads while the writer process writes: every record and
+ * every EAN list it gets is one whole version, and it sees the writer's
+ * versions come in. */
+TEST(Absturz, ReadsWhileAnotherProcessWritesGetWholeRecords)
+{
+    std::string ordner = NeuerTestOrdner("nebenlaeufig");
+    Grundstand(ordner);
+    if (HasFatalFailure()) return;
+    LaufenderSchreiber schreiber(ordner, 1);
+    ASSERT_TRUE(schreiber.laeuft) << "dba_schreiber";
+    HOSTHANDLE h = ARTLIB_OeffneDatenbank();
+    auto a = std::make_unique<ARTIKEL_SATZ>();
+    uint32_t hoechste = 0;
+    long lesungen = 0;
+    DWORD ende = GetTickCount() + 2500;
+    while (GetTickCount() < ende && !HasFailure()) {
+        for (int32_t n = 1; n <= MUSTER_ARTIKEL; ++n) {
+            uint32_t v = 0;
+            ASSERT_EQ(ARTLIB_ReadArtikel(h, n, a.get()), 1);
+            EXPECT_TRUE(ArtikelPasst(a.get(), n, &v)) << "article " << n << " torn";
+            if (v > hoechste) hoechste = v;
+        }
+        for (int32_t n = 1; n <= MUSTER_MERKMALE; ++n) {
+            MERKMAL_SATZ m;
+            uint32_t v = 0;
+            ASSERT_EQ(MMLIB_LeseMerkmal(6, n, &m), 1);
+            EXPECT_TRUE(MerkmalPasst(&m, n, &v)) << "characteristic " << n << " torn";
+        }
+        EanListe liste;
+        ASSERT_GT(EANARTIKEL_LoadArtikelEANs_EX(MUSTER_EAN_ARTIKEL, &liste, Hinzu), 0);
+        uint32_t v;
+        std::memcpy(&v, reinterpret_cast<const char*>(&liste.eintraege[0]) + 8, 4);
+        EXPECT_EQ(static_cast<int>(liste.eintraege.size()), EanListenLaenge(v)) << "list length of one version";
+        for (size_t i = 0; i < liste.eintraege.size(); ++i)
+            EXPECT_TRUE(MusterPasst(&liste.eintraege[i], 12, sizeof(EANARTIKEL_SATZ), static_cast<uint32_t>(i), v))
+                << "EAN entry " << i << " not of the list's version";
+        ++lesungen;
+    }
+    ARTLIB_SchliesseDatenbank(h);
+    std::printf("read rounds while writing: %ld, highest article version seen %u\n", lesungen, hoechste);
+    EXPECT_GT(hoechste, 0u) << "the writer's articles were never seen";
 }
 
 } // namespace

@@ -6,10 +6,12 @@
 #include "hostapi/dbadll.h"
 #include "hostapi/fileio.h"
 #include "hilfe.h"
+#include "../../host/DBADLL/satzdatei.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -418,6 +420,174 @@ TEST_F(DbaTest, EanListLoadedAndSavedWhole)
     EXPECT_EQ(EANARTIKEL_NeuEintragen_WithOpenFile(h, 9, &start.eintraege[0]), 2) << "numbering goes on from the new end";
     EANARTIKEL_CloseFile(h);
     EXPECT_EQ(EANARTIKEL_LoadArtikelEANs_EX(10, &danach, Hinzu), 0) << "article without file";
+}
+
+/* An entry whose reserve carries bytes as well (it takes several slots). */
+EANARTIKEL_SATZ VollerEintrag(int32_t artikel, const char* groesse, unsigned saat)
+{
+    EANARTIKEL_SATZ e = Eintrag(artikel, groesse, "GR", "96385074");
+    for (size_t i = 0; i < sizeof e.Reserve2; ++i) e.Reserve2[i] = static_cast<unsigned char>(saat + i * 7);
+    return e;
+}
+
+std::vector<EANARTIKEL_SATZ> Geladen(int32_t artikel)
+{
+    Liste l;
+    EXPECT_GE(EANARTIKEL_LoadArtikelEANs_EX(artikel, &l, Hinzu), 0);
+    return l.eintraege;
+}
+
+/* `v` as the store hands it back for `artikel`: numbered 1, 2, ... */
+std::vector<EANARTIKEL_SATZ> Nummeriert(std::vector<EANARTIKEL_SATZ> v, int32_t artikel)
+{
+    for (size_t i = 0; i < v.size(); ++i) {
+        v[i].ArtikelNummer = artikel;
+        v[i].LaufNummer = static_cast<int32_t>(i + 1);
+    }
+    return v;
+}
+
+void ErwarteGleich(const std::vector<EANARTIKEL_SATZ>& ist, const std::vector<EANARTIKEL_SATZ>& soll)
+{
+    ASSERT_EQ(ist.size(), soll.size());
+    for (size_t i = 0; i < ist.size(); ++i)
+        EXPECT_EQ(std::memcmp(&ist[i], &soll[i], sizeof ist[i]), 0) << "entry " << i + 1 << " differs";
+}
+
+int32_t Speichern(int32_t artikel, const std::vector<EANARTIKEL_SATZ>& v)
+{
+    Liste l;
+    l.eintraege = v;
+    return EANARTIKEL_SaveArtikelEANs_EX(artikel, &l, Naechster);
+}
+
+long long DateiGroesse(const std::string& pfad)
+{
+    std::ifstream f(pfad, std::ios::binary | std::ios::ate);
+    return f ? static_cast<long long>(f.tellg()) : -1;
+}
+
+TEST_F(DbaTest, EanEntriesKeepEveryByteWhateverTheirSizeAndFreedRoomIsTakenAgain)
+{
+    std::vector<EANARTIKEL_SATZ> a3 = {Eintrag(0, "36", "ROT", "96385074"), VollerEintrag(0, "38", 1),
+                                       Eintrag(0, "40", "BL", "")};
+    std::vector<EANARTIKEL_SATZ> a4 = {Eintrag(0, "36", "ROT", "4006381333931")};
+    ASSERT_EQ(Speichern(4, a4), 1);
+    ASSERT_EQ(Speichern(3, a3), 3);
+    ErwarteGleich(Geladen(3), Nummeriert(a3, 3));
+
+    /* through a handle: the long entry becomes short, a short one long, a long one is added */
+    char name[OX_TXT_PATH];
+    ASSERT_EQ(EANARTIKEL_CreateFileName(3, name, 0), 1);
+    HOSTHANDLE h = EANARTIKEL_OpenFile(name, 0);
+    ASSERT_GT(h, 0);
+    std::vector<EANARTIKEL_SATZ> soll = {VollerEintrag(0, "36", 2), Eintrag(0, "38", "GE", "036000291452"), a3[2],
+                                         VollerEintrag(0, "42", 3)};
+    EXPECT_EQ(EANARTIKEL_Aendern_WithOpenFile(h, 3, &soll[1], 2), 1);
+    EXPECT_EQ(EANARTIKEL_Aendern_WithOpenFile(h, 3, &soll[0], 1), 1);
+    EXPECT_EQ(EANARTIKEL_NeuEintragen_WithOpenFile(h, 3, &soll[3]), 4);
+    Liste mitHandle;
+    EXPECT_EQ(EANARTIKEL_LoadArtikelEANs_EX_WithOpenFile(h, &mitHandle, 3, Hinzu), 4);
+    EANARTIKEL_CloseFile(h);
+    ErwarteGleich(mitHandle.eintraege, Nummeriert(soll, 3));
+    ErwarteGleich(Geladen(3), Nummeriert(soll, 3));
+    ErwarteGleich(Geladen(4), Nummeriert(a4, 4));
+
+    /* Lists of changing sizes written again and again take no more room
+     * than the largest of them: freed slots are taken again. */
+    std::vector<EANARTIKEL_SATZ> kurz = {Eintrag(0, "36", "ROT", "96385074"), Eintrag(0, "38", "ROT", "")};
+    std::string datei = ordner + "EANARTIKEL.DBA";
+    long long nachZwei = 0;
+    for (int runde = 0; runde < 10; ++runde) {
+        ASSERT_EQ(Speichern(3, runde % 2 ? kurz : soll), static_cast<int32_t>(runde % 2 ? kurz.size() : soll.size()));
+        if (runde == 1) nachZwei = DateiGroesse(datei);
+    }
+    EXPECT_GT(nachZwei, 0);
+    EXPECT_EQ(DateiGroesse(datei), nachZwei);
+    ErwarteGleich(Geladen(3), Nummeriert(kurz, 3));
+    ErwarteGleich(Geladen(4), Nummeriert(a4, 4));
+
+    /* an emptied list leaves no file */
+    ASSERT_EQ(Speichern(3, {}), 0);
+    EXPECT_EQ(EANARTIKEL_OpenFile(name, 0), -1);
+    EXPECT_EQ(Geladen(3).size(), 0u);
+}
+
+TEST_F(DbaTest, EanFileNamesStayWithTheirDataFolder)
+{
+    std::vector<EANARTIKEL_SATZ> liste = {Eintrag(0, "36", "ROT", "96385074"), Eintrag(0, "38", "ROT", "")};
+    ASSERT_EQ(Speichern(5, liste), 2);
+    char nameA[OX_TXT_PATH], nameB[OX_TXT_PATH];
+    ASSERT_EQ(EANARTIKEL_CreateFileName(5, nameA, 0), 1);
+    EXPECT_EQ(std::string(nameA), ordner + "EANART\\0\\E5.EAN");
+
+    std::string zweiter = NeuerTestOrdner("api_ean");
+    ASSERT_EQ(DBA_SetDatenPfad(zweiter.c_str()), 1);
+    EXPECT_EQ(Geladen(5).size(), 0u) << "another folder, other files";
+    ASSERT_EQ(EANARTIKEL_CreateFileName(5, nameB, 0), 1);
+    EXPECT_EQ(EANARTIKEL_OpenFile(nameB, 0), -1);
+    HOSTHANDLE h = EANARTIKEL_OpenFile(nameA, 0);
+    ASSERT_GT(h, 0) << "the first folder's file";
+    Liste gelesen;
+    EXPECT_EQ(EANARTIKEL_LoadArtikelEANs_EX_WithOpenFile(h, &gelesen, 5, Hinzu), 2);
+    EXPECT_EQ(EANARTIKEL_NeuEintragen_WithOpenFile(h, 5, &liste[0]), 3);
+    EANARTIKEL_CloseFile(h);
+    EXPECT_EQ(Geladen(5).size(), 0u);
+
+    /* a name of another form is a file of its own */
+    std::string eigen = zweiter + "LISTE.EAN";
+    EXPECT_EQ(EANARTIKEL_OpenFile(eigen.c_str(), 0), -1);
+    h = EANARTIKEL_OpenFile(eigen.c_str(), 1);
+    ASSERT_GT(h, 0);
+    EXPECT_EQ(EANARTIKEL_NeuEintragen_WithOpenFile(h, 8, &liste[1]), 1);
+    EANARTIKEL_CloseFile(h);
+    h = EANARTIKEL_OpenFile(eigen.c_str(), 0);
+    ASSERT_GT(h, 0);
+    Liste eigene;
+    EXPECT_EQ(EANARTIKEL_LoadArtikelEANs_EX_WithOpenFile(h, &eigene, 8, Hinzu), 1);
+    EANARTIKEL_CloseFile(h);
+    EXPECT_EQ(Geladen(8).size(), 0u);
+
+    ASSERT_EQ(DBA_SetDatenPfad(ordner.c_str()), 1);
+    EXPECT_EQ(Geladen(5).size(), 3u);
+}
+
+TEST_F(DbaTest, EanFilesOfTheEarlierLayoutAreTakenOverOnce)
+{
+    /* article 7 already has its entries in the store of the folder */
+    std::string alt = NeuerTestOrdner("api_altlage");
+    ASSERT_EQ(DBA_SetDatenPfad(alt.c_str()), 1);
+    std::vector<EANARTIKEL_SATZ> neu7 = {Eintrag(0, "44", "NEU", "96385074")};
+    ASSERT_EQ(Speichern(7, neu7), 1);
+    ASSERT_EQ(DBA_SetDatenPfad(ordner.c_str()), 1);
+    Geladen(1);   /* the folder's store is let go */
+
+    /* one record file per article, as the earlier layout kept them */
+    auto schreibeAlt = [&](int32_t artikel, const std::vector<EANARTIKEL_SATZ>& eintraege) {
+        std::string unter = alt + "EANART\\" + std::to_string(artikel / 1000) + "\\";
+        ASSERT_TRUE(dba::OrdnerAnlegen(unter));
+        dba::SatzDatei f;
+        ASSERT_TRUE(f.Oeffnen(unter + "E" + std::to_string(artikel) + ".EAN", sizeof(EANARTIKEL_SATZ), true));
+        std::vector<dba::SatzDatei::Teil> teile;
+        for (size_t i = 0; i < eintraege.size(); ++i) teile.emplace_back(static_cast<uint32_t>(i), &eintraege[i]);
+        ASSERT_NE(f.Schreiben(teile, static_cast<uint32_t>(eintraege.size())), 0u);
+    };
+    std::vector<EANARTIKEL_SATZ> alt1234 = Nummeriert({VollerEintrag(0, "36", 9), Eintrag(0, "38", "ALT", "")}, 1234);
+    std::vector<EANARTIKEL_SATZ> alt7 = Nummeriert({Eintrag(0, "44", "ALT", "")}, 7);
+    schreibeAlt(1234, alt1234);
+    schreibeAlt(7, alt7);
+
+    ASSERT_EQ(DBA_SetDatenPfad(alt.c_str()), 1);
+    ErwarteGleich(Geladen(1234), alt1234);
+    SCOPED_TRACE("entries in the store are newer than the old file");
+    ErwarteGleich(Geladen(7), Nummeriert(neu7, 7));
+    EXPECT_FALSE(dba::OrdnerExistiert(alt + "EANART"));
+    EXPECT_TRUE(dba::DateiExistiert(alt + "EANART.ALT\\1\\E1234.EAN")) << "the old files are kept aside";
+    char name[OX_TXT_PATH];
+    ASSERT_EQ(EANARTIKEL_CreateFileName(1234, name, 0), 1);
+    HOSTHANDLE h = EANARTIKEL_OpenFile(name, 0);
+    EXPECT_GT(h, 0);
+    EANARTIKEL_CloseFile(h);
 }
 
 /* ---- learnt mappings ---------------------------------------------------------------- */
