@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <fstream>
 #include <memory>
 
 namespace {
@@ -223,4 +224,53 @@ TEST_F(TabellenSpeicher, VieleTabellenBleibenKlein)
     auto aus = NeueTabelle();
     ASSERT_EQ(1, TAB_LeseTabelle(TAB_BESITZER_ARTIKEL, 137, aus.get(), nullptr));
     EXPECT_EQ(0, std::memcmp(t.get(), aus.get(), sizeof *t));
+}
+
+/* Tables are read from a view of the file: what another process appends
+ * behind the view, and what this process writes, is read all the same. */
+TEST_F(TabellenSpeicher, AngehaengtesHinterDerAnsichtWirdGelesen)
+{
+    auto t = NeueTabelle();
+    auto aus = NeueTabelle();
+    std::string datei = ordner + "OXTABELLEN.DAT";
+    t->MerkmalSenkrecht = 1;
+    ASSERT_EQ(1, TAB_SchreibeTabelle(TAB_BESITZER_ARTIKEL, 1, t.get()));
+    TAB_SpeicherSchliessen();
+    std::string erst = DateiLesen(datei);
+    t->MerkmalSenkrecht = 2;
+    ASSERT_EQ(1, TAB_SchreibeTabelle(TAB_BESITZER_ARTIKEL, 1, t.get()));
+    ASSERT_EQ(1, TAB_SchreibeTabelle(TAB_BESITZER_SERIE, 9, t.get()));
+    TAB_SpeicherSchliessen();
+    std::string spaeter = DateiLesen(datei);
+    ASSERT_GT(spaeter.size(), erst.size());
+
+    /* back to the first state; read often enough that a view is made */
+    DateiSchreiben(datei, erst);
+    for (int i = 0; i < 40; ++i) {
+        ASSERT_EQ(1, TAB_LeseTabelle(TAB_BESITZER_ARTIKEL, 1, aus.get(), nullptr));
+        ASSERT_EQ(1, aus->MerkmalSenkrecht);
+    }
+    /* another process appends its two entries */
+    {
+        std::ofstream f(datei, std::ios::binary | std::ios::app);
+        f << spaeter.substr(erst.size());
+    }
+    ASSERT_EQ(1, TAB_LeseTabelle(TAB_BESITZER_ARTIKEL, 1, aus.get(), nullptr));
+    EXPECT_EQ(2, aus->MerkmalSenkrecht);
+    EXPECT_EQ(1, TAB_TabelleVorhanden(TAB_BESITZER_SERIE, 9));
+
+    /* this process's own writes, each read back at once and all at the end */
+    for (int32_t n = 1; n <= 300; ++n) {
+        TAB_ClearTabelle(t.get(), 0);
+        t->MerkmalSenkrecht = n;
+        TAB_SetStueckzahl(t.get(), n % TAB_MAX_SENKRECHT, n % TAB_MAX_WAAGRECHT, n);
+        ASSERT_EQ(1, TAB_SchreibeTabelle(TAB_BESITZER_ARTIKEL, n, t.get()));
+        ASSERT_EQ(1, TAB_LeseTabelle(TAB_BESITZER_ARTIKEL, n, aus.get(), nullptr));
+        ASSERT_EQ(0, std::memcmp(t.get(), aus.get(), sizeof *t)) << "table " << n;
+    }
+    for (int32_t n = 1; n <= 300; ++n) {
+        ASSERT_EQ(1, TAB_LeseTabelle(TAB_BESITZER_ARTIKEL, n, aus.get(), nullptr));
+        EXPECT_EQ(n, aus->MerkmalSenkrecht);
+        EXPECT_EQ(n, TAB_GetStueckzahl(aus.get(), n % TAB_MAX_SENKRECHT, n % TAB_MAX_WAAGRECHT));
+    }
 }
