@@ -90,7 +90,9 @@ Speicher g_Speicher;
 
 /* ---- check value ---------------------------------------------------------- */
 
-uint32_t g_CrcTafel[256];
+/* CRC-32 (reflected, polynomial 0xEDB88320), eight bytes per step: the
+ * whole file is checked once when a process first opens it. */
+uint32_t g_CrcTafel[8][256];
 
 void CrcTafelAnlegen()
 {
@@ -98,8 +100,11 @@ void CrcTafelAnlegen()
         uint32_t c = i;
         for (int k = 0; k < 8; ++k)
             c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-        g_CrcTafel[i] = c;
+        g_CrcTafel[0][i] = c;
     }
+    for (uint32_t i = 0; i < 256; ++i)
+        for (int t = 1; t < 8; ++t)
+            g_CrcTafel[t][i] = (g_CrcTafel[t - 1][i] >> 8) ^ g_CrcTafel[0][g_CrcTafel[t - 1][i] & 0xFF];
 }
 
 uint32_t Crc(uint32_t crc, const unsigned char* p, size_t n)
@@ -107,8 +112,15 @@ uint32_t Crc(uint32_t crc, const unsigned char* p, size_t n)
     static std::once_flag einmal;
     std::call_once(einmal, CrcTafelAnlegen);
     crc = ~crc;
-    for (size_t i = 0; i < n; ++i)
-        crc = g_CrcTafel[(crc ^ p[i]) & 0xFF] ^ (crc >> 8);
+    for (; n >= 8; n -= 8, p += 8) {
+        uint32_t a = crc ^ (static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
+                            static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24);
+        crc = g_CrcTafel[7][a & 0xFF] ^ g_CrcTafel[6][(a >> 8) & 0xFF] ^ g_CrcTafel[5][(a >> 16) & 0xFF] ^
+              g_CrcTafel[4][a >> 24] ^ g_CrcTafel[3][p[4]] ^ g_CrcTafel[2][p[5]] ^ g_CrcTafel[1][p[6]] ^
+              g_CrcTafel[0][p[7]];
+    }
+    for (; n > 0; --n, ++p)
+        crc = g_CrcTafel[0][(crc ^ *p) & 0xFF] ^ (crc >> 8);
     return ~crc;
 }
 
