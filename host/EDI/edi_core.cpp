@@ -154,10 +154,47 @@ size_t zeichen_fuer(size_t rohLaenge)
     return rohLaenge / 3 * 4 + (rohLaenge % 3 ? rohLaenge % 3 + 1 : 0);
 }
 
-/* Writes `laenge` bytes as characters; `aus` has room for zeichen_fuer(). */
+/* The two characters of every 12-bit value, the first in the low byte: one
+ * lookup writes half of a group of three bytes. */
+constexpr std::array<uint16_t, 4096> paar_tafel()
+{
+    std::array<uint16_t, 4096> t{};
+    for (unsigned w = 0; w < 4096; w++)
+        t[w] = static_cast<uint16_t>(static_cast<uint8_t>(ALPHABET[w >> 6]) |
+                                     (static_cast<uint8_t>(ALPHABET[w & 63]) << 8));
+    return t;
+}
+constexpr std::array<uint16_t, 4096> PAAR = paar_tafel();
+
+/* Eight bytes, the first as the most significant. */
+inline uint64_t lade64_gross(const uint8_t* p)
+{
+    uint64_t w;
+    std::memcpy(&w, p, 8);
+    if constexpr (std::endian::native == std::endian::little)
+        w = __builtin_bswap64(w);
+    return w;
+}
+
+/* Spare bytes a buffer handed to zeichen_schreiben has behind the payload
+ * (read, never used). */
+constexpr size_t SCHLUPF = 8;
+
+/* Writes `laenge` bytes as characters; `aus` has room for zeichen_fuer().
+ * `roh` may be read up to SCHLUPF bytes behind its end. Six bytes (eight
+ * characters) per step, the rest three by three. */
 void zeichen_schreiben(const uint8_t* roh, size_t laenge, char* aus)
 {
     size_t i = 0;
+    for (; i + 6 <= laenge; i += 6) {
+        uint64_t w = lade64_gross(roh + i);
+        uint32_t a = static_cast<uint32_t>(w >> 40);
+        uint32_t b = static_cast<uint32_t>(w >> 16) & 0xFFFFFF;
+        uint64_t z = uint64_t(PAAR[a >> 12]) | (uint64_t(PAAR[a & 0xFFF]) << 16) |
+                     (uint64_t(PAAR[b >> 12]) << 32) | (uint64_t(PAAR[b & 0xFFF]) << 48);
+        speichere64(reinterpret_cast<uint8_t*>(aus), z);
+        aus += 8;
+    }
     for (; i + 3 <= laenge; i += 3) {
         uint32_t w = (uint32_t(roh[i]) << 16) | (uint32_t(roh[i + 1]) << 8) | roh[i + 2];
         aus[0] = ALPHABET[w >> 18];
@@ -353,6 +390,48 @@ size_t felder_packen(const Feld* felder, size_t anzahl, const void* satz, uint8_
     return pos;
 }
 
+/* felder_packen for a record of `satzGroesse` bytes, sixteen bytes at a
+ * time: a field's text is copied in whole blocks of 16 (its terminator
+ * inside the last one), so `roh` needs 16 spare bytes behind roh_max().
+ * Reads only inside the record. */
+size_t felder_packen_breit(const Feld* felder, size_t anzahl, const void* satz, size_t satzGroesse,
+                           uint8_t* roh, size_t pos)
+{
+#if defined(__SSE2__)
+    const char* basis = static_cast<const char*>(satz);
+    const __m128i null = _mm_setzero_si128();
+    for (size_t i = 0; i < anzahl; i++) {
+        const char* text = basis + felder[i].offset;
+        size_t breite = felder[i].breite;
+        size_t ende = felder[i].offset + ((breite + 15) & ~size_t(15));
+        if (ende > satzGroesse) {
+            pos = felder_packen(felder + i, 1, satz, roh, pos);
+            continue;
+        }
+        size_t laenge = 0;
+        for (;;) {
+            __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + laenge));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(roh + pos + laenge), x);
+            unsigned m = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(x, null)));
+            size_t rest = breite - laenge;
+            if (rest < 16)
+                m |= 1u << rest;
+            if (m) {
+                laenge += static_cast<size_t>(__builtin_ctz(m));
+                break;
+            }
+            laenge += 16;
+        }
+        roh[pos + laenge] = 0;
+        pos += laenge + 1;
+    }
+    return pos;
+#else
+    (void)satzGroesse;
+    return felder_packen(felder, anzahl, satz, roh, pos);
+#endif
+}
+
 /* Takes the texts of `felder` from roh[*pos] into the zeroed `satz`.
  * False when a field is missing or longer than its width. */
 bool felder_entpacken(const Feld* felder, size_t anzahl, void* satz, const uint8_t* roh,
@@ -492,8 +571,39 @@ uint32_t crc32_tafel(uint32_t crc, const void* daten, size_t laenge)
     return ~crc_tafel(~crc, static_cast<const uint8_t*>(daten), laenge);
 }
 
-size_t zeile_verschluesseln(int satzart, int nachrichtenart, const uint8_t* roh, size_t rohLaenge,
-                            char* aus, size_t ausGroesse)
+namespace {
+
+#if defined(__x86_64__) || defined(__i386__)
+/* zeichen_schreiben that also continues the check value `crc` over the
+ * characters it writes, each group of eight straight from the register. */
+__attribute__((target("sse4.2"))) uint32_t zeichen_mit_crc_befehl(const uint8_t* roh, size_t laenge,
+                                                                 char* aus, uint32_t crc)
+{
+    uint32_t c = ~crc;
+    size_t i = 0;
+    for (; i + 6 <= laenge; i += 6) {
+        uint64_t w = lade64_gross(roh + i);
+        uint32_t a = static_cast<uint32_t>(w >> 40);
+        uint32_t b = static_cast<uint32_t>(w >> 16) & 0xFFFFFF;
+        uint64_t z = uint64_t(PAAR[a >> 12]) | (uint64_t(PAAR[a & 0xFFF]) << 16) |
+                     (uint64_t(PAAR[b >> 12]) << 32) | (uint64_t(PAAR[b & 0xFFF]) << 48);
+        std::memcpy(aus, &z, 8);
+#if defined(__x86_64__)
+        c = static_cast<uint32_t>(_mm_crc32_u64(c, z));
+#else
+        c = _mm_crc32_u32(_mm_crc32_u32(c, static_cast<uint32_t>(z)), static_cast<uint32_t>(z >> 32));
+#endif
+        aus += 8;
+    }
+    zeichen_schreiben(roh + i, laenge - i, aus);
+    return ~crc_befehl(c, reinterpret_cast<const uint8_t*>(aus), zeichen_fuer(laenge - i));
+}
+#endif
+
+/* zeile_verschluesseln over a payload the caller lets us encipher in
+ * place, with SCHLUPF readable bytes behind it. */
+size_t zeile_aus_puffer(int satzart, int nachrichtenart, uint8_t* puffer, size_t rohLaenge,
+                        char* aus, size_t ausGroesse)
 {
     size_t ergebnis = 0;
     if (satzart < 0 || satzart > 99 || nachrichtenart < 0 || nachrichtenart > 99 ||
@@ -503,8 +613,6 @@ size_t zeile_verschluesseln(int satzart, int nachrichtenart, const uint8_t* roh,
     if (zeilenLaenge + 1 > ausGroesse)
         return ergebnis;
 
-    uint8_t puffer[ROH_PUFFER];
-    std::memcpy(puffer, roh, rohLaenge);
     strom_anwenden(puffer, rohLaenge, satzart, nachrichtenart);
 
     aus[0] = '#';
@@ -512,15 +620,36 @@ size_t zeile_verschluesseln(int satzart, int nachrichtenart, const uint8_t* roh,
     aus[2] = static_cast<char>('0' + satzart % 10);
     aus[3] = static_cast<char>('0' + nachrichtenart / 10);
     aus[4] = static_cast<char>('0' + nachrichtenart % 10);
-    zeichen_schreiben(puffer, rohLaenge, aus + PREFIX);
     size_t nutz = zeichen_fuer(rohLaenge);
-    uint32_t pruef = crc32(crc32(0, aus + 1, 4), aus + PREFIX, nutz);
+    uint32_t pruef = crc32(0, aus + 1, 4);
+#if defined(__x86_64__) || defined(__i386__)
+    if (CRC_BEFEHL) {
+        pruef = zeichen_mit_crc_befehl(puffer, rohLaenge, aus + PREFIX, pruef);
+    } else
+#endif
+    {
+        zeichen_schreiben(puffer, rohLaenge, aus + PREFIX);
+        pruef = crc32(pruef, aus + PREFIX, nutz);
+    }
     hex8(pruef, aus + 5);
     aus[PREFIX + nutz] = '\r';
     aus[PREFIX + nutz + 1] = '\n';
     aus[zeilenLaenge] = '\0';
     ergebnis = zeilenLaenge;
     return ergebnis;
+}
+
+} // namespace
+
+size_t zeile_verschluesseln(int satzart, int nachrichtenart, const uint8_t* roh, size_t rohLaenge,
+                            char* aus, size_t ausGroesse)
+{
+    uint8_t puffer[ROH_PUFFER + SCHLUPF];
+    if (rohLaenge > ROH_ZEILE)
+        return 0;
+    std::memcpy(puffer, roh, rohLaenge);
+    std::memset(puffer + rohLaenge, 0, SCHLUPF);
+    return zeile_aus_puffer(satzart, nachrichtenart, puffer, rohLaenge, aus, ausGroesse);
 }
 
 int zeile_pruefen(const char* zeile, size_t laenge, int* satzart, int* nachrichtenart)
@@ -670,10 +799,13 @@ static_assert(felder_in_ordnung(DESADV_POSITION_FELDER, 12, sizeof(DESADV_POSITI
 
 size_t pricat_erstellen(const PRICAT_DATEN* daten, char* aus, size_t ausGroesse)
 {
-    uint8_t roh[ROH_PRICAT];
-    size_t laenge = felder_packen(PRICAT_FELDER, EDI_PRICAT_FELDER, daten, roh, 0);
-    return zeile_verschluesseln(EDI_SATZART_PRICAT, EDI_NACHRICHT_PRICAT, roh, laenge, aus,
-                                ausGroesse);
+    /* 16 spare bytes for the block copies, which also cover SCHLUPF */
+    uint8_t roh[ROH_PRICAT + 16];
+    size_t laenge = felder_packen_breit(PRICAT_FELDER, EDI_PRICAT_FELDER, daten, sizeof(*daten),
+                                        roh, 0);
+    std::memset(roh + laenge, 0, SCHLUPF);
+    return zeile_aus_puffer(EDI_SATZART_PRICAT, EDI_NACHRICHT_PRICAT, roh, laenge, aus,
+                            ausGroesse);
 }
 
 int pricat_lesen(const char* satz, int nachrichtenart, int* info, PRICAT_DATEN* daten)

@@ -16,10 +16,19 @@
  *
  * The host's data do not change while a run holds the dialog thread, so a
  * run keeps what it has asked the host once: characteristic numbers of
- * codes, characteristic records of numbers, and the six VAT percentages.
- * The EANs of an article are read once per article and matched in memory
- * by the rule of the store (first entry with an EAN whose codes of kinds 1
- * to 8 equal the cell's, an empty cell code matching any).
+ * codes, characteristic records of numbers (with their field texts made),
+ * and the VAT percentages. The EANs of an article are read once per
+ * article and matched in memory by the rule of the store (first entry with
+ * an EAN whose codes of kinds 1 to 8 equal the cell's, an empty cell code
+ * matching any).
+ *
+ * The work per record is kept small: the texts of an article's axis
+ * entries are made once per article, a cell sets only the fields that
+ * differ from the cell before (a field is read up to its terminator, so
+ * what stands behind it does not matter), the EAN of a cell is found by
+ * comparing small numbers, and the record is enciphered straight into the
+ * write buffer. Everything of a run is one block of the host's storage,
+ * handed out as fresh pages, so the parts a run does not use cost nothing.
  */
 #include "pricat_out/pricatexport.h"
 #include "pricat_out/exportnamen.h"
@@ -36,6 +45,7 @@
 #include "hostapi/oxtabelle.h"
 #include "resources/resource.h"
 
+#include <stddef.h>
 #include <string.h>
 
 enum {
@@ -43,7 +53,8 @@ enum {
     EAN_VORRAT = 4096,               /* EAN entries of one article kept in memory */
     MERKMALTEXT = 72,                /* "%s@%s" of a characteristic, Label width */
     MERKMAL_VORRAT = 4096,           /* characteristics kept per run (power of two) */
-    CODE_VORRAT = 4096               /* codes kept per run (power of two) */
+    CODE_VORRAT = 4096,              /* codes kept per run (power of two) */
+    ZAHLTEXT = 22                    /* a price as text, width of the price fields */
 };
 
 /* A characteristic record the host gave in this run. */
@@ -53,7 +64,7 @@ typedef struct EXPORT_MERKMAL {
     int32_t Nummer;
     int32_t Gefunden;                /* the host has the record */
     char Code[OX_TXT_CODE];
-    char Name[OX_TXT_25];
+    char Text[MERKMALTEXT];          /* field text: "code@name" with the numbers, else the name */
 } EXPORT_MERKMAL;
 
 /* The characteristic number the host gave for a code in this run. */
@@ -75,14 +86,21 @@ typedef struct EXPORT_DATEISATZ {
 typedef struct EXPORT_EAN {
     char Codes[9][OX_TXT_CODE];      /* kind k at [k], k = 1..8 */
     char Ean[OX_TXT_ILN];
+    int32_t KanonS;                  /* its code of the vertical kind as the first vertical */
+    int32_t KanonW;                  /* entry with that code, else -1; horizontal alike */
 } EXPORT_EAN;
 
-/* An axis entry of the current table, looked up once. */
+/* An axis entry of the current table, looked up once per article. */
 typedef struct EXPORT_ACHSWERT {
     char Text[MERKMALTEXT];          /* field text ("number@name" or name) */
     char Code[OX_TXT_CODE];          /* characteristic code for the EAN lookup */
     char Farbe[TAB_FARBTEXT];        /* colour text of the entry */
-    char Preis[3][22];               /* vertical entries: EK1, VK1, VK2 as texts */
+    char Preis[3][ZAHLTEXT];         /* vertical entries: EK1, VK1, VK2 as texts */
+    int32_t TextLaenge;
+    int32_t CodeLaenge;
+    int32_t FarbeLaenge;
+    int32_t PreisLaenge[3];
+    int32_t Kanon;                   /* first used entry of the axis with the same code */
 } EXPORT_ACHSWERT;
 
 /* Everything of one run; one block of the host's storage. */
@@ -101,6 +119,7 @@ typedef struct EXPORT_LAUF {
     EXPORT_MERKMAL* Merkmale;        /* MERKMAL_VORRAT slots, null = ask the host each time */
     EXPORT_CODE* Codes;              /* CODE_VORRAT slots, null = ask the host each time */
     int32_t MwstProzent[OX_MWST_ANZAHL];
+    int32_t MwstBekannt[OX_MWST_ANZAHL];   /* asked the host for the rate */
     HOSTHANDLE Artikelspeicher;
     HOSTHANDLE Bezeichnungsspeicher;
     HOSTHANDLE Lieferantenspeicher;
@@ -118,6 +137,8 @@ typedef struct EXPORT_LAUF {
 
     /* Supplier of the current article */
     char Schluessel[OX_TXT_32];
+    char ListenSchluessel[OX_TXT_32];  /* key of the list entry before, and its number */
+    int32_t ListenNummer;
     int32_t LieferantNummer;
     MERKMAL_SATZ LieferantMerkmal;
     int32_t LieferantGefunden;       /* characteristic record found */
@@ -138,6 +159,18 @@ typedef struct EXPORT_LAUF {
     int32_t EanUeberlauf;            /* more entries than EAN_VORRAT: ask the store per cell */
     char Ausgabe[EDI_AUSGABE_GROESSE];
 } EXPORT_LAUF;
+
+/* The one block of a run. */
+typedef struct EXPORT_SPEICHER {
+    EXPORT_LAUF Lauf;
+    OXTABELLE Tabelle;
+    OXTABELLE Serientabelle;
+    EXPORT_EAN Eans[EAN_VORRAT];
+    EXPORT_MERKMAL Merkmale[MERKMAL_VORRAT];
+    EXPORT_CODE Codes[CODE_VORRAT];
+    char Puffer[SCHREIBPUFFER];
+} EXPORT_SPEICHER;
+static_assert(offsetof(EXPORT_SPEICHER, Lauf) == 0, "the block is freed through its run");
 
 /* ---- small helpers ------------------------------------------------------------ */
 
@@ -233,8 +266,13 @@ static const EXPORT_MERKMAL* MerkmalHolen(EXPORT_LAUF* lauf, int32_t art, int32_
         eintrag->Art = art;
         eintrag->Nummer = nummer;
         eintrag->Gefunden = k->HostFunktion15(art, nummer, &satz) == 1;
+        char name[OX_TXT_25];
         FeldKopieren(eintrag->Code, sizeof eintrag->Code, satz.Code, sizeof satz.Code);
-        FeldKopieren(eintrag->Name, sizeof eintrag->Name, satz.Text, sizeof satz.Text);
+        FeldKopieren(name, sizeof name, satz.Text, sizeof satz.Text);
+        if (k->BleExport)
+            TextFormat(eintrag->Text, sizeof eintrag->Text, "%s@%s", eintrag->Code, name);
+        else
+            TextKopieren(eintrag->Text, sizeof eintrag->Text, name);
     }
     return eintrag->Gefunden ? eintrag : nullptr;
 }
@@ -252,17 +290,35 @@ static void MerkmalText(EXPORT_LAUF* lauf, int32_t art, int32_t nummer, char* te
         code[0] = '\0';
     if (m == nullptr)
         return;
-    if (g_Kontext->BleExport)
-        TextFormat(text, groesse, "%s@%s", m->Code, m->Name);
-    else
-        TextKopieren(text, groesse, m->Name);
+    TextKopieren(text, groesse, m->Text);
     if (code != nullptr)
         TextKopieren(code, OX_TXT_CODE, m->Code);
 }
 
+/* `wert` in decimal into `text` (12 bytes or more); returns the length. */
+static int32_t ZahlText(char* text, int32_t wert)
+{
+    char ziffern[12];
+    int32_t n = 0;
+    uint32_t betrag = wert < 0 ? 0u - (uint32_t)wert : (uint32_t)wert;
+    do {
+        ziffern[n++] = (char)('0' + betrag % 10);
+        betrag /= 10;
+    } while (betrag != 0);
+    int32_t laenge = 0;
+    if (wert < 0)
+        text[laenge++] = '-';
+    while (n > 0)
+        text[laenge++] = ziffern[--n];
+    text[laenge] = '\0';
+    return laenge;
+}
+
 static void ZahlSetzen(char* feld, size_t groesse, int32_t wert)
 {
-    TextFormat(feld, groesse, "%ld", (long)wert);
+    char text[12];
+    ZahlText(text, wert);
+    TextKopieren(feld, groesse, text);
 }
 
 /* ---- files ------------------------------------------------------------------- */
@@ -578,7 +634,14 @@ static void VorlageBilden(EXPORT_LAUF* lauf)
         if (nummer > 0)
             MerkmalText(lauf, art, nummer, feld, groesse, nullptr);
     }
-    int32_t prozent = a->MwstSatz >= 0 && a->MwstSatz < OX_MWST_ANZAHL ? lauf->MwstProzent[a->MwstSatz] : 0;
+    int32_t prozent = 0;
+    if (a->MwstSatz >= 0 && a->MwstSatz < OX_MWST_ANZAHL) {
+        if (!lauf->MwstBekannt[a->MwstSatz]) {
+            lauf->MwstProzent[a->MwstSatz] = OX_MWST_GetMWST_FromMwstSatz(a->MwstSatz);
+            lauf->MwstBekannt[a->MwstSatz] = 1;
+        }
+        prozent = lauf->MwstProzent[a->MwstSatz];
+    }
     ZahlSetzen(d->MwstSatz, sizeof d->MwstSatz, prozent);
 }
 
@@ -638,7 +701,8 @@ static void EanSuchen(EXPORT_LAUF* lauf, const char codes[9][OX_TXT_CODE], char*
     }
 }
 
-/* Writes the record in lauf->Satz when the rules let it out. */
+/* Writes the record in lauf->Satz when the rules let it out: enciphered
+ * straight into the write buffer, which always has room for a line. */
 static void SatzAusgeben(EXPORT_LAUF* lauf)
 {
     EDI_KONTEXT* k = g_Kontext;
@@ -646,11 +710,13 @@ static void SatzAusgeben(EXPORT_LAUF* lauf)
         return;
     if (lauf->Datei == -1)
         return;
-    int32_t laenge = EDIPRICAT_PRICAT_VerschluesseltenSatzErstellen(lauf->Ausgabe, &lauf->Satz, k->ExportModus,
-                                                                    lauf->EigeneIln);
-    if (laenge <= 0 || laenge >= (int32_t)sizeof lauf->Ausgabe)
+    if (SCHREIBPUFFER - lauf->Fuellung < EDI_SATZ_GROESSE)
+        PufferLeeren(lauf);
+    int32_t laenge = EDIPRICAT_PRICAT_VerschluesseltenSatzErstellen(lauf->Puffer + lauf->Fuellung, &lauf->Satz,
+                                                                    k->ExportModus, lauf->EigeneIln);
+    if (laenge <= 0 || laenge >= EDI_SATZ_GROESSE)
         return;
-    Schreiben(lauf, lauf->Ausgabe, laenge);
+    lauf->Fuellung += laenge;
     lauf->Geschrieben++;
 }
 
@@ -663,7 +729,20 @@ static void OhneTabelleSchreiben(EXPORT_LAUF* lauf)
     SatzAusgeben(lauf);
 }
 
-/* Looks up the texts and codes of the used entries of both axes. */
+/* Entry `i` of an axis whose first used entry with the same code it
+ * shares (itself when none comes before). */
+static int32_t KanonBestimmen(const EXPORT_ACHSWERT* werte, const int32_t* nummern, int32_t i)
+{
+    const EXPORT_ACHSWERT* a = &werte[i];
+    for (int32_t j = 0; j < i; j++)
+        if (nummern[j] != 0 && werte[j].CodeLaenge == a->CodeLaenge &&
+            memcmp(werte[j].Code, a->Code, (size_t)a->CodeLaenge) == 0)
+            return j;
+    return i;
+}
+
+/* Looks up the texts and codes of the used entries of both axes, with the
+ * lengths of everything a cell copies. */
 static void AchsenNachschlagen(EXPORT_LAUF* lauf, int32_t artS, int32_t artW)
 {
     const OXTABELLE* t = lauf->Tabelle;
@@ -674,10 +753,14 @@ static void AchsenNachschlagen(EXPORT_LAUF* lauf, int32_t artS, int32_t artW)
         MerkmalText(lauf, artS, t->Senkrecht[i], a->Text, sizeof a->Text, a->Code);
         TAB_PREISE preise;
         TAB_GetPreiseFromRow(t, i, &preise);
-        ZahlSetzen(a->Preis[0], sizeof a->Preis[0], preise.Ek1);
-        ZahlSetzen(a->Preis[1], sizeof a->Preis[1], preise.Vk1);
-        ZahlSetzen(a->Preis[2], sizeof a->Preis[2], preise.Vk2);
+        a->PreisLaenge[0] = ZahlText(a->Preis[0], preise.Ek1);
+        a->PreisLaenge[1] = ZahlText(a->Preis[1], preise.Vk1);
+        a->PreisLaenge[2] = ZahlText(a->Preis[2], preise.Vk2);
         TAB_GetWaagrechtFarbText(t, i, a->Farbe);
+        a->TextLaenge = (int32_t)TextLaenge(a->Text, sizeof a->Text);
+        a->CodeLaenge = (int32_t)TextLaenge(a->Code, sizeof a->Code);
+        a->FarbeLaenge = (int32_t)TextLaenge(a->Farbe, sizeof a->Farbe);
+        a->Kanon = KanonBestimmen(lauf->Senkrecht, t->Senkrecht, i);
     }
     for (int i = 0; i < TAB_MAX_WAAGRECHT; i++) {
         if (t->Waagrecht[i] == 0)
@@ -685,31 +768,82 @@ static void AchsenNachschlagen(EXPORT_LAUF* lauf, int32_t artS, int32_t artW)
         EXPORT_ACHSWERT* a = &lauf->Waagrecht[i];
         MerkmalText(lauf, artW, t->Waagrecht[i], a->Text, sizeof a->Text, a->Code);
         TAB_GetWaagrechtFarbText(t, i, a->Farbe);
+        a->TextLaenge = (int32_t)TextLaenge(a->Text, sizeof a->Text);
+        a->CodeLaenge = (int32_t)TextLaenge(a->Code, sizeof a->Code);
+        a->FarbeLaenge = (int32_t)TextLaenge(a->Farbe, sizeof a->Farbe);
+        a->Kanon = KanonBestimmen(lauf->Waagrecht, t->Waagrecht, i);
     }
 }
 
-/* Sets a text field whole: the text, zeros behind it. */
-static void FeldSetzen(char* feld, size_t groesse, const char* text)
+/* The first used entry of an axis whose code is the `art` code of EAN
+ * entry `e`; -1 when none is, or the entry has no such code. */
+static int32_t EanKanon(const EXPORT_EAN* e, int32_t art, const EXPORT_ACHSWERT* werte, const int32_t* nummern,
+                        int32_t anzahl)
 {
-    memset(feld, 0, groesse);
-    TextKopieren(feld, groesse, text);
+    if (art < 1 || art > 8)
+        return -1;
+    size_t n = TextLaenge(e->Codes[art], OX_TXT_CODE);
+    if (n == 0)
+        return -1;
+    for (int32_t i = 0; i < anzahl; i++)
+        if (nummern[i] != 0 && werte[i].CodeLaenge == (int32_t)n && memcmp(werte[i].Code, e->Codes[art], n) == 0)
+            return werte[i].Kanon;
+    return -1;
 }
 
-static void MerkmalEinsetzen(PRICAT_DATEN* d, char codes[9][OX_TXT_CODE], int32_t art, const EXPORT_ACHSWERT* wert)
+/* Whether the cells' code of kind `art` from an axis entry takes part in
+ * the EAN match: kinds 1 to 8, a code there, and (vertical) not the kind
+ * of the horizontal axis, whose code takes the place. */
+static int CodeZaehlt(int32_t art, const EXPORT_ACHSWERT* wert)
 {
-    size_t groesse = 0;
-    char* feld = MerkmalFeld(d, art, &groesse);
-    if (feld != nullptr)
-        FeldSetzen(feld, groesse, wert->Text);
-    if (art >= 1 && art <= 8)
-        TextKopieren(codes[art], OX_TXT_CODE, wert->Code);
+    return art >= 1 && art <= 8 && wert->CodeLaenge > 0;
+}
+
+/* The EAN of cell (s, w) among the article's EANs in memory into `ean`
+ * (14 bytes, zeros when there is none): the first entry whose codes of the
+ * axes' kinds are the cell's; see EanSuchen. */
+static void EanDerZelle(const EXPORT_LAUF* lauf, int32_t artS, int32_t artW, int32_t s, int32_t w, char* ean)
+{
+    const EXPORT_ACHSWERT* senkrecht = &lauf->Senkrecht[s];
+    const EXPORT_ACHSWERT* waagrecht = &lauf->Waagrecht[w];
+    int pruefeS = artS != artW && CodeZaehlt(artS, senkrecht);
+    int pruefeW = CodeZaehlt(artW, waagrecht);
+    for (int32_t i = 0; i < lauf->EanAnzahl; i++) {
+        const EXPORT_EAN* e = &lauf->Eans[i];
+        if ((!pruefeS || e->KanonS == senkrecht->Kanon) && (!pruefeW || e->KanonW == waagrecht->Kanon)) {
+            memcpy(ean, e->Ean, OX_TXT_ILN);
+            return;
+        }
+    }
+    memset(ean, 0, OX_TXT_ILN);
+}
+
+/* Copies a text of known length into a field, cut to the field, with its
+ * terminator. */
+static void FeldText(char* feld, size_t groesse, const char* text, int32_t laenge)
+{
+    size_t n = (size_t)laenge < groesse ? (size_t)laenge : groesse - 1;
+    memcpy(feld, text, n);
+    feld[n] = '\0';
+}
+
+/* The codes of cell (s, w) the way the store's EAN lookup takes them. */
+static void ZellenCodes(const EXPORT_LAUF* lauf, int32_t artS, int32_t artW, int32_t s, int32_t w,
+                        char codes[9][OX_TXT_CODE])
+{
+    memset(codes, 0, 9 * OX_TXT_CODE);
+    if (artS >= 1 && artS <= 8)
+        TextKopieren(codes[artS], OX_TXT_CODE, lauf->Senkrecht[s].Code);
+    if (artW >= 1 && artW <= 8)
+        TextKopieren(codes[artW], OX_TXT_CODE, lauf->Waagrecht[w].Code);
 }
 
 /* One record per cell of the article's table: every used vertical entry
  * with every used horizontal entry (only the first of an axis of kind 9).
- * The record starts as the article's template; each cell sets the fields
- * that differ from cell to cell, whole, so nothing of the cell before
- * remains. */
+ * The record starts as the article's template. A row sets the fields of
+ * its vertical entry (characteristic, prices, colour text of a colour
+ * axis), a cell those of its horizontal entry and the EAN; when both axes
+ * are of one kind the horizontal entry's text is the one that stays. */
 static void ZellenSchreiben(EXPORT_LAUF* lauf)
 {
     const OXTABELLE* t = lauf->Tabelle;
@@ -718,27 +852,43 @@ static void ZellenSchreiben(EXPORT_LAUF* lauf)
     if (artS <= 0 || artW <= 0)
         return;
     AchsenNachschlagen(lauf, artS, artW);
+    int eanImSpeicher = !lauf->EanUeberlauf && lauf->Eans != nullptr;
+    for (int32_t i = 0; eanImSpeicher && i < lauf->EanAnzahl; i++) {
+        EXPORT_EAN* e = &lauf->Eans[i];
+        e->KanonS = EanKanon(e, artS, lauf->Senkrecht, t->Senkrecht, TAB_MAX_SENKRECHT);
+        e->KanonW = EanKanon(e, artW, lauf->Waagrecht, t->Waagrecht, TAB_MAX_WAAGRECHT);
+    }
     PRICAT_DATEN* d = &lauf->Satz;
     *d = lauf->Vorlage;
+    size_t groesseS = 0, groesseW = 0;
+    char* feldS = MerkmalFeld(d, artS, &groesseS);
+    char* feldW = MerkmalFeld(d, artW, &groesseW);
     for (int s = 0; s < TAB_MAX_SENKRECHT; s++) {
         if (t->Senkrecht[s] == 0)
             continue;
         const EXPORT_ACHSWERT* senkrecht = &lauf->Senkrecht[s];
+        if (feldS != nullptr)
+            FeldText(feldS, groesseS, senkrecht->Text, senkrecht->TextLaenge);
+        FeldText(d->Preis1, sizeof d->Preis1, senkrecht->Preis[0], senkrecht->PreisLaenge[0]);
+        FeldText(d->Preis2, sizeof d->Preis2, senkrecht->Preis[1], senkrecht->PreisLaenge[1]);
+        FeldText(d->Preis3, sizeof d->Preis3, senkrecht->Preis[2], senkrecht->PreisLaenge[2]);
+        if (artS == 6)
+            FeldText(d->Lieferantenfarbe, sizeof d->Lieferantenfarbe, senkrecht->Farbe, senkrecht->FarbeLaenge);
         for (int w = 0; w < TAB_MAX_WAAGRECHT; w++) {
             if (t->Waagrecht[w] == 0)
                 continue;
-            char codes[9][OX_TXT_CODE];
-            memset(codes, 0, sizeof codes);
-            MerkmalEinsetzen(d, codes, artS, senkrecht);
-            MerkmalEinsetzen(d, codes, artW, &lauf->Waagrecht[w]);
-            FeldSetzen(d->Preis1, sizeof d->Preis1, senkrecht->Preis[0]);
-            FeldSetzen(d->Preis2, sizeof d->Preis2, senkrecht->Preis[1]);
-            FeldSetzen(d->Preis3, sizeof d->Preis3, senkrecht->Preis[2]);
-            if (artS == 6)
-                FeldSetzen(d->Lieferantenfarbe, sizeof d->Lieferantenfarbe, senkrecht->Farbe);
-            else if (artW == 6)
-                FeldSetzen(d->Lieferantenfarbe, sizeof d->Lieferantenfarbe, lauf->Waagrecht[w].Farbe);
-            EanSuchen(lauf, codes, d->Ean);
+            const EXPORT_ACHSWERT* waagrecht = &lauf->Waagrecht[w];
+            if (feldW != nullptr)
+                FeldText(feldW, groesseW, waagrecht->Text, waagrecht->TextLaenge);
+            if (artS != 6 && artW == 6)
+                FeldText(d->Lieferantenfarbe, sizeof d->Lieferantenfarbe, waagrecht->Farbe, waagrecht->FarbeLaenge);
+            if (eanImSpeicher) {
+                EanDerZelle(lauf, artS, artW, s, w, d->Ean);
+            } else {
+                char codes[9][OX_TXT_CODE];
+                ZellenCodes(lauf, artS, artW, s, w, codes);
+                EanSuchen(lauf, codes, d->Ean);
+            }
             SatzAusgeben(lauf);
             if (artW == 9)
                 break;
@@ -829,12 +979,7 @@ static void LaufFreigeben(EXPORT_LAUF* lauf)
     if (lauf->Lieferantenspeicher > 0)
         LieferantenDBA_CloseDBA(lauf->Lieferantenspeicher);
     Storage_Deallocate(lauf->Saetze);
-    Storage_Deallocate(lauf->Puffer);
-    Storage_Deallocate(lauf->Tabelle);
-    Storage_Deallocate(lauf->Serientabelle);
-    Storage_Deallocate(lauf->Eans);
-    Storage_Deallocate(lauf->Merkmale);
-    Storage_Deallocate(lauf->Codes);
+    /* the run's block begins with the run */
     Storage_Deallocate(lauf);
 }
 
@@ -846,21 +991,21 @@ static void FehlerMelden(EXPORT_LAUF* lauf)
     MessageBoxA(lauf->Dialog, text, "ORDANEX", MB_OK | MB_ICONERROR);
 }
 
-/* Opens what the run reads through and builds the export folder. 0 when
- * the run cannot start (memory). */
-static int LaufVorbereiten(EXPORT_LAUF* lauf, HWND dialog, const char* lieferantText, const char* erweiterung,
-                           const char* infoText)
+/* Opens what the run reads through and builds the export folder. */
+static void LaufVorbereiten(EXPORT_SPEICHER* speicher, HWND dialog, const char* lieferantText,
+                            const char* erweiterung, const char* infoText)
 {
+    EXPORT_LAUF* lauf = &speicher->Lauf;
     lauf->Dialog = dialog;
     lauf->Datei = -1;
     lauf->OffenerSatz = -1;
     lauf->InfoText = infoText;
-    lauf->Puffer = (char*)Storage_Allocate(SCHREIBPUFFER);
-    lauf->Tabelle = (OXTABELLE*)Storage_Allocate((int32_t)sizeof(OXTABELLE));
-    lauf->Serientabelle = (OXTABELLE*)Storage_Allocate((int32_t)sizeof(OXTABELLE));
-    lauf->Eans = (EXPORT_EAN*)Storage_Allocate(EAN_VORRAT * (int32_t)sizeof(EXPORT_EAN));
-    lauf->Merkmale = (EXPORT_MERKMAL*)Storage_Allocate(MERKMAL_VORRAT * (int32_t)sizeof(EXPORT_MERKMAL));
-    lauf->Codes = (EXPORT_CODE*)Storage_Allocate(CODE_VORRAT * (int32_t)sizeof(EXPORT_CODE));
+    lauf->Puffer = speicher->Puffer;
+    lauf->Tabelle = &speicher->Tabelle;
+    lauf->Serientabelle = &speicher->Serientabelle;
+    lauf->Eans = speicher->Eans;
+    lauf->Merkmale = speicher->Merkmale;
+    lauf->Codes = speicher->Codes;
     lauf->Artikelspeicher = ARTLIB_OeffneDatenbank();
     lauf->Bezeichnungsspeicher = BEZLIB_OeffneDatenbank();
     lauf->Lieferantenspeicher = LieferantenDBA_OpenDBA();
@@ -878,10 +1023,7 @@ static int LaufVorbereiten(EXPORT_LAUF* lauf, HWND dialog, const char* lieferant
     lauf->AlleLieferanten = lauf->LieferantText[0] == '\0';
     if (!lauf->AlleLieferanten)
         lauf->LieferantGesucht = NummerZumCode(lauf, 8, lauf->LieferantText);
-    for (int32_t satz = 0; satz < OX_MWST_ANZAHL; satz++)
-        lauf->MwstProzent[satz] = OX_MWST_GetMWST_FromMwstSatz(satz);
     TextKopieren(lauf->Erweiterung, sizeof lauf->Erweiterung, erweiterung);
-    return lauf->Puffer != nullptr && lauf->Tabelle != nullptr && lauf->Serientabelle != nullptr;
 }
 
 /* Steps 2 and 3: the entries of the list, 0 through the count the host
@@ -901,7 +1043,13 @@ static void EintraegeExportieren(EXPORT_LAUF* lauf, const HOST_EXPORTLISTE* list
             continue;
         char schluessel[OX_TXT_32];
         FeldKopieren(schluessel, sizeof schluessel, eintrag->LieferantSchluessel, sizeof eintrag->LieferantSchluessel);
-        int32_t nummer = NummerZumCode(lauf, 8, schluessel);
+        /* The list mostly repeats a key from one entry to the next (the
+         * empty key, as the run starts with, has no number). */
+        if (strcmp(schluessel, lauf->ListenSchluessel) != 0) {
+            TextKopieren(lauf->ListenSchluessel, sizeof lauf->ListenSchluessel, schluessel);
+            lauf->ListenNummer = NummerZumCode(lauf, 8, schluessel);
+        }
+        int32_t nummer = lauf->ListenNummer;
         if (!GehoertDazu(lauf, schluessel, nummer))
             continue;
         if (ARTLIB_ReadArtikel(lauf->Artikelspeicher, eintrag->ArtikelNummer, &lauf->Artikel) != 1)
@@ -928,12 +1076,15 @@ int32_t PricatExportieren(HWND dialog, const char* lieferantText, const char* er
     EDI_KONTEXT* k = g_Kontext;
     int32_t ergebnis = 0;
     const HOST_EXPORTLISTE* liste = nullptr;
+    EXPORT_SPEICHER* speicher = nullptr;
     EXPORT_LAUF* lauf = nullptr;
     if (k != nullptr) {
         liste = k->HostFunktion17 ? k->HostFunktion17(0) : nullptr;
-        lauf = (EXPORT_LAUF*)Storage_Allocate((int32_t)sizeof(EXPORT_LAUF));
+        speicher = (EXPORT_SPEICHER*)Storage_Allocate((int32_t)sizeof(EXPORT_SPEICHER));
     }
-    if (lauf != nullptr && LaufVorbereiten(lauf, dialog, lieferantText, erweiterung, infoText)) {
+    if (speicher != nullptr) {
+        lauf = &speicher->Lauf;
+        LaufVorbereiten(speicher, dialog, lieferantText, erweiterung, infoText);
         EintraegeExportieren(lauf, liste);
         /* Step 4: the files get their names, or the run is undone. */
         if (DateienUebernehmen(lauf)) {
