@@ -103,6 +103,8 @@ protected:
         slots.clear();
         abschnitte.clear();
         frei.clear();
+        /* everything is loaded next */
+        slots.reserve(datei.Anzahl());
     }
     void Geladen(uint32_t slot, const unsigned char* daten) override
     {
