@@ -65,6 +65,8 @@ typedef struct EXPORT_MERKMAL {
     int32_t Gefunden;                /* the host has the record */
     char Code[OX_TXT_CODE];
     char Text[MERKMALTEXT];          /* field text: "code@name" with the numbers, else the name */
+    int32_t CodeLaenge;
+    int32_t TextLaenge;
 } EXPORT_MERKMAL;
 
 /* The characteristic number the host gave for a code in this run. */
@@ -148,12 +150,15 @@ typedef struct EXPORT_LAUF {
     /* Current article */
     ARTIKEL_SATZ Artikel;
     char ArtikelText[OX_TXT_32];     /* text after "@" of the Artikel field */
-    PRICAT_DATEN Vorlage;
-    PRICAT_DATEN Satz;
+    PRICAT_DATEN Satz;               /* the article's template, then each record */
     OXTABELLE* Tabelle;
     OXTABELLE* Serientabelle;
     EXPORT_ACHSWERT Senkrecht[TAB_MAX_SENKRECHT];
     EXPORT_ACHSWERT Waagrecht[TAB_MAX_WAAGRECHT];
+    int32_t SenkrechtBelegt[TAB_MAX_SENKRECHT];    /* indexes of the used entries, in order */
+    int32_t WaagrechtBelegt[TAB_MAX_WAAGRECHT];
+    int32_t SenkrechtAnzahl;
+    int32_t WaagrechtAnzahl;
     EXPORT_EAN* Eans;
     int32_t EanAnzahl;
     int32_t EanUeberlauf;            /* more entries than EAN_VORRAT: ask the store per cell */
@@ -177,13 +182,17 @@ static_assert(offsetof(EXPORT_SPEICHER, Lauf) == 0, "the block is freed through 
 /* Copies a record field of `breite` bytes that may lack its terminator. */
 static void FeldKopieren(char* ziel, size_t groesse, const char* feld, size_t breite)
 {
-    char puffer[300];
-    size_t n = TextLaenge(feld, breite);
-    if (n >= sizeof puffer)
-        n = sizeof puffer - 1;
-    memcpy(puffer, feld, n);
-    puffer[n] = '\0';
-    TextKopieren(ziel, groesse, puffer);
+    if (groesse == 0)
+        return;
+    size_t max = breite < groesse - 1 ? breite : groesse - 1;
+    if (max > 299)
+        max = 299;
+    size_t n = 0;
+    while (n < max && feld[n] != '\0') {
+        ziel[n] = feld[n];
+        n++;
+    }
+    ziel[n] = '\0';
 }
 
 /* The field of PRICAT_DATEN for a characteristic kind, with its size; null
@@ -273,26 +282,36 @@ static const EXPORT_MERKMAL* MerkmalHolen(EXPORT_LAUF* lauf, int32_t art, int32_
             TextFormat(eintrag->Text, sizeof eintrag->Text, "%s@%s", eintrag->Code, name);
         else
             TextKopieren(eintrag->Text, sizeof eintrag->Text, name);
+        eintrag->CodeLaenge = (int32_t)TextLaenge(eintrag->Code, sizeof eintrag->Code);
+        eintrag->TextLaenge = (int32_t)TextLaenge(eintrag->Text, sizeof eintrag->Text);
     }
     return eintrag->Gefunden ? eintrag : nullptr;
 }
 
 /* The field text of characteristic (art, nummer): "code@name" with the
  * numbers exported, else the name; empty when the host has no record.
- * The code goes to `code` when it is not null. */
-static void MerkmalText(EXPORT_LAUF* lauf, int32_t art, int32_t nummer, char* text, size_t groesse, char* code)
+ * Returns its length. The code goes to `code` (OX_TXT_CODE bytes) and its
+ * length to `*codeLaenge` when `code` is not null. */
+static int32_t MerkmalText(EXPORT_LAUF* lauf, int32_t art, int32_t nummer, char* text, size_t groesse, char* code,
+                           int32_t* codeLaenge)
 {
     EXPORT_MERKMAL ersatz;
-    memset(&ersatz, 0, sizeof ersatz);
+    ersatz.Belegt = 0;
     const EXPORT_MERKMAL* m = MerkmalHolen(lauf, art, nummer, &ersatz);
-    text[0] = '\0';
-    if (code != nullptr)
-        code[0] = '\0';
-    if (m == nullptr)
-        return;
-    TextKopieren(text, groesse, m->Text);
-    if (code != nullptr)
-        TextKopieren(code, OX_TXT_CODE, m->Code);
+    size_t n = 0, c = 0;
+    if (m != nullptr) {
+        n = (size_t)m->TextLaenge < groesse ? (size_t)m->TextLaenge : groesse - 1;
+        c = (size_t)m->CodeLaenge < OX_TXT_CODE ? (size_t)m->CodeLaenge : OX_TXT_CODE - 1;
+        memcpy(text, m->Text, n);
+        if (code != nullptr)
+            memcpy(code, m->Code, c);
+    }
+    text[n] = '\0';
+    if (code != nullptr) {
+        code[c] = '\0';
+        *codeLaenge = (int32_t)c;
+    }
+    return (int32_t)n;
 }
 
 /* `wert` in decimal into `text` (12 bytes or more); returns the length. */
@@ -585,11 +604,12 @@ static void LieferantVorbereiten(EXPORT_LAUF* lauf)
         FeldKopieren(lauf->Kopf.PartnerIln, sizeof lauf->Kopf.PartnerIln, lauf->Lieferant.Iln[0], OX_TXT_ILN);
 }
 
-/* The record template of the current article. */
+/* The record template of the current article, in lauf->Satz: the records
+ * of the article start from it. */
 static void VorlageBilden(EXPORT_LAUF* lauf)
 {
     EDI_KONTEXT* k = g_Kontext;
-    PRICAT_DATEN* d = &lauf->Vorlage;
+    PRICAT_DATEN* d = &lauf->Satz;
     const ARTIKEL_SATZ* a = &lauf->Artikel;
     memset(d, 0, sizeof *d);
     TextKopieren(d->Nachrichtentyp, sizeof d->Nachrichtentyp, "PRICAT");
@@ -613,10 +633,15 @@ static void VorlageBilden(EXPORT_LAUF* lauf)
         FeldKopieren(lauf->ArtikelText, sizeof lauf->ArtikelText, satz.Text, sizeof satz.Text);
     else
         FeldKopieren(lauf->ArtikelText, sizeof lauf->ArtikelText, a->Text, sizeof a->Text);
-    if (k->BleExport)
-        TextFormat(d->Artikel, sizeof d->Artikel, "%c%ld@%s", a->Kennzeichen != '\0' ? a->Kennzeichen : ' ',
-                   (long)a->ArtikelNummer, lauf->ArtikelText);
-    else
+    if (k->BleExport) {
+        /* letter (blank for none), number, "@", text */
+        char text[1 + 12 + 1 + OX_TXT_32];
+        text[0] = a->Kennzeichen != '\0' ? a->Kennzeichen : ' ';
+        int32_t n = 1 + ZahlText(text + 1, a->ArtikelNummer);
+        text[n++] = '@';
+        TextKopieren(text + n, sizeof text - (size_t)n, lauf->ArtikelText);
+        TextKopieren(d->Artikel, sizeof d->Artikel, text);
+    } else
         TextKopieren(d->Artikel, sizeof d->Artikel, lauf->ArtikelText);
     FeldKopieren(d->Zusatztext, sizeof d->Zusatztext, a->Zusatztext, sizeof a->Zusatztext);
     ZahlSetzen(d->Preis1, sizeof d->Preis1, a->Ek1);
@@ -632,7 +657,7 @@ static void VorlageBilden(EXPORT_LAUF* lauf)
         FeldKopieren(code, sizeof code, a->Codes[ArtikelCodeIndex(art)], OX_TXT_CODE);
         int32_t nummer = NummerZumCode(lauf, art, code);
         if (nummer > 0)
-            MerkmalText(lauf, art, nummer, feld, groesse, nullptr);
+            MerkmalText(lauf, art, nummer, feld, groesse, nullptr, nullptr);
     }
     int32_t prozent = 0;
     if (a->MwstSatz >= 0 && a->MwstSatz < OX_MWST_ANZAHL) {
@@ -724,71 +749,84 @@ static void OhneTabelleSchreiben(EXPORT_LAUF* lauf)
 {
     char codes[9][OX_TXT_CODE];
     memset(codes, 0, sizeof codes);
-    lauf->Satz = lauf->Vorlage;
     EanSuchen(lauf, codes, lauf->Satz.Ean);
     SatzAusgeben(lauf);
 }
 
-/* Entry `i` of an axis whose first used entry with the same code it
- * shares (itself when none comes before). */
-static int32_t KanonBestimmen(const EXPORT_ACHSWERT* werte, const int32_t* nummern, int32_t i)
+/* Whether the first `laenge` bytes (a code's, at most OX_TXT_CODE) agree. */
+static int CodeGleich(const char* a, const char* b, size_t laenge)
 {
-    const EXPORT_ACHSWERT* a = &werte[i];
-    for (int32_t j = 0; j < i; j++)
-        if (nummern[j] != 0 && werte[j].CodeLaenge == a->CodeLaenge &&
-            memcmp(werte[j].Code, a->Code, (size_t)a->CodeLaenge) == 0)
-            return j;
-    return i;
+    for (size_t i = 0; i < laenge; i++)
+        if (a[i] != b[i])
+            return 0;
+    return 1;
 }
 
-/* Looks up the texts and codes of the used entries of both axes, with the
- * lengths of everything a cell copies. */
-static void AchsenNachschlagen(EXPORT_LAUF* lauf, int32_t artS, int32_t artW)
+/* Length of a code field (OX_TXT_CODE bytes, maybe without terminator). */
+static size_t CodeLaenge(const char* code)
+{
+    size_t n = 0;
+    while (n < OX_TXT_CODE && code[n] != '\0')
+        n++;
+    return n;
+}
+
+/* The first used entry of an axis (indexes `belegt`, `anzahl` of them)
+ * whose code is `code` (`laenge` bytes); -1 when none is. */
+static int32_t KanonSuchen(const EXPORT_ACHSWERT* werte, const int32_t* belegt, int32_t anzahl, const char* code,
+                           size_t laenge)
+{
+    for (int32_t j = 0; j < anzahl; j++) {
+        const EXPORT_ACHSWERT* w = &werte[belegt[j]];
+        if (w->CodeLaenge == (int32_t)laenge && CodeGleich(w->Code, code, laenge))
+            return belegt[j];
+    }
+    return -1;
+}
+
+/* Looks up the texts and codes of the used entries of one axis, with the
+ * lengths of everything a cell copies, and lists the used entries. */
+static void AchseNachschlagen(EXPORT_LAUF* lauf, int32_t art, const int32_t* nummern, int32_t anzahl,
+                              int senkrecht)
 {
     const OXTABELLE* t = lauf->Tabelle;
-    for (int i = 0; i < TAB_MAX_SENKRECHT; i++) {
-        if (t->Senkrecht[i] == 0)
+    EXPORT_ACHSWERT* werte = senkrecht ? lauf->Senkrecht : lauf->Waagrecht;
+    int32_t* belegt = senkrecht ? lauf->SenkrechtBelegt : lauf->WaagrechtBelegt;
+    int32_t n = 0;
+    for (int32_t i = 0; i < anzahl; i++) {
+        if (nummern[i] == 0)
             continue;
-        EXPORT_ACHSWERT* a = &lauf->Senkrecht[i];
-        MerkmalText(lauf, artS, t->Senkrecht[i], a->Text, sizeof a->Text, a->Code);
-        TAB_PREISE preise;
-        TAB_GetPreiseFromRow(t, i, &preise);
-        a->PreisLaenge[0] = ZahlText(a->Preis[0], preise.Ek1);
-        a->PreisLaenge[1] = ZahlText(a->Preis[1], preise.Vk1);
-        a->PreisLaenge[2] = ZahlText(a->Preis[2], preise.Vk2);
+        EXPORT_ACHSWERT* a = &werte[i];
+        a->TextLaenge = MerkmalText(lauf, art, nummern[i], a->Text, sizeof a->Text, a->Code, &a->CodeLaenge);
+        if (senkrecht) {
+            TAB_PREISE preise;
+            TAB_GetPreiseFromRow(t, i, &preise);
+            a->PreisLaenge[0] = ZahlText(a->Preis[0], preise.Ek1);
+            a->PreisLaenge[1] = ZahlText(a->Preis[1], preise.Vk1);
+            a->PreisLaenge[2] = ZahlText(a->Preis[2], preise.Vk2);
+        }
         TAB_GetWaagrechtFarbText(t, i, a->Farbe);
-        a->TextLaenge = (int32_t)TextLaenge(a->Text, sizeof a->Text);
-        a->CodeLaenge = (int32_t)TextLaenge(a->Code, sizeof a->Code);
         a->FarbeLaenge = (int32_t)TextLaenge(a->Farbe, sizeof a->Farbe);
-        a->Kanon = KanonBestimmen(lauf->Senkrecht, t->Senkrecht, i);
+        a->Kanon = KanonSuchen(werte, belegt, n, a->Code, (size_t)a->CodeLaenge);
+        if (a->Kanon < 0)
+            a->Kanon = i;
+        belegt[n++] = i;
     }
-    for (int i = 0; i < TAB_MAX_WAAGRECHT; i++) {
-        if (t->Waagrecht[i] == 0)
-            continue;
-        EXPORT_ACHSWERT* a = &lauf->Waagrecht[i];
-        MerkmalText(lauf, artW, t->Waagrecht[i], a->Text, sizeof a->Text, a->Code);
-        TAB_GetWaagrechtFarbText(t, i, a->Farbe);
-        a->TextLaenge = (int32_t)TextLaenge(a->Text, sizeof a->Text);
-        a->CodeLaenge = (int32_t)TextLaenge(a->Code, sizeof a->Code);
-        a->FarbeLaenge = (int32_t)TextLaenge(a->Farbe, sizeof a->Farbe);
-        a->Kanon = KanonBestimmen(lauf->Waagrecht, t->Waagrecht, i);
-    }
+    if (senkrecht)
+        lauf->SenkrechtAnzahl = n;
+    else
+        lauf->WaagrechtAnzahl = n;
 }
 
 /* The first used entry of an axis whose code is the `art` code of EAN
  * entry `e`; -1 when none is, or the entry has no such code. */
-static int32_t EanKanon(const EXPORT_EAN* e, int32_t art, const EXPORT_ACHSWERT* werte, const int32_t* nummern,
+static int32_t EanKanon(const EXPORT_EAN* e, int32_t art, const EXPORT_ACHSWERT* werte, const int32_t* belegt,
                         int32_t anzahl)
 {
     if (art < 1 || art > 8)
         return -1;
-    size_t n = TextLaenge(e->Codes[art], OX_TXT_CODE);
-    if (n == 0)
-        return -1;
-    for (int32_t i = 0; i < anzahl; i++)
-        if (nummern[i] != 0 && werte[i].CodeLaenge == (int32_t)n && memcmp(werte[i].Code, e->Codes[art], n) == 0)
-            return werte[i].Kanon;
-    return -1;
+    size_t n = CodeLaenge(e->Codes[art]);
+    return n == 0 ? -1 : KanonSuchen(werte, belegt, anzahl, e->Codes[art], n);
 }
 
 /* Whether the cells' code of kind `art` from an axis entry takes part in
@@ -851,21 +889,20 @@ static void ZellenSchreiben(EXPORT_LAUF* lauf)
     int32_t artW = TAB_MerkmalWaagrecht(t);
     if (artS <= 0 || artW <= 0)
         return;
-    AchsenNachschlagen(lauf, artS, artW);
+    AchseNachschlagen(lauf, artS, t->Senkrecht, TAB_MAX_SENKRECHT, 1);
+    AchseNachschlagen(lauf, artW, t->Waagrecht, TAB_MAX_WAAGRECHT, 0);
     int eanImSpeicher = !lauf->EanUeberlauf && lauf->Eans != nullptr;
     for (int32_t i = 0; eanImSpeicher && i < lauf->EanAnzahl; i++) {
         EXPORT_EAN* e = &lauf->Eans[i];
-        e->KanonS = EanKanon(e, artS, lauf->Senkrecht, t->Senkrecht, TAB_MAX_SENKRECHT);
-        e->KanonW = EanKanon(e, artW, lauf->Waagrecht, t->Waagrecht, TAB_MAX_WAAGRECHT);
+        e->KanonS = EanKanon(e, artS, lauf->Senkrecht, lauf->SenkrechtBelegt, lauf->SenkrechtAnzahl);
+        e->KanonW = EanKanon(e, artW, lauf->Waagrecht, lauf->WaagrechtBelegt, lauf->WaagrechtAnzahl);
     }
     PRICAT_DATEN* d = &lauf->Satz;
-    *d = lauf->Vorlage;
     size_t groesseS = 0, groesseW = 0;
     char* feldS = MerkmalFeld(d, artS, &groesseS);
     char* feldW = MerkmalFeld(d, artW, &groesseW);
-    for (int s = 0; s < TAB_MAX_SENKRECHT; s++) {
-        if (t->Senkrecht[s] == 0)
-            continue;
+    for (int32_t si = 0; si < lauf->SenkrechtAnzahl; si++) {
+        int32_t s = lauf->SenkrechtBelegt[si];
         const EXPORT_ACHSWERT* senkrecht = &lauf->Senkrecht[s];
         if (feldS != nullptr)
             FeldText(feldS, groesseS, senkrecht->Text, senkrecht->TextLaenge);
@@ -874,9 +911,8 @@ static void ZellenSchreiben(EXPORT_LAUF* lauf)
         FeldText(d->Preis3, sizeof d->Preis3, senkrecht->Preis[2], senkrecht->PreisLaenge[2]);
         if (artS == 6)
             FeldText(d->Lieferantenfarbe, sizeof d->Lieferantenfarbe, senkrecht->Farbe, senkrecht->FarbeLaenge);
-        for (int w = 0; w < TAB_MAX_WAAGRECHT; w++) {
-            if (t->Waagrecht[w] == 0)
-                continue;
+        for (int32_t wi = 0; wi < lauf->WaagrechtAnzahl; wi++) {
+            int32_t w = lauf->WaagrechtBelegt[wi];
             const EXPORT_ACHSWERT* waagrecht = &lauf->Waagrecht[w];
             if (feldW != nullptr)
                 FeldText(feldW, groesseW, waagrecht->Text, waagrecht->TextLaenge);
