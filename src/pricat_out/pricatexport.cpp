@@ -103,6 +103,8 @@ typedef struct EXPORT_ACHSWERT {
     int32_t FarbeLaenge;
     int32_t PreisLaenge[3];
     int32_t Kanon;                   /* first used entry of the axis with the same code */
+    int32_t Art;                     /* characteristic whose text and code are here */
+    int32_t Nummer;
 } EXPORT_ACHSWERT;
 
 /* Everything of one run; one block of the host's storage. */
@@ -144,6 +146,8 @@ typedef struct EXPORT_LAUF {
     int32_t LieferantNummer;
     MERKMAL_SATZ LieferantMerkmal;
     int32_t LieferantGefunden;       /* characteristic record found */
+    char LieferantFeld[36];          /* its field text (Lieferant of the records) */
+    char LieferantIln[OX_TXT_ILN];   /* its ILN when that has 13 characters, else empty */
     LIEFERANTEN_SATZ Lieferant;
     EDI_KOPFSATZ Kopf;
 
@@ -151,6 +155,7 @@ typedef struct EXPORT_LAUF {
     ARTIKEL_SATZ Artikel;
     char ArtikelText[OX_TXT_32];     /* text after "@" of the Artikel field */
     PRICAT_DATEN Satz;               /* the article's template, then each record */
+    int32_t SatzZugelassen;          /* the article's records may go out (supplier ILN rule) */
     OXTABELLE* Tabelle;
     OXTABELLE* Serientabelle;
     EXPORT_ACHSWERT Senkrecht[TAB_MAX_SENKRECHT];
@@ -602,6 +607,21 @@ static void LieferantVorbereiten(EXPORT_LAUF* lauf)
         TextAnhaengen(lauf->Kopf.AbsenderIln, sizeof lauf->Kopf.AbsenderIln, "XXX");
     if (TextLaenge(lauf->Lieferant.Iln[0], OX_TXT_ILN) == 13)
         FeldKopieren(lauf->Kopf.PartnerIln, sizeof lauf->Kopf.PartnerIln, lauf->Lieferant.Iln[0], OX_TXT_ILN);
+
+    /* The supplier's fields of the records. */
+    lauf->LieferantFeld[0] = '\0';
+    if (lauf->LieferantGefunden) {
+        char code[OX_TXT_CODE], name[OX_TXT_25];
+        FeldKopieren(code, sizeof code, lauf->LieferantMerkmal.Code, sizeof lauf->LieferantMerkmal.Code);
+        FeldKopieren(name, sizeof name, lauf->LieferantMerkmal.Text, sizeof lauf->LieferantMerkmal.Text);
+        if (k->BleExport)
+            TextFormat(lauf->LieferantFeld, sizeof lauf->LieferantFeld, "%s@%s", code, name);
+        else
+            TextKopieren(lauf->LieferantFeld, sizeof lauf->LieferantFeld, name);
+    }
+    lauf->LieferantIln[0] = '\0';
+    if (TextLaenge(lauf->Lieferant.Iln[0], OX_TXT_ILN) == 13)
+        FeldKopieren(lauf->LieferantIln, sizeof lauf->LieferantIln, lauf->Lieferant.Iln[0], OX_TXT_ILN);
 }
 
 /* The record template of the current article, in lauf->Satz: the records
@@ -614,17 +634,8 @@ static void VorlageBilden(EXPORT_LAUF* lauf)
     memset(d, 0, sizeof *d);
     TextKopieren(d->Nachrichtentyp, sizeof d->Nachrichtentyp, "PRICAT");
     TextKopieren(d->Nachrichtenfunktion, sizeof d->Nachrichtenfunktion, "02");
-    if (lauf->LieferantGefunden) {
-        char code[OX_TXT_CODE], name[OX_TXT_25];
-        FeldKopieren(code, sizeof code, lauf->LieferantMerkmal.Code, sizeof lauf->LieferantMerkmal.Code);
-        FeldKopieren(name, sizeof name, lauf->LieferantMerkmal.Text, sizeof lauf->LieferantMerkmal.Text);
-        if (k->BleExport)
-            TextFormat(d->Lieferant, sizeof d->Lieferant, "%s@%s", code, name);
-        else
-            TextKopieren(d->Lieferant, sizeof d->Lieferant, name);
-    }
-    if (TextLaenge(lauf->Lieferant.Iln[0], OX_TXT_ILN) == 13)
-        FeldKopieren(d->LieferantenIln, sizeof d->LieferantenIln, lauf->Lieferant.Iln[0], OX_TXT_ILN);
+    TextKopieren(d->Lieferant, sizeof d->Lieferant, lauf->LieferantFeld);
+    TextKopieren(d->LieferantenIln, sizeof d->LieferantenIln, lauf->LieferantIln);
 
     /* The article's text: its host record (kind 0), else its long text. */
     MERKMAL_SATZ satz;
@@ -668,6 +679,7 @@ static void VorlageBilden(EXPORT_LAUF* lauf)
         prozent = lauf->MwstProzent[a->MwstSatz];
     }
     ZahlSetzen(d->MwstSatz, sizeof d->MwstSatz, prozent);
+    lauf->SatzZugelassen = TextLaenge(d->LieferantenIln, OX_TXT_ILN) == 13 || !k->PflegekennzeichenBeruecksichtigen;
 }
 
 static int32_t OXCALL EanSammeln(void* liste, const EANARTIKEL_SATZ* eintrag)
@@ -731,9 +743,7 @@ static void EanSuchen(EXPORT_LAUF* lauf, const char codes[9][OX_TXT_CODE], char*
 static void SatzAusgeben(EXPORT_LAUF* lauf)
 {
     EDI_KONTEXT* k = g_Kontext;
-    if (TextLaenge(lauf->Satz.LieferantenIln, OX_TXT_ILN) != 13 && k->PflegekennzeichenBeruecksichtigen)
-        return;
-    if (lauf->Datei == -1)
+    if (!lauf->SatzZugelassen || lauf->Datei == -1)
         return;
     if (SCHREIBPUFFER - lauf->Fuellung < EDI_SATZ_GROESSE)
         PufferLeeren(lauf);
@@ -797,7 +807,12 @@ static void AchseNachschlagen(EXPORT_LAUF* lauf, int32_t art, const int32_t* num
         if (nummern[i] == 0)
             continue;
         EXPORT_ACHSWERT* a = &werte[i];
-        a->TextLaenge = MerkmalText(lauf, art, nummern[i], a->Text, sizeof a->Text, a->Code, &a->CodeLaenge);
+        /* Articles mostly share their axes: the entry may hold it already. */
+        if (a->Art != art || a->Nummer != nummern[i]) {
+            a->TextLaenge = MerkmalText(lauf, art, nummern[i], a->Text, sizeof a->Text, a->Code, &a->CodeLaenge);
+            a->Art = art;
+            a->Nummer = nummern[i];
+        }
         if (senkrecht) {
             TAB_PREISE preise;
             TAB_GetPreiseFromRow(t, i, &preise);
@@ -856,12 +871,19 @@ static void EanDerZelle(const EXPORT_LAUF* lauf, int32_t artS, int32_t artW, int
     memset(ean, 0, OX_TXT_ILN);
 }
 
-/* Copies a text of known length into a field, cut to the field, with its
- * terminator. */
-static void FeldText(char* feld, size_t groesse, const char* text, int32_t laenge)
+/* Copies a text of known length from a buffer of `quelle` bytes into a
+ * field of `groesse` bytes, cut to the field, with its terminator. A short
+ * text goes as one block of 16 or 32 bytes when both buffers hold that
+ * much: what the block brings behind the terminator is never read. */
+static void FeldText(char* feld, size_t groesse, const char* text, int32_t laenge, size_t quelle)
 {
     size_t n = (size_t)laenge < groesse ? (size_t)laenge : groesse - 1;
-    memcpy(feld, text, n);
+    if (n < 16 && groesse >= 16 && quelle >= 16)
+        memcpy(feld, text, 16);
+    else if (n < 32 && groesse >= 32 && quelle >= 32)
+        memcpy(feld, text, 32);
+    else
+        memcpy(feld, text, n);
     feld[n] = '\0';
 }
 
@@ -905,19 +927,21 @@ static void ZellenSchreiben(EXPORT_LAUF* lauf)
         int32_t s = lauf->SenkrechtBelegt[si];
         const EXPORT_ACHSWERT* senkrecht = &lauf->Senkrecht[s];
         if (feldS != nullptr)
-            FeldText(feldS, groesseS, senkrecht->Text, senkrecht->TextLaenge);
-        FeldText(d->Preis1, sizeof d->Preis1, senkrecht->Preis[0], senkrecht->PreisLaenge[0]);
-        FeldText(d->Preis2, sizeof d->Preis2, senkrecht->Preis[1], senkrecht->PreisLaenge[1]);
-        FeldText(d->Preis3, sizeof d->Preis3, senkrecht->Preis[2], senkrecht->PreisLaenge[2]);
+            FeldText(feldS, groesseS, senkrecht->Text, senkrecht->TextLaenge, sizeof senkrecht->Text);
+        FeldText(d->Preis1, sizeof d->Preis1, senkrecht->Preis[0], senkrecht->PreisLaenge[0], ZAHLTEXT);
+        FeldText(d->Preis2, sizeof d->Preis2, senkrecht->Preis[1], senkrecht->PreisLaenge[1], ZAHLTEXT);
+        FeldText(d->Preis3, sizeof d->Preis3, senkrecht->Preis[2], senkrecht->PreisLaenge[2], ZAHLTEXT);
         if (artS == 6)
-            FeldText(d->Lieferantenfarbe, sizeof d->Lieferantenfarbe, senkrecht->Farbe, senkrecht->FarbeLaenge);
+            FeldText(d->Lieferantenfarbe, sizeof d->Lieferantenfarbe, senkrecht->Farbe, senkrecht->FarbeLaenge,
+                     sizeof senkrecht->Farbe);
         for (int32_t wi = 0; wi < lauf->WaagrechtAnzahl; wi++) {
             int32_t w = lauf->WaagrechtBelegt[wi];
             const EXPORT_ACHSWERT* waagrecht = &lauf->Waagrecht[w];
             if (feldW != nullptr)
-                FeldText(feldW, groesseW, waagrecht->Text, waagrecht->TextLaenge);
+                FeldText(feldW, groesseW, waagrecht->Text, waagrecht->TextLaenge, sizeof waagrecht->Text);
             if (artS != 6 && artW == 6)
-                FeldText(d->Lieferantenfarbe, sizeof d->Lieferantenfarbe, waagrecht->Farbe, waagrecht->FarbeLaenge);
+                FeldText(d->Lieferantenfarbe, sizeof d->Lieferantenfarbe, waagrecht->Farbe, waagrecht->FarbeLaenge,
+                         sizeof waagrecht->Farbe);
             if (eanImSpeicher) {
                 EanDerZelle(lauf, artS, artW, s, w, d->Ean);
             } else {
