@@ -74,6 +74,7 @@ typedef struct EXPORT_CODE {
     int32_t Belegt;
     int32_t Art;
     int32_t Nummer;
+    const EXPORT_MERKMAL* Merkmal;   /* its characteristic record once looked up, null = not yet */
     char Code[OX_TXT_32];
 } EXPORT_CODE;
 
@@ -105,6 +106,7 @@ typedef struct EXPORT_ACHSWERT {
     int32_t Kanon;                   /* first used entry of the axis with the same code */
     int32_t Art;                     /* characteristic whose text and code are here */
     int32_t Nummer;
+    uint64_t CodeSchluessel;         /* the code as a number, see CodeSchluessel */
 } EXPORT_ACHSWERT;
 
 /* Everything of one run; one block of the host's storage. */
@@ -227,37 +229,60 @@ static uint32_t Streuwert(int32_t art, const char* text, int32_t nummer)
     return (h ^ (uint32_t)nummer) * 2654435761u;
 }
 
-/* The characteristic number of (art, code): HostFunktion02, asked once
- * per run. 0 = none. */
-static int32_t NummerZumCode(EXPORT_LAUF* lauf, int32_t art, const char* code)
+/* Whether two terminated texts are equal. */
+static int TexteGleich(const char* a, const char* b)
+{
+    while (*a != '\0' && *a == *b) {
+        a++;
+        b++;
+    }
+    return *a == *b;
+}
+
+/* The characteristic number of (art, code) into `*nummer`: HostFunktion02,
+ * asked once per run; 0 = none. Returns the run's entry for the code, null
+ * when the run keeps none for it. */
+static EXPORT_CODE* CodeNachschlagen(EXPORT_LAUF* lauf, int32_t art, const char* code, int32_t* nummer)
 {
     EDI_KONTEXT* k = g_Kontext;
+    *nummer = 0;
     if (code == nullptr || code[0] == '\0' || k->HostFunktion02 == nullptr)
-        return 0;
+        return nullptr;
     EXPORT_CODE* eintrag = nullptr;
     if (lauf->Codes != nullptr && strlen(code) < OX_TXT_32) {
         uint32_t i = Streuwert(art, code, 0);
         for (int versuch = 0; versuch < 16 && eintrag == nullptr; versuch++, i++) {
             EXPORT_CODE* e = &lauf->Codes[i & (CODE_VORRAT - 1)];
-            if (!e->Belegt || (e->Art == art && strcmp(e->Code, code) == 0))
+            if (!e->Belegt || (e->Art == art && TexteGleich(e->Code, code)))
                 eintrag = e;
         }
     }
-    if (eintrag != nullptr && eintrag->Belegt)
-        return eintrag->Nummer;
-    int32_t nummer = k->HostFunktion02(art, code);
+    if (eintrag != nullptr && eintrag->Belegt) {
+        *nummer = eintrag->Nummer;
+        return eintrag;
+    }
+    *nummer = k->HostFunktion02(art, code);
     if (eintrag != nullptr) {
         eintrag->Belegt = 1;
         eintrag->Art = art;
-        eintrag->Nummer = nummer;
+        eintrag->Nummer = *nummer;
+        eintrag->Merkmal = nullptr;
         TextKopieren(eintrag->Code, sizeof eintrag->Code, code);
     }
+    return eintrag;
+}
+
+static int32_t NummerZumCode(EXPORT_LAUF* lauf, int32_t art, const char* code)
+{
+    int32_t nummer = 0;
+    CodeNachschlagen(lauf, art, code, &nummer);
     return nummer;
 }
 
-/* The characteristic record of (art, nummer): HostFunktion15, asked once
- * per run. Null when the host has none. */
-static const EXPORT_MERKMAL* MerkmalHolen(EXPORT_LAUF* lauf, int32_t art, int32_t nummer, EXPORT_MERKMAL* ersatz)
+/* The run's entry for characteristic (art, nummer), filled through
+ * HostFunktion15 when it is new; `ersatz` (Belegt 0) when the run keeps no
+ * entry for it. Null for a number below 1 or without the host call. */
+static const EXPORT_MERKMAL* MerkmalEintrag(EXPORT_LAUF* lauf, int32_t art, int32_t nummer, EXPORT_MERKMAL* ersatz)
 {
     EDI_KONTEXT* k = g_Kontext;
     if (nummer <= 0 || k->HostFunktion15 == nullptr)
@@ -290,7 +315,23 @@ static const EXPORT_MERKMAL* MerkmalHolen(EXPORT_LAUF* lauf, int32_t art, int32_
         eintrag->CodeLaenge = (int32_t)TextLaenge(eintrag->Code, sizeof eintrag->Code);
         eintrag->TextLaenge = (int32_t)TextLaenge(eintrag->Text, sizeof eintrag->Text);
     }
-    return eintrag->Gefunden ? eintrag : nullptr;
+    return eintrag;
+}
+
+/* The characteristic record of (art, nummer): HostFunktion15, asked once
+ * per run. Null when the host has none. */
+static const EXPORT_MERKMAL* MerkmalHolen(EXPORT_LAUF* lauf, int32_t art, int32_t nummer, EXPORT_MERKMAL* ersatz)
+{
+    const EXPORT_MERKMAL* m = MerkmalEintrag(lauf, art, nummer, ersatz);
+    return m != nullptr && m->Gefunden ? m : nullptr;
+}
+
+/* The text of a characteristic record into a field, cut to the field. */
+static void MerkmalInsFeld(const EXPORT_MERKMAL* m, char* feld, size_t groesse)
+{
+    size_t n = (size_t)m->TextLaenge < groesse ? (size_t)m->TextLaenge : groesse - 1;
+    memcpy(feld, m->Text, n);
+    feld[n] = '\0';
 }
 
 /* The field text of characteristic (art, nummer): "code@name" with the
@@ -666,9 +707,25 @@ static void VorlageBilden(EXPORT_LAUF* lauf)
         char* feld = MerkmalFeld(d, art, &groesse);
         char code[OX_TXT_CODE];
         FeldKopieren(code, sizeof code, a->Codes[ArtikelCodeIndex(art)], OX_TXT_CODE);
-        int32_t nummer = NummerZumCode(lauf, art, code);
-        if (nummer > 0)
-            MerkmalText(lauf, art, nummer, feld, groesse, nullptr, nullptr);
+        int32_t nummer = 0;
+        EXPORT_CODE* c = CodeNachschlagen(lauf, art, code, &nummer);
+        if (nummer <= 0)
+            continue;
+        /* The code's entry remembers the record once it is known. */
+        if (c != nullptr && c->Merkmal != nullptr) {
+            if (c->Merkmal->Gefunden)
+                MerkmalInsFeld(c->Merkmal, feld, groesse);
+            continue;
+        }
+        EXPORT_MERKMAL ersatz;
+        ersatz.Belegt = 0;
+        const EXPORT_MERKMAL* m = MerkmalEintrag(lauf, art, nummer, &ersatz);
+        if (m == nullptr)
+            continue;
+        if (c != nullptr && m != &ersatz)
+            c->Merkmal = m;
+        if (m->Gefunden)
+            MerkmalInsFeld(m, feld, groesse);
     }
     int32_t prozent = 0;
     if (a->MwstSatz >= 0 && a->MwstSatz < OX_MWST_ANZAHL) {
@@ -763,34 +820,24 @@ static void OhneTabelleSchreiben(EXPORT_LAUF* lauf)
     SatzAusgeben(lauf);
 }
 
-/* Whether the first `laenge` bytes (a code's, at most OX_TXT_CODE) agree. */
-static int CodeGleich(const char* a, const char* b, size_t laenge)
+/* A code field (OX_TXT_CODE bytes, up to its terminator or its width) as
+ * a number, its bytes from the low end: equal codes give equal numbers,
+ * the empty code 0. */
+static uint64_t CodeSchluessel(const char* code)
 {
-    for (size_t i = 0; i < laenge; i++)
-        if (a[i] != b[i])
-            return 0;
-    return 1;
-}
-
-/* Length of a code field (OX_TXT_CODE bytes, maybe without terminator). */
-static size_t CodeLaenge(const char* code)
-{
-    size_t n = 0;
-    while (n < OX_TXT_CODE && code[n] != '\0')
-        n++;
-    return n;
+    uint64_t schluessel = 0;
+    for (int i = 0; i < OX_TXT_CODE && code[i] != '\0'; i++)
+        schluessel |= (uint64_t)(unsigned char)code[i] << (8 * i);
+    return schluessel;
 }
 
 /* The first used entry of an axis (indexes `belegt`, `anzahl` of them)
- * whose code is `code` (`laenge` bytes); -1 when none is. */
-static int32_t KanonSuchen(const EXPORT_ACHSWERT* werte, const int32_t* belegt, int32_t anzahl, const char* code,
-                           size_t laenge)
+ * whose code is `schluessel`; -1 when none is. */
+static int32_t KanonSuchen(const EXPORT_ACHSWERT* werte, const int32_t* belegt, int32_t anzahl, uint64_t schluessel)
 {
-    for (int32_t j = 0; j < anzahl; j++) {
-        const EXPORT_ACHSWERT* w = &werte[belegt[j]];
-        if (w->CodeLaenge == (int32_t)laenge && CodeGleich(w->Code, code, laenge))
+    for (int32_t j = 0; j < anzahl; j++)
+        if (werte[belegt[j]].CodeSchluessel == schluessel)
             return belegt[j];
-    }
     return -1;
 }
 
@@ -812,6 +859,7 @@ static void AchseNachschlagen(EXPORT_LAUF* lauf, int32_t art, const int32_t* num
             a->TextLaenge = MerkmalText(lauf, art, nummern[i], a->Text, sizeof a->Text, a->Code, &a->CodeLaenge);
             a->Art = art;
             a->Nummer = nummern[i];
+            a->CodeSchluessel = CodeSchluessel(a->Code);
         }
         if (senkrecht) {
             TAB_PREISE preise;
@@ -822,7 +870,7 @@ static void AchseNachschlagen(EXPORT_LAUF* lauf, int32_t art, const int32_t* num
         }
         TAB_GetWaagrechtFarbText(t, i, a->Farbe);
         a->FarbeLaenge = (int32_t)TextLaenge(a->Farbe, sizeof a->Farbe);
-        a->Kanon = KanonSuchen(werte, belegt, n, a->Code, (size_t)a->CodeLaenge);
+        a->Kanon = KanonSuchen(werte, belegt, n, a->CodeSchluessel);
         if (a->Kanon < 0)
             a->Kanon = i;
         belegt[n++] = i;
@@ -840,8 +888,8 @@ static int32_t EanKanon(const EXPORT_EAN* e, int32_t art, const EXPORT_ACHSWERT*
 {
     if (art < 1 || art > 8)
         return -1;
-    size_t n = CodeLaenge(e->Codes[art]);
-    return n == 0 ? -1 : KanonSuchen(werte, belegt, anzahl, e->Codes[art], n);
+    uint64_t schluessel = CodeSchluessel(e->Codes[art]);
+    return schluessel == 0 ? -1 : KanonSuchen(werte, belegt, anzahl, schluessel);
 }
 
 /* Whether the cells' code of kind `art` from an axis entry takes part in
