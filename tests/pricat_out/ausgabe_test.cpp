@@ -8,10 +8,12 @@
  *
  * The store covers what the writer treats apart: tables of sizes and
  * colours, an article without a table, a table with one axis only, a
- * branch axis, a series lending its colour axis, an article without EANs,
- * one with more EAN entries than the writer keeps in memory, texts that
- * fill or overflow their fields, extreme prices, every VAT rate, an
- * unmaintained article and a supplier met again after another one.
+ * branch axis, a series lending its colour axis, both axes of one kind,
+ * an axis holding a characteristic twice and one the host does not know,
+ * EAN entries that name only some of a cell's codes or none, an article
+ * without EANs, one with more EAN entries than the writer keeps in memory,
+ * texts that fill or overflow their fields, extreme prices, every VAT
+ * rate, an unmaintained article and a supplier met again after another.
  *
  * With OX_ERWARTET_NEU=1 in the environment the test writes the files of
  * erwartet/ instead of comparing (after a deliberate change of the format).
@@ -221,6 +223,60 @@ protected:
         TabelleSpeichern(TAB_BESITZER_ARTIKEL, serienArtikel, s4, leer);
         EansSpeichern(serienArtikel, { { { { 7, std::string(15, '9') }, { 6, "K1" } }, Ean13("400000000222") } });
 
+        /* Sizes down and across: the horizontal entry's text and code are
+         * the cell's; a size twice and one the host does not know. */
+        const int32_t unbekannt = 99999;
+        d = ArtikelDaten{};
+        d.lieferant = erster;
+        d.nummerText = "groessen";
+        d.mwst = 2;
+        int32_t groessen = ArtikelNeu(d);
+        Achse s5, w5;
+        s5.art = 7;
+        s5.nummern = { g1, unbekannt, g1 };
+        s5.preise = { TAB_PREISE{ 10, 0, 0, 20, 0, 0 }, TAB_PREISE{ 11, 0, 0, 21, 0, 0 },
+                      TAB_PREISE{ 12, 0, 0, 22, 0, 0 } };
+        w5.art = 7;
+        w5.nummern = { g2, g1 };
+        TabelleSpeichern(TAB_BESITZER_ARTIKEL, groessen, s5, w5);
+        EansSpeichern(groessen, { { { { 7, "XS" } }, Ean13("400000000301") },
+                                  { { { 7, std::string(15, '9') } }, Ean13("400000000302") },
+                                  { {}, Ean13("400000000303") } });
+
+        /* Colours down and across: the colour text of the vertical entry. */
+        d = ArtikelDaten{};
+        d.lieferant = erster;
+        d.nummerText = "zweifarbig";
+        int32_t zweifarbig = ArtikelNeu(d);
+        Achse s6, w6;
+        s6.art = 6;
+        s6.nummern = { f1, f2 };
+        s6.farbtexte = { "senkrecht 1", "senkrecht 2" };
+        w6.art = 6;
+        w6.nummern = { f2 };
+        w6.farbtexte = { "waagrecht" };
+        TabelleSpeichern(TAB_BESITZER_ARTIKEL, zweifarbig, s6, w6);
+        EansSpeichern(zweifarbig, { { { { 6, "K2" }, { 7, "XS" } }, Ean13("400000000401") },
+                                    { { { 6, "K1" } }, Ean13("400000000402") } });
+
+        /* EAN entries naming only some codes, an unknown size. */
+        d = ArtikelDaten{};
+        d.lieferant = erster;
+        d.nummerText = "teilcodes";
+        int32_t teilcodes = ArtikelNeu(d);
+        Achse s7, w7;
+        s7.art = 7;
+        s7.nummern = { g1, unbekannt, g2 };
+        w7.art = 6;
+        w7.nummern = { f1, f2 };
+        w7.farbtexte = { "eins", "zwei" };
+        TabelleSpeichern(TAB_BESITZER_ARTIKEL, teilcodes, s7, w7);
+        EansSpeichern(teilcodes, { { { { 6, "K1" } }, Ean13("400000000501") },
+                                   { { { 7, "XS" }, { 6, "K1" } }, Ean13("400000000502") },
+                                   { { { 7, "XS" } }, Ean13("400000000503") },
+                                   { { { 7, std::string(15, '9') }, { 6, "K2" } }, Ean13("400000000504") },
+                                   { {}, Ean13("400000000505") } });
+
         /* Not maintained. */
         d = ArtikelDaten{};
         d.lieferant = erster;
@@ -232,7 +288,8 @@ protected:
          * first's new ones (appended to its set). */
         std::vector<int32_t> liste = demo.artikel[0];
         liste.insert(liste.end(), demo.artikel[1].begin(), demo.artikel[1].end());
-        for (int32_t a : { ohneTabelle, einachsig, filialArtikel, farbArtikel, serienArtikel, ungepflegt })
+        for (int32_t a : { ohneTabelle, einachsig, filialArtikel, farbArtikel, serienArtikel, groessen, zweifarbig,
+                           teilcodes, ungepflegt })
             liste.push_back(a);
         Standin_ExportAuswahl(liste);
     }
