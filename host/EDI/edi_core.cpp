@@ -647,9 +647,10 @@ __attribute__((target("sse4.2"))) uint32_t zeichen_mit_crc_befehl(const uint8_t*
 #endif
 
 /* zeile_verschluesseln over a payload the caller lets us encipher in
- * place, with SCHLUPF readable bytes behind it. */
+ * place, with SCHLUPF readable bytes behind it; `befehle` 0 keeps to the
+ * instructions every processor has. */
 size_t zeile_aus_puffer(int satzart, int nachrichtenart, uint8_t* puffer, size_t rohLaenge,
-                        char* aus, size_t ausGroesse)
+                        char* aus, size_t ausGroesse, bool befehle = true)
 {
     size_t ergebnis = 0;
     if (satzart < 0 || satzart > 99 || nachrichtenart < 0 || nachrichtenart > 99 ||
@@ -667,15 +668,15 @@ size_t zeile_aus_puffer(int satzart, int nachrichtenart, uint8_t* puffer, size_t
     aus[3] = static_cast<char>('0' + nachrichtenart / 10);
     aus[4] = static_cast<char>('0' + nachrichtenart % 10);
     size_t nutz = zeichen_fuer(rohLaenge);
-    uint32_t pruef = crc32(0, aus + 1, 4);
+    uint32_t pruef = befehle ? crc32(0, aus + 1, 4) : crc32_tafel(0, aus + 1, 4);
 #if defined(__x86_64__) || defined(__i386__)
-    if (CRC_BEFEHL) {
+    if (CRC_BEFEHL && befehle) {
         pruef = zeichen_mit_crc_befehl(puffer, rohLaenge, aus + PREFIX, pruef);
     } else
 #endif
     {
         zeichen_schreiben(puffer, rohLaenge, aus + PREFIX);
-        pruef = crc32(pruef, aus + PREFIX, nutz);
+        pruef = befehle ? crc32(pruef, aus + PREFIX, nutz) : crc32_tafel(pruef, aus + PREFIX, nutz);
     }
     hex8(pruef, aus + 5);
     aus[PREFIX + nutz] = '\r';
@@ -696,6 +697,17 @@ size_t zeile_verschluesseln(int satzart, int nachrichtenart, const uint8_t* roh,
     std::memcpy(puffer, roh, rohLaenge);
     std::memset(puffer + rohLaenge, 0, SCHLUPF);
     return zeile_aus_puffer(satzart, nachrichtenart, puffer, rohLaenge, aus, ausGroesse);
+}
+
+size_t zeile_verschluesseln_tafel(int satzart, int nachrichtenart, const uint8_t* roh,
+                                  size_t rohLaenge, char* aus, size_t ausGroesse)
+{
+    uint8_t puffer[ROH_PUFFER + SCHLUPF];
+    if (rohLaenge > ROH_ZEILE)
+        return 0;
+    std::memcpy(puffer, roh, rohLaenge);
+    std::memset(puffer + rohLaenge, 0, SCHLUPF);
+    return zeile_aus_puffer(satzart, nachrichtenart, puffer, rohLaenge, aus, ausGroesse, false);
 }
 
 int zeile_pruefen(const char* zeile, size_t laenge, int* satzart, int* nachrichtenart)

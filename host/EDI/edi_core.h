@@ -52,6 +52,11 @@ uint32_t crc32_tafel(uint32_t crc, const void* daten, size_t laenge);
 size_t zeile_verschluesseln(int satzart, int nachrichtenart, const uint8_t* roh, size_t rohLaenge,
                             char* aus, size_t ausGroesse);
 
+/* The same line as zeile_verschluesseln, built without the processor's
+ * vector and check-value instructions (the way every processor can). */
+size_t zeile_verschluesseln_tafel(int satzart, int nachrichtenart, const uint8_t* roh,
+                                  size_t rohLaenge, char* aus, size_t ausGroesse);
+
 /* 1 when `zeile` (`laenge` bytes, line end removed) is an intact record
  * line; its kinds go to `satzart` / `nachrichtenart`. 0 otherwise. */
 int zeile_pruefen(const char* zeile, size_t laenge, int* satzart, int* nachrichtenart);

@@ -96,6 +96,25 @@ TEST(PricatSatz, ReserveUndRestHinterDemEndeKommenNull)
     EXPECT_EQ(std::memcmp(&d, &z, sizeof(d)), 0);
 }
 
+TEST(PricatSatz, HinterDemEndeEinesFeldesZaehltNichts)
+{
+    /* A writer may leave anything behind a field's terminator (a text that
+     * was longer before): the line stays the same. */
+    Zufall z{9};
+    for (int i = 0; i < 12; i++) {
+        PRICAT_DATEN sauber = Variation(i);
+        PRICAT_DATEN schmutzig = sauber;
+        for (int n = 1; n <= EDI_PRICAT_FELDER; n++) {
+            char* feld = Feld(schmutzig, n);
+            size_t b = FELDER[n - 1].breite;
+            size_t ende = std::strlen(std::string(feld, b).c_str());
+            for (size_t k = ende + 1; k < b; k++)
+                feld[k] = static_cast<char>(1 + z.bis(255));
+        }
+        ASSERT_EQ(PricatZeile(sauber), PricatZeile(schmutzig)) << i;
+    }
+}
+
 TEST(PricatSatz, WasKeinPricatSatzIstGibtNullUndLeerenSatz)
 {
     std::string zeile = PricatZeile(Variation(2));
