@@ -97,7 +97,7 @@ typedef struct EXPORT_EAN {
 typedef struct EXPORT_ACHSWERT {
     char Text[MERKMALTEXT];          /* field text ("number@name" or name) */
     char Code[OX_TXT_CODE];          /* characteristic code for the EAN lookup */
-    char Farbe[TAB_FARBTEXT];        /* colour text of the entry */
+    char Farbe[TAB_FARBTEXT];        /* colour text of the entry (colour axes only) */
     char Preis[3][ZAHLTEXT];         /* vertical entries: EK1, VK1, VK2 as texts */
     int32_t TextLaenge;
     int32_t CodeLaenge;
@@ -868,8 +868,11 @@ static void AchseNachschlagen(EXPORT_LAUF* lauf, int32_t art, const int32_t* num
             a->PreisLaenge[1] = ZahlText(a->Preis[1], preise.Vk1);
             a->PreisLaenge[2] = ZahlText(a->Preis[2], preise.Vk2);
         }
-        TAB_GetWaagrechtFarbText(t, i, a->Farbe);
-        a->FarbeLaenge = (int32_t)TextLaenge(a->Farbe, sizeof a->Farbe);
+        /* A colour text goes into the records of a colour axis only. */
+        if (art == 6) {
+            TAB_GetWaagrechtFarbText(t, i, a->Farbe);
+            a->FarbeLaenge = (int32_t)TextLaenge(a->Farbe, sizeof a->Farbe);
+        }
         a->Kanon = KanonSuchen(werte, belegt, n, a->CodeSchluessel);
         if (a->Kanon < 0)
             a->Kanon = i;
