@@ -12,12 +12,12 @@
  *   raw:    writing the same bytes (the catalogue the export made) into a
  *           new file of the same folder through the same file library in
  *           256 KB pieces (as the export's write buffer does), and the same
- *           bytes one record line per write.
+ *           bytes one record line per write;
  *   raw set: the same bytes placed the way the export must place a file
  *           set: catalogue and address file written under temporary names,
  *           then moved over the files of the round before;
- *   encipher: the catalogue's records enciphered through the EDI record
- *           library into a 256 KB buffer, nothing else.
+ *   encipher: as many records as the catalogue has enciphered through the
+ *           EDI record library into a 256 KB buffer, nothing else.
  * Prints the best of several runs of each, the ratio export/raw, and the
  * ratio of the export's own part (export minus reads) to raw; then the own
  * part taken apart: enciphering, placing the files (raw set), and the rest
