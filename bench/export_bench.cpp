@@ -277,6 +277,7 @@ static void StoreMessen(int artikel, int laeufe, bool ohneEan)
     }
     std::string wurzel = lager.wurzel;
     LagerFreigeben(lager);
+    TAB_SpeicherSchliessen();
     OrdnerLoeschen(wurzel);
 }
 
