@@ -243,19 +243,19 @@ bool SatzDatei::Reparieren()
     return KopfSchreiben(k);
 }
 
-bool SatzDatei::Stand(uint64_t* generation, uint32_t* epoche) const
+bool SatzDatei::StandMit(size_t feld, uint64_t* generation, uint32_t* wert) const
 {
     if (ansicht_) {
         const volatile uint32_t* g =
             reinterpret_cast<const volatile uint32_t*>(ansicht_ + offsetof(Kopf, Generation));
-        const volatile uint32_t* e = reinterpret_cast<const volatile uint32_t*>(ansicht_ + offsetof(Kopf, Epoche));
+        const volatile uint32_t* w = reinterpret_cast<const volatile uint32_t*>(ansicht_ + feld);
         for (int versuch = 0; versuch < 4; ++versuch) {
-            uint32_t lo1 = g[0], hi1 = g[1], ep = e[0], lo2 = g[0], hi2 = g[1];
+            uint32_t lo1 = g[0], hi1 = g[1], x = w[0], lo2 = g[0], hi2 = g[1];
             if (lo1 == lo2 && hi1 == hi2) {
                 /* the slot reads that follow come after this look */
                 std::atomic_thread_fence(std::memory_order_acquire);
                 *generation = (static_cast<uint64_t>(hi1) << 32) | lo1;
-                *epoche = ep;
+                *wert = x;
                 return true;
             }
         }
@@ -263,31 +263,18 @@ bool SatzDatei::Stand(uint64_t* generation, uint32_t* epoche) const
     Kopf k;
     if (!KopfLesen(&k)) return false;
     *generation = k.Generation;
-    *epoche = k.Epoche;
+    std::memcpy(wert, reinterpret_cast<const unsigned char*>(&k) + feld, sizeof *wert);
     return true;
+}
+
+bool SatzDatei::Stand(uint64_t* generation, uint32_t* epoche) const
+{
+    return StandMit(offsetof(Kopf, Epoche), generation, epoche);
 }
 
 bool SatzDatei::StandUndAnzahl(uint64_t* generation, uint32_t* anzahl) const
 {
-    if (ansicht_) {
-        const volatile uint32_t* g =
-            reinterpret_cast<const volatile uint32_t*>(ansicht_ + offsetof(Kopf, Generation));
-        const volatile uint32_t* a = reinterpret_cast<const volatile uint32_t*>(ansicht_ + offsetof(Kopf, Anzahl));
-        for (int versuch = 0; versuch < 4; ++versuch) {
-            uint32_t lo1 = g[0], hi1 = g[1], n = a[0], lo2 = g[0], hi2 = g[1];
-            if (lo1 == lo2 && hi1 == hi2) {
-                std::atomic_thread_fence(std::memory_order_acquire);
-                *generation = (static_cast<uint64_t>(hi1) << 32) | lo1;
-                *anzahl = n;
-                return true;
-            }
-        }
-    }
-    Kopf k;
-    if (!KopfLesen(&k)) return false;
-    *generation = k.Generation;
-    *anzahl = k.Anzahl;
-    return true;
+    return StandMit(offsetof(Kopf, Anzahl), generation, anzahl);
 }
 
 bool SatzDatei::Stabil(uint64_t generation) const

@@ -162,6 +162,8 @@ private:
     bool SperrenRoh();              /* the lock without repairing (for opening) */
     bool Stand(uint64_t* generation, uint32_t* epoche) const;   /* from the mapped header */
     bool StandUndAnzahl(uint64_t* generation, uint32_t* anzahl) const;
+    /* The generation and the 32-bit header field at byte `feld`, seen together. */
+    bool StandMit(size_t feld, uint64_t* generation, uint32_t* wert) const;
     bool Nachbilden(uint64_t bis, bool sofort);   /* a view up to byte `bis`, when worth it */
     bool KopfSchreiben(const Kopf& k);
     static uint32_t KopfCrc(const Kopf& k);
