@@ -23,7 +23,8 @@ namespace edihilfe {
 inline void Setzen(char* feld, size_t breite, const std::string& text)
 {
     std::memset(feld, 0, breite);
-    std::memcpy(feld, text.data(), text.size() < breite ? text.size() : breite);
+    size_t n = text.size() < breite ? text.size() : breite;
+    for (size_t i = 0; i < n; ++i) feld[i] = text[i];
 }
 #define EDI_SETZEN(satz, feld, text) edihilfe::Setzen((satz).feld, sizeof((satz).feld), (text))
 

@@ -16,7 +16,7 @@ namespace {
 constexpr int LISTE = IDC_AW_LISTE;
 
 /* The selection page of the open window. */
-HWND Auswahl(Person& p, HWND w)
+HWND Auswahl(Person&, HWND w)
 {
     return Seite(w, "Auswahl");
 }

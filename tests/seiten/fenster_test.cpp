@@ -65,8 +65,9 @@ TEST(Hauptfenster, SchliessenGibtSchriftenPinselUndBloeckeFrei)
         for (HGDIOBJ o : objekte)
             EXPECT_EQ(0u, GetObjectType(o)) << "font or brush alive after closing";
         EXPECT_EQ(bloecke, Storage_OutstandingBlocks()) << "round " << runde;
-        if (gdi != 0)
+        if (gdi != 0) {
             EXPECT_EQ(gdi, GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) << "round " << runde;
+        }
     }
 }
 
