@@ -22,7 +22,7 @@
  * ratio of the export's own part (export minus reads) to raw; then the own
  * part taken apart: enciphering, placing the files (raw set), and the rest
  * (building the records, lookups, opening the files). Then the same once
- * more after the articles' EAN files are removed, and once more with all
+ * more after the articles' EAN lists are emptied, and once more with all
  * files on a memory file system (Z:\dev\shm, when there is one), which
  * shows the export apart from what the disk's file system costs: replacing
  * a file by moving another over it makes ext4 write the moved file out
@@ -50,6 +50,11 @@ using Uhr = std::chrono::steady_clock;
 static double MsSeit(Uhr::time_point t)
 {
     return std::chrono::duration<double, std::milli>(Uhr::now() - t).count();
+}
+
+static const EANARTIKEL_SATZ* OXCALL KeinEan(void*)
+{
+    return nullptr;
 }
 
 static int32_t OXCALL EanZaehlen(void* liste, const EANARTIKEL_SATZ*)
@@ -249,7 +254,7 @@ static void OrdnerLoeschen(const std::string& ordner)
 }
 
 /* A store of one supplier with `artikel` articles, measured; with `ohneEan`
- * measured once more after the EAN files are removed. The store's folder
+ * measured once more after the articles' EAN lists are emptied. The store's folder
  * goes at the end. */
 static void StoreMessen(int artikel, int laeufe, bool ohneEan)
 {
@@ -267,12 +272,10 @@ static void StoreMessen(int artikel, int laeufe, bool ohneEan)
 
     Messen(lager, katalog, laeufe);
     if (ohneEan) {
-        for (int32_t nr : demo.artikel[0]) {
-            char name[260];
-            if (EANARTIKEL_CreateFileName(nr, name, 0) == 1)
-                FileIO_DeleteFile(name);
-        }
-        std::printf("\nthe same store without EAN files:\n");
+        /* An empty list saved is an article without EANs. */
+        for (int32_t nr : demo.artikel[0])
+            EANARTIKEL_SaveArtikelEANs_EX(nr, nullptr, KeinEan);
+        std::printf("\nthe same store without EANs:\n");
         Messen(lager, katalog, laeufe);
     }
     std::string wurzel = lager.wurzel;
