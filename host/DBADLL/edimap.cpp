@@ -161,6 +161,7 @@ bool KopieFuer(Kopie& k, const char* iln)
     return !k.iln.empty() && k.iln == std::string(iln, Laenge(iln, 13));
 }
 
+/* Reads one entry from the store; `satz` is written only when found (1). */
 int32_t AusStore(EDIMAP_SATZ* satz, const std::string& schluessel)
 {
     std::shared_ptr<MapBestand> b = Store();
@@ -186,6 +187,23 @@ int32_t InStore(const EDIMAP_SATZ& satz, const char* iln, bool standard, int32_t
     Bestand::Sperre sperre(*b);
     if (!sperre.ok) return 0;
     return b->Ablegen({{k, m}}) ? 1 : 0;
+}
+
+/* Looks a key up in the in-memory copy when it holds this ILN, else in the
+   store; the record is written only when found (1), 0 not found, -1 error. */
+int32_t AusKopieOderStore(EDIMAP_SATZ* satz, const char* iln, const std::string& k)
+{
+    Kopie& kopie = Speicher();
+    {
+        std::lock_guard<std::mutex> kl(kopie.mutex);
+        if (KopieFuer(kopie, iln)) {
+            auto it = kopie.eintraege.find(k);
+            if (it == kopie.eintraege.end()) return 0;
+            *satz = it->second.Satz;
+            return 1;
+        }
+    }
+    return AusStore(satz, k);
 }
 
 } // namespace
@@ -218,21 +236,7 @@ OX_EXTERN_C int32_t OXCALL EDIMapDBA_SuchEDIMAPMem(EDIMAP_SATZ* satz, const char
 {
     return Schutz(-1, [&] {
         if (!satz || !IlnGueltig(iln) || !schluesselwort) return -1;
-        std::string k = Schluessel(iln, false, art, schluesselwort);
-        Kopie& kopie = Speicher();
-        {
-            std::lock_guard<std::mutex> kl(kopie.mutex);
-            if (KopieFuer(kopie, iln)) {
-                auto it = kopie.eintraege.find(k);
-                if (it == kopie.eintraege.end()) return 0;
-                *satz = it->second.Satz;
-                return 1;
-            }
-        }
-        EDIMAP_SATZ gefunden;
-        int32_t rc = AusStore(&gefunden, k);
-        if (rc == 1) *satz = gefunden;
-        return rc;
+        return AusKopieOderStore(satz, iln, Schluessel(iln, false, art, schluesselwort));
     });
 }
 
@@ -291,10 +295,7 @@ OX_EXTERN_C int32_t OXCALL EDIMapDBA_SuchStandardEDIMAP(EDIMAP_SATZ* satz, const
 {
     return Schutz(-1, [&] {
         if (!satz || !IlnGueltig(iln)) return -1;
-        EDIMAP_SATZ gefunden;
-        int32_t rc = AusStore(&gefunden, Schluessel(iln, true, art, nullptr));
-        if (rc == 1) *satz = gefunden;
-        return rc;
+        return AusStore(satz, Schluessel(iln, true, art, nullptr));
     });
 }
 
@@ -302,21 +303,7 @@ OX_EXTERN_C int32_t OXCALL EDIMapDBA_SuchStandardEDIMAPMem(EDIMAP_SATZ* satz, co
 {
     return Schutz(-1, [&] {
         if (!satz || !IlnGueltig(iln)) return -1;
-        std::string k = Schluessel(iln, true, art, nullptr);
-        Kopie& kopie = Speicher();
-        {
-            std::lock_guard<std::mutex> kl(kopie.mutex);
-            if (KopieFuer(kopie, iln)) {
-                auto it = kopie.eintraege.find(k);
-                if (it == kopie.eintraege.end()) return 0;
-                *satz = it->second.Satz;
-                return 1;
-            }
-        }
-        EDIMAP_SATZ gefunden;
-        int32_t rc = AusStore(&gefunden, k);
-        if (rc == 1) *satz = gefunden;
-        return rc;
+        return AusKopieOderStore(satz, iln, Schluessel(iln, true, art, nullptr));
     });
 }
 
