@@ -4,44 +4,28 @@
  */
 #include "hostapi/ktlineread.h"
 #include "lr_core.h"
+#include "common/griffe.h"
 #include "common/textkern.h"
 
 #include <cstring>
 #include <memory>
-#include <mutex>
-#include <unordered_map>
 
 namespace {
 
-struct Readers {
-    std::mutex lock;
-    std::unordered_map<HOSTHANDLE, std::unique_ptr<LineReader>> map;
-    HOSTHANDLE next = 1;
-};
-
-Readers& readers()
+Griffe<LineReader>& readers()
 {
-    static Readers r;
+    static Griffe<LineReader> r;
     return r;
 }
 
 HOSTHANDLE adopt(std::unique_ptr<LineReader> reader)
 {
-    Readers& all = readers();
-    std::lock_guard<std::mutex> guard(all.lock);
-    if (all.next == INT32_MAX)
-        return 0;
-    HOSTHANDLE h = all.next++;
-    all.map.emplace(h, std::move(reader));
-    return h;
+    return readers().Aufnehmen(std::move(reader));
 }
 
 LineReader* find(HOSTHANDLE h)
 {
-    Readers& all = readers();
-    std::lock_guard<std::mutex> guard(all.lock);
-    auto it = all.map.find(h);
-    return it == all.map.end() ? nullptr : it->second.get();
+    return readers().Finden(h);
 }
 
 /* Hands the next line or token of `reader`, as `next` gives it, out into
@@ -151,23 +135,14 @@ OX_EXTERN_C int32_t OXCALL LR_AtEnd(HOSTHANDLE reader)
 
 OX_EXTERN_C int32_t OXCALL LR_Destroy(HOSTHANDLE reader)
 {
-    std::unique_ptr<LineReader> r;
-    {
-        Readers& all = readers();
-        std::lock_guard<std::mutex> guard(all.lock);
-        auto it = all.map.find(reader);
-        if (it == all.map.end())
-            return -1;
-        r = std::move(it->second);
-        all.map.erase(it);
-    }
+    std::unique_ptr<LineReader> r = readers().Herausnehmen(reader);
+    if (!r)
+        return -1;
     lr_close(r.get());
     return 1;
 }
 
 OX_EXTERN_C int32_t OXCALL LR_OpenReaders(void)
 {
-    Readers& all = readers();
-    std::lock_guard<std::mutex> guard(all.lock);
-    return static_cast<int32_t>(all.map.size());
+    return readers().Anzahl();
 }

@@ -5,31 +5,21 @@
  */
 #include "hostapi/ktlisten.h"
 #include "list_core.h"
+#include "common/griffe.h"
 
 #include <memory>
-#include <mutex>
-#include <unordered_map>
 
 namespace {
 
-struct Lists {
-    std::mutex lock;
-    std::unordered_map<HOSTHANDLE, std::unique_ptr<OxList>> map;
-    HOSTHANDLE next = 1;
-};
-
-Lists& lists()
+Griffe<OxList>& lists()
 {
-    static Lists l;
+    static Griffe<OxList> l;
     return l;
 }
 
 OxList* find(HOSTHANDLE h)
 {
-    Lists& all = lists();
-    std::lock_guard<std::mutex> guard(all.lock);
-    auto it = all.map.find(h);
-    return it == all.map.end() ? nullptr : it->second.get();
+    return lists().Finden(h);
 }
 
 /* The list of `*list`, made when `*list` is 0; null when invalid. */
@@ -38,14 +28,11 @@ OxList* findOrMake(HOSTHANDLE* list, bool* made)
     *made = false;
     if (*list != 0)
         return find(*list);
-    Lists& all = lists();
-    std::lock_guard<std::mutex> guard(all.lock);
-    if (all.next == INT32_MAX)
-        return nullptr;
     auto fresh = std::make_unique<OxList>();
     OxList* result = fresh.get();
-    HOSTHANDLE h = all.next++;
-    all.map.emplace(h, std::move(fresh));
+    HOSTHANDLE h = lists().Aufnehmen(std::move(fresh));
+    if (h == 0)
+        return nullptr;
     *list = h;
     *made = true;
     return result;
@@ -53,9 +40,7 @@ OxList* findOrMake(HOSTHANDLE* list, bool* made)
 
 void dropMade(HOSTHANDLE* list)
 {
-    Lists& all = lists();
-    std::lock_guard<std::mutex> guard(all.lock);
-    all.map.erase(*list);
+    lists().Herausnehmen(*list);
     *list = 0;
 }
 
@@ -191,16 +176,9 @@ OX_EXTERN_C int32_t OXCALL List_Destroy(HOSTHANDLE list, LIST_FREIGABE release)
 {
     if (list == 0)
         return 0;
-    std::unique_ptr<OxList> l;
-    {
-        Lists& all = lists();
-        std::lock_guard<std::mutex> guard(all.lock);
-        auto it = all.map.find(list);
-        if (it == all.map.end())
-            return -1;
-        l = std::move(it->second);
-        all.map.erase(it);
-    }
+    std::unique_ptr<OxList> l = lists().Herausnehmen(list);
+    if (!l)
+        return -1;
     if (release != nullptr)
         for (void* element : l->items)
             release(element);
@@ -209,7 +187,5 @@ OX_EXTERN_C int32_t OXCALL List_Destroy(HOSTHANDLE list, LIST_FREIGABE release)
 
 OX_EXTERN_C int32_t OXCALL List_OpenLists(void)
 {
-    Lists& all = lists();
-    std::lock_guard<std::mutex> guard(all.lock);
-    return static_cast<int32_t>(all.map.size());
+    return lists().Anzahl();
 }
