@@ -66,7 +66,6 @@ OX_EXTERN_C int32_t OXCALL EDI_AENDERUNG_DBA_WriteAppendEDIAENDERUNG(HOSTHANDLE 
     return Schutz(-1, [&] {
         std::shared_ptr<AenderungBestand> b = AusHandle(handle);
         if (!b || !satz) return -1;
-        std::lock_guard<std::recursive_mutex> lock(b->mutex);
         Bestand::Sperre sperre(*b);
         if (!sperre.ok) return 0;
         uint32_t slot = b->datei.Anzahl();
@@ -100,7 +99,6 @@ OX_EXTERN_C EDIAENDERUNG_SATZ* OXCALL EDI_AENDERUNG_DBA_MakeMemEDIAENDERUNG(HOST
         if (anzahl) *anzahl = 0;
         std::shared_ptr<AenderungBestand> b = AusHandle(handle);
         if (!b || !anzahl) return nullptr;
-        std::lock_guard<std::recursive_mutex> lock(b->mutex);
         Bestand::Sperre sperre(*b);
         uint32_t n = b->datei.Anzahl();
         if (!sperre.ok || n == 0 || n > 0x7FFFFFFFu / sizeof(EDIAENDERUNG_SATZ)) return nullptr;
@@ -142,7 +140,6 @@ OX_EXTERN_C int32_t OXCALL EDI_AENDERUNG_DBA_Delete(void)
     return Schutz(0, [] {
         std::shared_ptr<AenderungBestand> b = Store();
         if (!b) return 0;
-        std::lock_guard<std::recursive_mutex> lock(b->mutex);
         Bestand::Sperre sperre(*b);
         if (!sperre.ok) return 0;
         if (b->datei.Anzahl() == 0) return 1;

@@ -62,7 +62,6 @@ int32_t Lesen(ArtikelBestand& b, int32_t nummer, ARTIKEL_SATZ* satz)
 
 int32_t Schreiben(ArtikelBestand& b, int32_t nummer, const ARTIKEL_SATZ* satz)
 {
-    std::lock_guard<std::recursive_mutex> lock(b.mutex);
     Bestand::Sperre sperre(b);
     if (!sperre.ok) return 0;
     ARTIKEL_SATZ kopie = *satz;
@@ -133,7 +132,6 @@ OX_EXTERN_C int32_t OXCALL ARTLIB_SchreibeArtikelBlock(const ARTIKEL_SATZ* saetz
         if (anzahl == 0) return 0;
         std::shared_ptr<ArtikelBestand> b = Store();
         if (!b) return -1;
-        std::lock_guard<std::recursive_mutex> lock(b->mutex);
         Bestand::Sperre sperre(*b);
         if (!sperre.ok) return -1;
         /* One piece per slot: a number given twice is written once, with

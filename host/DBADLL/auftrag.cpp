@@ -89,7 +89,6 @@ OX_EXTERN_C int32_t OXCALL AUFTRAGDBA_WriteAuftragsKopf(HOSTHANDLE handle, const
         std::shared_ptr<AuftragBestand> b = AusHandle(handle, &nummer);
         if (!b || !kopf) return -1;
         auto kopie = std::make_unique<AUFTRAG_KOPF>(*kopf);
-        std::lock_guard<std::recursive_mutex> lock(b->mutex);
         Bestand::Sperre sperre(*b);
         if (!sperre.ok) return 0;
         uint32_t anzahl = b->datei.Anzahl();
@@ -105,7 +104,6 @@ OX_EXTERN_C int32_t OXCALL AUFTRAGDBA_LeseAuftragspositionenKomplettInSpeicher(H
     return Schutz(-1, [&] {
         std::shared_ptr<AuftragBestand> b = AusHandle(handle, nullptr);
         if (!b || !speicher || anzahl < 0) return -1;
-        std::lock_guard<std::recursive_mutex> lock(b->mutex);
         Bestand::Sperre sperre(*b);
         if (!sperre.ok) return -1;
         uint32_t vorhanden = b->datei.Anzahl() > 0 ? b->datei.Anzahl() - 1 : 0;
@@ -136,7 +134,6 @@ OX_EXTERN_C int32_t OXCALL AUFTRAGDBA_WritePosition(HOSTHANDLE handle, int32_t p
         auto pos = std::make_unique<AUFTRAG_POSITION>(*position);
         pos->AuftragsNummer = nummer;
         pos->PositionsNummer = static_cast<int16_t>(positionsNummer);
-        std::lock_guard<std::recursive_mutex> lock(b->mutex);
         Bestand::Sperre sperre(*b);
         if (!sperre.ok) return 0;
         uint32_t anzahl = b->datei.Anzahl();
@@ -157,7 +154,6 @@ OX_EXTERN_C int32_t OXCALL AUFTRAGDBA_NeuerAuftrag(const AUFTRAG_KOPF* kopf)
         if (!kopf) return -1;
         std::shared_ptr<VerzeichnisBestand> v = Verzeichnis();
         if (!v) return 0;
-        std::lock_guard<std::recursive_mutex> lock(v->mutex);
         Bestand::Sperre sperre(*v);
         if (!sperre.ok) return 0;
         int32_t nummer = static_cast<int32_t>(v->datei.Anzahl() + 1);
@@ -167,7 +163,6 @@ OX_EXTERN_C int32_t OXCALL AUFTRAGDBA_NeuerAuftrag(const AUFTRAG_KOPF* kopf)
         kopie->AuftragsNummer = nummer;
         kopie->AnzahlPositionen = 0;
         {
-            std::lock_guard<std::recursive_mutex> lockAuftrag(b->mutex);
             Bestand::Sperre sperreAuftrag(*b);
             if (!sperreAuftrag.ok || !b->Schreibe({{0, kopie.get()}}, 1)) return 0;
         }
@@ -184,7 +179,6 @@ OX_EXTERN_C int32_t OXCALL AUFTRAGDBA_MitAllenAuftraegenProzentAnzeige(AUFTRAG_B
         {
             std::shared_ptr<VerzeichnisBestand> v = Verzeichnis();
             if (!v) return 0;
-            std::lock_guard<std::recursive_mutex> lock(v->mutex);
             Bestand::Sperre sperre(*v);
             if (!sperre.ok) return 0;
             v->datei.AlleLesen([&](uint32_t, const unsigned char* d) {

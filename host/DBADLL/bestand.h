@@ -89,15 +89,18 @@ public:
         });
     }
 
-    /* Writer lock of the file for the life of the object, index synced. */
+    /* For the life of the object: the store's mutex held and the file's
+       writer lock taken, index synced; `ok` says whether the file lock was
+       got (the mutex is held either way). */
     struct Sperre {
-        explicit Sperre(Bestand& b) : b_(b) { ok = b_.datei.Sperren() && (gesperrt_ = true, b_.Sync()); }
+        explicit Sperre(Bestand& b) : b_(b), halt_(b.mutex) { ok = b_.datei.Sperren() && (gesperrt_ = true, b_.Sync()); }
         ~Sperre() { if (gesperrt_) b_.datei.Entsperren(); }
         Sperre(const Sperre&) = delete;
         Sperre& operator=(const Sperre&) = delete;
         bool ok = false;
     private:
         Bestand& b_;
+        std::lock_guard<std::recursive_mutex> halt_;
         bool gesperrt_ = false;
     };
 

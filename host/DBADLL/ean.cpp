@@ -132,7 +132,6 @@ OX_EXTERN_C int32_t OXCALL EANDATA_SetArtikelNummerOhneMusterID(const char* ean,
         if (!k) return 0;
         std::shared_ptr<EanBestand> b = EanStore();
         if (!b) return 0;
-        std::lock_guard<std::recursive_mutex> lock(b->mutex);
         Bestand::Sperre sperre(*b);
         if (!sperre.ok) return 0;
         const uint32_t* s = b->index.Finde(k);
@@ -161,7 +160,6 @@ OX_EXTERN_C int32_t OXCALL EANDATA_SetArtikelNummernBlock(const EANDATA_ZUORDNUN
         if (anzahl == 0) return 0;
         std::shared_ptr<EanBestand> b = EanStore();
         if (!b) return -1;
-        std::lock_guard<std::recursive_mutex> lock(b->mutex);
         Bestand::Sperre sperre(*b);
         if (!sperre.ok) return -1;
 
@@ -233,7 +231,6 @@ OX_EXTERN_C int32_t OXCALL EANDATA_Loeschen(const char* ean)
         if (!k) return 0;
         std::shared_ptr<EanBestand> b = EanStore();
         if (!b) return 0;
-        std::lock_guard<std::recursive_mutex> lock(b->mutex);
         Bestand::Sperre sperre(*b);
         if (!sperre.ok) return 0;
         const uint32_t* s = b->index.Finde(k);

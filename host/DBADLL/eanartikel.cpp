@@ -483,7 +483,6 @@ int32_t Sichern(EanAblage& b, int32_t abschnitt, void* liste, int32_t artikel, E
         neu.back().ArtikelNummer = artikel;
         neu.back().LaufNummer = static_cast<int32_t>(neu.size());
     }
-    std::lock_guard<std::recursive_mutex> lock(b.mutex);
     Bestand::Sperre sperre(b);
     if (!sperre.ok) return -1;
     Schreibung w(b);
@@ -575,7 +574,6 @@ OX_EXTERN_C int32_t OXCALL EANARTIKEL_NeuEintragen_WithOpenFile(HOSTHANDLE datei
         std::shared_ptr<EanAblage> b = AusHandle(datei, &abschnitt);
         if (!b || !eintrag) return -1;
         auto neu = std::make_unique<EANARTIKEL_SATZ>(*eintrag);
-        std::lock_guard<std::recursive_mutex> lock(b->mutex);
         Bestand::Sperre sperre(*b);
         if (!sperre.ok) return 0;
         int32_t nummer = b->Anzahl(abschnitt) + 1;
@@ -596,7 +594,6 @@ OX_EXTERN_C int32_t OXCALL EANARTIKEL_Aendern_WithOpenFile(HOSTHANDLE datei, int
         std::shared_ptr<EanAblage> b = AusHandle(datei, &abschnitt);
         if (!b || !eintrag) return -1;
         auto neu = std::make_unique<EANARTIKEL_SATZ>(*eintrag);
-        std::lock_guard<std::recursive_mutex> lock(b->mutex);
         Bestand::Sperre sperre(*b);
         if (!sperre.ok) return 0;
         const std::vector<uint32_t>* v = b->Eintraege(abschnitt);

@@ -183,7 +183,6 @@ int32_t InStore(const EDIMAP_SATZ& satz, const char* iln, bool standard, int32_t
     if (!b) return 0;
     MapSlot m = SlotVon(satz, iln, standard, art);
     std::string k = Schluessel(iln, standard, art, m.Satz.Schluesselwort);
-    std::lock_guard<std::recursive_mutex> lock(b->mutex);
     Bestand::Sperre sperre(*b);
     if (!sperre.ok) return 0;
     return b->Ablegen({{k, m}}) ? 1 : 0;
@@ -220,7 +219,6 @@ OX_EXTERN_C int32_t OXCALL EDIMapDBA_MakeEDIMAPMem(const char* iln)
         k.eintraege.clear();
         k.geaendert.clear();
         k.stand = PfadStand();
-        std::lock_guard<std::recursive_mutex> lock(b->mutex);
         Bestand::Sperre sperre(*b);
         if (!sperre.ok) return -1;
         std::string praefix = IlnPraefix(iln);
@@ -271,7 +269,6 @@ OX_EXTERN_C int32_t OXCALL EDIMapDBA_WriteEDIMAPMem(const char* iln)
         for (const std::string& k : kopie.geaendert) eintraege.emplace_back(k, kopie.eintraege[k]);
         std::shared_ptr<MapBestand> b = Store();
         if (!b) return -1;
-        std::lock_guard<std::recursive_mutex> lock(b->mutex);
         Bestand::Sperre sperre(*b);
         if (!sperre.ok || !b->Ablegen(eintraege)) return -1;
         kopie.geaendert.clear();

@@ -112,7 +112,6 @@ OX_EXTERN_C int32_t OXCALL LieferantenDBA_SchreibeRecord(int32_t nummer, const L
         if (!b) return -1;
         auto kopie = std::make_unique<LIEFERANTEN_SATZ>(*satz);
         kopie->Nummer = nummer;
-        std::lock_guard<std::recursive_mutex> lock(b->mutex);
         Bestand::Sperre sperre(*b);
         if (!sperre.ok) return 0;
         uint32_t slot = static_cast<uint32_t>(nummer - 1);

@@ -162,7 +162,6 @@ OX_EXTERN_C int32_t OXCALL MMLIB_MerkmalAnlegen(int32_t art, MERKMAL_SATZ* satz)
         Kopiere(neu.Text, sizeof neu.Text, Text(satz->Text, sizeof satz->Text).c_str());
         neu.Art = art;
         if (art == 0 ? neu.Text[0] == 0 : neu.Code[0] == 0) return 0;
-        std::lock_guard<std::recursive_mutex> lock(b->mutex);
         Bestand::Sperre sperre(*b);
         if (!sperre.ok) return 0;
         if (b->Erster(b->codes, CodeSchluessel(art, neu))) return 0;
@@ -185,7 +184,6 @@ OX_EXTERN_C int32_t OXCALL MMLIB_SchreibeMerkmal(int32_t art, const MERKMAL_SATZ
         neu.Art = art;
         neu.Code[sizeof neu.Code - 1] = 0;
         neu.Text[sizeof neu.Text - 1] = 0;
-        std::lock_guard<std::recursive_mutex> lock(b->mutex);
         Bestand::Sperre sperre(*b);
         if (!sperre.ok) return 0;
         return Ablegen(*b, neu) ? 1 : 0;

@@ -74,7 +74,6 @@ OX_EXTERN_C int32_t OXCALL MindbestDBA_Delete(int32_t artikelNummer)
         if (artikelNummer < 1) return 0;
         std::shared_ptr<MindbestBestand> b = Store();
         if (!b) return 0;
-        std::lock_guard<std::recursive_mutex> lock(b->mutex);
         Bestand::Sperre sperre(*b);
         if (!sperre.ok) return 0;
         auto it = b->index.find(artikelNummer);
@@ -106,7 +105,6 @@ OX_EXTERN_C int32_t OXCALL MindbestDBA_Schreibe(const MINDBEST_SATZ* satz)
         if (!satz || satz->ArtikelNummer < 1) return -1;
         std::shared_ptr<MindbestBestand> b = Store();
         if (!b) return -1;
-        std::lock_guard<std::recursive_mutex> lock(b->mutex);
         Bestand::Sperre sperre(*b);
         if (!sperre.ok) return 0;
         auto it = b->index.find(satz->ArtikelNummer);

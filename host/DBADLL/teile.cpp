@@ -78,7 +78,6 @@ int32_t SlotLesen(SlotBestand& b, uint32_t slot, void* satz, size_t groesse)
 /* Writes slot `slot`; with `nurAnhaengen` only up to one beyond the last. */
 int32_t SlotSchreiben(SlotBestand& b, uint32_t slot, const void* satz, bool nurAnhaengen)
 {
-    std::lock_guard<std::recursive_mutex> lock(b.mutex);
     Bestand::Sperre sperre(b);
     if (!sperre.ok) return 0;
     uint32_t anzahl = b.datei.Anzahl();
