@@ -566,8 +566,11 @@ OX_EXTERN_C int32_t OXCALL EANARTIKEL_HoleEAN_Artikel_From_Open_File(HOSTHANDLE 
     });
 }
 
-OX_EXTERN_C int32_t OXCALL EANARTIKEL_NeuEintragen_WithOpenFile(HOSTHANDLE datei, int32_t artikelNummer,
-                                                                const EANARTIKEL_SATZ* eintrag)
+/* Appends `eintrag` to the open file's section (`anhaengen`), or writes it
+ * over entry `index` (1-based, must exist). Returns the entry's number, 0
+ * when it cannot be written, -1 for a bad handle or entry. */
+static int32_t EintragAblegen(HOSTHANDLE datei, int32_t artikelNummer, const EANARTIKEL_SATZ* eintrag, bool anhaengen,
+                              int32_t index)
 {
     return Schutz(-1, [&] {
         int32_t abschnitt = 0;
@@ -576,34 +579,34 @@ OX_EXTERN_C int32_t OXCALL EANARTIKEL_NeuEintragen_WithOpenFile(HOSTHANDLE datei
         auto neu = std::make_unique<EANARTIKEL_SATZ>(*eintrag);
         Bestand::Sperre sperre(*b);
         if (!sperre.ok) return 0;
-        int32_t nummer = b->Anzahl(abschnitt) + 1;
-        if (nummer > kMaxEintraege) return 0;
+        uint32_t vorher = kLeer;
+        if (anhaengen) {
+            index = b->Anzahl(abschnitt) + 1;
+            if (index > kMaxEintraege) return 0;
+        } else {
+            const std::vector<uint32_t>* v = b->Eintraege(abschnitt);
+            if (!v || index < 1 || static_cast<size_t>(index) > v->size() || (*v)[index - 1] == kLeer) return 0;
+            vorher = (*v)[index - 1];
+        }
         neu->ArtikelNummer = artikelNummer;
-        neu->LaufNummer = nummer;
+        neu->LaufNummer = index;
         Schreibung w(*b);
-        w.Eintrag(abschnitt, nummer, *neu, kLeer);
-        return w.Schreiben() ? nummer : 0;
+        w.Eintrag(abschnitt, index, *neu, vorher);
+        return w.Schreiben() ? index : 0;
     });
+}
+
+OX_EXTERN_C int32_t OXCALL EANARTIKEL_NeuEintragen_WithOpenFile(HOSTHANDLE datei, int32_t artikelNummer,
+                                                                const EANARTIKEL_SATZ* eintrag)
+{
+    return EintragAblegen(datei, artikelNummer, eintrag, true, 0);
 }
 
 OX_EXTERN_C int32_t OXCALL EANARTIKEL_Aendern_WithOpenFile(HOSTHANDLE datei, int32_t artikelNummer,
                                                            const EANARTIKEL_SATZ* eintrag, int32_t index)
 {
-    return Schutz(-1, [&] {
-        int32_t abschnitt = 0;
-        std::shared_ptr<EanAblage> b = AusHandle(datei, &abschnitt);
-        if (!b || !eintrag) return -1;
-        auto neu = std::make_unique<EANARTIKEL_SATZ>(*eintrag);
-        Bestand::Sperre sperre(*b);
-        if (!sperre.ok) return 0;
-        const std::vector<uint32_t>* v = b->Eintraege(abschnitt);
-        if (!v || index < 1 || static_cast<size_t>(index) > v->size() || (*v)[index - 1] == kLeer) return 0;
-        neu->ArtikelNummer = artikelNummer;
-        neu->LaufNummer = index;
-        Schreibung w(*b);
-        w.Eintrag(abschnitt, index, *neu, (*v)[index - 1]);
-        return w.Schreiben() ? 1 : 0;
-    });
+    int32_t rc = EintragAblegen(datei, artikelNummer, eintrag, false, index);
+    return rc > 0 ? 1 : rc;
 }
 
 OX_EXTERN_C int32_t OXCALL EANARTIKEL_LoadArtikelEANs_EX_WithOpenFile(HOSTHANDLE datei, void* liste,
