@@ -147,6 +147,20 @@ bool Person::WaitClosed(HWND fenster, int ms)
     return true;
 }
 
+bool Person::WaitText(HWND fenster, int id, const std::string& text, int ms)
+{
+    DWORD start = GetTickCount();
+    std::string jetzt;
+    while ((jetzt = Text(fenster, id)) != text) {
+        if ((int)(GetTickCount() - start) > ms) {
+            ADD_FAILURE() << "control " << id << ": expected \"" << text << "\", still \"" << jetzt << "\"";
+            return false;
+        }
+        Sleepy();
+    }
+    return true;
+}
+
 struct FindState {
     int id;
     HWND visible = nullptr;

@@ -45,6 +45,9 @@ public:
     HWND WaitWindow(const std::string& caption, int ms = 10000);
     /* Waits until `fenster` is gone (destroyed or hidden). */
     bool WaitClosed(HWND fenster, int ms = 10000);
+    /* Waits until control `id` shows `text` (for work the window does
+     * after a posted command). Fails the test after `ms`. */
+    bool WaitText(HWND fenster, int id, const std::string& text, int ms = 10000);
 
     /* Finds control `id` in `fenster` or in any of its child dialogs,
      * preferring a visible one (tab pages hide the others). */

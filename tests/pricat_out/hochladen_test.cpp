@@ -94,8 +94,8 @@ TEST_F(ExportHochladen, KeinAngebotOhneZugangOderOhneSaetze)
     /* No password: no upload dialog. */
     Zugang("127.0.0.1", "");
     Exportieren("0001", [&](Person& p, HWND w) {
-        p.WaitWindow(TITEL);
-        EXPECT_EQ("100 %", p.Text(w, IDC_EX_FORTSCHRITT));
+        /* OK was posted: the export runs after this point. */
+        p.WaitText(w, IDC_EX_FORTSCHRITT, "100 %", 60000);
         Sleep(300);
         for (HWND h : VisibleWindows(p.UiThread()))
             EXPECT_NE(UPLOADTITEL, p.WindowText(h));
@@ -106,7 +106,7 @@ TEST_F(ExportHochladen, KeinAngebotOhneZugangOderOhneSaetze)
     /* Access given, but the export wrote no record. */
     Zugang("127.0.0.1", "geheim");
     Exportieren("0002", [&](Person& p, HWND w) {
-        p.WaitWindow(TITEL);
+        p.WaitText(w, IDC_EX_FORTSCHRITT, "100 %", 60000);
         Sleep(300);
         for (HWND h : VisibleWindows(p.UiThread()))
             EXPECT_NE(UPLOADTITEL, p.WindowText(h));
