@@ -414,3 +414,40 @@ TEST_F(Schreiber, FortschrittUndListeWerdenFreigegeben)
     EXPECT_EQ(vorher18 + 1, g_StandinRufe[18]);
     EXPECT_EQ(handles, FileIO_OpenHandles()) << "a file left open";
 }
+
+/* Texts as long as the dialog lets through, and longer: the run stays
+ * within its buffers. A name the file system cannot take fails the run
+ * with its message and leaves the earlier set as it was. */
+TEST_F(Schreiber, UeberlangeTexteBleibenInIhrenPuffern)
+{
+    Artikel(mueller, "1");
+    ASSERT_EQ(1, ExportLaufen(lager, "0001"));
+    std::string alt = DateiLesen(Katalog("PRICAT-M\xdcLLER_TEXTIL"));
+
+    std::vector<MessageBoxInfo> boxen;
+    /* A supplier text no key begins with: nothing is written. */
+    EXPECT_EQ(0, ExportLaufen(lager, ("0001" + std::string(5000, 'x')).c_str(), "", nullptr, &boxen));
+    EXPECT_TRUE(boxen.empty());
+
+    std::string info(100000, 'i');
+    for (size_t laenge : { (size_t)254, (size_t)5000 }) {
+        boxen.clear();
+        EXPECT_EQ(0, ExportLaufen(lager, "0001", std::string(laenge, 'e').c_str(), info.c_str(), &boxen)) << laenge;
+        ASSERT_EQ(1u, boxen.size()) << laenge;
+        EXPECT_EQ("Der Export konnte nicht vollst\xe4ndig geschrieben werden.\n"
+                  "Die bisherigen Exportdateien bleiben unver\xe4ndert.",
+                  boxen[0].text);
+        EXPECT_EQ((std::vector<std::string>{ "PRICAT-M\xdcLLER_TEXTIL.ADR", "PRICAT-M\xdcLLER_TEXTIL.INH" }),
+                  Dateien(lager.exportOrdner)) << laenge;
+        EXPECT_EQ(alt, DateiLesen(Katalog("PRICAT-M\xdcLLER_TEXTIL")));
+    }
+
+    /* A long extension the path still holds, with a long info text. */
+    boxen.clear();
+    std::string erweiterung(120, 'e');
+    ASSERT_EQ(1, ExportLaufen(lager, "0001", erweiterung.c_str(), info.c_str(), &boxen));
+    EXPECT_TRUE(boxen.empty());
+    std::string basis = lager.exportOrdner + "PRICAT-M\xdcLLER_TEXTIL-" + std::string(120, 'E');
+    EXPECT_EQ(1u, KatalogLesen(basis + ".INH").size());
+    EXPECT_EQ(info, DateiLesen(basis + ".TXT"));
+}
