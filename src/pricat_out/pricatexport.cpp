@@ -139,6 +139,8 @@ typedef struct EXPORT_LAUF {
     char* Puffer;
     int32_t Fuellung;
     int32_t Fehler;                  /* 1 = a file could not be made or written */
+    char FehlerDatei[260];           /* the first file that failed, as the user knows it */
+    int32_t NameZuLang;              /* FehlerDatei is a name the path cannot hold */
     int32_t Geschrieben;             /* records written */
 
     /* Supplier of the current article */
@@ -388,11 +390,26 @@ static void ZahlSetzen(char* feld, size_t groesse, int32_t wert)
 
 /* ---- files ------------------------------------------------------------------- */
 
+/* Marks the run failed. The first file named is the one the message shows
+ * (its final name, not the temporary one). */
+static void Fehlschlag(EXPORT_LAUF* lauf, const char* datei)
+{
+    lauf->Fehler = 1;
+    if (datei != nullptr && lauf->FehlerDatei[0] == '\0')
+        TextKopieren(lauf->FehlerDatei, sizeof lauf->FehlerDatei, datei);
+}
+
+/* The failed run's catalogue, when a set is open. */
+static void KatalogFehlschlag(EXPORT_LAUF* lauf)
+{
+    Fehlschlag(lauf, lauf->OffenerSatz >= 0 ? lauf->Saetze[lauf->OffenerSatz].Katalog : nullptr);
+}
+
 static void PufferLeeren(EXPORT_LAUF* lauf)
 {
     if (lauf->Fuellung > 0 && lauf->Datei != -1) {
         if (FileIO_Write(lauf->Datei, lauf->Puffer, lauf->Fuellung) != lauf->Fuellung)
-            lauf->Fehler = 1;
+            KatalogFehlschlag(lauf);
     }
     lauf->Fuellung = 0;
 }
@@ -405,7 +422,7 @@ static void Schreiben(EXPORT_LAUF* lauf, const char* text, int32_t laenge)
         PufferLeeren(lauf);
     if (laenge > SCHREIBPUFFER) {
         if (FileIO_Write(lauf->Datei, text, laenge) != laenge)
-            lauf->Fehler = 1;
+            KatalogFehlschlag(lauf);
         return;
     }
     memcpy(lauf->Puffer + lauf->Fuellung, text, (size_t)laenge);
@@ -464,30 +481,35 @@ static void AdresseSchreiben(EXPORT_LAUF* lauf, EXPORT_DATEISATZ* satz)
 {
     if (!lauf->LieferantGefunden)
         return;
-    char pfad[260];
+    char pfad[260], ziel[260];
     char* text = lauf->Ausgabe;   /* free between records */
     char zeile[ADR_ZEILE_MAX + 1];
     char kuerzel[OX_TXT_CODE];
     FeldKopieren(kuerzel, sizeof kuerzel, lauf->LieferantMerkmal.Code, sizeof lauf->LieferantMerkmal.Code);
+    if (!ExportPartnerPfad(ziel, sizeof ziel, satz->Katalog, ".ADR"))
+        TextKopieren(ziel, sizeof ziel, satz->Katalog);
     if (!TempPartner(satz, ".ADR", pfad, sizeof pfad) || AdressKopfzeileBilden(text, sizeof lauf->Ausgabe) < 0 ||
         AdressDatenzeileBilden(&lauf->Lieferant, kuerzel, zeile, sizeof zeile) < 0 ||
         TextAnhaengen(text, sizeof lauf->Ausgabe, zeile) != 1) {
-        lauf->Fehler = 1;
+        Fehlschlag(lauf, ziel);
         return;
     }
     if (TextdateiSchreiben(pfad, text) == 1)
         satz->MitAdresse = 1;
     else
-        lauf->Fehler = 1;
+        Fehlschlag(lauf, ziel);
 }
 
 static void InfotextSchreiben(EXPORT_LAUF* lauf, EXPORT_DATEISATZ* satz)
 {
-    char pfad[260];
-    if (TempPartner(satz, ".TXT", pfad, sizeof pfad) && TextdateiSchreiben(pfad, lauf->InfoText) == 1)
+    char pfad[260], ziel[260];
+    if (TempPartner(satz, ".TXT", pfad, sizeof pfad) && TextdateiSchreiben(pfad, lauf->InfoText) == 1) {
         satz->MitText = 1;
-    else
-        lauf->Fehler = 1;
+        return;
+    }
+    if (!ExportPartnerPfad(ziel, sizeof ziel, satz->Katalog, ".TXT"))
+        TextKopieren(ziel, sizeof ziel, satz->Katalog);
+    Fehlschlag(lauf, ziel);
 }
 
 /* Makes the catalogue of the current supplier the open file: appends to a
@@ -502,7 +524,16 @@ static void KatalogOeffnen(EXPORT_LAUF* lauf)
     KatalogSchliessen(lauf);
     if (!ExportKatalogPfad(katalog, sizeof katalog, lauf->Ordner, name,
                            lauf->AlleLieferanten ? nullptr : lauf->Erweiterung)) {
-        lauf->Fehler = 1;
+        /* The name as the user gave it, shortened for the message. */
+        if (lauf->FehlerDatei[0] == '\0') {
+            char lang[sizeof lauf->Ordner + sizeof name + sizeof lauf->Erweiterung + 16];
+            int mitErweiterung = !lauf->AlleLieferanten && lauf->Erweiterung[0] != '\0';
+            TextFormat(lang, sizeof lang, "%sPRICAT-%s%s%s", lauf->Ordner, name, mitErweiterung ? "-" : "",
+                       mitErweiterung ? lauf->Erweiterung : "");
+            TextFormat(katalog, sizeof katalog, "%.200s...", lang);
+            lauf->NameZuLang = 1;
+        }
+        Fehlschlag(lauf, katalog);
         return;
     }
     int32_t index = -1;
@@ -513,7 +544,7 @@ static void KatalogOeffnen(EXPORT_LAUF* lauf)
     char temp[260];
     if (index >= 0) {
         if (!TempPartner(&lauf->Saetze[index], ".INH", temp, sizeof temp)) {
-            lauf->Fehler = 1;
+            Fehlschlag(lauf, katalog);
             return;
         }
         lauf->Datei = FileIO_OpenRWS(temp);
@@ -521,7 +552,7 @@ static void KatalogOeffnen(EXPORT_LAUF* lauf)
             if (lauf->Datei != -1)
                 FileIO_Close(lauf->Datei);
             lauf->Datei = -1;
-            lauf->Fehler = 1;
+            Fehlschlag(lauf, katalog);
             return;
         }
         lauf->OffenerSatz = index;
@@ -532,7 +563,7 @@ static void KatalogOeffnen(EXPORT_LAUF* lauf)
         int32_t neu = lauf->SatzKapazitaet ? lauf->SatzKapazitaet * 2 : 16;
         EXPORT_DATEISATZ* saetze = (EXPORT_DATEISATZ*)Storage_Allocate(neu * (int32_t)sizeof(EXPORT_DATEISATZ));
         if (saetze == nullptr) {
-            lauf->Fehler = 1;
+            Fehlschlag(lauf, katalog);
             return;
         }
         if (lauf->Saetze != nullptr) {
@@ -546,13 +577,13 @@ static void KatalogOeffnen(EXPORT_LAUF* lauf)
     memset(satz, 0, sizeof *satz);
     TextKopieren(satz->Katalog, sizeof satz->Katalog, katalog);
     if (!TempPartner(satz, ".INH", temp, sizeof temp)) {
-        lauf->Fehler = 1;
+        Fehlschlag(lauf, katalog);
         return;
     }
     lauf->SatzAnzahl++;
     lauf->Datei = FileIO_CreateRWS(temp);
     if (lauf->Datei == -1) {
-        lauf->Fehler = 1;
+        Fehlschlag(lauf, katalog);
         return;
     }
     lauf->OffenerSatz = lauf->SatzAnzahl - 1;
@@ -560,7 +591,7 @@ static void KatalogOeffnen(EXPORT_LAUF* lauf)
     if (laenge > 0)
         Schreiben(lauf, lauf->Ausgabe, laenge);
     else
-        lauf->Fehler = 1;
+        Fehlschlag(lauf, katalog);
     if (k->AdressimportSuchen)
         AdresseSchreiben(lauf, satz);
     if (!lauf->AlleLieferanten && lauf->InfoText != nullptr)
@@ -584,7 +615,7 @@ static int DateienUebernehmen(EXPORT_LAUF* lauf)
                 continue;
             if (FileIO_MoveFile(temp, ziel) != 1) {
                 FileIO_DeleteFile(temp);
-                lauf->Fehler = 1;
+                Fehlschlag(lauf, ziel);
             }
         }
     }
@@ -1094,11 +1125,20 @@ static void LaufFreigeben(EXPORT_LAUF* lauf)
     Storage_Deallocate(lauf);
 }
 
+/* The failure message, with the file the run failed on when it is known. */
 static void FehlerMelden(EXPORT_LAUF* lauf)
 {
-    char text[512];
+    char text[1024], zeile[256];
     if (LoadStringA(g_ModulInstanz, IDS_EXPORT_FEHLGESCHLAGEN, text, sizeof text) <= 0)
         TextKopieren(text, sizeof text, "Der Export konnte nicht vollst\xe4ndig geschrieben werden.");
+    if (lauf->FehlerDatei[0] != '\0') {
+        TextAnhaengen(text, sizeof text, "\n\n");
+        if (lauf->NameZuLang && LoadStringA(g_ModulInstanz, IDS_EXPORT_NAME_ZU_LANG, zeile, sizeof zeile) > 0) {
+            TextAnhaengen(text, sizeof text, zeile);
+            TextAnhaengen(text, sizeof text, "\n");
+        }
+        TextAnhaengen(text, sizeof text, lauf->FehlerDatei);
+    }
     MessageBoxA(lauf->Dialog, text, "ORDANEX", MB_OK | MB_ICONERROR);
 }
 

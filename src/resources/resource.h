@@ -90,6 +90,7 @@
 #define IDS_KZ_IGNORIERT        1067
 #define IDS_KZ_NUR_DIESE        1068
 #define IDS_EXPORT_FEHLGESCHLAGEN 7101  /* article export: nothing replaced */
+#define IDS_EXPORT_NAME_ZU_LANG  7102  /* article export: the file name does not fit */
 
 /* FTP exchange: dialog 1008 for the download and, retitled, the upload */
 #define IDD_FTP_DATEIEN         1008  /* "EDI Import Dateien " */

@@ -70,6 +70,16 @@ protected:
     int32_t groesse36 = 0, groesse38 = 0, schwarz = 0, rot = 0, blau = 0, mueller = 0;
 };
 
+static const std::string FEHLGESCHLAGEN = "Der Export konnte nicht vollst\xe4ndig geschrieben werden.\n"
+                                          "Die bisherigen Exportdateien bleiben unver\xe4ndert.\n\n";
+
+/* A path as the export names it: upper case. */
+static std::string Gross(std::string pfad)
+{
+    CharUpperBuffA(pfad.data(), (DWORD)pfad.size());
+    return pfad;
+}
+
 static const PRICAT_DATEN* Zelle(const std::vector<PRICAT_DATEN>& saetze, const std::string& groesse,
                                  const std::string& farbe)
 {
@@ -347,9 +357,7 @@ TEST_F(Schreiber, NichtAnlegbarerOrdnerMeldetUndSchreibtNichts)
     ASSERT_EQ(2u, boxen.size());
     EXPECT_EQ("ORDANEX", boxen[0].caption);
     EXPECT_EQ("PathCreate Error:" + lager.wurzel + "EDI_EXPORT", boxen[0].text);
-    EXPECT_EQ("Der Export konnte nicht vollst\xe4ndig geschrieben werden.\n"
-              "Die bisherigen Exportdateien bleiben unver\xe4ndert.",
-              boxen[1].text);
+    EXPECT_EQ(FEHLGESCHLAGEN + Gross(lager.wurzel + "EDI_EXPORT\\PRICAT-M\xdcLLER_TEXTIL.INH"), boxen[1].text);
     EXPECT_EQ("x", DateiLesen(lager.wurzel + "EDI_EXPORT"));
 }
 
@@ -372,6 +380,7 @@ TEST_F(Schreiber, FehlgeschlagenerLaufLaesstDenAltenSatzStehen)
     EXPECT_EQ(0, ExportLaufen(lager, "", "", nullptr, &boxen));
     ASSERT_EQ(1u, boxen.size());
     EXPECT_EQ("ORDANEX", boxen[0].caption);
+    EXPECT_EQ(FEHLGESCHLAGEN + Gross(Katalog("PRICAT-BAUER")), boxen[0].text);
     EXPECT_EQ(altM, DateiLesen(Katalog("PRICAT-M\xdcLLER_TEXTIL")));
     EXPECT_EQ(altB, DateiLesen(Katalog("PRICAT-BAUER")));
     EXPECT_EQ(altAdr, DateiLesen(lager.exportOrdner + "PRICAT-BAUER.ADR"));
@@ -434,9 +443,8 @@ TEST_F(Schreiber, UeberlangeTexteBleibenInIhrenPuffern)
         boxen.clear();
         EXPECT_EQ(0, ExportLaufen(lager, "0001", std::string(laenge, 'e').c_str(), info.c_str(), &boxen)) << laenge;
         ASSERT_EQ(1u, boxen.size()) << laenge;
-        EXPECT_EQ("Der Export konnte nicht vollst\xe4ndig geschrieben werden.\n"
-                  "Die bisherigen Exportdateien bleiben unver\xe4ndert.",
-                  boxen[0].text);
+        std::string name = lager.exportOrdner + "PRICAT-M\xfcller Textil-" + std::string(laenge, 'e');
+        EXPECT_EQ(FEHLGESCHLAGEN + "Der Dateiname ist zu lang:\n" + name.substr(0, 200) + "...", boxen[0].text);
         EXPECT_EQ((std::vector<std::string>{ "PRICAT-M\xdcLLER_TEXTIL.ADR", "PRICAT-M\xdcLLER_TEXTIL.INH" }),
                   Dateien(lager.exportOrdner)) << laenge;
         EXPECT_EQ(alt, DateiLesen(Katalog("PRICAT-M\xdcLLER_TEXTIL")));
