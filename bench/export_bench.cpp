@@ -14,8 +14,9 @@
  *           256 KB pieces (as the export's write buffer does), and the same
  *           bytes one record line per write;
  *   raw set: the same bytes placed the way the export must place a file
- *           set: catalogue and address file written under temporary names,
- *           then moved over the files of the round before;
+ *           set: catalogue and address file written under working names,
+ *           the files of the round before moved aside, the new ones given
+ *           their names, the earlier ones removed;
  *   encipher: as many records as the catalogue has enciphered through the
  *           EDI record library into a 256 KB buffer, nothing else.
  * Prints the best of several runs of each, the ratio export/raw, and the
@@ -24,9 +25,8 @@
  * (building the records, lookups, opening the files). Then the same once
  * more after the articles' EAN lists are emptied, and once more with all
  * files on a memory file system (Z:\dev\shm, when there is one), which
- * shows the export apart from what the disk's file system costs: replacing
- * a file by moving another over it makes ext4 write the moved file out
- * first, and freeing the earlier file takes its time as well.
+ * shows the export apart from what the disk's file system costs (freeing
+ * the earlier files takes its time on ext4).
  *
  *   export_bench [articles] [runs]
  */
@@ -120,12 +120,14 @@ static double RohSchreiben(const std::string& pfad, const std::string& inhalt, c
 }
 
 /* The bytes of the catalogue and the address file placed as the export
- * places a file set: both written under temporary names, then moved over
- * the files of the same names. */
+ * places a file set: both written under working names, the files of the
+ * round before moved aside, the new ones given their names, the earlier
+ * ones removed. */
 static double RohAlsSatz(const std::string& ordner, const std::string& inhalt, const std::string& adresse)
 {
     Uhr::time_point t = Uhr::now();
-    const std::string namen[2][2] = { { "~ROH.ADR.TMP", "ROH.ADR" }, { "~ROH.INH.TMP", "ROH.INH" } };
+    const std::string namen[2][3] = { { "~ROH.ADR.TMP", "ROH.ADR", "~ROH.ADR.ALT" },
+                                      { "~ROH.INH.TMP", "ROH.INH", "~ROH.INH.ALT" } };
     const std::string* daten[2] = { &adresse, &inhalt };
     for (int i = 0; i < 2; ++i) {
         HOSTHANDLE h = FileIO_CreateRWS((ordner + namen[i][0]).c_str());
@@ -135,7 +137,12 @@ static double RohAlsSatz(const std::string& ordner, const std::string& inhalt, c
         FileIO_Close(h);
     }
     for (int i = 0; i < 2; ++i)
+        if (FileIO_Exist((ordner + namen[i][1]).c_str()) == 1)
+            FileIO_MoveFile((ordner + namen[i][1]).c_str(), (ordner + namen[i][2]).c_str());
+    for (int i = 0; i < 2; ++i)
         FileIO_MoveFile((ordner + namen[i][0]).c_str(), (ordner + namen[i][1]).c_str());
+    for (int i = 0; i < 2; ++i)
+        FileIO_DeleteFile((ordner + namen[i][2]).c_str());
     return MsSeit(t);
 }
 

@@ -85,7 +85,39 @@ int ExportPartnerPfad(char* ziel, size_t groesse, const char* katalog, const cha
     return 1;
 }
 
-int ExportTempPfad(char* ziel, size_t groesse, const char* pfad)
+static const char* const ARBEIT_ENDUNG[3] = { "", ".TMP", ".ALT" };
+enum { KENNUNG_LAENGE = EXPORT_KENNUNG_GROESSE - 1, MINUTEN_MASKE = 0xFFFFFF };
+
+static int IstKennung(const char* text, size_t laenge)
+{
+    if (text == nullptr || laenge != KENNUNG_LAENGE)
+        return 0;
+    for (size_t i = 0; i < laenge; i++) {
+        char c = text[i];
+        if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F')))
+            return 0;
+    }
+    return 1;
+}
+
+void ExportKennungBilden(char* ziel, unsigned long minuten, unsigned long unterscheidung)
+{
+    if (ziel == nullptr)
+        return;
+    TextFormat(ziel, EXPORT_KENNUNG_GROESSE, "%06lX%06lX", minuten & MINUTEN_MASKE, unterscheidung & MINUTEN_MASKE);
+}
+
+long ExportKennungAlter(const char* kennung, unsigned long minuten)
+{
+    if (kennung == nullptr || !IstKennung(kennung, strlen(kennung)))
+        return -1;
+    unsigned long beginn = 0;
+    for (int i = 0; i < 6; i++)
+        beginn = beginn * 16 + (unsigned long)(kennung[i] <= '9' ? kennung[i] - '0' : kennung[i] - 'A' + 10);
+    return (long)((minuten - beginn) & MINUTEN_MASKE);
+}
+
+int ExportArbeitsPfad(char* ziel, size_t groesse, const char* pfad, const char* kennung, int art)
 {
     if (ziel == nullptr || groesse == 0)
         return 0;
@@ -95,16 +127,51 @@ int ExportTempPfad(char* ziel, size_t groesse, const char* pfad)
             name = p + 1;
     size_t ordnerLaenge = (size_t)(name - (pfad ? pfad : ""));
     int ergebnis = 0;
-    if (ordnerLaenge < groesse) {
+    if (ordnerLaenge < groesse && (art == ARBEIT_NEU || art == ARBEIT_ALT) && *name != '\0' &&
+        IstKennung(kennung, kennung ? strlen(kennung) : 0)) {
         memcpy(ziel, pfad, ordnerLaenge);
         ziel[ordnerLaenge] = '\0';
-        ergebnis = TextFormat(ziel + ordnerLaenge, groesse - ordnerLaenge, "~%s.TMP", name);
+        ergebnis = TextFormat(ziel + ordnerLaenge, groesse - ordnerLaenge, "~%s.%s%s", name, kennung,
+                              ARBEIT_ENDUNG[art]);
     }
     if (ergebnis != 1) {
         ziel[0] = '\0';
         return 0;
     }
     return 1;
+}
+
+int ExportArbeitsname(const char* name, char* ziel, size_t groesse, char* kennung)
+{
+    if (kennung != nullptr)
+        kennung[0] = '\0';
+    if (ziel == nullptr || groesse == 0)
+        return ARBEIT_KEINE;
+    ziel[0] = '\0';
+    if (name == nullptr || name[0] != '~')
+        return ARBEIT_KEINE;
+    size_t laenge = strlen(name);
+    /* "~" + at least one character + "." + tag + ".TMP" */
+    const size_t rest = 1 + KENNUNG_LAENGE + 4;
+    if (laenge < 2 + rest)
+        return ARBEIT_KEINE;
+    int art = ARBEIT_KEINE;
+    for (int a = ARBEIT_NEU; a <= ARBEIT_ALT; a++)
+        if (strcmp(name + laenge - 4, ARBEIT_ENDUNG[a]) == 0)
+            art = a;
+    const char* punkt = name + laenge - rest;
+    if (art == ARBEIT_KEINE || *punkt != '.' || !IstKennung(punkt + 1, KENNUNG_LAENGE))
+        return ARBEIT_KEINE;
+    size_t endnameLaenge = (size_t)(punkt - (name + 1));
+    if (endnameLaenge + 1 > groesse)
+        return ARBEIT_KEINE;
+    memcpy(ziel, name + 1, endnameLaenge);
+    ziel[endnameLaenge] = '\0';
+    if (kennung != nullptr) {
+        memcpy(kennung, punkt + 1, KENNUNG_LAENGE);
+        kennung[KENNUNG_LAENGE] = '\0';
+    }
+    return art;
 }
 
 int ZusatzinfoPfad(char* ziel, size_t groesse, const char* ordner, const char* vorsatz,

@@ -13,10 +13,14 @@
  * number text the name extension ("NAM<text>.TXT") and the info text
  * ("INFO<text>.TXT") so the export dialog can offer them again.
  *
- * While an export runs, each file is written under a temporary name in
- * the same folder ("~" before the file name, ".TMP" behind it), which
- * neither the catalogue list of the import nor the upload picks up
- * ("PRICAT*.*", "*.INH"); only a complete run gives the files their names.
+ * While an export runs, each file is written under a working name in the
+ * same folder: "~" before the file name, then the run's tag and ".TMP"
+ * ("~PRICAT-A.INH.6B1C203F2A91.TMP"), which neither the catalogue list of the
+ * import nor the upload picks up ("PRICAT*.*", "*.INH"). The tag keeps two
+ * runs on different workstations apart and tells when the run began, so a
+ * later run can clear what a stopped one left behind. Only a complete run gives the
+ * files their names; the files they replace are kept as "....ALT" until
+ * the whole set is in place.
  *
  * None of this needs windows.h.
  */
@@ -44,10 +48,31 @@ int ExportKatalogPfad(char* ziel, size_t groesse, const char* ordner, const char
  * when there is no ".INH" or the result does not fit (`ziel` emptied). */
 int ExportPartnerPfad(char* ziel, size_t groesse, const char* katalog, const char* endung);
 
-/* The temporary name of `pfad` while it is written: the same folder, "~"
- * before the file name and ".TMP" behind it. Returns 1, or 0 when it does
- * not fit (`ziel` emptied). */
-int ExportTempPfad(char* ziel, size_t groesse, const char* pfad);
+/* A run's tag: 12 hex digits, the minute the run began (minutes since
+ * 1.1.2000 UTC, the lower 24 bits) and 24 bits that tell apart runs begun
+ * in the same minute. `ziel` holds at least EXPORT_KENNUNG_GROESSE bytes. */
+enum { EXPORT_KENNUNG_GROESSE = 13 };
+void ExportKennungBilden(char* ziel, unsigned long minuten, unsigned long unterscheidung);
+
+/* Minutes from the beginning of run `kennung` to `minuten` (counted as in
+ * ExportKennungBilden; the 24-bit wrap is taken into account), or -1 when
+ * `kennung` is not a tag. */
+long ExportKennungAlter(const char* kennung, unsigned long minuten);
+
+/* The working name of `pfad` in run `kennung` (a tag as above): the same
+ * folder, "~" before the file name, "." + `kennung` and `art` behind it;
+ * `art` is ARBEIT_NEU (".TMP", the file being written) or ARBEIT_ALT
+ * (".ALT", the file it replaces, kept until the set is in place). Returns
+ * 1, or 0 when it does not fit or `kennung` is not a tag (`ziel`
+ * emptied). */
+enum { ARBEIT_KEINE = 0, ARBEIT_NEU = 1, ARBEIT_ALT = 2 };
+int ExportArbeitsPfad(char* ziel, size_t groesse, const char* pfad, const char* kennung, int art);
+
+/* Reads a file name (without folder) as a working name: returns ARBEIT_NEU
+ * or ARBEIT_ALT, puts the final file name into `ziel` and the run's tag
+ * into `kennung` (EXPORT_KENNUNG_GROESSE bytes, may be null), or returns
+ * ARBEIT_KEINE for any other name (`ziel` emptied). */
+int ExportArbeitsname(const char* name, char* ziel, size_t groesse, char* kennung);
 
 /* "<ordner>ZUSATZINFOS\" + `vorsatz` ("NAM" or "INFO") + `lieferantText`
  * + ".TXT"; `ordner` with trailing separator. `mitDatei` 0 gives the

@@ -83,6 +83,9 @@ typedef struct EXPORT_DATEISATZ {
     int32_t MitAdresse;              /* a temporary ".ADR" exists */
     int32_t MitText;                 /* a temporary ".TXT" exists */
     char Katalog[260];               /* final path of the ".INH" */
+    /* While the set is placed, per partner (".ADR", ".TXT", ".INH"): */
+    int32_t Gesichert[3];            /* the earlier file was moved to its ".ALT" name */
+    int32_t Platziert[3];            /* the new file has its final name */
 } EXPORT_DATEISATZ;
 
 /* One variation of the article's EAN file, as far as the lookup needs it. */
@@ -120,6 +123,7 @@ typedef struct EXPORT_LAUF {
     const char* InfoText;
     char Ordner[260];                /* export folder, trailing backslash */
     char EigeneIln[36];
+    char Kennung[EXPORT_KENNUNG_GROESSE];  /* the run's tag in its working file names */
 
     /* Stores */
     EXPORT_MERKMAL* Merkmale;        /* MERKMAL_VORRAT slots, null = ask the host each time */
@@ -468,12 +472,13 @@ static int TextdateiSchreiben(const char* pfad, const char* text)
 }
 
 /* Temporary path of the partner `endung` (".INH", ".ADR", ".TXT") of a set. */
-static int TempPartner(const EXPORT_DATEISATZ* satz, const char* endung, char* ziel, size_t groesse)
+static int TempPartner(const EXPORT_LAUF* lauf, const EXPORT_DATEISATZ* satz, const char* endung, char* ziel,
+                       size_t groesse)
 {
     char pfad[260];
     if (!ExportPartnerPfad(pfad, sizeof pfad, satz->Katalog, endung))
         return 0;
-    return ExportTempPfad(ziel, groesse, pfad);
+    return ExportArbeitsPfad(ziel, groesse, pfad, lauf->Kennung, ARBEIT_NEU);
 }
 
 /* The address file of the current supplier into the set's temporary ".ADR". */
@@ -488,7 +493,7 @@ static void AdresseSchreiben(EXPORT_LAUF* lauf, EXPORT_DATEISATZ* satz)
     FeldKopieren(kuerzel, sizeof kuerzel, lauf->LieferantMerkmal.Code, sizeof lauf->LieferantMerkmal.Code);
     if (!ExportPartnerPfad(ziel, sizeof ziel, satz->Katalog, ".ADR"))
         TextKopieren(ziel, sizeof ziel, satz->Katalog);
-    if (!TempPartner(satz, ".ADR", pfad, sizeof pfad) || AdressKopfzeileBilden(text, sizeof lauf->Ausgabe) < 0 ||
+    if (!TempPartner(lauf, satz, ".ADR", pfad, sizeof pfad) || AdressKopfzeileBilden(text, sizeof lauf->Ausgabe) < 0 ||
         AdressDatenzeileBilden(&lauf->Lieferant, kuerzel, zeile, sizeof zeile) < 0 ||
         TextAnhaengen(text, sizeof lauf->Ausgabe, zeile) != 1) {
         Fehlschlag(lauf, ziel);
@@ -503,7 +508,7 @@ static void AdresseSchreiben(EXPORT_LAUF* lauf, EXPORT_DATEISATZ* satz)
 static void InfotextSchreiben(EXPORT_LAUF* lauf, EXPORT_DATEISATZ* satz)
 {
     char pfad[260], ziel[260];
-    if (TempPartner(satz, ".TXT", pfad, sizeof pfad) && TextdateiSchreiben(pfad, lauf->InfoText) == 1) {
+    if (TempPartner(lauf, satz, ".TXT", pfad, sizeof pfad) && TextdateiSchreiben(pfad, lauf->InfoText) == 1) {
         satz->MitText = 1;
         return;
     }
@@ -543,7 +548,7 @@ static void KatalogOeffnen(EXPORT_LAUF* lauf)
 
     char temp[260];
     if (index >= 0) {
-        if (!TempPartner(&lauf->Saetze[index], ".INH", temp, sizeof temp)) {
+        if (!TempPartner(lauf, &lauf->Saetze[index], ".INH", temp, sizeof temp)) {
             Fehlschlag(lauf, katalog);
             return;
         }
@@ -576,7 +581,7 @@ static void KatalogOeffnen(EXPORT_LAUF* lauf)
     EXPORT_DATEISATZ* satz = &lauf->Saetze[lauf->SatzAnzahl];
     memset(satz, 0, sizeof *satz);
     TextKopieren(satz->Katalog, sizeof satz->Katalog, katalog);
-    if (!TempPartner(satz, ".INH", temp, sizeof temp)) {
+    if (!TempPartner(lauf, satz, ".INH", temp, sizeof temp)) {
         Fehlschlag(lauf, katalog);
         return;
     }
@@ -599,33 +604,60 @@ static void KatalogOeffnen(EXPORT_LAUF* lauf)
 }
 
 /* Gives the temporary files of the run their names, or removes them all
- * when anything failed. Returns 1 when the files are in place. */
+ * when anything failed. Returns 1 when the files are in place.
+ *
+ * The sets are placed as a whole: first every earlier file the run
+ * replaces is moved aside to its ".ALT" name (a file another workstation
+ * holds open fails here, before anything was replaced), then the new files
+ * get their names, then the earlier files go. When a step fails, the new
+ * files that were placed are removed and the earlier ones come back. */
 static int DateienUebernehmen(EXPORT_LAUF* lauf)
 {
     static const char* const endungen[3] = { ".ADR", ".TXT", ".INH" };
     KatalogSchliessen(lauf);
-    for (int32_t i = 0; i < lauf->SatzAnzahl; i++) {
-        EXPORT_DATEISATZ* satz = &lauf->Saetze[i];
-        for (int e = 0; e < 3 && !lauf->Fehler; e++) {
-            if ((e == 0 && !satz->MitAdresse) || (e == 1 && !satz->MitText))
-                continue;
-            char temp[260], ziel[260];
-            if (!TempPartner(satz, endungen[e], temp, sizeof temp) ||
-                !ExportPartnerPfad(ziel, sizeof ziel, satz->Katalog, endungen[e]))
-                continue;
-            if (FileIO_MoveFile(temp, ziel) != 1) {
-                FileIO_DeleteFile(temp);
-                Fehlschlag(lauf, ziel);
+    for (int schritt = 0; schritt < 2; schritt++) {
+        for (int32_t i = 0; i < lauf->SatzAnzahl && !lauf->Fehler; i++) {
+            EXPORT_DATEISATZ* satz = &lauf->Saetze[i];
+            for (int e = 0; e < 3 && !lauf->Fehler; e++) {
+                if ((e == 0 && !satz->MitAdresse) || (e == 1 && !satz->MitText))
+                    continue;
+                char ziel[260], arbeit[260];
+                if (!ExportPartnerPfad(ziel, sizeof ziel, satz->Katalog, endungen[e]) ||
+                    !ExportArbeitsPfad(arbeit, sizeof arbeit, ziel, lauf->Kennung, schritt == 0 ? ARBEIT_ALT : ARBEIT_NEU)) {
+                    Fehlschlag(lauf, satz->Katalog);
+                } else if (schritt == 0) {
+                    if (FileIO_Exist(ziel) == 1) {
+                        if (FileIO_MoveFile(ziel, arbeit) == 1)
+                            satz->Gesichert[e] = 1;
+                        else
+                            Fehlschlag(lauf, ziel);
+                    }
+                } else {
+                    if (FileIO_MoveFile(arbeit, ziel) == 1)
+                        satz->Platziert[e] = 1;
+                    else
+                        Fehlschlag(lauf, ziel);
+                }
             }
         }
     }
-    /* A failed run leaves nothing of its own behind, not even a part of a
-     * temporary file. */
-    for (int32_t i = 0; lauf->Fehler && i < lauf->SatzAnzahl; i++) {
+    /* Undone or done: a run leaves none of its working files behind. */
+    for (int32_t i = 0; i < lauf->SatzAnzahl; i++) {
+        EXPORT_DATEISATZ* satz = &lauf->Saetze[i];
         for (int e = 0; e < 3; e++) {
-            char temp[260];
-            if (TempPartner(&lauf->Saetze[i], endungen[e], temp, sizeof temp))
-                FileIO_DeleteFile(temp);
+            char ziel[260], neu[260], alt[260];
+            if (!ExportPartnerPfad(ziel, sizeof ziel, satz->Katalog, endungen[e]) ||
+                !ExportArbeitsPfad(neu, sizeof neu, ziel, lauf->Kennung, ARBEIT_NEU) ||
+                !ExportArbeitsPfad(alt, sizeof alt, ziel, lauf->Kennung, ARBEIT_ALT))
+                continue;
+            if (lauf->Fehler && satz->Platziert[e])
+                FileIO_DeleteFile(ziel);
+            if (lauf->Fehler && satz->Gesichert[e])
+                FileIO_MoveFile(alt, ziel);
+            else if (satz->Gesichert[e])
+                FileIO_DeleteFile(alt);
+            if (!satz->Platziert[e])
+                FileIO_DeleteFile(neu);
         }
     }
     return lauf->Fehler ? 0 : 1;
@@ -643,7 +675,7 @@ static void ZusatzinfosMerken(EXPORT_LAUF* lauf)
     if (!FileIO_PathExist(ordner) && FileIO_PathCreate(ordner) != 1)
         return;
     if (lauf->Erweiterung[0] != '\0' && ZusatzinfoPfad(pfad, sizeof pfad, lauf->Ordner, "NAM", lauf->LieferantText, 1) &&
-        ExportTempPfad(temp, sizeof temp, pfad)) {
+        ExportArbeitsPfad(temp, sizeof temp, pfad, lauf->Kennung, ARBEIT_NEU)) {
         char zeile[260];
         TextFormat(zeile, sizeof zeile, "%s\n", lauf->Erweiterung);
         if (TextdateiSchreiben(temp, zeile) != 1 || FileIO_MoveFile(temp, pfad) != 1)
@@ -1142,6 +1174,65 @@ static void FehlerMelden(EXPORT_LAUF* lauf)
     MessageBoxA(lauf->Dialog, text, "ORDANEX", MB_OK | MB_ICONERROR);
 }
 
+enum { ARBEIT_VERGESSEN_MINUTEN = 12 * 60 };
+
+/* Minutes since 1.1.2000 UTC, as run tags count them. */
+static unsigned long MinutenJetzt(void)
+{
+    FILETIME jetzt;
+    GetSystemTimeAsFileTime(&jetzt);
+    uint64_t zeit = ((uint64_t)jetzt.dwHighDateTime << 32) | jetzt.dwLowDateTime;
+    const uint64_t JAHR2000 = 125911584000000000ull;   /* 1.1.2000 in 100 ns since 1601 */
+    return (unsigned long)((zeit - JAHR2000) / 600000000ull);
+}
+
+/* The run's tag: its minute and what tells it from a run begun in the
+ * same minute on this or another workstation. */
+static void KennungBilden(EXPORT_LAUF* lauf)
+{
+    FILETIME jetzt;
+    GetSystemTimeAsFileTime(&jetzt);
+    char rechner[MAX_COMPUTERNAME_LENGTH + 1] = "";
+    DWORD laenge = sizeof rechner;
+    GetComputerNameA(rechner, &laenge);
+    uint32_t h = 2166136261u;
+    for (const char* p = rechner; *p != '\0'; p++)
+        h = (h ^ (uint8_t)*p) * 16777619u;
+    h ^= jetzt.dwLowDateTime ^ (GetCurrentProcessId() * 2654435761u) ^ GetTickCount();
+    h ^= h >> 16;
+    ExportKennungBilden(lauf->Kennung, MinutenJetzt(), (unsigned long)(h ^ (h >> 8)));
+}
+
+/* Working files of runs that never ended (the program was stopped while
+ * it wrote or placed a set) in `ordner`: a run begun more than 12 hours
+ * ago is over. An earlier file it had moved aside goes back to its name
+ * when that is free; anything else of it goes. */
+static void VergesseneArbeitsdateien(const char* ordner)
+{
+    char muster[270];
+    if (TextFormat(muster, sizeof muster, "%s~*", ordner) != 1)
+        return;
+    unsigned long jetzt = MinutenJetzt();
+    FILEIO_FUNDSTELLE fund;
+    HOSTHANDLE suche = FileIO_FindFirstFile(muster, &fund);
+    for (int32_t weiter = suche != -1 ? 1 : 0; weiter == 1; weiter = FileIO_FindNextFile(suche, &fund)) {
+        char endname[260], kennung[EXPORT_KENNUNG_GROESSE], pfad[260], ziel[260];
+        int art = ExportArbeitsname(fund.Name, endname, sizeof endname, kennung);
+        if (art == ARBEIT_KEINE || (fund.Attribute & FILEIO_ATTR_ORDNER) != 0 ||
+            ExportKennungAlter(kennung, jetzt) <= ARBEIT_VERGESSEN_MINUTEN)
+            continue;
+        if (TextFormat(pfad, sizeof pfad, "%s%s", ordner, fund.Name) != 1 ||
+            TextFormat(ziel, sizeof ziel, "%s%s", ordner, endname) != 1)
+            continue;
+        if (art == ARBEIT_ALT && FileIO_Exist(ziel) == 0)
+            FileIO_MoveFile(pfad, ziel);
+        else
+            FileIO_DeleteFile(pfad);
+    }
+    if (suche != -1)
+        FileIO_FindClose(suche);
+}
+
 /* Opens what the run reads through and builds the export folder. */
 static void LaufVorbereiten(EXPORT_SPEICHER* speicher, HWND dialog, const char* lieferantText,
                             const char* erweiterung, const char* infoText)
@@ -1169,6 +1260,11 @@ static void LaufVorbereiten(EXPORT_SPEICHER* speicher, HWND dialog, const char* 
         TextFormat(meldung, sizeof meldung, "PathCreate Error:%s", ordner);
         MessageBoxA(dialog, meldung, "ORDANEX", MB_OK);
     }
+    KennungBilden(lauf);
+    VergesseneArbeitsdateien(lauf->Ordner);
+    char zusatz[260];
+    if (ZusatzinfoPfad(zusatz, sizeof zusatz, lauf->Ordner, "", "", 0))
+        VergesseneArbeitsdateien(zusatz);
 
     TextKopieren(lauf->LieferantText, sizeof lauf->LieferantText, lieferantText);
     lauf->AlleLieferanten = lauf->LieferantText[0] == '\0';

@@ -10,13 +10,18 @@
  * and 18); the records are built by the host's EDI record library.
  *
  * A run is all or nothing for the files it writes: every file is written
- * under a temporary name and only a run without any write failure gives
- * them their names, replacing the files of an earlier export. A run that
- * fails removes its temporary files, leaves the earlier file set as it was
- * and says so in a message box ("ORDANEX"). A run cut short (the program
- * ends) leaves only temporary files, which the next run of the same
- * supplier writes over. The files are not forced to the disk before they
- * get their names (that would cost a disk flush per file).
+ * under a working name of its own run and only a run without any write
+ * failure gives them their names, replacing the files of an earlier
+ * export. The earlier files are first moved aside, so a file another
+ * workstation holds open stops the run before anything was replaced. A
+ * run that fails removes its working files, leaves the earlier file sets
+ * as they were and says so in a message box ("ORDANEX") that names the
+ * file. Two workstations exporting the same supplier at once do not mix
+ * their files: the later to finish wins. A run cut short (the program
+ * ends) leaves only working files; a run 12 hours later clears them and
+ * puts back an earlier file that was moved aside when its name is still
+ * free. The files are not forced to the disk before they get their names
+ * (that would cost a disk flush per file).
  */
 #ifndef KTOXEDI_PRICATEXPORT_H
 #define KTOXEDI_PRICATEXPORT_H

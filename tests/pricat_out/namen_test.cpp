@@ -6,6 +6,7 @@
 
 #include "pricat_out/exportnamen.h"
 
+#include <cstring>
 #include <string>
 
 static std::string Katalog(const char* ordner, const char* name, const char* erweiterung)
@@ -51,15 +52,53 @@ TEST(ExportNamen, PartnerDateien)
     EXPECT_STREQ("", pfad);
 }
 
-TEST(ExportNamen, TemporaereNamenPassenAufKeinMuster)
+TEST(ExportNamen, ArbeitsnamenPassenAufKeinMusterUndLassenSichLesen)
 {
-    char pfad[260];
-    ASSERT_EQ(1, ExportTempPfad(pfad, sizeof pfad, "C:\\EDI_EXPORT\\PRICAT-A.INH"));
-    EXPECT_STREQ("C:\\EDI_EXPORT\\~PRICAT-A.INH.TMP", pfad);
-    ASSERT_EQ(1, ExportTempPfad(pfad, sizeof pfad, "PRICAT-A.ADR"));
-    EXPECT_STREQ("~PRICAT-A.ADR.TMP", pfad);
-    std::string lang = "C:\\" + std::string(250, 'x') + ".INH";
-    EXPECT_EQ(0, ExportTempPfad(pfad, sizeof pfad, lang.c_str()));
+    char pfad[260], name[260], kennung[EXPORT_KENNUNG_GROESSE];
+    const char* k = "6B1C203F2A91";
+    ASSERT_EQ(1, ExportArbeitsPfad(pfad, sizeof pfad, "C:\\EDI_EXPORT\\PRICAT-A.INH", k, ARBEIT_NEU));
+    EXPECT_STREQ("C:\\EDI_EXPORT\\~PRICAT-A.INH.6B1C203F2A91.TMP", pfad);
+    ASSERT_EQ(1, ExportArbeitsPfad(pfad, sizeof pfad, "PRICAT-A.ADR", k, ARBEIT_ALT));
+    EXPECT_STREQ("~PRICAT-A.ADR.6B1C203F2A91.ALT", pfad);
+    EXPECT_EQ(ARBEIT_ALT, ExportArbeitsname(pfad, name, sizeof name, kennung));
+    EXPECT_STREQ("PRICAT-A.ADR", name);
+    EXPECT_STREQ(k, kennung);
+
+    /* What no run writes: no tag, a tag of the wrong form, another ending,
+     * a folder, a name that does not fit, a null. */
+    std::string lang = "C:\\" + std::string(240, 'x') + ".INH";
+    EXPECT_EQ(0, ExportArbeitsPfad(pfad, sizeof pfad, lang.c_str(), k, ARBEIT_NEU));
+    EXPECT_STREQ("", pfad);
+    EXPECT_EQ(0, ExportArbeitsPfad(pfad, sizeof pfad, "C:\\E\\A.INH", "6b1c203f2a91", ARBEIT_NEU));
+    EXPECT_EQ(0, ExportArbeitsPfad(pfad, sizeof pfad, "C:\\E\\A.INH", "6B1C", ARBEIT_NEU));
+    EXPECT_EQ(0, ExportArbeitsPfad(pfad, sizeof pfad, "C:\\E\\A.INH", nullptr, ARBEIT_NEU));
+    EXPECT_EQ(0, ExportArbeitsPfad(pfad, sizeof pfad, "C:\\E\\A.INH", k, ARBEIT_KEINE));
+    EXPECT_EQ(0, ExportArbeitsPfad(pfad, sizeof pfad, "C:\\E\\", k, ARBEIT_NEU));
+    for (const char* fremd : { "~PRICAT-A.INH.TMP", "PRICAT-A.INH.6B1C203F2A91.TMP", "~.6B1C203F2A91.TMP",
+                               "~PRICAT-A.INH.6B1C203F2A9G.TMP", "~PRICAT-A.INH.6B1C203F2A91.BAK",
+                               "~PRICAT-A.INH_6B1C203F2A91.TMP", "~PRICAT-A.INH.16B1C203F2A91.TM", "~", "" }) {
+        strcpy(name, "x");
+        EXPECT_EQ(ARBEIT_KEINE, ExportArbeitsname(fremd, name, sizeof name, kennung)) << fremd;
+        EXPECT_STREQ("", name) << fremd;
+    }
+    EXPECT_EQ(ARBEIT_KEINE, ExportArbeitsname(nullptr, name, sizeof name, nullptr));
+    /* The final name must fit the caller's buffer. */
+    EXPECT_EQ(ARBEIT_KEINE, ExportArbeitsname("~PRICAT-A.INH.6B1C203F2A91.TMP", name, 12, nullptr));
+    EXPECT_EQ(ARBEIT_NEU, ExportArbeitsname("~PRICAT-A.INH.6B1C203F2A91.TMP", name, 13, nullptr));
+}
+
+TEST(ExportNamen, KennungZaehltMinutenUeberDenUmlaufHinweg)
+{
+    char kennung[EXPORT_KENNUNG_GROESSE];
+    ExportKennungBilden(kennung, 0x123456, 0xFFABCDEF);
+    EXPECT_STREQ("123456ABCDEF", kennung);
+    EXPECT_EQ(0, ExportKennungAlter(kennung, 0x123456));
+    EXPECT_EQ(721, ExportKennungAlter(kennung, 0x123456 + 721));
+    /* The minute count runs over 24 bits every 31 years. */
+    ExportKennungBilden(kennung, 0xFFFFFE, 1);
+    EXPECT_EQ(3, ExportKennungAlter(kennung, 0x1000001));
+    EXPECT_EQ(-1, ExportKennungAlter("12345", 0));
+    EXPECT_EQ(-1, ExportKennungAlter(nullptr, 0));
 }
 
 TEST(ExportNamen, Zusatzinfos)

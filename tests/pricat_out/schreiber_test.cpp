@@ -10,6 +10,7 @@
 #include "hostapi/fileio.h"
 #include "hostapi/oxinifile.h"
 #include "hostapi/oxmwst.h"
+#include "pricat_out/exportnamen.h"
 #include "pricat_out/pricatexport.h"
 #include "callbacks.h"
 
@@ -372,12 +373,16 @@ TEST_F(Schreiber, FehlgeschlagenerLaufLaesstDenAltenSatzStehen)
     std::string altAdr = DateiLesen(lager.exportOrdner + "PRICAT-BAUER.ADR");
     ASSERT_FALSE(altM.empty());
 
-    /* More articles; the second supplier's catalogue cannot be written. */
+    /* More articles; another workstation reads the second supplier's
+     * catalogue and holds it open: it cannot be replaced, so neither set is. */
     Artikel(mueller, "3");
     Artikel(bauer, "4");
-    ASSERT_TRUE(CreateDirectoryA((lager.exportOrdner + "~PRICAT-BAUER.INH.TMP").c_str(), nullptr));
+    HANDLE offen = CreateFileA(Katalog("PRICAT-BAUER").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                               nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, offen);
     std::vector<MessageBoxInfo> boxen;
     EXPECT_EQ(0, ExportLaufen(lager, "", "", nullptr, &boxen));
+    CloseHandle(offen);
     ASSERT_EQ(1u, boxen.size());
     EXPECT_EQ("ORDANEX", boxen[0].caption);
     EXPECT_EQ(FEHLGESCHLAGEN + Gross(Katalog("PRICAT-BAUER")), boxen[0].text);
@@ -387,7 +392,6 @@ TEST_F(Schreiber, FehlgeschlagenerLaufLaesstDenAltenSatzStehen)
     for (const std::string& name : Dateien(lager.exportOrdner))
         EXPECT_NE('~', name[0]) << name << " left behind";
 
-    RemoveDirectoryA((lager.exportOrdner + "~PRICAT-BAUER.INH.TMP").c_str());
     ASSERT_EQ(1, ExportLaufen(lager, ""));
     EXPECT_EQ(2u, KatalogLesen(Katalog("PRICAT-BAUER")).size());
 }
@@ -458,4 +462,52 @@ TEST_F(Schreiber, UeberlangeTexteBleibenInIhrenPuffern)
     std::string basis = lager.exportOrdner + "PRICAT-M\xdcLLER_TEXTIL-" + std::string(120, 'E');
     EXPECT_EQ(1u, KatalogLesen(basis + ".INH").size());
     EXPECT_EQ(info, DateiLesen(basis + ".TXT"));
+}
+
+/* A run tag `zurueck` minutes old, as another run would have made it. */
+static std::string FremdeKennung(unsigned long zurueck)
+{
+    FILETIME jetzt;
+    GetSystemTimeAsFileTime(&jetzt);
+    uint64_t zeit = ((uint64_t)jetzt.dwHighDateTime << 32) | jetzt.dwLowDateTime;
+    unsigned long minuten = (unsigned long)((zeit - 125911584000000000ull) / 600000000ull);
+    char kennung[EXPORT_KENNUNG_GROESSE];
+    ExportKennungBilden(kennung, minuten - zurueck, 0xABCDEF);
+    return kennung;
+}
+
+/* Working files of other runs. One that is still going (another
+ * workstation writes the same supplier's catalogue right now) is left
+ * alone. What a run stopped more than 12 hours ago left behind goes, and
+ * an earlier file it had moved aside comes back when its name is free. */
+TEST_F(Schreiber, ArbeitsdateienAndererLaeufe)
+{
+    Artikel(mueller, "1");
+    const std::string o = lager.exportOrdner, z = o + "ZUSATZINFOS\\";
+    ASSERT_EQ(1, FileIO_PathCreate(z.c_str()));
+    const std::string laufend = o + "~PRICAT-M\xdcLLER_TEXTIL.INH." + FremdeKennung(5) + ".TMP";
+    const std::string vergessen = FremdeKennung(13 * 60);
+    const std::string neuVergessen = o + "~PRICAT-ALT.INH." + vergessen + ".TMP";
+    const std::string altFrei = o + "~PRICAT-WEG.INH." + vergessen + ".ALT";
+    const std::string altBesetzt = o + "~PRICAT-DA.INH." + vergessen + ".ALT";
+    const std::string zusatzVergessen = z + "~NAM0001.TXT." + vergessen + ".TMP";
+    const std::string notiz = o + "~notiz.txt";
+    DateiSchreiben(laufend, "fremd");
+    DateiSchreiben(neuVergessen, "halb");
+    DateiSchreiben(altFrei, "gesichert");
+    DateiSchreiben(altBesetzt, "vorher");
+    DateiSchreiben(o + "PRICAT-DA.INH", "nachher");
+    DateiSchreiben(zusatzVergessen, "x");
+    DateiSchreiben(notiz, "meins");
+
+    ASSERT_EQ(1, ExportLaufen(lager, "0001"));
+    EXPECT_EQ(1u, KatalogLesen(Katalog("PRICAT-M\xdcLLER_TEXTIL")).size());
+    EXPECT_EQ("fremd", DateiLesen(laufend));
+    EXPECT_FALSE(Existiert(neuVergessen));
+    EXPECT_FALSE(Existiert(altFrei));
+    EXPECT_EQ("gesichert", DateiLesen(o + "PRICAT-WEG.INH"));
+    EXPECT_FALSE(Existiert(altBesetzt));
+    EXPECT_EQ("nachher", DateiLesen(o + "PRICAT-DA.INH"));
+    EXPECT_FALSE(Existiert(zusatzVergessen));
+    EXPECT_EQ("meins", DateiLesen(notiz));
 }
