@@ -1,13 +1,16 @@
 /*
  * ziel_kopf.cpp - fuzz target: the header line of a catalogue file
  * (KatalogKopfAuswerten), the address file path, and the small text rules
- * (after "@", upper case, numbers, trimming, key and text of a keyword).
+ * (after "@", upper case, numbers, trimming, key and text of a keyword),
+ * and the export's file names: a name found in the export folder read as
+ * a working name, and names built from a supplier text and extension.
  */
 #include "engine/stichwort.h"
 #include "hostapi/ktlineread.h"
 #include "nativ/werkzeug.h"
 #include "pricat_in/katalogtext.h"
 #include "pricat_in/kopf.h"
+#include "pricat_out/exportnamen.h"
 
 #include <cstring>
 #include <string>
@@ -70,6 +73,40 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
     int r = StichwortZerlegen(s.c_str(), schluessel, sizeof schluessel, wort, sizeof wort);
     NativPruefen(r == (std::strchr(s.substr(0, 255).c_str(), '@') ? 1 : 0), "split result");
     NativPruefen(std::strlen(schluessel) < sizeof schluessel && std::strlen(wort) < sizeof wort, "split bounded");
+
+    /* The text as a file name in the export folder: a working name reads
+     * back into the name it was made from. */
+    char endname[260], kennung[EXPORT_KENNUNG_GROESSE], wieder[520];
+    int art = ExportArbeitsname(s.c_str(), endname, sizeof endname, kennung);
+    if (art != ARBEIT_KEINE) {
+        NativPruefen(ExportKennungAlter(kennung, 0) >= 0, "tag of a working name is a tag");
+        NativPruefen(ExportArbeitsPfad(wieder, sizeof wieder, endname, kennung, art) == 1 && s == wieder,
+                     "working name built again");
+    } else {
+        NativPruefen(endname[0] == '\0' && kennung[0] == '\0', "no name, no tag");
+    }
+    if (ExportArbeitsPfad(wieder, sizeof endname, s.c_str(), "0123456789AB", ARBEIT_ALT) == 1) {
+        const char* name = wieder;
+        for (const char* p = wieder; *p != '\0'; p++)
+            if (*p == '\\' || *p == '/' || *p == ':')
+                name = p + 1;
+        NativPruefen(ExportArbeitsname(name, endname, sizeof endname, kennung) == ARBEIT_ALT, "own working name read");
+        NativPruefen(std::strcmp(kennung, "0123456789AB") == 0, "own tag read");
+    }
+
+    /* The text as supplier name and extension of a catalogue name. */
+    char katalog[260], partner[260];
+    std::string name = s.substr(0, s.size() / 2), erweiterung = s.substr(s.size() / 2);
+    if (ExportKatalogPfad(katalog, sizeof katalog, "C:\\EDI_EXPORT\\", name.c_str(), erweiterung.c_str()) == 1) {
+        size_t n = std::strlen(katalog);
+        NativPruefen(n <= 259 && std::strcmp(katalog + n - 4, ".INH") == 0, "catalogue ends in .INH");
+        NativPruefen(std::strchr(katalog + 14, ' ') == nullptr, "no blank in the name part");
+        NativPruefen(ExportPartnerPfad(partner, sizeof partner, katalog, ".ADR") == 1 &&
+                         std::strlen(partner) == n,
+                     "partner of the same length");
+    } else {
+        NativPruefen(katalog[0] == '\0', "no catalogue name");
+    }
     return 0;
 }
 

@@ -148,7 +148,7 @@ int ExportArbeitsname(const char* name, char* ziel, size_t groesse, char* kennun
     if (ziel == nullptr || groesse == 0)
         return ARBEIT_KEINE;
     ziel[0] = '\0';
-    if (name == nullptr || name[0] != '~')
+    if (name == nullptr || name[0] != '~' || strpbrk(name, "\\/:") != nullptr)
         return ARBEIT_KEINE;
     size_t laenge = strlen(name);
     /* "~" + at least one character + "." + tag + ".TMP" */

@@ -68,7 +68,8 @@ long ExportKennungAlter(const char* kennung, unsigned long minuten);
 enum { ARBEIT_KEINE = 0, ARBEIT_NEU = 1, ARBEIT_ALT = 2 };
 int ExportArbeitsPfad(char* ziel, size_t groesse, const char* pfad, const char* kennung, int art);
 
-/* Reads a file name (without folder) as a working name: returns ARBEIT_NEU
+/* Reads a file name (without folder: a name with "\", "/" or ":" is none)
+ * as a working name: returns ARBEIT_NEU
  * or ARBEIT_ALT, puts the final file name into `ziel` and the run's tag
  * into `kennung` (EXPORT_KENNUNG_GROESSE bytes, may be null), or returns
  * ARBEIT_KEINE for any other name (`ziel` emptied). */

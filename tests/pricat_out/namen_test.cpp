@@ -76,7 +76,8 @@ TEST(ExportNamen, ArbeitsnamenPassenAufKeinMusterUndLassenSichLesen)
     EXPECT_EQ(0, ExportArbeitsPfad(pfad, sizeof pfad, "C:\\E\\", k, ARBEIT_NEU));
     for (const char* fremd : { "~PRICAT-A.INH.TMP", "PRICAT-A.INH.6B1C203F2A91.TMP", "~.6B1C203F2A91.TMP",
                                "~PRICAT-A.INH.6B1C203F2A9G.TMP", "~PRICAT-A.INH.6B1C203F2A91.BAK",
-                               "~PRICAT-A.INH_6B1C203F2A91.TMP", "~PRICAT-A.INH.16B1C203F2A91.TM", "~", "" }) {
+                               "~PRICAT-A.INH_6B1C203F2A91.TMP", "~PRICAT-A.INH.16B1C203F2A91.TM", "~..\\A.INH.6B1C203F2A91.TMP",
+                               "~C:A.INH.6B1C203F2A91.ALT", "~/A.INH.6B1C203F2A91.TMP", "~", "" }) {
         strcpy(name, "x");
         EXPECT_EQ(ARBEIT_KEINE, ExportArbeitsname(fremd, name, sizeof name, kennung)) << fremd;
         EXPECT_STREQ("", name) << fremd;
