@@ -6,6 +6,7 @@
  * a working name, and names built from a supplier text and extension.
  */
 #include "engine/stichwort.h"
+#include "entry/text.h"
 #include "hostapi/ktlineread.h"
 #include "nativ/werkzeug.h"
 #include "pricat_in/katalogtext.h"
@@ -86,11 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
         NativPruefen(endname[0] == '\0' && kennung[0] == '\0', "no name, no tag");
     }
     if (ExportArbeitsPfad(wieder, sizeof endname, s.c_str(), "0123456789AB", ARBEIT_ALT) == 1) {
-        const char* name = wieder;
-        for (const char* p = wieder; *p != '\0'; p++)
-            if (*p == '\\' || *p == '/' || *p == ':')
-                name = p + 1;
-        NativPruefen(ExportArbeitsname(name, endname, sizeof endname, kennung) == ARBEIT_ALT, "own working name read");
+        NativPruefen(ExportArbeitsname(PfadDateiname(wieder), endname, sizeof endname, kennung) == ARBEIT_ALT, "own working name read");
         NativPruefen(std::strcmp(kennung, "0123456789AB") == 0, "own tag read");
     }
 

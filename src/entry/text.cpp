@@ -72,6 +72,15 @@ void PfadAufOrdnerKuerzen(char* pfad)
     }
 }
 
+const char* PfadDateiname(const char* pfad)
+{
+    const char* name = pfad != nullptr ? pfad : "";
+    for (const char* p = name; *p != '\0'; p++)
+        if (*p == '\\' || *p == '/' || *p == ':')
+            name = p + 1;
+    return name;
+}
+
 void EdiElternordner(char* ziel, size_t groesse, const char* hostVerzeichnis)
 {
     char pfad[260];

@@ -32,6 +32,10 @@ size_t TextLaenge(const char* text, size_t groesse);
  * stays) or reaches the first character (index 0 is never erased). */
 void PfadAufOrdnerKuerzen(char* pfad);
 
+/* The file name part of `pfad`: what follows its last '\\', '/' or ':'
+ * (all of it when there is none; "" for a null path). */
+const char* PfadDateiname(const char* pfad);
+
 /* The parent folder of the host's program-data directory, with its trailing
  * separator: from "C:\\A\\B\\" or "C:\\A\\B\\x.dat" it gives "C:\\A\\".
  * `ziel` must hold `groesse` bytes; the host path is taken with at most 259

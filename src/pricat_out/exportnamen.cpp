@@ -107,6 +107,12 @@ void ExportKennungBilden(char* ziel, unsigned long minuten, unsigned long unters
     TextFormat(ziel, EXPORT_KENNUNG_GROESSE, "%06lX%06lX", minuten & MINUTEN_MASKE, unterscheidung & MINUTEN_MASKE);
 }
 
+unsigned long ExportMinuten(uint64_t zeit)
+{
+    const uint64_t JAHR2000 = 125911584000000000ull;   /* 1.1.2000 in 100 ns since 1601 */
+    return (unsigned long)((zeit - JAHR2000) / 600000000ull);
+}
+
 long ExportKennungAlter(const char* kennung, unsigned long minuten)
 {
     if (kennung == nullptr || !IstKennung(kennung, strlen(kennung)))
@@ -121,10 +127,7 @@ int ExportArbeitsPfad(char* ziel, size_t groesse, const char* pfad, const char* 
 {
     if (ziel == nullptr || groesse == 0)
         return 0;
-    const char* name = pfad ? pfad : "";
-    for (const char* p = name; *p != '\0'; p++)
-        if (*p == '\\' || *p == '/' || *p == ':')
-            name = p + 1;
+    const char* name = PfadDateiname(pfad);
     size_t ordnerLaenge = (size_t)(name - (pfad ? pfad : ""));
     int ergebnis = 0;
     if (ordnerLaenge < groesse && (art == ARBEIT_NEU || art == ARBEIT_ALT) && *name != '\0' &&

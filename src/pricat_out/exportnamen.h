@@ -28,6 +28,7 @@
 #define KTOXEDI_EXPORTNAMEN_H
 
 #include <stddef.h>
+#include <stdint.h>
 
 /* Upper case of a cp1252 text, in place (ASCII letters and the accented
  * letters of cp1252: "ä" -> "Ä", "ß" stays). */
@@ -53,6 +54,10 @@ int ExportPartnerPfad(char* ziel, size_t groesse, const char* katalog, const cha
  * in the same minute. `ziel` holds at least EXPORT_KENNUNG_GROESSE bytes. */
 enum { EXPORT_KENNUNG_GROESSE = 13 };
 void ExportKennungBilden(char* ziel, unsigned long minuten, unsigned long unterscheidung);
+
+/* Minutes since 1.1.2000 UTC, counted as tags count them, of a system time
+ * given in 100-ns steps since 1.1.1601 UTC (the layout of a FILETIME). */
+unsigned long ExportMinuten(uint64_t zeit);
 
 /* Minutes from the beginning of run `kennung` to `minuten` (counted as in
  * ExportKennungBilden; the 24-bit wrap is taken into account), or -1 when

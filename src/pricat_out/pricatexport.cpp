@@ -481,40 +481,43 @@ static int TempPartner(const EXPORT_LAUF* lauf, const EXPORT_DATEISATZ* satz, co
     return ExportArbeitsPfad(ziel, groesse, pfad, lauf->Kennung, ARBEIT_NEU);
 }
 
+/* The run failed on the partner `endung` of a set: the message names that
+ * file (the catalogue when its name cannot be formed). */
+static void PartnerFehlschlag(EXPORT_LAUF* lauf, const EXPORT_DATEISATZ* satz, const char* endung)
+{
+    char ziel[260];
+    Fehlschlag(lauf, ExportPartnerPfad(ziel, sizeof ziel, satz->Katalog, endung) ? ziel : satz->Katalog);
+}
+
 /* The address file of the current supplier into the set's temporary ".ADR". */
 static void AdresseSchreiben(EXPORT_LAUF* lauf, EXPORT_DATEISATZ* satz)
 {
     if (!lauf->LieferantGefunden)
         return;
-    char pfad[260], ziel[260];
+    char pfad[260];
     char* text = lauf->Ausgabe;   /* free between records */
     char zeile[ADR_ZEILE_MAX + 1];
     char kuerzel[OX_TXT_CODE];
     FeldKopieren(kuerzel, sizeof kuerzel, lauf->LieferantMerkmal.Code, sizeof lauf->LieferantMerkmal.Code);
-    if (!ExportPartnerPfad(ziel, sizeof ziel, satz->Katalog, ".ADR"))
-        TextKopieren(ziel, sizeof ziel, satz->Katalog);
     if (!TempPartner(lauf, satz, ".ADR", pfad, sizeof pfad) || AdressKopfzeileBilden(text, sizeof lauf->Ausgabe) < 0 ||
         AdressDatenzeileBilden(&lauf->Lieferant, kuerzel, zeile, sizeof zeile) < 0 ||
         TextAnhaengen(text, sizeof lauf->Ausgabe, zeile) != 1) {
-        Fehlschlag(lauf, ziel);
+        PartnerFehlschlag(lauf, satz, ".ADR");
         return;
     }
     if (TextdateiSchreiben(pfad, text) == 1)
         satz->MitAdresse = 1;
     else
-        Fehlschlag(lauf, ziel);
+        PartnerFehlschlag(lauf, satz, ".ADR");
 }
 
 static void InfotextSchreiben(EXPORT_LAUF* lauf, EXPORT_DATEISATZ* satz)
 {
-    char pfad[260], ziel[260];
-    if (TempPartner(lauf, satz, ".TXT", pfad, sizeof pfad) && TextdateiSchreiben(pfad, lauf->InfoText) == 1) {
+    char pfad[260];
+    if (TempPartner(lauf, satz, ".TXT", pfad, sizeof pfad) && TextdateiSchreiben(pfad, lauf->InfoText) == 1)
         satz->MitText = 1;
-        return;
-    }
-    if (!ExportPartnerPfad(ziel, sizeof ziel, satz->Katalog, ".TXT"))
-        TextKopieren(ziel, sizeof ziel, satz->Katalog);
-    Fehlschlag(lauf, ziel);
+    else
+        PartnerFehlschlag(lauf, satz, ".TXT");
 }
 
 /* Makes the catalogue of the current supplier the open file: appends to a
@@ -1176,31 +1179,28 @@ static void FehlerMelden(EXPORT_LAUF* lauf)
 
 enum { ARBEIT_VERGESSEN_MINUTEN = 12 * 60 };
 
-/* Minutes since 1.1.2000 UTC, as run tags count them. */
-static unsigned long MinutenJetzt(void)
+/* The system time in 100-ns steps since 1.1.1601 UTC. */
+static uint64_t SystemZeit(void)
 {
     FILETIME jetzt;
     GetSystemTimeAsFileTime(&jetzt);
-    uint64_t zeit = ((uint64_t)jetzt.dwHighDateTime << 32) | jetzt.dwLowDateTime;
-    const uint64_t JAHR2000 = 125911584000000000ull;   /* 1.1.2000 in 100 ns since 1601 */
-    return (unsigned long)((zeit - JAHR2000) / 600000000ull);
+    return ((uint64_t)jetzt.dwHighDateTime << 32) | jetzt.dwLowDateTime;
 }
 
 /* The run's tag: its minute and what tells it from a run begun in the
  * same minute on this or another workstation. */
 static void KennungBilden(EXPORT_LAUF* lauf)
 {
-    FILETIME jetzt;
-    GetSystemTimeAsFileTime(&jetzt);
+    uint64_t zeit = SystemZeit();
     char rechner[MAX_COMPUTERNAME_LENGTH + 1] = "";
     DWORD laenge = sizeof rechner;
     GetComputerNameA(rechner, &laenge);
     uint32_t h = 2166136261u;
     for (const char* p = rechner; *p != '\0'; p++)
         h = (h ^ (uint8_t)*p) * 16777619u;
-    h ^= jetzt.dwLowDateTime ^ (GetCurrentProcessId() * 2654435761u) ^ GetTickCount();
+    h ^= (uint32_t)zeit ^ (GetCurrentProcessId() * 2654435761u) ^ GetTickCount();
     h ^= h >> 16;
-    ExportKennungBilden(lauf->Kennung, MinutenJetzt(), (unsigned long)(h ^ (h >> 8)));
+    ExportKennungBilden(lauf->Kennung, ExportMinuten(zeit), (unsigned long)(h ^ (h >> 8)));
 }
 
 /* Working files of runs that never ended (the program was stopped while
@@ -1212,7 +1212,7 @@ static void VergesseneArbeitsdateien(const char* ordner)
     char muster[270];
     if (TextFormat(muster, sizeof muster, "%s~*", ordner) != 1)
         return;
-    unsigned long jetzt = MinutenJetzt();
+    unsigned long jetzt = ExportMinuten(SystemZeit());
     FILEIO_FUNDSTELLE fund;
     HOSTHANDLE suche = FileIO_FindFirstFile(muster, &fund);
     for (int32_t weiter = suche != -1 ? 1 : 0; weiter == 1; weiter = FileIO_FindNextFile(suche, &fund)) {

@@ -469,8 +469,7 @@ static std::string FremdeKennung(unsigned long zurueck)
 {
     FILETIME jetzt;
     GetSystemTimeAsFileTime(&jetzt);
-    uint64_t zeit = ((uint64_t)jetzt.dwHighDateTime << 32) | jetzt.dwLowDateTime;
-    unsigned long minuten = (unsigned long)((zeit - 125911584000000000ull) / 600000000ull);
+    unsigned long minuten = ExportMinuten(((uint64_t)jetzt.dwHighDateTime << 32) | jetzt.dwLowDateTime);
     char kennung[EXPORT_KENNUNG_GROESSE];
     ExportKennungBilden(kennung, minuten - zurueck, 0xABCDEF);
     return kennung;
