@@ -85,6 +85,19 @@ bool IsMessageBox(HWND h)
 
 void Sleepy() { Sleep(15); }
 
+/* Looks every 15 ms whether `erreicht` holds; false once `ms` have passed
+ * without it. */
+bool Warten(const std::function<bool()>& erreicht, int ms)
+{
+    DWORD start = GetTickCount();
+    while (!erreicht()) {
+        if ((int)(GetTickCount() - start) > ms)
+            return false;
+        Sleepy();
+    }
+    return true;
+}
+
 }  // namespace
 
 std::vector<HWND> VisibleWindows(DWORD thread)
@@ -115,50 +128,42 @@ static bool Sync(DWORD ui, int ms = 10000)
 
 HWND Person::WaitWindow(const std::string& caption, int ms)
 {
-    DWORD start = GetTickCount();
-    for (;;) {
+    HWND gefunden = nullptr;
+    auto da = [&] {
         for (HWND h : ThreadWindows(ui_)) {
             if (!IsWindowVisible(h) || IsMessageBox(h) || ClassOf(h) != "#32770")
                 continue;
-            if (caption.empty() || WindowText(h) == caption)
-                return h;
+            if (caption.empty() || WindowText(h) == caption) {
+                gefunden = h;
+                return true;
+            }
         }
-        if ((int)(GetTickCount() - start) > ms) {
-            std::string seen;
-            for (HWND h : VisibleWindows(ui_))
-                seen += " [" + WindowText(h) + "]";
-            ADD_FAILURE() << "window \"" << caption << "\" did not appear; visible:" << seen;
-            return nullptr;
-        }
-        Sleepy();
+        return false;
+    };
+    if (!Warten(da, ms)) {
+        std::string seen;
+        for (HWND h : VisibleWindows(ui_))
+            seen += " [" + WindowText(h) + "]";
+        ADD_FAILURE() << "window \"" << caption << "\" did not appear; visible:" << seen;
     }
+    return gefunden;
 }
 
 bool Person::WaitClosed(HWND fenster, int ms)
 {
-    DWORD start = GetTickCount();
-    while (IsWindow(fenster) && IsWindowVisible(fenster)) {
-        if ((int)(GetTickCount() - start) > ms) {
-            ADD_FAILURE() << "window \"" << WindowText(fenster) << "\" did not close";
-            return false;
-        }
-        Sleepy();
-    }
-    return true;
+    if (Warten([&] { return !IsWindow(fenster) || !IsWindowVisible(fenster); }, ms))
+        return true;
+    ADD_FAILURE() << "window \"" << WindowText(fenster) << "\" did not close";
+    return false;
 }
 
 bool Person::WaitText(HWND fenster, int id, const std::string& text, int ms)
 {
-    DWORD start = GetTickCount();
     std::string jetzt;
-    while ((jetzt = Text(fenster, id)) != text) {
-        if ((int)(GetTickCount() - start) > ms) {
-            ADD_FAILURE() << "control " << id << ": expected \"" << text << "\", still \"" << jetzt << "\"";
-            return false;
-        }
-        Sleepy();
-    }
-    return true;
+    if (Warten([&] { return (jetzt = Text(fenster, id)) == text; }, ms))
+        return true;
+    ADD_FAILURE() << "control " << id << ": expected \"" << text << "\", still \"" << jetzt << "\"";
+    return false;
 }
 
 struct FindState {
@@ -498,19 +503,18 @@ static MessageBoxInfo ReadMessageBox(HWND h)
 
 bool Person::MessageBoxAppears(int ms, MessageBoxInfo* info)
 {
-    DWORD start = GetTickCount();
-    for (;;) {
-        for (HWND h : ThreadWindows(ui_)) {
-            if (IsMessageBox(h)) {
-                if (info)
-                    *info = ReadMessageBox(h);
-                return true;
+    return Warten(
+        [&] {
+            for (HWND h : ThreadWindows(ui_)) {
+                if (IsMessageBox(h)) {
+                    if (info)
+                        *info = ReadMessageBox(h);
+                    return true;
+                }
             }
-        }
-        if ((int)(GetTickCount() - start) > ms)
             return false;
-        Sleepy();
-    }
+        },
+        ms);
 }
 
 MessageBoxInfo Person::WaitMessageBox(int ms)
