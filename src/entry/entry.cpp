@@ -158,6 +158,8 @@ extern "C" int32_t WINAPI KTOXEDI_Bearbeiten(EDI_AUFRUFPARAMETER* parameter)
                                    HauptfensterProc, 0);
     }
 
+    /* Nothing may reach the block once it is given back. */
+    g_Kontext = nullptr;
     Storage_Deallocate(kontext);
     return (int32_t)ergebnis;
 }
