@@ -2,30 +2,32 @@
  * ordner.cpp - the EDI import folder and its backup folder for the host.
  */
 #include "partner/partner.h"
+#include "entry/seitenhilfe.h"
 #include "entry/text.h"
+#include "resources/resource.h"
 #include "hostapi/fileio.h"
 
-static void OrdnerSicherstellen(const char* ordner)
+void EdiOrdnerSicherstellen(const char* ordner, HWND besitzer)
 {
     if (!FileIO_PathExist(ordner) && !FileIO_PathCreate(ordner)) {
-        char meldung[300];
-        TextFormat(meldung, sizeof meldung, "PathCreate Error:%s", ordner);
-        MessageBoxA(nullptr, meldung, "ORDANEX", MB_OK);
+        char format[64], meldung[400];
+        StringLaden(IDS_PFAD_FEHLER, format, sizeof format);
+        TextFormat(meldung, sizeof meldung, format, ordner);
+        MessageBoxA(besitzer, meldung, "ORDANEX", MB_OK);
     }
 }
 
-void EdiImportOrdnerAnlegen(char* ordner, size_t groesse, const char* hostPfad)
+void EdiOrdnerAnlegen(char* ordner, size_t groesse, const char* hostPfad, const char* name, HWND besitzer)
 {
-    EdiElternordner(ordner, groesse, hostPfad);
-    TextAnhaengen(ordner, groesse, "EDI_IMPORT");
-    OrdnerSicherstellen(ordner);
+    EdiOrdnerPfad(ordner, groesse, hostPfad, name, 0);
+    EdiOrdnerSicherstellen(ordner, besitzer);
 }
 
 extern "C" char* WINAPI EDILieferung_HoleEDI_ImportPfad(char* ordner, const char* hostPfad)
 {
     if (ordner == nullptr)
         return ordner;
-    EdiImportOrdnerAnlegen(ordner, 260, hostPfad);
+    EdiOrdnerAnlegen(ordner, 260, hostPfad, "EDI_IMPORT", nullptr);
     TextAnhaengen(ordner, 260, "\\");
     return ordner;
 }
@@ -34,9 +36,9 @@ extern "C" char* WINAPI EDILieferung_HoleSicherungsPfad(char* ordner, const char
 {
     if (ordner == nullptr)
         return ordner;
-    EdiImportOrdnerAnlegen(ordner, 260, hostPfad);
+    EdiOrdnerAnlegen(ordner, 260, hostPfad, "EDI_IMPORT", nullptr);
     TextAnhaengen(ordner, 260, "\\SICHERUNG");
-    OrdnerSicherstellen(ordner);
+    EdiOrdnerSicherstellen(ordner, nullptr);
     TextAnhaengen(ordner, 260, "\\");
     return ordner;
 }
