@@ -1,10 +1,10 @@
 /*
- * lese_bench.cpp - per-call figures of the master-data reads the article
+ * dba_lese_bench.cpp - per-call figures of the master-data reads the article
  * export makes for every article: the article record, its characteristic
  * (the host record), its size/colour table and its EAN list, plus the EAN
  * lookup for one variation.
  *
- *   lese_bench [articles] [rounds]     (defaults 2000, 5)
+ *   dba_lese_bench [articles] [rounds]     (defaults 2000, 5)
  *
  * Fills a fresh data folder with `articles` articles of 16 variations
  * each (a 4 x 4 table, 16 EAN entries). Then per kind of read:
