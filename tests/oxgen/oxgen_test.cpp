@@ -55,71 +55,11 @@ Gelesen Lesen(const std::string& pfad)
     return g;
 }
 
-/* The file without its first line (the header carries the time of writing). */
-std::string OhneKopf(const std::string& pfad)
-{
-    std::string s = DateiLesen(pfad);
-    size_t n = s.find('\n');
-    return n == std::string::npos ? std::string() : s.substr(n + 1);
-}
-
-TEST(GenModell, ArtikelUndVariationenSindEindeutigUndGueltig)
-{
-    GEN_LIEFERANT l;
-    GenLieferant(7, 3, &l);
-    EXPECT_EQ(13u, strlen(l.Iln));
-    EXPECT_EQ(1, EANDATA_EAN_Ist_OK(l.Iln)) << "a GLN with a valid check digit";
-    EXPECT_STREQ("3", l.Kuerzel);
-    std::set<std::string> eans, nummern;
-    auto a = std::make_unique<GEN_ARTIKEL>();
-    for (int32_t i = 0; i < 300; i++) {
-        GenArtikel(7, &l, i, 20, 10, a.get());
-        EXPECT_TRUE(nummern.insert(a->Nummer).second) << a->Nummer;
-        EXPECT_GT(a->Vk, a->Ek);
-        EXPECT_TRUE(a->Mwst == 19 || a->Mwst == 7);
-        ASSERT_GT(a->AnzahlVarianten, 0);
-        std::set<std::pair<int, int>> zellen;
-        for (int32_t v = 0; v < a->AnzahlVarianten; v++) {
-            const GEN_VARIANTE& var = a->Variante[v];
-            ASSERT_EQ(1, EANDATA_EAN_Ist_OK(var.Ean)) << var.Ean;
-            EXPECT_TRUE(eans.insert(var.Ean).second) << "EAN twice: " << var.Ean;
-            EXPECT_TRUE(zellen.insert({ var.Groesse, var.Farbe }).second);
-            EXPECT_GE(GenGroesse(a->Groessenlauf, var.Groesse), 0);
-        }
-    }
-    /* the same article with fewer variations keeps its EANs */
-    GenArtikel(7, &l, 5, 20, 10, a.get());
-    std::string ean3 = a->Variante[3].Ean;
-    GenArtikel(7, &l, 5, 4, 10, a.get());
-    EXPECT_EQ(ean3, a->Variante[3].Ean);
-}
-
 class GenKatalog : public ::testing::Test {
 protected:
     void SetUp() override { ordner = NeuerTestordner("genkatalog"); }
     std::string ordner;
 };
-
-TEST_F(GenKatalog, GleicheSaatGleicheSaetzeAndereSaatAndere)
-{
-    GEN_KATALOG k;
-    k.Artikel = 20;
-    k.Varianten = 5;
-    k.Saat = 11;
-    k.Pfad = ordner + "A.INH";
-    GEN_KATALOG_ERGEBNIS e1, e2, e3;
-    ASSERT_EQ(1, GenKatalogSchreiben(&k, &e1));
-    k.Pfad = ordner + "B.INH";
-    ASSERT_EQ(1, GenKatalogSchreiben(&k, &e2));
-    k.Saat = 12;
-    k.Pfad = ordner + "C.INH";
-    ASSERT_EQ(1, GenKatalogSchreiben(&k, &e3));
-    EXPECT_EQ(100, e1.Saetze);
-    EXPECT_EQ(e1.Bytes, e2.Bytes);
-    EXPECT_EQ(OhneKopf(ordner + "A.INH"), OhneKopf(ordner + "B.INH"));
-    EXPECT_EQ(DateiLesen(ordner + "A.ADR"), DateiLesen(ordner + "B.ADR"));
-    EXPECT_NE(OhneKopf(ordner + "A.INH"), OhneKopf(ordner + "C.INH"));
-}
 
 TEST_F(GenKatalog, SaetzeKommenVollstaendigZurueck)
 {
@@ -183,57 +123,6 @@ TEST_F(GenKatalog, SaetzeKommenVollstaendigZurueck)
     EXPECT_STREQ(soll->BestellAdresse, satz->BestellAdresse) << "line breaks survive the file";
     EXPECT_STREQ(soll->Kto, satz->Kto);
     EXPECT_STREQ(l.Iln, satz->Iln[0]);
-}
-
-TEST_F(GenKatalog, RandfaelleAlsOptionen)
-{
-    GEN_KATALOG k;
-    k.Pfad = ordner + "rand.pri";
-    k.Artikel = 50;
-    k.Varianten = 4;
-    k.DoppelteEans = 6;
-    k.FremdeIln = 5;
-    k.FalscheIln = 4;
-    k.Beschaedigt = 10;
-    k.Ueberlang = true;
-    k.MitNummern = true;
-    k.InfoText = "Nachorder bis 30.10.\nLieferung KW 38";
-    GEN_KATALOG_ERGEBNIS e;
-    ASSERT_EQ(1, GenKatalogSchreiben(&k, &e));
-    EXPECT_EQ(200, e.Saetze);
-    EXPECT_EQ(196, e.Lesbar);
-    EXPECT_EQ(10, e.Beschaedigt);
-
-    Gelesen g = Lesen(k.Pfad);
-    ASSERT_EQ(200u, g.pricat.size()) << "every damaged line skipped, every record read";
-    EXPECT_EQ(1 + 2, g.andere) << "header line and the two records of another kind";
-    GEN_LIEFERANT l, fremd;
-    GenLieferant(k.Saat, 1, &l);
-    GenLieferant(k.Saat, 2, &fremd);
-    std::map<std::string, int> ilns;
-    std::set<std::string> eans;
-    int voll = 0;
-    for (const PRICAT_DATEN& d : g.pricat) {
-        ilns[FELD(d, LieferantenIln)]++;
-        eans.insert(FELD(d, Ean));
-        if (strnlen(d.Label, sizeof d.Label) == sizeof d.Label) {
-            voll++;
-            EXPECT_EQ(sizeof d.Artikel, strnlen(d.Artikel, sizeof d.Artikel));
-            EXPECT_EQ(sizeof d.Hauptgruppe, strnlen(d.Hauptgruppe, sizeof d.Hauptgruppe));
-        }
-        EXPECT_NE(std::string::npos, FELD(d, Artikel).find('@')) << "letter, number, @, text";
-        EXPECT_NE(std::string::npos, FELD(d, Hauptgruppe).find('@'));
-    }
-    EXPECT_EQ(5, ilns[fremd.Iln]);
-    EXPECT_EQ(2, ilns[std::string(l.Iln).substr(0, 12)]);
-    EXPECT_EQ(2, ilns[std::string(l.Iln) + "0"]);
-    EXPECT_EQ(191, ilns[l.Iln]);
-    EXPECT_EQ(40, voll) << "every fifth record filled to the full width";
-    EXPECT_EQ(194u, eans.size()) << "six EANs repeat an earlier one";
-
-    EXPECT_TRUE(Existiert(ordner + "RAND.ADR")) << "named as the reader finds it";
-    EXPECT_EQ("Nachorder bis 30.10.\r\nLieferung KW 38\r\n", DateiLesen(ordner + "RAND.TXT"));
-    EXPECT_EQ(DateiLesen(ordner + "RAND.TXT"), DateiLesen(ordner + "ZUSATZINFOS\\INFO1.TXT"));
 }
 
 int32_t OXCALL AuftragPruefen(HOSTHANDLE h, int32_t, AUFTRAG_KOPF* k)
