@@ -129,6 +129,17 @@ inline uint64_t lade64_gross(const uint8_t* p)
     return w;
 }
 
+/* The eight characters of six bytes at `roh` (8 bytes are read), the
+ * first in the low byte. */
+inline uint64_t sechs_zeichen(const uint8_t* roh)
+{
+    uint64_t w = lade64_gross(roh);
+    uint32_t a = static_cast<uint32_t>(w >> 40);
+    uint32_t b = static_cast<uint32_t>(w >> 16) & 0xFFFFFF;
+    return uint64_t(PAAR[a >> 12]) | (uint64_t(PAAR[a & 0xFFF]) << 16) | (uint64_t(PAAR[b >> 12]) << 32) |
+           (uint64_t(PAAR[b & 0xFFF]) << 48);
+}
+
 /* Writes `laenge` bytes as characters; `aus` has room for zeichen_fuer().
  * `roh` may be read up to SCHLUPF bytes behind its end. Six bytes (eight
  * characters) per step, the rest three by three. */
@@ -136,11 +147,7 @@ void zeichen_schreiben(const uint8_t* roh, size_t laenge, char* aus)
 {
     size_t i = 0;
     for (; i + 6 <= laenge; i += 6) {
-        uint64_t w = lade64_gross(roh + i);
-        uint32_t a = static_cast<uint32_t>(w >> 40);
-        uint32_t b = static_cast<uint32_t>(w >> 16) & 0xFFFFFF;
-        uint64_t z = uint64_t(PAAR[a >> 12]) | (uint64_t(PAAR[a & 0xFFF]) << 16) |
-                     (uint64_t(PAAR[b >> 12]) << 32) | (uint64_t(PAAR[b & 0xFFF]) << 48);
+        uint64_t z = sechs_zeichen(roh + i);
         speichere64(reinterpret_cast<uint8_t*>(aus), z);
         aus += 8;
     }
@@ -362,11 +369,7 @@ __attribute__((target("sse4.2"))) uint32_t zeichen_mit_crc_befehl(const uint8_t*
         aus += 16;
     }
     for (; i + 6 <= laenge; i += 6) {
-        uint64_t w = lade64_gross(roh + i);
-        uint32_t a = static_cast<uint32_t>(w >> 40);
-        uint32_t b = static_cast<uint32_t>(w >> 16) & 0xFFFFFF;
-        uint64_t z = uint64_t(PAAR[a >> 12]) | (uint64_t(PAAR[a & 0xFFF]) << 16) |
-                     (uint64_t(PAAR[b >> 12]) << 32) | (uint64_t(PAAR[b & 0xFFF]) << 48);
+        uint64_t z = sechs_zeichen(roh + i);
         std::memcpy(aus, &z, 8);
 #if defined(__x86_64__)
         c = static_cast<uint32_t>(_mm_crc32_u64(c, z));
