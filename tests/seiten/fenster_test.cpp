@@ -141,9 +141,11 @@ TEST(Hauptfenster, NiederlaendischUnterDenselbenIds)
         SendMessageA(kopf, HDM_GETITEMA, 0, (LPARAM)&item);
         EXPECT_STREQ("Aanmaakdatum", text);
         p.ListViewClick(s, IDC_AW_LISTE, p.ListViewFind(s, IDC_AW_LISTE, 4, "HERBST.INH"));
+        /* texts formatted by the code come from the Dutch set as well */
+        EXPECT_NE(std::string::npos, p.Text(w, IDC_HW_LIEFERANT).find(" van ")) << p.Text(w, IDC_HW_LIEFERANT);
         p.SelectTab(w, IDC_HW_TAB, 1);
         HWND f = Seite(w, "Filter");
-        EXPECT_EQ("3 Hoofdgroep(n)", p.Text(f, IDC_FI_ANZAHL1));
+        EXPECT_EQ("3 Hoofdgroep(en)", p.Text(f, IDC_FI_ANZAHL1));
         EXPECT_EQ("Op bovenstaande criteria filteren", p.Text(f, IDC_FI_FILTERN));
         p.SelectTab(w, IDC_HW_TAB, 2);
         HWND st = Seite(w, "Standaard");
