@@ -52,6 +52,33 @@ INT_PTR FarbenSetzen(HDC dc, COLORREF text, COLORREF hintergrund, HBRUSH pinsel)
     return (INT_PTR)pinsel;
 }
 
+HBRUSH SeitenFarbe(HDC dc, HWND steuerelement, const SEITEN_FARBREGEL* regeln, int anzahl)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    if (k == nullptr)
+        return nullptr;
+    int id = GetDlgCtrlID(steuerelement);
+    for (int i = 0; i < anzahl; i++) {
+        if (id < regeln[i].Von || id > regeln[i].Bis)
+            continue;
+        switch (regeln[i].Farbe) {
+        case SEITENFARBE_GRAU:
+            return (HBRUSH)FarbenSetzen(dc, k->FarbeSchwarz, k->FarbeHellgrau, k->PinselHellgrau);
+        case SEITENFARBE_GELB:
+            return (HBRUSH)FarbenSetzen(dc, k->FarbeSchwarz, k->FarbeHellgelb, k->PinselHellgelb);
+        case SEITENFARBE_ROT_AUF_GELB:
+            return (HBRUSH)FarbenSetzen(dc, k->FarbeRot, k->FarbeHellgelb, k->PinselHellgelb);
+        case SEITENFARBE_ROT_AUF_TUERKIS:
+            return (HBRUSH)FarbenSetzen(dc, k->FarbeRot, k->FarbeHelltuerkis, k->PinselHelltuerkis);
+        case SEITENFARBE_WEISS_AUF_ROT:
+            return (HBRUSH)FarbenSetzen(dc, k->FarbeWeiss, k->FarbeSignalrot, k->PinselSignalrot);
+        default:
+            return nullptr;
+        }
+    }
+    return nullptr;
+}
+
 void SteuerelementeFreigeben(HWND fenster, const int* ids, int anzahl, int an)
 {
     for (int i = 0; i < anzahl; i++) {

@@ -28,6 +28,28 @@ void SchriftSetzen(HWND fenster, int id, HFONT schrift);
  * returns `pinsel` as the message result. */
 INT_PTR FarbenSetzen(HDC dc, COLORREF text, COLORREF hintergrund, HBRUSH pinsel);
 
+/* The colour pairs of the pages' controls (display resources of the main
+ * window: text colour, background and its brush). */
+enum {
+    SEITENFARBE_GRAU = 1,          /* black on light grey: explanations */
+    SEITENFARBE_GELB,              /* black on light yellow */
+    SEITENFARBE_ROT_AUF_GELB,      /* red on light yellow */
+    SEITENFARBE_ROT_AUF_TUERKIS,   /* red on light turquoise */
+    SEITENFARBE_WEISS_AUF_ROT      /* white on signal red */
+};
+
+/* Controls `Von` to `Bis` (ids) of a page take colour pair `Farbe`. */
+typedef struct SEITEN_FARBREGEL {
+    int Von;
+    int Bis;
+    int Farbe;
+} SEITEN_FARBREGEL;
+
+/* A page's colour function: sets the pair of the first of `regeln` whose
+ * id range holds the control's id and returns its brush; null when no rule
+ * holds it or no call runs. */
+HBRUSH SeitenFarbe(HDC dc, HWND steuerelement, const SEITEN_FARBREGEL* regeln, int anzahl);
+
 /* Enables or disables the controls `ids[0..anzahl-1]` of `fenster`. */
 void SteuerelementeFreigeben(HWND fenster, const int* ids, int anzahl, int an);
 

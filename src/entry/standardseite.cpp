@@ -270,24 +270,15 @@ HBRUSH OXCALL StandardSeiteFarbe(HWND seite, UINT nachricht, HDC dc, HWND steuer
 {
     (void)seite;
     (void)nachricht;
-    EDI_KONTEXT* k = g_Kontext;
-    if (k == nullptr)
-        return nullptr;
-    int id = GetDlgCtrlID(steuerelement);
-    for (const STANDARD_ART& a : s_Arten)
-        if (id == a.Text)
-            return (HBRUSH)FarbenSetzen(dc, k->FarbeSchwarz, k->FarbeHellgelb, k->PinselHellgelb);
-    switch (id) {
-    case IDC_ST_TEXT:
-        return (HBRUSH)FarbenSetzen(dc, k->FarbeSchwarz, k->FarbeHellgrau, k->PinselHellgrau);
-    case IDC_ST_KENNZEICHEN:
-        return (HBRUSH)FarbenSetzen(dc, k->FarbeRot, k->FarbeHelltuerkis, k->PinselHelltuerkis);
-    case IDC_ST_NURGEMAPPTE:
-    case IDC_ST_KEINE_AUFTRAEGE:
-        return (HBRUSH)FarbenSetzen(dc, k->FarbeWeiss, k->FarbeSignalrot, k->PinselSignalrot);
-    default:
-        return nullptr;
-    }
+    static const SEITEN_FARBREGEL farben[] = {
+        { IDC_ST_TEXT, IDC_ST_TEXT, SEITENFARBE_GRAU },
+        { IDC_ST_KENNZEICHEN, IDC_ST_KENNZEICHEN, SEITENFARBE_ROT_AUF_TUERKIS },
+        { IDC_ST_NURGEMAPPTE, IDC_ST_KEINE_AUFTRAEGE, SEITENFARBE_WEISS_AUF_ROT },
+        /* the host's texts of the standard characteristics */
+        { IDC_ST_TEXT_FARBE, IDC_ST_TEXT_GROESSE, SEITENFARBE_GELB },
+        { IDC_ST_TEXT_HG, IDC_ST_TEXT_SAISON, SEITENFARBE_GELB },
+    };
+    return SeitenFarbe(dc, steuerelement, farben, sizeof farben / sizeof farben[0]);
 }
 
 INT_PTR CALLBACK StandardSeiteProc(HWND seite, UINT nachricht, WPARAM wParam, LPARAM lParam)

@@ -531,17 +531,11 @@ HBRUSH OXCALL AuswahlSeiteFarbe(HWND seite, UINT nachricht, HDC dc, HWND steuere
 {
     (void)seite;
     (void)nachricht;
-    EDI_KONTEXT* k = g_Kontext;
-    if (k == nullptr)
-        return nullptr;
-    switch (GetDlgCtrlID(steuerelement)) {
-    case IDC_AW_LIEFERANT_NAME:
-        return (HBRUSH)FarbenSetzen(dc, k->FarbeSchwarz, k->FarbeHellgelb, k->PinselHellgelb);
-    case IDC_AW_TEXT:
-        return (HBRUSH)FarbenSetzen(dc, k->FarbeSchwarz, k->FarbeHellgrau, k->PinselHellgrau);
-    default:
-        return nullptr;
-    }
+    static const SEITEN_FARBREGEL farben[] = {
+        { IDC_AW_LIEFERANT_NAME, IDC_AW_LIEFERANT_NAME, SEITENFARBE_GELB },
+        { IDC_AW_TEXT, IDC_AW_TEXT, SEITENFARBE_GRAU },
+    };
+    return SeitenFarbe(dc, steuerelement, farben, sizeof farben / sizeof farben[0]);
 }
 
 INT_PTR CALLBACK AuswahlSeiteProc(HWND seite, UINT nachricht, WPARAM wParam, LPARAM lParam)

@@ -351,15 +351,11 @@ HBRUSH OXCALL FilterSeiteFarbe(HWND seite, UINT nachricht, HDC dc, HWND steuerel
 {
     (void)seite;
     (void)nachricht;
-    EDI_KONTEXT* k = g_Kontext;
-    if (k == nullptr)
-        return nullptr;
-    int id = GetDlgCtrlID(steuerelement);
-    if (id == IDC_FI_TEXT)
-        return (HBRUSH)FarbenSetzen(dc, k->FarbeSchwarz, k->FarbeHellgrau, k->PinselHellgrau);
-    if (id >= IDC_FI_ANZAHL1 && id <= IDC_FI_ANZAHL4)
-        return (HBRUSH)FarbenSetzen(dc, k->FarbeRot, k->FarbeHellgelb, k->PinselHellgelb);
-    return nullptr;
+    static const SEITEN_FARBREGEL farben[] = {
+        { IDC_FI_TEXT, IDC_FI_TEXT, SEITENFARBE_GRAU },
+        { IDC_FI_ANZAHL1, IDC_FI_ANZAHL4, SEITENFARBE_ROT_AUF_GELB },   /* the five counts, 1024 to 1028 */
+    };
+    return SeitenFarbe(dc, steuerelement, farben, sizeof farben / sizeof farben[0]);
 }
 
 INT_PTR CALLBACK FilterSeiteProc(HWND seite, UINT nachricht, WPARAM wParam, LPARAM lParam)
