@@ -110,11 +110,8 @@ static void StandardmerkmaleZuweisen(HWND seite)
     }
 }
 
-int32_t OXCALL StandardSeiteInit(HWND seite, HWND hauptfenster, int32_t index, LPARAM wert)
+int32_t OXCALL StandardSeiteInit(HWND seite, HWND /* hauptfenster */, int32_t /* index */, LPARAM /* wert */)
 {
-    (void)hauptfenster;
-    (void)index;
-    (void)wert;
     EDI_KONTEXT* k = g_Kontext;
     if (k == nullptr)
         return 0;
@@ -266,10 +263,8 @@ static void Befehl(HWND seite, int id, int code)
     }
 }
 
-HBRUSH OXCALL StandardSeiteFarbe(HWND seite, UINT nachricht, HDC dc, HWND steuerelement)
+HBRUSH OXCALL StandardSeiteFarbe(HWND /* seite */, UINT /* nachricht */, HDC dc, HWND steuerelement)
 {
-    (void)seite;
-    (void)nachricht;
     static const SEITEN_FARBREGEL farben[] = {
         { IDC_ST_TEXT, IDC_ST_TEXT, SEITENFARBE_GRAU },
         { IDC_ST_KENNZEICHEN, IDC_ST_KENNZEICHEN, SEITENFARBE_ROT_AUF_TUERKIS },

@@ -298,11 +298,8 @@ static void SpaltenAnlegen(HWND liste)
                                      g_Kontext->IniSektionAuswahl);
 }
 
-int32_t OXCALL AuswahlSeiteInit(HWND seite, HWND hauptfenster, int32_t index, LPARAM wert)
+int32_t OXCALL AuswahlSeiteInit(HWND seite, HWND /* hauptfenster */, int32_t /* index */, LPARAM /* wert */)
 {
-    (void)hauptfenster;
-    (void)index;
-    (void)wert;
     EDI_KONTEXT* k = g_Kontext;
     if (k == nullptr)
         return 0;
@@ -527,10 +524,8 @@ static void Befehl(HWND seite, int id, int code)
     }
 }
 
-HBRUSH OXCALL AuswahlSeiteFarbe(HWND seite, UINT nachricht, HDC dc, HWND steuerelement)
+HBRUSH OXCALL AuswahlSeiteFarbe(HWND /* seite */, UINT /* nachricht */, HDC dc, HWND steuerelement)
 {
-    (void)seite;
-    (void)nachricht;
     static const SEITEN_FARBREGEL farben[] = {
         { IDC_AW_LIEFERANT_NAME, IDC_AW_LIEFERANT_NAME, SEITENFARBE_GELB },
         { IDC_AW_TEXT, IDC_AW_TEXT, SEITENFARBE_GRAU },

@@ -171,11 +171,8 @@ static void KombisFuellen(HWND seite)
     }
 }
 
-int32_t OXCALL FilterSeiteInit(HWND seite, HWND hauptfenster, int32_t index, LPARAM wert)
+int32_t OXCALL FilterSeiteInit(HWND seite, HWND /* hauptfenster */, int32_t /* index */, LPARAM /* wert */)
 {
-    (void)hauptfenster;
-    (void)index;
-    (void)wert;
     EDI_KONTEXT* k = g_Kontext;
     if (k == nullptr)
         return 0;
@@ -347,10 +344,8 @@ static INT_PTR ListenNachricht(HWND seite, NMHDR* kopf)
     }
 }
 
-HBRUSH OXCALL FilterSeiteFarbe(HWND seite, UINT nachricht, HDC dc, HWND steuerelement)
+HBRUSH OXCALL FilterSeiteFarbe(HWND /* seite */, UINT /* nachricht */, HDC dc, HWND steuerelement)
 {
-    (void)seite;
-    (void)nachricht;
     static const SEITEN_FARBREGEL farben[] = {
         { IDC_FI_TEXT, IDC_FI_TEXT, SEITENFARBE_GRAU },
         { IDC_FI_ANZAHL1, IDC_FI_ANZAHL4, SEITENFARBE_ROT_AUF_GELB },   /* the five counts, 1024 to 1028 */
