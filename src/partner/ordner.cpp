@@ -5,9 +5,13 @@
 #include "entry/text.h"
 #include "hostapi/fileio.h"
 
-static void OrdnerSicherstellen(const char* ordner)
+/* Makes sure folder `ordner` exists; `ganz` 0 says its name was cut to
+ * fit (it is then not made: a cut name would be another folder). A folder
+ * that is missing and cannot be made - an invalid or overlong name too -
+ * gets the "PathCreate Error" box. */
+static void OrdnerSicherstellen(const char* ordner, int ganz)
 {
-    if (!FileIO_PathExist(ordner) && !FileIO_PathCreate(ordner)) {
+    if (!ganz || (FileIO_PathExist(ordner) != 1 && FileIO_PathCreate(ordner) != 1)) {
         char meldung[300];
         TextFormat(meldung, sizeof meldung, "PathCreate Error:%s", ordner);
         MessageBoxA(nullptr, meldung, "ORDANEX", MB_OK);
@@ -17,8 +21,7 @@ static void OrdnerSicherstellen(const char* ordner)
 void EdiImportOrdnerAnlegen(char* ordner, size_t groesse, const char* hostPfad)
 {
     EdiElternordner(ordner, groesse, hostPfad);
-    TextAnhaengen(ordner, groesse, "EDI_IMPORT");
-    OrdnerSicherstellen(ordner);
+    OrdnerSicherstellen(ordner, TextAnhaengen(ordner, groesse, "EDI_IMPORT") == 1);
 }
 
 extern "C" char* WINAPI EDILieferung_HoleEDI_ImportPfad(char* ordner, const char* hostPfad)
@@ -35,8 +38,7 @@ extern "C" char* WINAPI EDILieferung_HoleSicherungsPfad(char* ordner, const char
     if (ordner == nullptr)
         return ordner;
     EdiImportOrdnerAnlegen(ordner, 260, hostPfad);
-    TextAnhaengen(ordner, 260, "\\SICHERUNG");
-    OrdnerSicherstellen(ordner);
+    OrdnerSicherstellen(ordner, TextAnhaengen(ordner, 260, "\\SICHERUNG") == 1);
     TextAnhaengen(ordner, 260, "\\");
     return ordner;
 }
