@@ -47,20 +47,19 @@ int PricatDateiEinlesen(HWND besitzer)
     ZeilenFilterAus(&zeilen);
     ZaehlerGefiltertAnzeigen(0);
 
-    int gelesen = 0;
     if (k->AusgewaehlteDatei[0] != '\0') {
         k->AnzahlSaetze = 0;
         k->AnzahlGefiltert = 0;
         ZaehlerGefiltertAnzeigen(0);
         char eigeneIln[35] = "";
         EDI_ErmittleEigeneILN(eigeneIln);
-        gelesen = ZeilenEinlesen(&zeilen, k->AusgewaehlteDatei, eigeneIln, KontextStichwortRegeln());
+        ZeilenEinlesen(&zeilen, k->AusgewaehlteDatei, eigeneIln, KontextStichwortRegeln());
     }
 
     SetCursor(vorher);
-    /* Only a file read just now can have filled the table: rows kept from
-     * an earlier read were reported by that read. */
-    if (gelesen == 1 && k->AnzahlSaetze >= PRICAT_ZEILEN_MAX) {
+    /* A full table at the end of a reading is reported every time, also
+     * when it holds the rows of an earlier reading (no file chosen now). */
+    if (k->AnzahlSaetze >= PRICAT_ZEILEN_MAX) {
         char text[512] = "";
         char titel[128] = "";
         LoadStringA(g_ModulInstanz, IDS_ZU_VIELE_SAETZE, text, sizeof text);
