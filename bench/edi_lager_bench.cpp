@@ -27,7 +27,8 @@
  *   under wine:  WINEPREFIX=... tests/wine/run build/<dir>/bin/edi_lager_bench.exe
  *   natively (part 1 only):
  *     g++ -O2 -std=c++20 -Isrc -Itools -Ihost/EDI bench/edi_lager_bench.cpp \
- *         tools/gen_modell.cpp host/EDI/edi_core.cpp host/EDI/edi_api.cpp -o /tmp/edi_lager_bench
+ *         tools/gen_modell.cpp host/EDI/edi_zeile.cpp host/EDI/edi_saetze.cpp \
+ *         host/EDI/edi_leser.cpp host/EDI/edi_api.cpp -o /tmp/edi_lager_bench
  */
 #include "hostapi/edi.h"
 #include "oxgen.h"

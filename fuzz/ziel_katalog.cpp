@@ -29,18 +29,7 @@ PRICAT_SATZ g_tabelle[KAPAZITAET];
 FILTERWERTE g_werte[FILTER_KRITERIEN];
 FELDMAP_STAND g_feldmap;
 
-/* Reads bytes of the description one after the other (0 when used up). */
-struct Quelle {
-    const uint8_t* p;
-    size_t rest;
-    uint8_t Byte()
-    {
-        if (rest == 0)
-            return 0;
-        rest--;
-        return *p++;
-    }
-};
+using Quelle = NativQuelle;
 
 std::string DateiAusBeschreibung(Quelle q)
 {

@@ -40,6 +40,19 @@ extern std::string g_NativFeldMapOrdner;
 /* Depth of the INI file stack of the stand-in (must come back to 0). */
 int NativIniStapel(void);
 
+/* Reads the bytes of a fuzz input one after the other (0 when used up). */
+struct NativQuelle {
+    const uint8_t* p;
+    size_t rest;
+    uint8_t Byte()
+    {
+        if (rest == 0)
+            return 0;
+        rest--;
+        return *p++;
+    }
+};
+
 /* Aborts with a message when `bedingung` is false (fuzz targets' checks). */
 void NativPruefen(bool bedingung, const char* was);
 

@@ -11,7 +11,6 @@
 #else
 #  include <cerrno>
 #  include <climits>
-#  include <dirent.h>
 #  include <cstdlib>
 #  include <fcntl.h>
 #  include <sys/mman.h>
@@ -177,23 +176,6 @@ bool DateiExistiert(const std::string& pfad)
 
 bool DateiLoeschen(const std::string& pfad) { return DeleteFileA(pfad.c_str()) != 0; }
 
-bool Umbenennen(const std::string& alt, const std::string& neu) { return MoveFileA(alt.c_str(), neu.c_str()) != 0; }
-
-std::vector<std::string> OrdnerInhalt(const std::string& ordner, bool ordnerGesucht)
-{
-    std::vector<std::string> namen;
-    WIN32_FIND_DATAA fund;
-    HANDLE h = FindFirstFileA((ordner + "*").c_str(), &fund);
-    if (h == INVALID_HANDLE_VALUE) return namen;
-    do {
-        bool istOrdner = (fund.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-        std::string name = fund.cFileName;
-        if (istOrdner == ordnerGesucht && name != "." && name != "..") namen.push_back(name);
-    } while (FindNextFileA(h, &fund));
-    FindClose(h);
-    return namen;
-}
-
 std::string VollerPfad(const std::string& pfad)
 {
     char puffer[MAX_PATH * 2];
@@ -345,30 +327,6 @@ bool DateiExistiert(const std::string& pfad)
 }
 
 bool DateiLoeschen(const std::string& pfad) { return ::unlink(Posix(pfad).c_str()) == 0; }
-
-bool Umbenennen(const std::string& alt, const std::string& neu)
-{
-    struct stat st;
-    if (::stat(Posix(neu).c_str(), &st) == 0) return false;
-    return ::rename(Posix(alt).c_str(), Posix(neu).c_str()) == 0;
-}
-
-std::vector<std::string> OrdnerInhalt(const std::string& ordner, bool ordnerGesucht)
-{
-    std::vector<std::string> namen;
-    std::string p = Posix(ordner);
-    DIR* d = ::opendir(p.c_str());
-    if (!d) return namen;
-    while (struct dirent* e = ::readdir(d)) {
-        std::string name = e->d_name;
-        if (name == "." || name == "..") continue;
-        struct stat st;
-        if (::stat((p + name).c_str(), &st) != 0) continue;
-        if ((S_ISDIR(st.st_mode) != 0) == ordnerGesucht && (ordnerGesucht || S_ISREG(st.st_mode))) namen.push_back(name);
-    }
-    ::closedir(d);
-    return namen;
-}
 
 std::string VollerPfad(const std::string& pfad)
 {

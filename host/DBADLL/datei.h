@@ -72,11 +72,6 @@ bool OrdnerExistiert(const std::string& pfad);
 bool OrdnerAnlegen(const std::string& pfad);
 bool DateiExistiert(const std::string& pfad);
 bool DateiLoeschen(const std::string& pfad);
-/* Renames a file or folder; false when `neu` exists or it fails. */
-bool Umbenennen(const std::string& alt, const std::string& neu);
-/* Names (without folder) of the entries of folder `ordner` (with trailing
- * separator): its sub-folders when `ordnerGesucht`, else its files. */
-std::vector<std::string> OrdnerInhalt(const std::string& ordner, bool ordnerGesucht);
 /* Full, normalised form of a path (the key under which a process shares
  * one store object). */
 std::string VollerPfad(const std::string& pfad);

@@ -22,16 +22,10 @@
  * Every change of a section (a new entry, a changed entry, a whole new
  * list) is one durable write of the store, so it happens whole or not at
  * all, and other handles and processes see it at their next call.
- *
- * Data folders of the earlier layout - one record file per article under
- * EANART\ - are taken over at the first use of the store: each article's
- * file becomes its section (unless the section has entries already), then
- * the folder is renamed EANART.ALT.
  */
 #include "hostapi/dbadll.h"
 #include "familie.h"
 
-#include <atomic>
 #include <cstddef>
 #include <unordered_map>
 #include <set>
@@ -74,7 +68,6 @@ public:
     std::vector<SlotInfo> slots;
     std::unordered_map<int32_t, std::vector<uint32_t>> abschnitte;   /* entry i+1 starts at [i] */
     std::set<uint32_t> frei;                                        /* free slots */
-    std::atomic<bool> uebernahmeGeprueft{false};
 
     const std::vector<uint32_t>* Eintraege(int32_t abschnitt) const
     {
@@ -326,66 +319,23 @@ bool NameZerlegen(const std::string& name, std::string* ordner, int32_t* artikel
     return true;
 }
 
-/* Takes the per-article files of the earlier layout under
- * <ordner>EANART\ into the store (see the head of this file). */
-void AlteDateienUebernehmen(EanAblage& b, const std::string& ordner)
-{
-    std::string alt = ordner + "EANART\\";
-    if (!OrdnerExistiert(alt)) return;
-    Bestand::Sperre sperre(b);
-    if (!sperre.ok || !OrdnerExistiert(alt)) return;   /* another process was first */
-    bool ok = true;
-    Schreibung w(b);
-    for (const std::string& unter : OrdnerInhalt(alt, true)) {
-        std::string unterOrdner = alt + unter + "\\";
-        for (const std::string& name : OrdnerInhalt(unterOrdner, false)) {
-            int32_t n = DateiArtikel(name);
-            if (n < 1 || b.Anzahl(n) > 0) continue;
-            SatzDatei f;
-            std::vector<EANARTIKEL_SATZ> eintraege;
-            if (!f.Oeffnen(unterOrdner + name, kSatz, false) || !f.Sperren()) continue;
-            f.AlleLesen([&](uint32_t, const unsigned char* d) {
-                if (eintraege.size() < static_cast<size_t>(kMaxEintraege)) {
-                    eintraege.emplace_back();
-                    std::memcpy(&eintraege.back(), d, kSatz);
-                }
-            });
-            f.Schliessen();
-            w.Abschnitt(n, eintraege);
-            if (w.Teile() >= 4096) ok = w.Schreiben() && ok;
-        }
-    }
-    ok = w.Schreiben() && ok;
-    if (!ok) return;
-    std::string ziel = ordner + "EANART.ALT";
-    for (int i = 2; i < 100 && !Umbenennen(ordner + "EANART", ziel); ++i) ziel = ordner + "EANART.ALT" + std::to_string(i);
-}
-
-/* The store of data folder `ordner` (with separator), taken over from the
- * earlier layout on its first use. The current data folder's store is made
- * when missing; another folder's only with `anlegen`. */
+/* The store of data folder `ordner` (with separator). The current data
+ * folder's store is made when missing; another folder's only with
+ * `anlegen`. */
 std::shared_ptr<EanAblage> Ablage(const std::string& ordner, bool anlegen)
 {
     std::shared_ptr<EanAblage> b;
     if (VollerPfad(ordner) == VollerPfad(DatenPfad()))
         b = Implizit<EanAblage>(kDateiName, kSlot);
-    else if (anlegen || DateiExistiert(ordner + kDateiName) || OrdnerExistiert(ordner + "EANART"))
+    else if (anlegen || DateiExistiert(ordner + kDateiName))
         b = Hole<EanAblage>(VollerPfad(ordner + kDateiName), kSlot);
-    if (!b) return nullptr;
-    std::lock_guard<std::recursive_mutex> lock(b->mutex);
-    if (!b->uebernahmeGeprueft) {
-        b->uebernahmeGeprueft = true;
-        AlteDateienUebernehmen(*b, ordner);
-    }
     return b;
 }
 
 /* The store of the current data folder. */
 std::shared_ptr<EanAblage> AktuelleAblage()
 {
-    std::shared_ptr<EanAblage> b = Implizit<EanAblage>(kDateiName, kSlot);
-    if (b && !b->uebernahmeGeprueft) return Ablage(DatenPfad(), true);
-    return b;
+    return Implizit<EanAblage>(kDateiName, kSlot);
 }
 
 std::shared_ptr<EanAblage> AusHandle(HOSTHANDLE h, int32_t* abschnitt)

@@ -2,6 +2,7 @@
  * satzdatei.cpp - record files with a write-ahead copy (see satzdatei.h).
  */
 #include "satzdatei.h"
+#include "../common/pruefsumme.h"
 
 #include <array>
 #include <atomic>
@@ -35,27 +36,7 @@ struct JournalKopf {
 
 std::atomic<bool> gSicher{false};
 
-std::array<uint32_t, 256> CrcTabelle()
-{
-    std::array<uint32_t, 256> t{};
-    for (uint32_t i = 0; i < 256; ++i) {
-        uint32_t c = i;
-        for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-        t[i] = c;
-    }
-    return t;
-}
-
 } // namespace
-
-uint32_t Crc32(const void* daten, size_t n, uint32_t crc)
-{
-    static const std::array<uint32_t, 256> tabelle = CrcTabelle();
-    const unsigned char* p = static_cast<const unsigned char*>(daten);
-    crc = ~crc;
-    for (size_t i = 0; i < n; ++i) crc = tabelle[(crc ^ p[i]) & 0xFF] ^ (crc >> 8);
-    return ~crc;
-}
 
 void (*SatzDatei::Haltepunkt)(int) = nullptr;
 
@@ -67,7 +48,7 @@ static inline void Halt(int schritt)
 void SatzDatei::SetSicher(bool sicher) { gSicher = sicher; }
 bool SatzDatei::Sicher() { return gSicher; }
 
-uint32_t SatzDatei::KopfCrc(const Kopf& k) { return Crc32(&k, offsetof(Kopf, Crc)); }
+uint32_t SatzDatei::KopfCrc(const Kopf& k) { return pruefsumme::Crc32(0, &k, offsetof(Kopf, Crc)); }
 
 bool SatzDatei::KopfLesen(Kopf* k) const
 {
@@ -203,7 +184,7 @@ bool SatzDatei::Wiederherstellen()
     if (gueltig) {
         uint32_t crc = jk.Crc;
         std::memset(j.data() + offsetof(JournalKopf, Crc), 0, 4);
-        gueltig = Crc32(j.data(), j.size()) == crc;
+        gueltig = pruefsumme::Crc32(0, j.data(), j.size()) == crc;
     }
     if (gueltig) {
         /* A complete write whose end was not seen: do it (again). */
@@ -404,7 +385,7 @@ uint64_t SatzDatei::Schreiben(const std::vector<Teil>& teile, uint32_t neueAnzah
         std::memcpy(kopfRoh, &neu, sizeof neu);
         anhaengen(0, kopfRoh, KOPF);
         std::memcpy(j.data(), &jk, sizeof jk);
-        uint32_t crc = Crc32(j.data(), j.size());
+        uint32_t crc = pruefsumme::Crc32(0, j.data(), j.size());
         std::memcpy(j.data() + offsetof(JournalKopf, Crc), &crc, 4);
         Halt(0);
         bool ok = journal_.Schreiben(0, j.data(), j.size());

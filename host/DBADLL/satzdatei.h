@@ -183,8 +183,6 @@ private:
 
 static_assert(sizeof(SatzDatei::Kopf) <= SatzDatei::KOPF, "header too large");
 
-uint32_t Crc32(const void* daten, size_t n, uint32_t crc = 0);
-
 } // namespace dba
 
 #endif

@@ -131,11 +131,6 @@ OX_EXTERN_C int32_t OXCALL BEZLIB_ReadBezeichnung(HOSTHANDLE handle, int32_t num
     });
 }
 
-OX_EXTERN_C int32_t OXCALL BEZLIB_LeseSatz(HOSTHANDLE handle, int32_t nummer, BEZEICHNUNG_SATZ* satz)
-{
-    return Schutz(-1, [&] { return BezLesen(handle, nummer, satz); });
-}
-
 OX_EXTERN_C int32_t OXCALL BEZLIB_WriteBezeichnung(HOSTHANDLE handle, int32_t nummer, const BEZEICHNUNG_SATZ* satz)
 {
     return Schutz(-1, [&] {

@@ -6,7 +6,8 @@
  * fuzz runs (see EdiKern_FuzzEingabe). The exported calls in edi_api.cpp are
  * thin wrappers and build natively too, so the whole test suite runs there:
  *   g++ -std=c++20 -g -fsanitize=address,undefined -Isrc -Ihost/EDI -Itests
- *       host/EDI/edi_core.cpp host/EDI/edi_api.cpp tests/edi/<each>_test.cpp
+ *       host/EDI/edi_zeile.cpp host/EDI/edi_saetze.cpp host/EDI/edi_leser.cpp
+ *       host/EDI/edi_api.cpp fuzz/edi_pruefung.cpp tests/edi/<each>_test.cpp
  *       <gtest-all.cc, gtest_main.cc with their include paths>
  * The file format is described in docs/file-format.md.
  */
@@ -38,10 +39,8 @@ extern const Feld DESADV_POSITION_FELDER[12];
 
 /* CRC-32C (Castagnoli polynomial 0x1EDC6F41, reflected, initial value and
  * final XOR all ones): continues `crc` (0 to start) over `laenge` bytes.
- * Uses the processor's CRC instruction where there is one; crc32_tafel
- * always computes it from tables (same results). */
+ * Uses the processor's CRC instruction where there is one, else tables. */
 uint32_t crc32(uint32_t crc, const void* daten, size_t laenge);
-uint32_t crc32_tafel(uint32_t crc, const void* daten, size_t laenge);
 
 /*
  * Builds one record line from record kind, message kind (0..99 each) and the
@@ -51,11 +50,6 @@ uint32_t crc32_tafel(uint32_t crc, const void* daten, size_t laenge);
  */
 size_t zeile_verschluesseln(int satzart, int nachrichtenart, const uint8_t* roh, size_t rohLaenge,
                             char* aus, size_t ausGroesse);
-
-/* The same line as zeile_verschluesseln, built without the processor's
- * vector and check-value instructions (the way every processor can). */
-size_t zeile_verschluesseln_tafel(int satzart, int nachrichtenart, const uint8_t* roh,
-                                  size_t rohLaenge, char* aus, size_t ausGroesse);
 
 /* 1 when `zeile` (`laenge` bytes, line end removed) is an intact record
  * line; its kinds go to `satzart` / `nachrichtenart`. 0 otherwise. */

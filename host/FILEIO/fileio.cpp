@@ -296,11 +296,6 @@ OX_EXTERN_C int32_t OXCALL FileIO_SetPosFromEnd(HOSTHANDLE file, int32_t distanc
     return movePointer(file, -static_cast<LONGLONG>(distance), FILE_END);
 }
 
-OX_EXTERN_C int32_t OXCALL FileIO_GetPos(HOSTHANDLE file)
-{
-    return movePointer(file, 0, FILE_CURRENT);
-}
-
 OX_EXTERN_C int32_t OXCALL FileIO_GetSize(HOSTHANDLE file)
 {
     Entry e;
@@ -316,16 +311,6 @@ OX_EXTERN_C int32_t OXCALL FileIO_SetEnd(HOSTHANDLE file)
     if (!lookup(file, false, &e) || !e.writable)
         return -1;
     return SetEndOfFile(e.handle) ? 1 : -1;
-}
-
-OX_EXTERN_C int32_t OXCALL FileIO_Flush(HOSTHANDLE file)
-{
-    Entry e;
-    if (!lookup(file, false, &e))
-        return -1;
-    if (!e.writable)
-        return 1;
-    return FlushFileBuffers(e.handle) ? 1 : -1;
 }
 
 OX_EXTERN_C int32_t OXCALL FileIO_OpenHandles(void)

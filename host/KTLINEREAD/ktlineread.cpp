@@ -125,14 +125,6 @@ OX_EXTERN_C int32_t OXCALL LR_NextLong(HOSTHANDLE reader, int32_t* value)
     return rc;
 }
 
-OX_EXTERN_C int32_t OXCALL LR_AtEnd(HOSTHANDLE reader)
-{
-    LineReader* r = find(reader);
-    if (r == nullptr)
-        return -1;
-    return lr_at_end(r) ? 1 : 0;
-}
-
 OX_EXTERN_C int32_t OXCALL LR_Destroy(HOSTHANDLE reader)
 {
     std::unique_ptr<LineReader> r = readers().Herausnehmen(reader);

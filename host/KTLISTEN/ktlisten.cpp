@@ -159,19 +159,6 @@ OX_EXTERN_C int32_t OXCALL List_RemoveElement(HOSTHANDLE list, void* element)
     return 0;
 }
 
-OX_EXTERN_C int32_t OXCALL List_Sort(HOSTHANDLE list, LIST_VERGLEICH compare)
-{
-    OxList* l = find(list);
-    if (l == nullptr || compare == nullptr)
-        return -1;
-    try {
-        list_sort(l, compare);
-    } catch (...) {
-        return -1;
-    }
-    return 1;
-}
-
 OX_EXTERN_C int32_t OXCALL List_Destroy(HOSTHANDLE list, LIST_FREIGABE release)
 {
     if (list == 0)

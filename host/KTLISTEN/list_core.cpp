@@ -1,5 +1,5 @@
 /*
- * list_core.cpp - placing, finding and sorting element addresses.
+ * list_core.cpp - placing and finding element addresses.
  */
 #include "list_core.h"
 
@@ -29,8 +29,3 @@ size_t list_find_from(const OxList& list, size_t start, LIST_TREFFER match, void
     return list.items.size();
 }
 
-void list_sort(OxList* list, LIST_VERGLEICH compare)
-{
-    std::stable_sort(list->items.begin(), list->items.end(),
-                     [compare](const void* a, const void* b) { return compare(a, b) < 0; });
-}

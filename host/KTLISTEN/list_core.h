@@ -20,7 +20,5 @@ size_t list_sorted_place(const OxList& list, const void* element, LIST_VERGLEICH
 /* First index from `start` whose element matches, or the count. */
 size_t list_find_from(const OxList& list, size_t start, LIST_TREFFER match, void* parameter);
 
-/* Stable sort in the order of `compare`. */
-void list_sort(OxList* list, LIST_VERGLEICH compare);
 
 #endif

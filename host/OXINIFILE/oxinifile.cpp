@@ -298,15 +298,6 @@ OX_EXTERN_C int32_t OXCALL INI_LoadStringINI(const char* section, const char* ke
     }
 }
 
-OX_EXTERN_C int32_t OXCALL INI_DeleteKey(const char* section, const char* key)
-{
-    try {
-        return change(currentFile(), section, key, nullptr);
-    } catch (...) {
-        return 0;
-    }
-}
-
 OX_EXTERN_C int32_t OXCALL INI2_GetInt(const char* fileName, const char* section, const char* key,
                                       int32_t defaultValue)
 {
@@ -333,12 +324,6 @@ OX_EXTERN_C int32_t OXCALL INI2_PutInteger(const char* fileName, const char* sec
     }
 }
 
-OX_EXTERN_C int32_t OXCALL INI2_PutLong(const char* fileName, const char* section, const char* key,
-                                       int32_t value)
-{
-    return INI2_PutInteger(fileName, section, key, value);
-}
-
 OX_EXTERN_C int32_t OXCALL INI2_GetString(const char* fileName, const char* section, const char* key,
                                          char* buffer, int32_t size)
 {
@@ -361,11 +346,3 @@ OX_EXTERN_C int32_t OXCALL INI2_PutString(const char* fileName, const char* sect
     }
 }
 
-OX_EXTERN_C int32_t OXCALL INI2_DeleteKey(const char* fileName, const char* section, const char* key)
-{
-    try {
-        return change(namedFile(fileName), section, key, nullptr);
-    } catch (...) {
-        return 0;
-    }
-}

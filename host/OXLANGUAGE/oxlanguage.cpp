@@ -15,11 +15,6 @@ OX_EXTERN_C int32_t OXCALL OXLANGUAGE_SetSprache(int32_t sprache)
     return vorher;
 }
 
-OX_EXTERN_C int32_t OXCALL OXLANGUAGE_GetSprache(void)
-{
-    return s_Sprache;
-}
-
 static const DLGTEMPLATE* Vorlage(HMODULE modul, int32_t id, WORD sprache)
 {
     HRSRC fund = FindResourceExA(modul, (LPCSTR)RT_DIALOG, MAKEINTRESOURCEA(id), sprache);

@@ -41,6 +41,7 @@
  */
 #include "hostapi/oxtabelle.h"
 #include "hostapi/dbadll.h"
+#include "../common/pruefsumme.h"
 
 #include <windows.h>
 
@@ -87,42 +88,6 @@ constexpr uint64_t ANSICHT_MAX = sizeof(void*) >= 8 ? (1ull << 40) : (256ull << 
 
 std::mutex g_Sperre;
 Speicher g_Speicher;
-
-/* ---- check value ---------------------------------------------------------- */
-
-/* CRC-32 (reflected, polynomial 0xEDB88320), eight bytes per step: the
- * whole file is checked once when a process first opens it. */
-uint32_t g_CrcTafel[8][256];
-
-void CrcTafelAnlegen()
-{
-    for (uint32_t i = 0; i < 256; ++i) {
-        uint32_t c = i;
-        for (int k = 0; k < 8; ++k)
-            c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-        g_CrcTafel[0][i] = c;
-    }
-    for (uint32_t i = 0; i < 256; ++i)
-        for (int t = 1; t < 8; ++t)
-            g_CrcTafel[t][i] = (g_CrcTafel[t - 1][i] >> 8) ^ g_CrcTafel[0][g_CrcTafel[t - 1][i] & 0xFF];
-}
-
-uint32_t Crc(uint32_t crc, const unsigned char* p, size_t n)
-{
-    static std::once_flag einmal;
-    std::call_once(einmal, CrcTafelAnlegen);
-    crc = ~crc;
-    for (; n >= 8; n -= 8, p += 8) {
-        uint32_t a = crc ^ (static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-                            static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24);
-        crc = g_CrcTafel[7][a & 0xFF] ^ g_CrcTafel[6][(a >> 8) & 0xFF] ^ g_CrcTafel[5][(a >> 16) & 0xFF] ^
-              g_CrcTafel[4][a >> 24] ^ g_CrcTafel[3][p[4]] ^ g_CrcTafel[2][p[5]] ^ g_CrcTafel[1][p[6]] ^
-              g_CrcTafel[0][p[7]];
-    }
-    for (; n > 0; --n, ++p)
-        crc = g_CrcTafel[0][(crc ^ *p) & 0xFF] ^ (crc >> 8);
-    return ~crc;
-}
 
 /* ---- packing --------------------------------------------------------------- */
 
@@ -342,7 +307,7 @@ void Nachlesen(Speicher& s)
         uint32_t laenge = Wort(k + 24);
         if (laenge > puffer.size() - i - KOPF)
             break;
-        uint32_t pruef = Crc(Crc(0, k, 28), k + KOPF, laenge);
+        uint32_t pruef = pruefsumme::Crc32(pruefsumme::Crc32(0, k, 28), k + KOPF, laenge);
         if (pruef != Wort(k + 28))
             break;
         Eintragen(s, s.ende + i, k);
@@ -471,7 +436,7 @@ int32_t Anhaengen(Speicher& s, int32_t besitzer, int32_t nummer, uint32_t flags,
         std::memcpy(eintrag.data(), w, sizeof w);
         if (!paket.empty())
             std::memcpy(eintrag.data() + KOPF, paket.data(), paket.size());
-        uint32_t pruef = Crc(Crc(0, eintrag.data(), 28), eintrag.data() + KOPF, paket.size());
+        uint32_t pruef = pruefsumme::Crc32(pruefsumme::Crc32(0, eintrag.data(), 28), eintrag.data() + KOPF, paket.size());
         std::memcpy(eintrag.data() + 28, &pruef, 4);
         if (SchreibenAn(s.h, s.ende, eintrag.data(), static_cast<DWORD>(eintrag.size()))) {
             Eintragen(s, s.ende, eintrag.data());

@@ -51,16 +51,6 @@ OX_EXTERN_C int32_t OXCALL TEXDEFS_DatumToString(const TEXDEFS_DATUM* datum, cha
     return copyOut(full, text, size);
 }
 
-OX_EXTERN_C int32_t OXCALL TEXDEFS_StringToDatum(const char* text, TEXDEFS_DATUM* datum)
-{
-    if (text == nullptr || datum == nullptr)
-        return -1;
-    if (texdefs_parse_date(text, &datum->Tag, &datum->Monat, &datum->Jahr) == 1)
-        return 1;
-    datum->Tag = datum->Monat = datum->Jahr = 0;
-    return 0;
-}
-
 OX_EXTERN_C int32_t OXCALL TEXDEFS_Heute(void)
 {
     std::time_t now = std::time(nullptr);

@@ -36,23 +36,6 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-/* Reads 1..maxDigits digits at *p. */
-bool readNumber(const char** p, int maxDigits, int32_t* value, int* count)
-{
-    int32_t v = 0;
-    int n = 0;
-    while (isDigit(**p) && n < maxDigits) {
-        v = v * 10 + (**p - '0');
-        ++*p;
-        ++n;
-    }
-    if (n == 0 || isDigit(**p))
-        return false;
-    *value = v;
-    *count = n;
-    return true;
-}
-
 } // namespace
 
 int32_t texdefs_date_valid(int32_t day, int32_t month, int32_t year)
@@ -106,35 +89,6 @@ int32_t texdefs_date_of(int32_t dayNumber, int32_t* day, int32_t* month, int32_t
         return 0;
     }
     texdefs_civil_from_days(epoch() + dayNumber, day, month, year);
-    return 1;
-}
-
-int32_t texdefs_parse_date(const char* text, int32_t* day, int32_t* month, int32_t* year)
-{
-    const char* p = text;
-    int32_t d = 0, m = 0, y = 0;
-    int n = 0;
-    while (*p == ' ' || *p == '\t')
-        ++p;
-    if (!readNumber(&p, 2, &d, &n) || *p != '.')
-        return 0;
-    ++p;
-    if (!readNumber(&p, 2, &m, &n) || *p != '.')
-        return 0;
-    ++p;
-    if (!readNumber(&p, 4, &y, &n) || (n != 2 && n != 4))
-        return 0;
-    while (*p == ' ' || *p == '\t')
-        ++p;
-    if (*p != '\0')
-        return 0;
-    if (n == 2)
-        y += y >= 80 ? 1900 : 2000;
-    if (texdefs_date_valid(d, m, y) != 1)
-        return 0;
-    *day = d;
-    *month = m;
-    *year = y;
     return 1;
 }
 

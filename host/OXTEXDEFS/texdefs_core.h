@@ -23,9 +23,6 @@ int32_t texdefs_day_number(int32_t day, int32_t month, int32_t year);
 /* Date of a host day number; 0 when out of range. */
 int32_t texdefs_date_of(int32_t dayNumber, int32_t* day, int32_t* month, int32_t* year);
 
-/* Parses "d.m.yyyy" / "d.m.yy"; 1 = an existing date. */
-int32_t texdefs_parse_date(const char* text, int32_t* day, int32_t* month, int32_t* year);
-
 /* Formats hundredths as "-1234.56" into `text` (at least 13 bytes). */
 void texdefs_format_amount(int32_t value, char* text);
 

@@ -81,14 +81,6 @@ OX_EXTERN_C int32_t OXCALL B_DOC_GetZeile(const B_DOC* dokument, int32_t index, 
     return 1;
 }
 
-OX_EXTERN_C int32_t OXCALL B_DOC_GetName(const B_DOC* dokument, char* puffer, int32_t groesse)
-{
-    if (dokument == nullptr || puffer == nullptr || groesse < 1)
-        return -1;
-    Kopieren(puffer, groesse, dokument->name);
-    return 1;
-}
-
 OX_EXTERN_C int32_t OXCALL B_DOC_DestroyDocument(B_DOC* dokument)
 {
     delete dokument;

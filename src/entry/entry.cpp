@@ -6,12 +6,14 @@
 #include "entry/hauptfenster.h"
 #include "entry/text.h"
 #include "ftp/ftp.h"
+#include "partner/partner.h"
 #include "pricat_out/exportdialog.h"
 #include "resources/resource.h"
 #include "hostapi/ktstorage.h"
 #include "hostapi/fileio.h"
 #include "hostapi/oxinifile.h"
 
+#include <stddef.h>
 #include <string.h>
 
 EDI_KONTEXT* g_Kontext;
@@ -50,17 +52,13 @@ const char* HostDatenText(int offset)
 
 void KontextAusParameterFuellen(EDI_KONTEXT* k, const EDI_AUFRUFPARAMETER* p)
 {
-    k->HostFunktion01 = p->HostFunktion01;
-    k->HostFunktion02 = p->HostFunktion02;
-    k->HostFunktion03 = p->HostFunktion03;
-    k->HostFunktion04 = p->HostFunktion04;
-    k->HostFunktion05 = p->HostFunktion05;
-    k->HostFunktion06 = p->HostFunktion06;
-    k->HostFunktion07 = p->HostFunktion07;
-    k->HostFunktion08 = p->HostFunktion08;
-    k->HostFunktion09 = p->HostFunktion09;
-    k->HostFunktion10 = p->HostFunktion10;
-    k->HostFunktion11 = p->HostFunktion11;
+    /* The callbacks stand in the same order in both records. */
+    static_assert(offsetof(EDI_AUFRUFPARAMETER, HostFunktion26) - offsetof(EDI_AUFRUFPARAMETER, HostFunktion01) ==
+                      offsetof(EDI_KONTEXT, HostFunktion26) - offsetof(EDI_KONTEXT, HostFunktion01),
+                  "callbacks in one block");
+    memcpy(&k->HostFunktion01, &p->HostFunktion01,
+           offsetof(EDI_AUFRUFPARAMETER, HostFunktion26) + sizeof p->HostFunktion26 -
+               offsetof(EDI_AUFRUFPARAMETER, HostFunktion01));
 
     /* Texts longer than their buffers are outside the host's contract;
      * they are cut, never copied past the buffer. */
@@ -70,22 +68,6 @@ void KontextAusParameterFuellen(EDI_KONTEXT* k, const EDI_AUFRUFPARAMETER* p)
     TextKopieren(k->UploadBasisPfad, sizeof k->UploadBasisPfad, p->UploadBasisPfad);
     TextKopieren(k->UploadZusatz, sizeof k->UploadZusatz, p->UploadZusatz);
     TextKopieren(k->BenutzerKennung, sizeof k->BenutzerKennung, p->BenutzerKennung);
-
-    k->HostFunktion12 = p->HostFunktion12;
-    k->HostFunktion13 = p->HostFunktion13;
-    k->HostFunktion14 = p->HostFunktion14;
-    k->HostFunktion15 = p->HostFunktion15;
-    k->HostFunktion16 = p->HostFunktion16;
-    k->HostFunktion17 = p->HostFunktion17;
-    k->HostFunktion18 = p->HostFunktion18;
-    k->HostFunktion19 = p->HostFunktion19;
-    k->HostFunktion20 = p->HostFunktion20;
-    k->HostFunktion21 = p->HostFunktion21;
-    k->HostFunktion22 = p->HostFunktion22;
-    k->HostFunktion23 = p->HostFunktion23;
-    k->HostFunktion24 = p->HostFunktion24;
-    k->HostFunktion25 = p->HostFunktion25;
-    k->HostFunktion26 = p->HostFunktion26;
 
     if (p->HostDaten != nullptr)
         memcpy(k->HostDaten, p->HostDaten, HOSTDATEN_GROESSE);
@@ -113,13 +95,7 @@ void KontextAusParameterFuellen(EDI_KONTEXT* k, const EDI_AUFRUFPARAMETER* p)
 void EdiImportPfadAnlegen(EDI_KONTEXT* k)
 {
     char ordner[260];
-    EdiElternordner(ordner, sizeof ordner, (const char*)k->HostDaten + HD_HOSTVERZEICHNIS);
-    TextAnhaengen(ordner, sizeof ordner, "EDI_IMPORT");
-    if (!FileIO_PathExist(ordner) && !FileIO_PathCreate(ordner)) {
-        char meldung[300];
-        TextFormat(meldung, sizeof meldung, "PathCreate Error:%s", ordner);
-        MessageBoxA(nullptr, meldung, "ORDANEX", MB_OK);
-    }
+    EdiOrdnerAnlegen(ordner, sizeof ordner, (const char*)k->HostDaten + HD_HOSTVERZEICHNIS, "EDI_IMPORT", nullptr);
     TextAnhaengen(ordner, sizeof ordner, "\\");
     TextKopieren(k->EdiImportPfad, sizeof k->EdiImportPfad, ordner);
 }
@@ -142,12 +118,11 @@ extern "C" int32_t WINAPI KTOXEDI_Bearbeiten(EDI_AUFRUFPARAMETER* parameter)
         ergebnis = DialogBoxParamA(g_ModulInstanz, MAKEINTRESOURCEA(IDD_EXPORT), nullptr,
                                    ExportDialogProc, 0);
     } else {
-        char eltern[260];
         char importOrdner[260];
         char exportOrdner[260];
-        EdiElternordner(eltern, sizeof eltern, (const char*)kontext->HostDaten + HD_HOSTVERZEICHNIS);
-        TextFormat(importOrdner, sizeof importOrdner, "%sEDI_IMPORT\\", eltern);
-        TextFormat(exportOrdner, sizeof exportOrdner, "%sEDI_EXPORT\\", eltern);
+        const char* host = (const char*)kontext->HostDaten + HD_HOSTVERZEICHNIS;
+        EdiOrdnerPfad(importOrdner, sizeof importOrdner, host, "EDI_IMPORT", 1);
+        EdiOrdnerPfad(exportOrdner, sizeof exportOrdner, host, "EDI_EXPORT", 1);
         if (FileIO_PathExist(importOrdner) && kontext->FtpServer[0] != '\0'
             && kontext->FtpBenutzer[0] != '\0' && kontext->FtpPasswort[0] != '\0') {
             INI_GetIniFilename(kontext->IniDatei);
@@ -158,6 +133,8 @@ extern "C" int32_t WINAPI KTOXEDI_Bearbeiten(EDI_AUFRUFPARAMETER* parameter)
                                    HauptfensterProc, 0);
     }
 
+    /* Nothing may reach the block once it is given back. */
+    g_Kontext = nullptr;
     Storage_Deallocate(kontext);
     return (int32_t)ergebnis;
 }

@@ -4,6 +4,7 @@
  */
 #include "entry/hauptfenster.h"
 #include "entry/seiten.h"
+#include "entry/seitenhilfe.h"
 #include "entry/text.h"
 #include "pricechange/preisaenderung.h"
 #include "resources/resource.h"
@@ -79,11 +80,6 @@ static void DarstellungFreigeben(void)
         Freigeben(objekt);
 }
 
-static void SchriftSetzen(HWND fenster, int id, HFONT schrift)
-{
-    SendDlgItemMessageA(fenster, id, WM_SETFONT, (WPARAM)schrift, TRUE);
-}
-
 void KopfzeileAnzeigen(const KATALOGDATEI_EINTRAG* eintrag)
 {
     if (g_Kontext == nullptr)
@@ -114,8 +110,9 @@ void KopfzeileAnzeigen(const KATALOGDATEI_EINTRAG* eintrag)
     char beschreibung[64];
     TextKopieren(beschreibung, sizeof beschreibung, eintrag->Beschreibung);
 
-    char kopf[256];
-    TextFormat(kopf, sizeof kopf, "%s  (%s vom %s)", at ? at + 1 : lieferant, beschreibung, datumText);
+    char format[64], kopf[256];
+    StringLaden(IDS_KOPFZEILE, format, sizeof format);
+    TextFormat(kopf, sizeof kopf, format, at ? at + 1 : lieferant, beschreibung, datumText);
     char iln[16];
     TextKopieren(iln, sizeof iln, eintrag->Iln);
     if (fenster != nullptr) {
@@ -200,7 +197,7 @@ static INT_PTR TabBenachrichtigung(HWND fenster, const NMHDR* kopf)
             OXTabCtl_OnSelChanged(fenster);
         return 1;
     }
-    if ((int)kopf->code == -105 || (int)kopf->code == -106)
+    if (kopf->code == LVN_BEGINLABELEDITA || kopf->code == LVN_ENDLABELEDITA)
         return 0;
     return 1;
 }

@@ -36,37 +36,42 @@ enum {
     HD_DRUCKTITEL            = 62089   /* text: title of the print viewer */
 };
 
+/* The 26 host callbacks, in the order of the parameter block (words 1 to
+ * 26); the call context keeps them in the same order. */
+#define EDI_HOSTFUNKTIONEN \
+    HOSTFUNKTION01 HostFunktion01; \
+    HOSTFUNKTION02 HostFunktion02; \
+    HOSTFUNKTION03 HostFunktion03; \
+    HOSTFUNKTION04 HostFunktion04; \
+    HOSTFUNKTION05 HostFunktion05; \
+    HOSTFUNKTION06 HostFunktion06; \
+    HOSTFUNKTION07 HostFunktion07; \
+    HOSTFUNKTION08 HostFunktion08; \
+    HOSTFUNKTION09 HostFunktion09; \
+    HOSTFUNKTION10 HostFunktion10; \
+    HOSTFUNKTION11 HostFunktion11; \
+    HOSTFUNKTION12 HostFunktion12; \
+    HOSTFUNKTION13 HostFunktion13; \
+    HOSTFUNKTION14 HostFunktion14; \
+    HOSTFUNKTION15 HostFunktion15; \
+    HOSTFUNKTION16 HostFunktion16; \
+    HOSTFUNKTION17 HostFunktion17; \
+    HOSTFUNKTION18 HostFunktion18; \
+    HOSTFUNKTION19 HostFunktion19; \
+    HOSTFUNKTION20 HostFunktion20; \
+    HOSTFUNKTION21 HostFunktion21; \
+    HOSTFUNKTION22 HostFunktion22; \
+    HOSTFUNKTION23 HostFunktion23; \
+    HOSTFUNKTION24 HostFunktion24; \
+    HOSTFUNKTION25 HostFunktion25; \
+    HOSTFUNKTION26 HostFunktion26;
+
 #pragma pack(push, 1)
 
 /* The host's parameter block: 35 consecutive words of the host's word size. */
 typedef struct EDI_AUFRUFPARAMETER {
     HWND HostFenster;                 /* word 0 */
-    HOSTFUNKTION01 HostFunktion01;    /* words 1 to 26 */
-    HOSTFUNKTION02 HostFunktion02;
-    HOSTFUNKTION03 HostFunktion03;
-    HOSTFUNKTION04 HostFunktion04;
-    HOSTFUNKTION05 HostFunktion05;
-    HOSTFUNKTION06 HostFunktion06;
-    HOSTFUNKTION07 HostFunktion07;
-    HOSTFUNKTION08 HostFunktion08;
-    HOSTFUNKTION09 HostFunktion09;
-    HOSTFUNKTION10 HostFunktion10;
-    HOSTFUNKTION11 HostFunktion11;
-    HOSTFUNKTION12 HostFunktion12;
-    HOSTFUNKTION13 HostFunktion13;
-    HOSTFUNKTION14 HostFunktion14;
-    HOSTFUNKTION15 HostFunktion15;
-    HOSTFUNKTION16 HostFunktion16;
-    HOSTFUNKTION17 HostFunktion17;
-    HOSTFUNKTION18 HostFunktion18;
-    HOSTFUNKTION19 HostFunktion19;
-    HOSTFUNKTION20 HostFunktion20;
-    HOSTFUNKTION21 HostFunktion21;
-    HOSTFUNKTION22 HostFunktion22;
-    HOSTFUNKTION23 HostFunktion23;
-    HOSTFUNKTION24 HostFunktion24;
-    HOSTFUNKTION25 HostFunktion25;
-    HOSTFUNKTION26 HostFunktion26;
+    EDI_HOSTFUNKTIONEN                /* words 1 to 26 */
     const void* HostDaten;            /* word 27: 70,163-byte block */
     INT_PTR Modus;                    /* word 28: 1 = import, else export */
     const char* FtpServer;            /* word 29: at most 255 characters */
@@ -177,32 +182,7 @@ typedef struct EDI_KONTEXT {
     int32_t EanDateiArtikel;          /* article of the open EAN file, 0 = none */
 
     /* Host callbacks */
-    HOSTFUNKTION01 HostFunktion01;
-    HOSTFUNKTION02 HostFunktion02;
-    HOSTFUNKTION03 HostFunktion03;
-    HOSTFUNKTION04 HostFunktion04;
-    HOSTFUNKTION05 HostFunktion05;
-    HOSTFUNKTION06 HostFunktion06;
-    HOSTFUNKTION07 HostFunktion07;
-    HOSTFUNKTION08 HostFunktion08;
-    HOSTFUNKTION09 HostFunktion09;
-    HOSTFUNKTION10 HostFunktion10;
-    HOSTFUNKTION11 HostFunktion11;
-    HOSTFUNKTION12 HostFunktion12;
-    HOSTFUNKTION13 HostFunktion13;
-    HOSTFUNKTION14 HostFunktion14;
-    HOSTFUNKTION15 HostFunktion15;
-    HOSTFUNKTION16 HostFunktion16;
-    HOSTFUNKTION17 HostFunktion17;
-    HOSTFUNKTION18 HostFunktion18;
-    HOSTFUNKTION19 HostFunktion19;
-    HOSTFUNKTION20 HostFunktion20;
-    HOSTFUNKTION21 HostFunktion21;
-    HOSTFUNKTION22 HostFunktion22;
-    HOSTFUNKTION23 HostFunktion23;
-    HOSTFUNKTION24 HostFunktion24;
-    HOSTFUNKTION25 HostFunktion25;
-    HOSTFUNKTION26 HostFunktion26;
+    EDI_HOSTFUNKTIONEN
 
     /* Import page state, keyword-mapping state */
     char KatalogLieferantIln[14];

@@ -9,6 +9,7 @@
 #include "hostapi/oxglobdlg.h"
 #include "resources/resource.h"
 
+#include <commctrl.h>
 #include <string.h>
 
 /* One characteristic kind of the page: its button, edit and description. */
@@ -124,9 +125,12 @@ int32_t OXCALL StandardSeiteInit(HWND seite, HWND hauptfenster, int32_t index, L
     for (const STANDARD_ART& a : s_Arten)
         OXGLOBAL_DLGHELP_FuelleDlgElemente(a.Art, a.Knopf, a.Eingabe, a.Text);
     if (k->HostFunktion12 != nullptr) {
-        k->HostFunktion12(seite, IDC_ST_BTN_SERIE, 3, "&Material");
-        k->HostFunktion12(seite, IDC_ST_BTN_LABEL, 4, "A&ussehen");
-        k->HostFunktion12(seite, IDC_ST_BTN_MATERIAL, 5, "F&orm");
+        static const int knoepfe[3] = { IDC_ST_BTN_SERIE, IDC_ST_BTN_LABEL, IDC_ST_BTN_MATERIAL };
+        for (int i = 0; i < 3; i++) {
+            char titel[64];
+            StringLaden(IDS_KNOPF_ART3 + i, titel, sizeof titel);
+            k->HostFunktion12(seite, knoepfe[i], 3 + i, titel);
+        }
     }
     EnableWindow(GetDlgItem(seite, IDC_ST_ZUWEISEN), FALSE);
     static const int fett[] = { IDC_ST_TEXT, IDC_ST_KENNZEICHEN, IDC_ST_NURGEMAPPTE, IDC_ST_KEINE_AUFTRAEGE };
@@ -294,7 +298,7 @@ INT_PTR CALLBACK StandardSeiteProc(HWND seite, UINT nachricht, WPARAM wParam, LP
         return 1;
     case WM_NOTIFY: {
         const NMHDR* kopf = (const NMHDR*)lParam;
-        if (kopf != nullptr && ((int)kopf->code == -105 || (int)kopf->code == -106))
+        if (kopf != nullptr && (kopf->code == LVN_BEGINLABELEDITA || kopf->code == LVN_ENDLABELEDITA))
             return 0;
         return 1;
     }

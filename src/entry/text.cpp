@@ -30,6 +30,47 @@ size_t TextLaenge(const char* text, size_t groesse)
     return ende ? (size_t)((const char*)ende - text) : groesse;
 }
 
+size_t FeldKopieren(const char* feld, size_t breite, char* aus, size_t groesse)
+{
+    size_t n = 0;
+    if (aus == nullptr || groesse == 0)
+        return n;
+    size_t laenge = TextLaenge(feld, breite);
+    n = laenge < groesse - 1 ? laenge : groesse - 1;
+    if (n > 0)
+        memcpy(aus, feld, n);
+    aus[n] = '\0';
+    return n;
+}
+
+unsigned char ZeichenGross(unsigned char c)
+{
+    if (c >= 'a' && c <= 'z')
+        return (unsigned char)(c - 0x20);
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
+        return (unsigned char)(c - 0x20);
+    switch (c) {
+    case 0x9A: return 0x8A;   /* s caron */
+    case 0x9C: return 0x8C;   /* oe */
+    case 0x9E: return 0x8E;   /* z caron */
+    case 0xFF: return 0x9F;   /* y diaeresis */
+    default: return c;
+    }
+}
+
+void TextGross(char* text)
+{
+    for (char* p = text; p != nullptr && *p != '\0'; p++)
+        *p = (char)ZeichenGross((unsigned char)*p);
+}
+
+unsigned TextStreuwert(unsigned h, const char* text)
+{
+    for (const unsigned char* p = (const unsigned char*)text; p != nullptr && *p != '\0'; p++)
+        h = (h ^ *p) * 16777619u;
+    return h;
+}
+
 int TextAnhaengen(char* ziel, size_t groesse, const char* quelle)
 {
     if (ziel == nullptr || groesse == 0)
@@ -91,4 +132,12 @@ void EdiElternordner(char* ziel, size_t groesse, const char* hostVerzeichnis)
         pfad[n - 1] = '\0';               /* drop the separator */
     PfadAufOrdnerKuerzen(pfad);           /* drop the directory itself */
     TextKopieren(ziel, groesse, pfad);
+}
+
+void EdiOrdnerPfad(char* ziel, size_t groesse, const char* hostVerzeichnis, const char* name, int mitTrenner)
+{
+    EdiElternordner(ziel, groesse, hostVerzeichnis);
+    TextAnhaengen(ziel, groesse, name);
+    if (mitTrenner)
+        TextAnhaengen(ziel, groesse, "\\");
 }

@@ -27,6 +27,27 @@ int TextFormat(char* ziel, size_t groesse, const char* format, ...)
  * terminator, such as fixed record fields). */
 size_t TextLaenge(const char* text, size_t groesse);
 
+/* Copies the fixed record field `feld` of `breite` bytes (terminated inside
+ * or filled to its width) into `aus` (`groesse` bytes), cut to groesse-1
+ * characters. Returns the number of characters stored; nothing is written
+ * when `aus` is null or `groesse` is 0. */
+size_t FeldKopieren(const char* feld, size_t breite, char* aus, size_t groesse);
+
+/* Upper-cases `text` in place in the ANSI code page 1252, the mapping the
+ * system's CharUpperA applies there: a-z, the accented small letters
+ * 0xE0..0xFE (not 0xF7), and the pairs 0x9A/0x8A, 0x9C/0x8C, 0x9E/0x8E,
+ * 0xFF/0x9F; "ß" and every other byte stay. */
+void TextGross(char* text);
+
+/* One character of TextGross. */
+unsigned char ZeichenGross(unsigned char c);
+
+/* FNV-1a of the text `text` (null counts as empty), continued from `h`:
+ * TEXT_STREUWERT_ANFANG starts a fresh value. For hash tables and tags,
+ * not for anything kept on disk. */
+enum : unsigned { TEXT_STREUWERT_ANFANG = 2166136261u };
+unsigned TextStreuwert(unsigned h, const char* text);
+
 /* "Cut to folder": walks from the last character to the left, overwriting
  * each with the terminator, until it meets '\\', '/' or ':' (that character
  * stays) or reaches the first character (index 0 is never erased). */
@@ -41,5 +62,10 @@ const char* PfadDateiname(const char* pfad);
  * `ziel` must hold `groesse` bytes; the host path is taken with at most 259
  * characters. The EDI folders are made inside this folder. */
 void EdiElternordner(char* ziel, size_t groesse, const char* hostVerzeichnis);
+
+/* The EDI folder `name` ("EDI_IMPORT", "EDI_EXPORT") beside the host's
+ * program-data folder: EdiElternordner of `hostVerzeichnis` + `name`, with
+ * a trailing backslash when `mitTrenner` is 1; cut to `groesse` bytes. */
+void EdiOrdnerPfad(char* ziel, size_t groesse, const char* hostVerzeichnis, const char* name, int mitTrenner);
 
 #endif

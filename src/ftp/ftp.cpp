@@ -5,13 +5,13 @@
  */
 #include "ftp/ftp.h"
 
+#include "entry/plattform.h"
 #include "entry/text.h"
 #include "ftp/dateisatz.h"
 #include "ftp/verbindung.h"
 #include "hostapi/fileio.h"
 #include "hostapi/ktlisten.h"
 #include "hostapi/oxlistvw.h"
-#include "hostapi/oxtexdefs.h"
 #include "resources/resource.h"
 
 #include <commctrl.h>
@@ -41,28 +41,14 @@ static const char* Sektion(void)
     return s_Hochladen ? "EDIFTPEXPORTLISTE" : "EDIFTPLISTE";
 }
 
-/* Date text and day number of a file time (UTC), in local time. */
-static int32_t DatumAusDateizeit(const FILETIME* zeit, char* text, size_t groesse)
-{
-    FILETIME lokal;
-    SYSTEMTIME st;
-    int32_t tag = 0;
-    text[0] = '\0';
-    if (FileTimeToLocalFileTime(zeit, &lokal) && FileTimeToSystemTime(&lokal, &st)) {
-        TEXDEFS_DATUM datum = { st.wDay, st.wMonth, st.wYear };
-        TEXDEFS_DatumToString(&datum, text, (int32_t)groesse);
-        tag = TEXDEFS_DatumToInteger(&datum);
-    }
-    return tag;
-}
-
 /* --- building the set list ------------------------------------------------ */
 
 static int32_t ServerdateiEintragen(const FTP_FUND* fund, void*)
 {
     if ((fund->Attribute & FILE_ATTRIBUTE_DIRECTORY) == 0) {
         char datum[FTP_DATUM_GROESSE];
-        int32_t tag = DatumAusDateizeit(&fund->Geschrieben, datum, sizeof datum);
+        int32_t tag = DateizeitTag(fund->Geschrieben.dwLowDateTime, fund->Geschrieben.dwHighDateTime, datum,
+                                   sizeof datum);
         FtpDateiEintragen(&s_Saetze, fund->Name, datum, tag, fund->Groesse, strlen(s_Ordner));
     }
     return 1;
@@ -106,8 +92,7 @@ static void OrtsdateiEintragen(const char* ordner, const FILEIO_FUNDSTELLE* fund
     int32_t tag = 0;
     if (TextFormat(pfad, sizeof pfad, "%s%s", ordner, fund->Name) == 1
         && FileIO_TimeInfo(pfad, nullptr, nullptr, &geschrieben) == 1) {
-        FILETIME zeit = { geschrieben.Low, geschrieben.High };
-        tag = DatumAusDateizeit(&zeit, datum, sizeof datum);
+        tag = DateizeitTag(geschrieben.Low, geschrieben.High, datum, sizeof datum);
     }
     uint32_t groesse = fund->GroesseHigh != 0 ? 0 : fund->GroesseLow;
     FtpDateiEintragen(&s_Saetze, fund->Name, datum, tag, groesse, strlen(ordner));

@@ -761,8 +761,7 @@ OX_EXTERN_C DBADLL_API int32_t OXCALL BEZLIB_SchliesseDatenbank(HOSTHANDLE handl
  * (the 8 values are 0), -1 = not open, number below 1 or null. */
 OX_EXTERN_C DBADLL_API int32_t OXCALL BEZLIB_ReadBezeichnung(HOSTHANDLE handle, int32_t nummer, int32_t* nummern);
 
-/* Reads / writes the whole description record of `nummer`. 1 / 0 / -1 as above. */
-OX_EXTERN_C DBADLL_API int32_t OXCALL BEZLIB_LeseSatz(HOSTHANDLE handle, int32_t nummer, BEZEICHNUNG_SATZ* satz);
+/* Writes the whole description record of `nummer`. 1 / 0 / -1 as above. */
 OX_EXTERN_C DBADLL_API int32_t OXCALL BEZLIB_WriteBezeichnung(HOSTHANDLE handle, int32_t nummer,
                                                              const BEZEICHNUNG_SATZ* satz);
 

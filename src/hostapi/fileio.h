@@ -142,18 +142,12 @@ OX_EXTERN_C FILEIO_API int32_t OXCALL FileIO_SetPos(HOSTHANDLE file, int32_t pos
  * negative or larger than the file). */
 OX_EXTERN_C FILEIO_API int32_t OXCALL FileIO_SetPosFromEnd(HOSTHANDLE file, int32_t distance);
 
-/* Current position, or -1. */
-OX_EXTERN_C FILEIO_API int32_t OXCALL FileIO_GetPos(HOSTHANDLE file);
-
 /* Size of the open file in bytes, or -1. */
 OX_EXTERN_C FILEIO_API int32_t OXCALL FileIO_GetSize(HOSTHANDLE file);
 
 /* Cuts the file at the position (everything behind it is dropped).
  * 1 = done, -1 = invalid handle or failure. */
 OX_EXTERN_C FILEIO_API int32_t OXCALL FileIO_SetEnd(HOSTHANDLE file);
-
-/* Forces written data to the disk. 1 = done, -1 = invalid handle or failure. */
-OX_EXTERN_C FILEIO_API int32_t OXCALL FileIO_Flush(HOSTHANDLE file);
 
 /* Number of handles currently open (for tests that prove files are closed). */
 OX_EXTERN_C FILEIO_API int32_t OXCALL FileIO_OpenHandles(void);

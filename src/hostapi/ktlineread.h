@@ -66,10 +66,6 @@ OX_EXTERN_C KTLINEREAD_API int32_t OXCALL LR_NextStringSized(HOSTHANDLE reader, 
  * handle or a null `value`. */
 OX_EXTERN_C KTLINEREAD_API int32_t OXCALL LR_NextLong(HOSTHANDLE reader, int32_t* value);
 
-/* 1 when no token is left in the current text or line, 0 when one is,
- * -1 for an invalid handle. */
-OX_EXTERN_C KTLINEREAD_API int32_t OXCALL LR_AtEnd(HOSTHANDLE reader);
-
 /* Releases the reader (and closes its file). 1 = done, -1 = invalid handle. */
 OX_EXTERN_C KTLINEREAD_API int32_t OXCALL LR_Destroy(HOSTHANDLE reader);
 

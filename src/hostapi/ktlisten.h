@@ -45,8 +45,7 @@ OX_EXTERN_C KTLISTEN_API int32_t OXCALL List_NewElement(HOSTHANDLE* list, void* 
 /* Inserts `element` in the order of `compare`: behind every element that
  * does not rank after it, so elements of equal rank keep the order in which
  * they came (a compare that always answers 0 appends). The list must be
- * kept in that order (only sorted inserts, or List_Sort with the same
- * compare). Creates the list when `*list` is 0. Results as List_NewElement. */
+ * kept in that order (only sorted inserts with the same compare). Creates the list when `*list` is 0. Results as List_NewElement. */
 OX_EXTERN_C KTLISTEN_API int32_t OXCALL List_AddSortElement(HOSTHANDLE* list, void* element,
                                                           LIST_VERGLEICH compare);
 
@@ -77,10 +76,6 @@ OX_EXTERN_C KTLISTEN_API void* OXCALL List_GetElement(HOSTHANDLE list, int32_t i
 /* Takes `element` out of the list (the first place it stands) without
  * releasing it. 1 = taken out, 0 = not in the list, -1 = invalid list. */
 OX_EXTERN_C KTLISTEN_API int32_t OXCALL List_RemoveElement(HOSTHANDLE list, void* element);
-
-/* Puts the list in the order of `compare`, elements of equal rank keeping
- * their order. 1 = done, -1 = invalid list or null compare. */
-OX_EXTERN_C KTLISTEN_API int32_t OXCALL List_Sort(HOSTHANDLE list, LIST_VERGLEICH compare);
 
 /* Destroys the list: `release` (may be null) is called for each element in
  * list order, then the list itself is gone and its handle invalid. 1 =

@@ -122,10 +122,6 @@ OX_EXTERN_C OXINIFILE_API int32_t OXCALL INI_LoadStringINI(const char* section, 
                                                           const char* defaultValue, char* buffer, int32_t size,
                                                           int32_t hostFile);
 
-/* Removes `key` from `section` (with a null key: the whole section).
- * 1 = removed, 0 = not there or not writable, -1 = invalid names. */
-OX_EXTERN_C OXINIFILE_API int32_t OXCALL INI_DeleteKey(const char* section, const char* key);
-
 /* --- a named file ---------------------------------------------------------- */
 
 /* The calls above on the file `fileName` instead of the current file; the
@@ -137,13 +133,9 @@ OX_EXTERN_C OXINIFILE_API int32_t OXCALL INI2_GetLong(const char* fileName, cons
                                                      int32_t defaultValue);
 OX_EXTERN_C OXINIFILE_API int32_t OXCALL INI2_PutInteger(const char* fileName, const char* section,
                                                         const char* key, int32_t value);
-OX_EXTERN_C OXINIFILE_API int32_t OXCALL INI2_PutLong(const char* fileName, const char* section, const char* key,
-                                                     int32_t value);
 OX_EXTERN_C OXINIFILE_API int32_t OXCALL INI2_GetString(const char* fileName, const char* section,
                                                        const char* key, char* buffer, int32_t size);
 OX_EXTERN_C OXINIFILE_API int32_t OXCALL INI2_PutString(const char* fileName, const char* section,
                                                        const char* key, const char* value);
-OX_EXTERN_C OXINIFILE_API int32_t OXCALL INI2_DeleteKey(const char* fileName, const char* section,
-                                                       const char* key);
 
 #endif

@@ -23,9 +23,6 @@ enum { OXSPRACHE_DEUTSCH = 0, OXSPRACHE_NIEDERLAENDISCH = 1 };
  * an unknown value (nothing changes). */
 OX_EXTERN_C OXLANGUAGE_API int32_t OXCALL OXLANGUAGE_SetSprache(int32_t sprache);
 
-/* The current user language. */
-OX_EXTERN_C OXLANGUAGE_API int32_t OXCALL OXLANGUAGE_GetSprache(void);
-
 /* The dialog template `dialogId` of module `instanz` in the user language
  * (see above), ready for DialogBoxIndirectParamA; null when the module
  * has no such template. The template stays valid while the module is

@@ -53,12 +53,6 @@ OX_EXTERN_C OXTEXDEFS_API int32_t OXCALL TEXDEFS_IntegerToDatum(int32_t tag, TEX
 OX_EXTERN_C OXTEXDEFS_API int32_t OXCALL TEXDEFS_DatumToString(const TEXDEFS_DATUM* datum, char* text,
                                                               int32_t size);
 
-/* Reads a date text "d.m.yyyy" (one or two digits for day and month; a
- * two-digit year means 1980 .. 2079: 80..99 -> 19xx, 00..79 -> 20xx;
- * blanks around it allowed). 1 = `datum` filled with an existing date,
- * 0 = not a date (`datum` zeroed), -1 = null argument. */
-OX_EXTERN_C OXTEXDEFS_API int32_t OXCALL TEXDEFS_StringToDatum(const char* text, TEXDEFS_DATUM* datum);
-
 /* Today's local date as a day number (0 outside the range). */
 OX_EXTERN_C OXTEXDEFS_API int32_t OXCALL TEXDEFS_Heute(void);
 

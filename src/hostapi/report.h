@@ -34,9 +34,6 @@ OX_EXTERN_C REPORT_API int32_t OXCALL B_DOC_AnzahlZeilen(const B_DOC* dokument);
  * terminated). 1, 0 for an index outside, -1 for null. */
 OX_EXTERN_C REPORT_API int32_t OXCALL B_DOC_GetZeile(const B_DOC* dokument, int32_t index, char* puffer, int32_t groesse);
 
-/* The document's name into `puffer` (`groesse` bytes). 1, or -1. */
-OX_EXTERN_C REPORT_API int32_t OXCALL B_DOC_GetName(const B_DOC* dokument, char* puffer, int32_t groesse);
-
 /* Releases the document (null is allowed). A viewer showing it keeps its
  * own copy. 1. */
 OX_EXTERN_C REPORT_API int32_t OXCALL B_DOC_DestroyDocument(B_DOC* dokument);

@@ -45,9 +45,14 @@ extern "C" int32_t WINAPI EDILieferung_GetAllDesadvSet(const char* pfad, int32_t
  * record `kandidaten`; returns the chosen article number, 0 = cancelled. */
 extern "C" int32_t WINAPI KTOXEDIARTDIALOG_Dialog(HWND besitzer, const void* kandidaten);
 
-/* The folder derivation shared by the two folder services: the import
- * folder (without trailing separator) of `hostPfad`, created when missing
- * with the "PathCreate Error:%s" message when that fails. */
-void EdiImportOrdnerAnlegen(char* ordner, size_t groesse, const char* hostPfad);
+/* Makes the folder `ordner` (without trailing separator) when it is
+ * missing. When that fails: the message "PathCreate Error:%s" with the
+ * folder (string IDS_PFAD_FEHLER, caption "ORDANEX", owner `besitzer`, may
+ * be null); the caller goes on either way. */
+void EdiOrdnerSicherstellen(const char* ordner, HWND besitzer);
+
+/* The EDI folder `name` of `hostPfad` (EdiOrdnerPfad, without trailing
+ * separator) into `ordner`, made when missing (EdiOrdnerSicherstellen). */
+void EdiOrdnerAnlegen(char* ordner, size_t groesse, const char* hostPfad, const char* name, HWND besitzer);
 
 #endif

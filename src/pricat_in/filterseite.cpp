@@ -9,12 +9,12 @@
 #include "hostapi/dbadll.h"
 #include "hostapi/ktstorage.h"
 #include "hostapi/oxlistvw.h"
+#include "pricat_in/filterlauf.h"
 #include "pricat_in/katalog.h"
 #include "pricat_in/katalogtext.h"
 #include "resources/resource.h"
 
 #include <commctrl.h>
-#include <stdlib.h>
 #include <string.h>
 
 /* Combo, count control and name string of criteria 1 to 5. */
@@ -31,289 +31,58 @@ static int s_SortAbsteigend;
 
 /* ---- the filter ---------------------------------------------------------- */
 
-/* The row field that criterion `k` (1..5) reads when no field map is in
- * force; criterion 2 takes the first of Warengruppe, WarengruppeErsatz1
- * that is not empty and does not begin with a blank, else
- * WarengruppeErsatz2. */
-static const char* KriteriumFeld(const PRICAT_DATEN* d, int32_t k, size_t* breite)
+FILTER_STAND FilterKontextStand(void)
 {
-    switch (k) {
-    case 1: *breite = sizeof d->Hauptgruppe; return d->Hauptgruppe;
-    case 2:
-        if (d->Warengruppe[0] != '\0' && d->Warengruppe[0] != ' ') {
-            *breite = sizeof d->Warengruppe;
-            return d->Warengruppe;
-        }
-        if (d->WarengruppeErsatz1[0] != '\0' && d->WarengruppeErsatz1[0] != ' ') {
-            *breite = sizeof d->WarengruppeErsatz1;
-            return d->WarengruppeErsatz1;
-        }
-        *breite = sizeof d->WarengruppeErsatz2;
-        return d->WarengruppeErsatz2;
-    case 3: *breite = sizeof d->Serie; return d->Serie;
-    case 4: *breite = sizeof d->Label; return d->Label;
-    case 5: *breite = sizeof d->Material; return d->Material;
-    default: *breite = 0; return nullptr;
-    }
+    EDI_KONTEXT* k = g_Kontext;
+    FILTER_STAND f;
+    f.Zeilen = KontextZeilen();
+    f.Regeln = KontextStichwortRegeln();
+    f.Index = k->FilterWertIndex;
+    f.IndexGueltig = &k->FilterIndexGueltig;
+    f.Anzeige = k->FilterAnzeige;
+    f.AnzeigeAnzahl = &k->FilterAnzeigeAnzahl;
+    return f;
 }
-
-/* 1 when the value of criterion `k` of the row equals `wahl` (`laenge`
- * characters). Without field map the row field is compared in place: the
- * text after its first "@", cut to the 40 characters of a value. */
-static int KriteriumPasst(const PRICAT_DATEN* d, int32_t k, const char* wahl, size_t laenge, int feldMap)
-{
-    if (feldMap) {
-        char wert[FILTERWERT_LAENGE + 1];
-        FilterwertDerZeile(d, k, wert);
-        return strcmp(wert, wahl) == 0;
-    }
-    size_t breite = 0;
-    const char* feld = KriteriumFeld(d, k, &breite);
-    size_t n = TextLaenge(feld, breite);
-    const char* at = (const char*)memchr(feld, '@', n);
-    if (at != nullptr) {
-        n -= (size_t)(at + 1 - feld);
-        feld = at + 1;
-    }
-    if (n > FILTERWERT_LAENGE)
-        n = FILTERWERT_LAENGE;
-    return n == laenge && memcmp(feld, wahl, n) == 0;
-}
-
-static int32_t ZeilenGesamt(void)
-{
-    int32_t gesamt = g_Kontext->AnzahlSaetzeGesamt;
-    if (gesamt < 0)
-        gesamt = 0;
-    if (gesamt > PRICAT_ZEILEN_MAX)
-        gesamt = PRICAT_ZEILEN_MAX;
-    return gesamt;
-}
-
-/* FNV-1a of a value text. */
-static uint32_t WertHash(const char* text)
-{
-    uint32_t h = 2166136261u;
-    for (const unsigned char* p = (const unsigned char*)text; *p != '\0'; p++)
-        h = (h ^ *p) * 16777619u;
-    return h;
-}
-
-enum { INDEX_PLAETZE = 2048 };   /* hash slots per criterion, more than twice FILTERWERTE_MAX */
 
 void FilterIndexAufbauen(void)
 {
-    EDI_KONTEXT* k = g_Kontext;
-    if (k == nullptr)
+    if (g_Kontext == nullptr)
         return;
-    int32_t gesamt = ZeilenGesamt();
-    static int16_t plaetze[INDEX_PLAETZE];
-    for (int32_t kr = 0; kr < FILTER_KRITERIEN; kr++) {
-        const FILTERWERTE* liste = &k->FilterWerte[kr];
-        for (int32_t i = 0; i < INDEX_PLAETZE; i++)
-            plaetze[i] = -1;
-        int32_t anzahl = liste->Anzahl < FILTERWERTE_MAX ? liste->Anzahl : FILTERWERTE_MAX;
-        for (int32_t w = 0; w < anzahl; w++) {
-            uint32_t h = WertHash(liste->Wert[w].Text) & (INDEX_PLAETZE - 1);
-            while (plaetze[h] != -1 && strcmp(liste->Wert[plaetze[h]].Text, liste->Wert[w].Text) != 0)
-                h = (h + 1) & (INDEX_PLAETZE - 1);
-            if (plaetze[h] == -1)
-                plaetze[h] = (int16_t)w;   /* a repeated text keeps its first place */
-        }
-        for (int32_t z = 0; z < gesamt; z++) {
-            char wert[FILTERWERT_LAENGE + 1];
-            FilterwertDerZeile(&k->PricatTabelle[z].PricatDaten, kr + 1, wert);
-            uint32_t h = WertHash(wert) & (INDEX_PLAETZE - 1);
-            while (plaetze[h] != -1 && strcmp(liste->Wert[plaetze[h]].Text, wert) != 0)
-                h = (h + 1) & (INDEX_PLAETZE - 1);
-            k->FilterWertIndex[z][kr] = plaetze[h];
-        }
-    }
-    k->FilterIndexGueltig = 1;
+    FILTER_STAND f = FilterKontextStand();
+    FilterIndexBilden(&f);
 }
 
 int32_t FilterAnwenden(void)
 {
-    EDI_KONTEXT* k = g_Kontext;
-    if (k == nullptr)
+    if (g_Kontext == nullptr)
         return 0;
-    const char* wahl[FILTER_KRITERIEN];
-    size_t laenge[FILTER_KRITERIEN];
-    int32_t kriterium[FILTER_KRITERIEN];
-    int16_t index[FILTER_KRITERIEN];     /* the choice's place in its value list, -1 = not there */
-    int anzahl = 0;
-    for (int32_t i = 0; i < FILTER_KRITERIEN; i++) {
-        const char* text = k->FilterWerte[i].Auswahl.Text;
-        size_t n = TextLaenge(text, sizeof k->FilterWerte[i].Auswahl.Text);
-        if (n == 0)
-            continue;
-        wahl[anzahl] = text;
-        laenge[anzahl] = n;
-        kriterium[anzahl] = i + 1;
-        index[anzahl] = (int16_t)FilterwertSuchen(&k->FilterWerte[i], text);
-        anzahl++;
-    }
-    int feldMap = k->FeldMap.Vorhanden == 1;
-    if (anzahl > 0 && k->FilterIndexGueltig != 1)
-        FilterIndexAufbauen();
-
-    k->AnzahlGefiltert = k->AnzahlSaetze;
-    int32_t gesamt = ZeilenGesamt();
-    for (int32_t z = 0; z < gesamt && anzahl > 0; z++) {
-        PRICAT_SATZ* zeile = &k->PricatTabelle[z];
-        if (zeile->Ausgewaehlt != 1)
-            continue;
-        const int16_t* werte = k->FilterWertIndex[z];
-        for (int i = 0; i < anzahl; i++) {
-            int passt = index[i] >= 0 ? werte[kriterium[i] - 1] == index[i]
-                                      : KriteriumPasst(&zeile->PricatDaten, kriterium[i], wahl[i], laenge[i], feldMap);
-            if (!passt) {
-                zeile->Ausgewaehlt = 0;
-                k->AnzahlGefiltert--;
-                break;
-            }
-        }
-    }
-    k->AnzahlSaetze = k->AnzahlGefiltert;
-    ZaehlerGefiltertAnzeigen(k->AnzahlGefiltert);
-    return k->AnzahlGefiltert;
+    FILTER_STAND f = FilterKontextStand();
+    int32_t gefiltert = FilterLauf(&f);
+    ZaehlerGefiltertAnzeigen(gefiltert);
+    return gefiltert;
 }
 
 /* ---- the list ------------------------------------------------------------ */
 
 int32_t FilterAnzeigeFuellen(void)
 {
-    EDI_KONTEXT* k = g_Kontext;
-    int32_t n = 0;
-    if (k == nullptr)
-        return n;
-    int32_t gesamt = ZeilenGesamt();
-    for (int32_t z = 0; z < gesamt; z++)
-        if (k->PricatTabelle[z].Ausgewaehlt == 1)
-            k->FilterAnzeige[n++] = z;
-    k->FilterAnzeigeAnzahl = n;
-    return n;
-}
-
-/* Criterion `kriterium` of the row, after its "@". */
-static void KriteriumAnzeige(const PRICAT_DATEN* zeile, int32_t kriterium, char* aus, size_t groesse)
-{
-    char text[STICHWORT_GROESSE];
-    KriteriumTextDerZeile(zeile, kriterium, text, sizeof text);
-    TextNachAt(text, aus, groesse);
+    if (g_Kontext == nullptr)
+        return 0;
+    FILTER_STAND f = FilterKontextStand();
+    return FilterAnzeigeBilden(&f);
 }
 
 void FilterZellText(const PRICAT_DATEN* zeile, int32_t spalte, char* aus, size_t groesse)
 {
-    static const int32_t kriterien[FILTER_SPALTEN] = { 0, -1, 1, 2, 3, 4, 5, 6, -1, 11 };
-    if (aus == nullptr || groesse == 0)
-        return;
-    aus[0] = '\0';
-    if (zeile == nullptr || spalte < 0 || spalte >= FILTER_SPALTEN)
-        return;
-    if (spalte == 1)
-        FeldKopieren(zeile->Zusatztext, sizeof zeile->Zusatztext, aus, groesse);
-    else if (spalte == 8)
-        FeldKopieren(zeile->Lieferantenfarbe, sizeof zeile->Lieferantenfarbe, aus, groesse);
-    else
-        KriteriumAnzeige(zeile, kriterien[spalte], aus, groesse);
-}
-
-/* Sorting. The lines of one column repeat few texts (an article's
- * variations share its name), so each distinct text is compared once: the
- * distinct texts are sorted with the platform's comparison and numbered by
- * rank (texts it calls equal share a rank), then the lines are sorted by
- * rank and, within a rank, in table order. */
-enum { SCHLUESSEL_LAENGE = 76, RANG_PLAETZE = 65536 };
-static const char* s_Schluessel;
-static const int32_t* s_Rang;
-static const int32_t* s_Zeilen;
-static int s_Absteigend;
-
-static const char* Schluessel(int32_t i)
-{
-    return s_Schluessel + (size_t)i * SCHLUESSEL_LAENGE;
-}
-
-static int TexteVergleichen(const void* a, const void* b)
-{
-    return lstrcmpA(Schluessel(*(const int32_t*)a), Schluessel(*(const int32_t*)b));
-}
-
-static int ZeilenVergleichen(const void* a, const void* b)
-{
-    int32_t x = *(const int32_t*)a, y = *(const int32_t*)b;
-    int32_t rx = s_Rang[x], ry = s_Rang[y];
-    int ergebnis = rx < ry ? -1 : (rx > ry ? 1 : 0);
-    if (s_Absteigend)
-        ergebnis = -ergebnis;
-    if (ergebnis == 0)
-        ergebnis = s_Zeilen[x] < s_Zeilen[y] ? -1 : (s_Zeilen[x] > s_Zeilen[y] ? 1 : 0);
-    return ergebnis;
+    FilterZelle(KontextStichwortRegeln(), zeile, spalte, aus, groesse);
 }
 
 int FilterAnzeigeSortieren(int32_t spalte, int absteigend)
 {
-    EDI_KONTEXT* k = g_Kontext;
-    int rc = 0;
-    if (k == nullptr)
-        return rc;
-    int32_t n = k->FilterAnzeigeAnzahl;
-    if (n <= 1)
-        return 1;
-    char* schluessel = (char*)Storage_Allocate((int32_t)((size_t)n * SCHLUESSEL_LAENGE));
-    int32_t* folge = (int32_t*)Storage_Allocate((int32_t)((size_t)n * sizeof(int32_t)));
-    int32_t* zeilen = (int32_t*)Storage_Allocate((int32_t)((size_t)n * sizeof(int32_t)));
-    int32_t* rang = (int32_t*)Storage_Allocate((int32_t)((size_t)n * sizeof(int32_t)));
-    int32_t* eigene = (int32_t*)Storage_Allocate((int32_t)((size_t)n * sizeof(int32_t)));
-    int32_t* plaetze = (int32_t*)Storage_Allocate((int32_t)(RANG_PLAETZE * sizeof(int32_t)));
-    if (schluessel != nullptr && folge != nullptr && zeilen != nullptr && rang != nullptr && eigene != nullptr &&
-        plaetze != nullptr) {
-        s_Schluessel = schluessel;
-        /* The distinct texts: `eigene` holds the first line of each, `rang`
-         * of every line first the number of its distinct text. */
-        for (int32_t i = 0; i < RANG_PLAETZE; i++)
-            plaetze[i] = -1;
-        int32_t verschieden = 0;
-        for (int32_t i = 0; i < n; i++) {
-            zeilen[i] = k->FilterAnzeige[i];
-            folge[i] = i;
-            char* text = schluessel + (size_t)i * SCHLUESSEL_LAENGE;
-            FilterZellText(&k->PricatTabelle[zeilen[i]].PricatDaten, spalte, text, SCHLUESSEL_LAENGE);
-            uint32_t h = WertHash(text) & (RANG_PLAETZE - 1);
-            while (plaetze[h] != -1 && strcmp(Schluessel(eigene[plaetze[h]]), text) != 0)
-                h = (h + 1) & (RANG_PLAETZE - 1);
-            if (plaetze[h] == -1) {
-                plaetze[h] = verschieden;
-                eigene[verschieden++] = i;
-            }
-            rang[i] = plaetze[h];
-        }
-        qsort(eigene, (size_t)verschieden, sizeof(int32_t), TexteVergleichen);
-        /* plaetze: number of a distinct text -> its rank. */
-        int32_t stufe = 0;
-        for (int32_t u = 0; u < verschieden; u++) {
-            if (u > 0 && lstrcmpA(Schluessel(eigene[u - 1]), Schluessel(eigene[u])) != 0)
-                stufe++;
-            plaetze[rang[eigene[u]]] = stufe;
-        }
-        for (int32_t i = 0; i < n; i++)
-            rang[i] = plaetze[rang[i]];
-        s_Rang = rang;
-        s_Zeilen = zeilen;
-        s_Absteigend = absteigend;
-        qsort(folge, (size_t)n, sizeof(int32_t), ZeilenVergleichen);
-        for (int32_t i = 0; i < n; i++)
-            k->FilterAnzeige[i] = zeilen[folge[i]];
-        rc = 1;
-    }
-    Storage_Deallocate(schluessel);
-    Storage_Deallocate(folge);
-    Storage_Deallocate(zeilen);
-    Storage_Deallocate(rang);
-    Storage_Deallocate(eigene);
-    Storage_Deallocate(plaetze);
-    return rc;
+    if (g_Kontext == nullptr)
+        return 0;
+    FILTER_STAND f = FilterKontextStand();
+    return FilterAnzeigeOrdnen(&f, spalte, absteigend);
 }
 
 static void ListeNeuZeigen(HWND liste)
@@ -394,12 +163,10 @@ static void KombisFuellen(HWND seite)
         SendMessageA(kombi, WM_SETREDRAW, TRUE, 0);
         InvalidateRect(kombi, nullptr, TRUE);
 
-        char name[64], text[160];
+        char name[64], format[64], text[160];
         StringLaden(s_Namen[i], name, sizeof name);
-        if (gewaehlt[0] == '\0')
-            TextFormat(text, sizeof text, "%ld %s(n)", (long)anzahl, name);
-        else
-            TextFormat(text, sizeof text, "1 von %ld %s(n)", (long)anzahl, name);
+        StringLaden(gewaehlt[0] == '\0' ? IDS_FI_ANZAHL_ALLE : IDS_FI_ANZAHL_EINS, format, sizeof format);
+        TextFormat(text, sizeof text, format, (long)anzahl, name);
         SetDlgItemTextA(seite, s_Anzahlen[i], text);
     }
 }
@@ -422,9 +189,12 @@ int32_t OXCALL FilterSeiteInit(HWND seite, HWND hauptfenster, int32_t index, LPA
         SchriftSetzen(seite, s_Anzahlen[i], k->SchriftArial10Fett);
     }
     if (k->HostFunktion13 != nullptr) {
-        k->HostFunktion13(seite, IDC_FI_TITEL3, 3, "Material");
-        k->HostFunktion13(seite, IDC_FI_TITEL4, 4, "Aussehen");
-        k->HostFunktion13(seite, IDC_FI_TITEL5, 5, "Form");
+        static const int titel[3] = { IDC_FI_TITEL3, IDC_FI_TITEL4, IDC_FI_TITEL5 };
+        for (int i = 0; i < 3; i++) {
+            char text[64];
+            StringLaden(IDS_TITEL_ART3 + i, text, sizeof text);
+            k->HostFunktion13(seite, titel[i], 3 + i, text);
+        }
     }
     SetFocus(GetDlgItem(seite, IDC_FI_KOMBI1));
     char text[1024];
@@ -532,13 +302,13 @@ static void ArtikelMarkieren(HWND liste)
     if (fokus < 0 || fokus >= k->FilterAnzeigeAnzahl)
         return;
     char artikel[STICHWORT_GROESSE];
-    KriteriumAnzeige(&k->PricatTabelle[k->FilterAnzeige[fokus]].PricatDaten, 0, artikel, sizeof artikel);
+    FilterZellText(&k->PricatTabelle[k->FilterAnzeige[fokus]].PricatDaten, 0, artikel, sizeof artikel);
     LVITEMA zustand = {};
     zustand.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     zustand.state = LVIS_SELECTED | LVIS_FOCUSED;
     for (int32_t i = 0; i < k->FilterAnzeigeAnzahl; i++) {
         char text[STICHWORT_GROESSE];
-        KriteriumAnzeige(&k->PricatTabelle[k->FilterAnzeige[i]].PricatDaten, 0, text, sizeof text);
+        FilterZellText(&k->PricatTabelle[k->FilterAnzeige[i]].PricatDaten, 0, text, sizeof text);
         if (strcmp(text, artikel) == 0)
             SendMessageA(liste, LVM_SETITEMSTATE, (WPARAM)i, (LPARAM)&zustand);
     }

@@ -6,7 +6,7 @@
 #include "entry/text.h"
 #include "hostapi/dbadll.h"
 #include "hostapi/fileio.h"
-#include "hostapi/oxtexdefs.h"
+#include "entry/plattform.h"
 #include "partner/partner.h"
 #include "pricat_in/adresse.h"
 #include "pricat_in/katalogtext.h"
@@ -106,14 +106,7 @@ static int32_t DateiDatum(const char* pfad, const FILEIO_ZEIT* bekannt)
         geschrieben = *bekannt;
     else if (FileIO_TimeInfo(pfad, nullptr, nullptr, &geschrieben) != 1)
         return 0;
-    FILETIME utc, lokal;
-    SYSTEMTIME zeit;
-    utc.dwLowDateTime = geschrieben.Low;
-    utc.dwHighDateTime = geschrieben.High;
-    if (!FileTimeToLocalFileTime(&utc, &lokal) || !FileTimeToSystemTime(&lokal, &zeit))
-        return 0;
-    TEXDEFS_DATUM datum = { zeit.wDay, zeit.wMonth, zeit.wYear };
-    return TEXDEFS_DatumToInteger(&datum);
+    return DateizeitTag(geschrieben.Low, geschrieben.High, nullptr, 0);
 }
 
 /* The pass KatalogKopfLesen serves just now (the header reader's lookup

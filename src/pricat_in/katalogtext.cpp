@@ -14,35 +14,6 @@ void TextNachAt(const char* text, char* aus, size_t groesse)
     TextKopieren(aus, groesse, at ? at + 1 : text);
 }
 
-size_t FeldKopieren(const char* feld, size_t breite, char* aus, size_t groesse)
-{
-    size_t n = 0;
-    if (aus == nullptr || groesse == 0)
-        return n;
-    size_t laenge = TextLaenge(feld, breite);
-    n = laenge < groesse - 1 ? laenge : groesse - 1;
-    if (n > 0)
-        memcpy(aus, feld, n);
-    aus[n] = '\0';
-    return n;
-}
-
-void TextGross(char* text)
-{
-    if (text == nullptr)
-        return;
-    for (unsigned char* p = (unsigned char*)text; *p != 0; p++) {
-        unsigned char c = *p;
-        if (c >= 'a' && c <= 'z')
-            *p = (unsigned char)(c - 0x20);
-        else if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
-            *p = (unsigned char)(c - 0x20);
-        else if (c == 0x9A || c == 0x9C || c == 0x9E)
-            *p = (unsigned char)(c - 0x10);
-        else if (c == 0xFF)
-            *p = 0x9F;
-    }
-}
 
 int32_t ZahlAusText(const char* text)
 {

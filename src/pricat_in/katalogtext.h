@@ -10,6 +10,8 @@
 #ifndef KTOXEDI_KATALOGTEXT_H
 #define KTOXEDI_KATALOGTEXT_H
 
+#include "entry/text.h"   /* FeldKopieren and the bounded copies */
+
 #include <stddef.h>
 #include <stdint.h>
 
@@ -17,17 +19,6 @@
  * bytes), or the whole text when it holds no "@". A null text counts as
  * empty. "12@Jacke" gives "Jacke", "Jacke" gives "Jacke", "12@" gives "". */
 void TextNachAt(const char* text, char* aus, size_t groesse);
-
-/* Copies the fixed record field `feld` of `breite` bytes (terminated inside
- * or filled to its width) into `aus` (`groesse` bytes). Returns the number
- * of characters stored. */
-size_t FeldKopieren(const char* feld, size_t breite, char* aus, size_t groesse);
-
-/* Upper-cases `text` in place in the ANSI code page 1252, the mapping the
- * system's CharUpperA applies there: a-z, the accented small letters
- * 0xE0..0xFE (not 0xF7), and the pairs 0x9A/0x8A, 0x9C/0x8C, 0x9E/0x8E,
- * 0xFF/0x9F; "ß" and every other byte stay. */
-void TextGross(char* text);
 
 /* The decimal number at the start of `text` as the host reads numbers from
  * settings: blanks, an optional sign, digits; it ends at the first other

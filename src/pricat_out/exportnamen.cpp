@@ -6,30 +6,6 @@
 
 #include <string.h>
 
-static unsigned char Gross1252(unsigned char c)
-{
-    if (c >= 'a' && c <= 'z')
-        return (unsigned char)(c - 'a' + 'A');
-    /* à..þ without ÷ (0xF7) map to À..Þ; ß (0xDF) has no capital. */
-    if (c >= 0xE0 && c != 0xF7 && c != 0xFF)
-        return (unsigned char)(c - 0x20);
-    switch (c) {
-    case 0x9A: return 0x8A;   /* š */
-    case 0x9C: return 0x8C;   /* œ */
-    case 0x9E: return 0x8E;   /* ž */
-    case 0xFF: return 0x9F;   /* ÿ */
-    default: return c;
-    }
-}
-
-void TextGross1252(char* text)
-{
-    if (text == nullptr)
-        return;
-    for (char* p = text; *p != '\0'; p++)
-        *p = (char)Gross1252((unsigned char)*p);
-}
-
 void NamensteilBereinigen(char* text)
 {
     if (text == nullptr)
@@ -37,7 +13,7 @@ void NamensteilBereinigen(char* text)
     for (char* p = text; *p != '\0'; p++)
         if (*p == ' ' || *p == '.')
             *p = '_';
-    TextGross1252(text);
+    TextGross(text);
 }
 
 int ExportKatalogPfad(char* ziel, size_t groesse, const char* ordner, const char* name,
@@ -58,7 +34,7 @@ int ExportKatalogPfad(char* ziel, size_t groesse, const char* ordner, const char
         ziel[0] = '\0';
         return 0;
     }
-    TextGross1252(ziel);
+    TextGross(ziel);
     return 1;
 }
 
@@ -68,7 +44,7 @@ int ExportPartnerPfad(char* ziel, size_t groesse, const char* katalog, const cha
         return 0;
     char pfad[260];
     int ergebnis = TextKopieren(pfad, sizeof pfad, katalog);
-    TextGross1252(pfad);
+    TextGross(pfad);
     char* punkt = nullptr;
     for (char* p = strstr(pfad, ".INH"); p != nullptr; p = strstr(p + 1, ".INH"))
         punkt = p;

@@ -30,10 +30,6 @@
 #include <stddef.h>
 #include <stdint.h>
 
-/* Upper case of a cp1252 text, in place (ASCII letters and the accented
- * letters of cp1252: "ä" -> "Ä", "ß" stays). */
-void TextGross1252(char* text);
-
 /* Turns every blank and "." of `text` into "_", then upper case, in place. */
 void NamensteilBereinigen(char* text);
 

@@ -14,18 +14,12 @@ enum {
     TEXT_MAX = 31                      /* texts of the extra record in the key */
 };
 
-/* Copies at most TEXT_MAX characters of the fixed field `quelle` (`groesse`
- * bytes, not necessarily terminated) into `ziel` (`zielGroesse` bytes). */
-static void FeldKopieren(char* ziel, size_t zielGroesse, const char* quelle, size_t groesse)
+/* At most TEXT_MAX characters of the fixed field `quelle` (`groesse` bytes,
+ * not necessarily terminated) into `ziel`, zero-filled behind the text. */
+static void FeldKurzKopieren(char* ziel, size_t zielGroesse, const char* quelle, size_t groesse)
 {
-    char kurz[TEXT_MAX + 1];
-    size_t n = TextLaenge(quelle, groesse);
-    if (n > TEXT_MAX)
-        n = TEXT_MAX;
-    memcpy(kurz, quelle, n);
-    kurz[n] = '\0';
     memset(ziel, 0, zielGroesse);
-    TextKopieren(ziel, zielGroesse, kurz);
+    FeldKopieren(quelle, groesse < (size_t)TEXT_MAX ? groesse : (size_t)TEXT_MAX, ziel, zielGroesse);
 }
 
 int EinzelteilZuAendern(const EINZELTEIL_SATZ* teil, int32_t keineVerkauften)
@@ -63,8 +57,8 @@ void EinzelteilSchluesselBilden(EDIAENDERUNG_SATZ* s, const EINZELTEIL_SATZ* tei
     s->Preis6 = teil->Preis6;
     s->Preis7 = 0;
     if (zusatz != nullptr) {
-        FeldKopieren(s->Text1, sizeof s->Text1, zusatz->Text1, sizeof zusatz->Text1);
-        FeldKopieren(s->Text2, sizeof s->Text2, zusatz->Text2, sizeof zusatz->Text2);
+        FeldKurzKopieren(s->Text1, sizeof s->Text1, zusatz->Text1, sizeof zusatz->Text1);
+        FeldKurzKopieren(s->Text2, sizeof s->Text2, zusatz->Text2, sizeof zusatz->Text2);
     }
 }
 
@@ -99,8 +93,8 @@ int EinzelteilUebernehmen(EINZELTEIL_SATZ* teil, TEILEZUSATZ_SATZ* zusatz, const
         geaendert = vk = 1;
     }
     char text2[TEXT_MAX + 1], bisher[TEXT_MAX + 1];
-    FeldKopieren(text2, sizeof text2, neu->Text2, sizeof neu->Text2);
-    FeldKopieren(bisher, sizeof bisher, zusatz->Text2, sizeof zusatz->Text2);
+    FeldKurzKopieren(text2, sizeof text2, neu->Text2, sizeof neu->Text2);
+    FeldKurzKopieren(bisher, sizeof bisher, zusatz->Text2, sizeof zusatz->Text2);
     if (strcmp(text2, bisher) != 0) {
         memset(zusatz->Text2, 0, sizeof zusatz->Text2);
         TextKopieren(zusatz->Text2, sizeof zusatz->Text2, text2);

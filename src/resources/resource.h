@@ -91,6 +91,16 @@
 #define IDS_KZ_NUR_DIESE        1068
 #define IDS_EXPORT_FEHLGESCHLAGEN 7101  /* article export: nothing replaced */
 #define IDS_EXPORT_NAME_ZU_LANG  7102  /* article export: the file name does not fit */
+#define IDS_KOPFZEILE           7110  /* main window header: supplier, description, date */
+#define IDS_FI_ANZAHL_ALLE      7111  /* filter page count: values of a criterion */
+#define IDS_FI_ANZAHL_EINS      7112  /* filter page count: one value chosen */
+#define IDS_PFAD_FEHLER         7113  /* an EDI folder cannot be made */
+#define IDS_KNOPF_ART3          7114  /* default button captions of kinds 3 to 5 */
+#define IDS_KNOPF_ART4          7115
+#define IDS_KNOPF_ART5          7116
+#define IDS_TITEL_ART3          7117  /* default titles of kinds 3 to 5 */
+#define IDS_TITEL_ART4          7118
+#define IDS_TITEL_ART5          7119
 
 /* FTP exchange: dialog 1008 for the download and, retitled, the upload */
 #define IDD_FTP_DATEIEN         1008  /* "EDI Import Dateien " */

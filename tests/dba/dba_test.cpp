@@ -38,21 +38,6 @@ MERKMAL_SATZ Merkmal(const char* code, const char* text)
 
 /* ---- data folder -------------------------------------------------------- */
 
-TEST_F(DbaTest, DataFolderIsCreatedAndReported)
-{
-    std::string neu = ordner + "UNTER\\TIEFER";
-    ASSERT_EQ(DBA_SetDatenPfad(neu.c_str()), 1);
-    char puffer[OX_TXT_PATH];
-    ASSERT_EQ(DBA_GetDatenPfad(puffer, sizeof puffer), 1);
-    EXPECT_EQ(std::string(puffer), neu + "\\");
-    EXPECT_EQ(FileIO_PathExist(puffer), 1);
-    EXPECT_EQ(DBA_SetDatenPfad(""), -1);
-    EXPECT_EQ(DBA_SetDatenPfad(std::string(300, 'x').c_str()), -1);
-    char klein[4];
-    ASSERT_EQ(DBA_GetDatenPfad(klein, sizeof klein), 1);
-    EXPECT_EQ(std::strlen(klein), 3u) << "cut to the buffer";
-}
-
 TEST_F(DbaTest, EachDataFolderHasItsOwnStoresAndKeepsThem)
 {
     ARTIKEL_SATZ a{};
@@ -550,44 +535,6 @@ TEST_F(DbaTest, EanFileNamesStayWithTheirDataFolder)
 
     ASSERT_EQ(DBA_SetDatenPfad(ordner.c_str()), 1);
     EXPECT_EQ(Geladen(5).size(), 3u);
-}
-
-TEST_F(DbaTest, EanFilesOfTheEarlierLayoutAreTakenOverOnce)
-{
-    /* article 7 already has its entries in the store of the folder */
-    std::string alt = NeuerTestOrdner("api_altlage");
-    ASSERT_EQ(DBA_SetDatenPfad(alt.c_str()), 1);
-    std::vector<EANARTIKEL_SATZ> neu7 = {Eintrag(0, "44", "NEU", "96385074")};
-    ASSERT_EQ(Speichern(7, neu7), 1);
-    ASSERT_EQ(DBA_SetDatenPfad(ordner.c_str()), 1);
-    Geladen(1);   /* the folder's store is let go */
-
-    /* one record file per article, as the earlier layout kept them */
-    auto schreibeAlt = [&](int32_t artikel, const std::vector<EANARTIKEL_SATZ>& eintraege) {
-        std::string unter = alt + "EANART\\" + std::to_string(artikel / 1000) + "\\";
-        ASSERT_TRUE(dba::OrdnerAnlegen(unter));
-        dba::SatzDatei f;
-        ASSERT_TRUE(f.Oeffnen(unter + "E" + std::to_string(artikel) + ".EAN", sizeof(EANARTIKEL_SATZ), true));
-        std::vector<dba::SatzDatei::Teil> teile;
-        for (size_t i = 0; i < eintraege.size(); ++i) teile.emplace_back(static_cast<uint32_t>(i), &eintraege[i]);
-        ASSERT_NE(f.Schreiben(teile, static_cast<uint32_t>(eintraege.size())), 0u);
-    };
-    std::vector<EANARTIKEL_SATZ> alt1234 = Nummeriert({VollerEintrag(0, "36", 9), Eintrag(0, "38", "ALT", "")}, 1234);
-    std::vector<EANARTIKEL_SATZ> alt7 = Nummeriert({Eintrag(0, "44", "ALT", "")}, 7);
-    schreibeAlt(1234, alt1234);
-    schreibeAlt(7, alt7);
-
-    ASSERT_EQ(DBA_SetDatenPfad(alt.c_str()), 1);
-    ErwarteGleich(Geladen(1234), alt1234);
-    SCOPED_TRACE("entries in the store are newer than the old file");
-    ErwarteGleich(Geladen(7), Nummeriert(neu7, 7));
-    EXPECT_FALSE(dba::OrdnerExistiert(alt + "EANART"));
-    EXPECT_TRUE(dba::DateiExistiert(alt + "EANART.ALT\\1\\E1234.EAN")) << "the old files are kept aside";
-    char name[OX_TXT_PATH];
-    ASSERT_EQ(EANARTIKEL_CreateFileName(1234, name, 0), 1);
-    HOSTHANDLE h = EANARTIKEL_OpenFile(name, 0);
-    EXPECT_GT(h, 0);
-    EANARTIKEL_CloseFile(h);
 }
 
 /* ---- learnt mappings ---------------------------------------------------------------- */

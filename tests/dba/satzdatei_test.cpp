@@ -8,6 +8,7 @@
  * lock, as the system does for a dead process).
  */
 #include "../../host/DBADLL/satzdatei.h"
+#include "../../host/common/pruefsumme.h"
 #include "hilfe.h"
 
 #include <gtest/gtest.h>
@@ -238,7 +239,7 @@ TEST_F(SatzDateiTest, ForeignFilesAreRefusedAndLeftAlone)
 
 TEST(Crc32, KnownValue)
 {
-    EXPECT_EQ(dba::Crc32("123456789", 9), 0xCBF43926u);
+    EXPECT_EQ(pruefsumme::Crc32(0, "123456789", 9), 0xCBF43926u);
 }
 
 } // namespace

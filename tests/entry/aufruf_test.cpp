@@ -91,6 +91,10 @@ TEST_F(Aufruf, ZweiterAufrufBeginntMitFrischemKontextUndGibtAllesFrei)
         p.Click(w, 1012);
     });
     EXPECT_EQ(bloecke, Storage_OutstandingBlocks());
+    /* After the call, the pages' services see no context instead of freed memory. */
+    EXPECT_EQ(nullptr, g_Kontext);
+    EXPECT_EQ(0, AuswahlEintragGewaehlt());
+    EXPECT_STREQ("", HostDatenText(HD_HOSTVERZEICHNIS));
 }
 
 TEST_F(Aufruf, VorhandenerImportordnerOhneMeldung)

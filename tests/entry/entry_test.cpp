@@ -112,7 +112,7 @@ TEST_F(Kontext, ParameterKopieSchneidetUeberlangeTexte)
     EXPECT_EQ(0, kontext->BleExport);
 }
 
-TEST_F(Kontext, RueckrufeHostdatenUndIniNamen)
+TEST_F(Kontext, RueckrufeUndHostdaten)
 {
     host.fenster = (HWND)(INT_PTR)0x1234;
     Standin_Parameter(host, 0);
@@ -128,16 +128,4 @@ TEST_F(Kontext, RueckrufeHostdatenUndIniNamen)
     EXPECT_EQ(0, memcmp(kontext->HostDaten, host.hostDaten.data(), HOSTDATEN_GROESSE - 1));
     EXPECT_EQ(-1, kontext->AuswahlIndex);
     EXPECT_EQ((KATALOGDATEI_EINTRAG*)-1, kontext->AuswahlEintrag);
-    EXPECT_STREQ("EDIIMPORTER", kontext->IniSektionEdi);
-    EXPECT_STREQ("adressimportsuchen", kontext->IniKeyAdressimportSuchen);
-    EXPECT_STREQ("insicherungsordnerverschieben", kontext->IniKeyInSicherungsordnerVerschieben);
-    EXPECT_STREQ("externautomapping", kontext->IniKeyExternAutomapping);
-    EXPECT_STREQ("preisanpassung_vk2", kontext->IniKeyPreisanpassungVk2);
-}
-
-TEST(Parameterblock, GroesseInWorten)
-{
-    EXPECT_EQ(35 * sizeof(void*), sizeof(EDI_AUFRUFPARAMETER));
-    EXPECT_EQ(offsetof(EDI_AUFRUFPARAMETER, HostDaten), 27 * sizeof(void*));
-    EXPECT_EQ(offsetof(EDI_AUFRUFPARAMETER, BenutzerKennung), 34 * sizeof(void*));
 }

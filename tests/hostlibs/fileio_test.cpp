@@ -78,7 +78,6 @@ TEST(FileIoFiles, ReadWritePositionsAndAppend)
     char buf[16] = {};
     EXPECT_EQ(3, FileIO_Read(h, buf, 3));
     EXPECT_STREQ("456", buf);
-    EXPECT_EQ(7, FileIO_GetPos(h));
     EXPECT_EQ(8, FileIO_SetPosFromEnd(h, 2));
     EXPECT_EQ(2, FileIO_Read(h, buf, 16));
     EXPECT_EQ(0, FileIO_Read(h, buf, 16)); /* at the end */
@@ -93,7 +92,6 @@ TEST(FileIoFiles, ReadWritePositionsAndAppend)
     EXPECT_NE(h, w);
     EXPECT_EQ(10, FileIO_SetPosFromEnd(w, 0));
     EXPECT_EQ(3, FileIO_Write(w, "abc", 3));
-    EXPECT_EQ(1, FileIO_Flush(w));
     EXPECT_EQ("0123456789abc", ReadAll(path));
     EXPECT_EQ(5, FileIO_SetPos(w, 5));
     EXPECT_EQ(1, FileIO_SetEnd(w));
@@ -203,9 +201,3 @@ TEST(FileIoSeparate, FolderKeepsItsSeparatorAndBothPartsAreBounded)
 }
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -70,9 +70,3 @@ TEST(Storage, WrongReleasesAreRecognised)
 }
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -122,9 +122,3 @@ TEST(ExportNamen, Vorschau)
     EXPECT_STREQ("PRICAT-<*******>(INH,ADR)", text);
 }
 
-TEST(ExportNamen, GrossschreibungCp1252)
-{
-    char text[] = "\xe4\xf6\xfc\xdf\xe9\xff\x9a abc";
-    TextGross1252(text);
-    EXPECT_STREQ("\xc4\xd6\xdc\xdf\xc9\x9f\x8a ABC", text);
-}

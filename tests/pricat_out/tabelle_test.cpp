@@ -205,27 +205,6 @@ TEST_F(TabellenSpeicher, FolgtDemDatenordner)
     EXPECT_EQ(1, TAB_TabelleVorhanden(TAB_BESITZER_ARTIKEL, 1));
 }
 
-TEST_F(TabellenSpeicher, VieleTabellenBleibenKlein)
-{
-    auto t = NeueTabelle();
-    t->MerkmalSenkrecht = 7;
-    t->MerkmalWaagrecht = 6;
-    for (int i = 0; i < 16; ++i) {
-        t->Senkrecht[i] = 100 + i;
-        t->Waagrecht[i] = 200 + i;
-        TAB_PREISE p{ 1000 + i, 1000 + i, 0, 2000 + i, 1900 + i, 0 };
-        TAB_SetPreiseToRow(t.get(), i, &p);
-        TAB_SetWaagrechtFarbText(t.get(), i, "Farbe");
-    }
-    for (int32_t n = 1; n <= 200; ++n)
-        ASSERT_EQ(1, TAB_SchreibeTabelle(TAB_BESITZER_ARTIKEL, n, t.get()));
-    std::string inhalt = DateiLesen(ordner + "OXTABELLEN.DAT");
-    EXPECT_LT(inhalt.size(), 200u * 1024u) << "about a kilobyte per table";
-    auto aus = NeueTabelle();
-    ASSERT_EQ(1, TAB_LeseTabelle(TAB_BESITZER_ARTIKEL, 137, aus.get(), nullptr));
-    EXPECT_EQ(0, std::memcmp(t.get(), aus.get(), sizeof *t));
-}
-
 /* Tables are read from a view of the file: what another process appends
  * behind the view, and what this process writes, is read all the same. */
 TEST_F(TabellenSpeicher, AngehaengtesHinterDerAnsichtWirdGelesen)

@@ -1,0 +1,47 @@
+/*
+ * plattform.cpp - the module's system calls with Win32 (see plattform.h).
+ */
+#include "entry/plattform.h"
+#include "entry/text.h"
+#include "hostapi/oxtexdefs.h"
+
+#include <windows.h>
+
+int32_t DateizeitTag(uint32_t niedrig, uint32_t hoch, char* text, size_t groesse)
+{
+    FILETIME utc, lokal;
+    SYSTEMTIME zeit;
+    utc.dwLowDateTime = niedrig;
+    utc.dwHighDateTime = hoch;
+    if (text != nullptr && groesse > 0)
+        text[0] = '\0';
+    if (!FileTimeToLocalFileTime(&utc, &lokal) || !FileTimeToSystemTime(&lokal, &zeit))
+        return 0;
+    TEXDEFS_DATUM datum = { zeit.wDay, zeit.wMonth, zeit.wYear };
+    if (text != nullptr && groesse > 0)
+        TEXDEFS_DatumToString(&datum, text, (int32_t)groesse);
+    return TEXDEFS_DatumToInteger(&datum);
+}
+
+uint64_t SystemZeit(void)
+{
+    FILETIME jetzt;
+    GetSystemTimeAsFileTime(&jetzt);
+    return ((uint64_t)jetzt.dwHighDateTime << 32) | jetzt.dwLowDateTime;
+}
+
+uint32_t LaufMerkmal(void)
+{
+    char rechner[MAX_COMPUTERNAME_LENGTH + 1] = "";
+    DWORD laenge = sizeof rechner;
+    GetComputerNameA(rechner, &laenge);
+    uint32_t h = TextStreuwert(TEXT_STREUWERT_ANFANG, rechner);
+    h ^= (uint32_t)SystemZeit() ^ (GetCurrentProcessId() * 2654435761u) ^ GetTickCount();
+    h ^= h >> 16;
+    return h ^ (h >> 8);
+}
+
+int TextVergleichen(const char* a, const char* b)
+{
+    return lstrcmpA(a, b);
+}

@@ -1,0 +1,32 @@
+/*
+ * plattform.h - the module's few system calls outside its dialogs: file
+ * and system times, the workstation's name, the system's text order.
+ * plattform.cpp implements them with Win32; the native build of fuzz/
+ * brings stand-ins. Everything else of the business logic stays free of
+ * windows.h and calls these.
+ */
+#ifndef KTOXEDI_PLATTFORM_H
+#define KTOXEDI_PLATTFORM_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+/* The local calendar date of the file time `niedrig`/`hoch` (UTC, 100-ns
+ * steps since 1.1.1601) as the host's day number; 0 when the time cannot
+ * be converted or the date has no day number. When `text` is not null it
+ * receives the date as the host writes dates (empty when not converted),
+ * cut to `groesse` bytes. */
+int32_t DateizeitTag(uint32_t niedrig, uint32_t hoch, char* text, size_t groesse);
+
+/* The system time in 100-ns steps since 1.1.1601 UTC. */
+uint64_t SystemZeit(void);
+
+/* A number that tells this workstation, process and moment apart from
+ * others (workstation name, process id, tick count mixed). */
+uint32_t LaufMerkmal(void);
+
+/* The system's order of two ANSI texts (the comparison its list and combo
+ * boxes sort by): below, equal to or above 0. */
+int TextVergleichen(const char* a, const char* b);
+
+#endif
