@@ -89,7 +89,7 @@
 #define IDS_EDI_IMPORT_MELDUNG  1044
 #define IDS_KZ_IGNORIERT        1067
 #define IDS_KZ_NUR_DIESE        1068
-#define IDS_EXPORT_FEHLGESCHLAGEN 7101  /* article export: nothing replaced */
+#define IDS_EXPORT_FEHLGESCHLAGEN 7101  /* article export: the sets skipped follow */
 #define IDS_EXPORT_NAME_ZU_LANG  7102  /* article export: the file name does not fit */
 #define IDS_KOPFZEILE           7110  /* main window header: supplier, description, date */
 #define IDS_FI_ANZAHL_ALLE      7111  /* filter page count: values of a criterion */
