@@ -140,9 +140,9 @@ int main(int argc, char** argv)
         }
         FTP_SITZUNG s;
         auto start = std::chrono::steady_clock::now();
-        int ok = FtpVerbinden(&s, server.Adresse().c_str(), "edi", "geheim") == 1;
+        int ok = FtpVerbinden(&s, server.Adresse().c_str(), "edi", "geheim", 1) == 1;
         for (int i = 0; ok && i < 3; i++)
-            ok = FtpDateiHolen(&s, kNamen[i], (import + kNamen[i]).c_str(), (uint32_t)inhalte[i].size()) == 1;
+            ok = FtpDateiHolen(&s, kNamen[i], (import + kNamen[i]).c_str(), (uint32_t)inhalte[i].size(), nullptr) == 1;
         FtpTrennen(&s);
         double t = Sekunden(start);
         if (!ok || Lesen(import + kNamen[0]) != inhalt) {
@@ -152,9 +152,9 @@ int main(int argc, char** argv)
         holen = std::min(holen, t);
 
         start = std::chrono::steady_clock::now();
-        ok = FtpVerbinden(&s, server.Adresse().c_str(), "edi", "geheim") == 1;
+        ok = FtpVerbinden(&s, server.Adresse().c_str(), "edi", "geheim", 1) == 1;
         for (int i = 0; ok && i < 3; i++)
-            ok = FtpDateiSenden(&s, (import + kNamen[i]).c_str(), (std::string("UP_") + kNamen[i]).c_str()) == 1;
+            ok = FtpDateiSenden(&s, (import + kNamen[i]).c_str(), (std::string("UP_") + kNamen[i]).c_str(), nullptr) == 1;
         FtpTrennen(&s);
         t = Sekunden(start);
         if (!ok || Lesen(fern + "UP_" + kNamen[0]) != inhalt) {

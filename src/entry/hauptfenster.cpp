@@ -20,12 +20,6 @@
 static HWND s_TabFenster;
 static HOSTHANDLE s_TabBibliothek;
 
-static HFONT SchriftAnlegen(HDC dc, int punkte, int gewicht, const char* name)
-{
-    int hoehe = -MulDiv(punkte, GetDeviceCaps(dc, LOGPIXELSY), 72);
-    return CreateFontA(hoehe, 0, 0, 0, gewicht, 0, 0, 0, 0, 4, 0x20, 0, 4, name);
-}
-
 static void DarstellungAnlegen(HWND fenster)
 {
     EDI_KONTEXT* k = g_Kontext;

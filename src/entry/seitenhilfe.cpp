@@ -138,3 +138,9 @@ INT_PTR DialogErgebnis(HWND fenster, LRESULT ergebnis)
     SetWindowLongPtrA(fenster, DWLP_MSGRESULT, (LONG_PTR)ergebnis);
     return TRUE;
 }
+
+HFONT SchriftAnlegen(HDC dc, int punkte, int gewicht, const char* name)
+{
+    int hoehe = -MulDiv(punkte, GetDeviceCaps(dc, LOGPIXELSY), 72);
+    return CreateFontA(hoehe, 0, 0, 0, gewicht, 0, 0, 0, 0, 4, 0x20, 0, 4, name);
+}

@@ -24,6 +24,10 @@ void StringsVerbinden(const int* ids, int anzahl, char* ziel, size_t groesse);
  * leaves the control's font alone. */
 void SchriftSetzen(HWND fenster, int id, HFONT schrift);
 
+/* A font of `punkte` points and weight `gewicht` (400 normal, 700 bold) of
+ * family `name` for the device `dc`; the caller deletes it. */
+HFONT SchriftAnlegen(HDC dc, int punkte, int gewicht, const char* name);
+
 /* For a colour function: text colour and background colour into `dc`;
  * returns `pinsel` as the message result. */
 INT_PTR FarbenSetzen(HDC dc, COLORREF text, COLORREF hintergrund, HBRUSH pinsel);

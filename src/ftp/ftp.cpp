@@ -36,13 +36,6 @@ static HWND s_Liste;
  * the module is loaded: every click turns it, the first one to ascending. */
 static int32_t s_Aufsteigend;
 
-static int32_t s_DownloadAufrufe;
-
-int32_t FtpHerunterladenAufrufe(void)
-{
-    return s_DownloadAufrufe;
-}
-
 static const char* Sektion(void)
 {
     return s_Hochladen ? "EDIFTPEXPORTLISTE" : "EDIFTPLISTE";
@@ -200,10 +193,10 @@ static void Oeffnen(HWND dialog)
     FTP_SITZUNG sitzung;
     if (s_Hochladen) {
         OrtsdateienDurchgehen(s_Ordner, OrtsdateiEintragen);
-        if (FtpVerbinden(&sitzung, s_Server, s_Benutzer, s_Passwort) == 1)
+        if (FtpVerbinden(&sitzung, s_Server, s_Benutzer, s_Passwort, 0) == 1)
             FtpServerlisteLesen(&sitzung, ServerdateiMarkieren, nullptr);
     } else {
-        if (FtpVerbinden(&sitzung, s_Server, s_Benutzer, s_Passwort) == 1)
+        if (FtpVerbinden(&sitzung, s_Server, s_Benutzer, s_Passwort, 0) == 1)
             FtpServerlisteLesen(&sitzung, ServerdateiEintragen, nullptr);
         OrtsdateienDurchgehen(s_Ordner, OrtsdateiMarkieren);
     }
@@ -215,55 +208,103 @@ static void Oeffnen(HWND dialog)
     Sortieren(0, 0);   /* newest first */
 }
 
-/* Moves one file of a set; an unnamed file counts as not moved. */
-static int32_t DateiUebertragen(FTP_SITZUNG* sitzung, const char* name, const char* quelle, uint32_t groesse)
+/* One transfer run: the session (opened again after a file that ran out
+ * of time) and the report of the files that did not move. */
+typedef struct FTP_LAUF {
+    FTP_SITZUNG Sitzung;
+    int32_t Verbunden;          /* 1 = the session is ready */
+    int32_t ServerWeg;          /* 1 = no new session could be opened: nothing more is tried */
+    char Bericht[2048];         /* one line per file that did not move */
+} FTP_LAUF;
+
+/* Appends the line of a file that did not move; a report that is full ends
+ * with "...". */
+static void BerichtZeile(FTP_LAUF* lauf, const char* name, int32_t grund)
+{
+    int32_t textId = grund == FTP_GRUND_ZEIT      ? IDS_FTP_DATEI_ZEIT
+                     : grund == FTP_GRUND_GROESSE ? IDS_FTP_DATEI_GROESSE
+                                                  : IDS_FTP_DATEI_FEHLER;
+    char format[128] = "%s";
+    char zeile[MAX_PATH + 128];
+    LoadStringA(s_Instanz, (UINT)textId, format, sizeof format);
+    TextFormat(zeile, sizeof zeile, format, name);
+    size_t laenge = strlen(lauf->Bericht);
+    if (laenge + strlen(zeile) + 2 >= sizeof lauf->Bericht - 4) {
+        if (laenge < 4 || strcmp(lauf->Bericht + laenge - 3, "...") != 0)
+            TextAnhaengen(lauf->Bericht, sizeof lauf->Bericht, "\n...");
+        return;
+    }
+    TextAnhaengen(lauf->Bericht, sizeof lauf->Bericht, "\n");
+    TextAnhaengen(lauf->Bericht, sizeof lauf->Bericht, zeile);
+}
+
+/* Moves one file of a set; an unnamed file counts as not moved and is not
+ * reported. A session given up by the file before is replaced first. */
+static int32_t DateiUebertragen(FTP_LAUF* lauf, const char* name, const char* quelle, uint32_t groesse)
 {
     if (name[0] == '\0')
         return 0;
+    int32_t grund = FTP_GRUND_FEHLER;
+    int32_t rc = 0;
     char pfad[MAX_PATH];
-    if (TextFormat(pfad, sizeof pfad, "%s%s", s_Ordner, name) != 1)
-        return 0;
-    int32_t rc;
-    if (s_Hochladen)
-        rc = FtpDateiSenden(sitzung, pfad, name);
-    else
-        rc = FtpDateiHolen(sitzung, quelle[0] != '\0' ? quelle : name, pfad, groesse);
+    if (!lauf->Verbunden && !lauf->ServerWeg) {
+        FtpTrennen(&lauf->Sitzung);
+        lauf->Verbunden = FtpVerbinden(&lauf->Sitzung, s_Server, s_Benutzer, s_Passwort, 1) == 1;
+        lauf->ServerWeg = !lauf->Verbunden;
+    }
+    if (lauf->Verbunden && TextFormat(pfad, sizeof pfad, "%s%s", s_Ordner, name) == 1) {
+        if (s_Hochladen)
+            rc = FtpDateiSenden(&lauf->Sitzung, pfad, name, &grund);
+        else
+            rc = FtpDateiHolen(&lauf->Sitzung, quelle[0] != '\0' ? quelle : name, pfad, groesse, &grund);
+        if (lauf->Sitzung.Aufgegeben)
+            lauf->Verbunden = 0;
+    }
+    if (rc != 1)
+        BerichtZeile(lauf, name, grund);
     return rc == 1 ? 1 : 0;
 }
 
 static void Uebertragen(HWND dialog)
 {
     int32_t erfolg = 0;
+    static FTP_LAUF lauf;
+    memset(&lauf, 0, sizeof lauf);
     if (OXListView_GetSelectedCount(s_Liste) > 0) {
         HCURSOR vorher = SetCursor(LoadCursor(nullptr, IDC_WAIT));
-        FTP_SITZUNG sitzung;
-        if (FtpVerbinden(&sitzung, s_Server, s_Benutzer, s_Passwort) == 1) {
-            for (int32_t zeile = OXListView_GetNextSelected(s_Liste, -1); zeile >= 0 && !sitzung.Aufgegeben;
+        lauf.Verbunden = FtpVerbinden(&lauf.Sitzung, s_Server, s_Benutzer, s_Passwort, 1) == 1;
+        lauf.ServerWeg = !lauf.Verbunden;
+        if (lauf.Verbunden) {
+            for (int32_t zeile = OXListView_GetNextSelected(s_Liste, -1); zeile >= 0;
                  zeile = OXListView_GetNextSelected(s_Liste, zeile)) {
                 FTP_DATEISATZ* satz = (FTP_DATEISATZ*)OXListView_GetItemData(s_Liste, zeile);
                 if (satz == nullptr || (LPARAM)satz == -1)
                     continue;
-                if (DateiUebertragen(&sitzung, satz->InhaltDatei, satz->InhaltQuelle, satz->InhaltGroesse)) {
+                if (DateiUebertragen(&lauf, satz->InhaltDatei, satz->InhaltQuelle, satz->InhaltGroesse)) {
                     satz->AndereSeite = 1;
                     erfolg = 1;
                 }
-                if (DateiUebertragen(&sitzung, satz->BeschreibungDatei, satz->BeschreibungQuelle,
+                if (DateiUebertragen(&lauf, satz->BeschreibungDatei, satz->BeschreibungQuelle,
                                      satz->BeschreibungGroesse))
                     erfolg = 1;
-                if (DateiUebertragen(&sitzung, satz->AdressDatei, satz->AdressQuelle, satz->AdressGroesse))
+                if (DateiUebertragen(&lauf, satz->AdressDatei, satz->AdressQuelle, satz->AdressGroesse))
                     erfolg = 1;
             }
         }
-        FtpTrennen(&sitzung);
+        FtpTrennen(&lauf.Sitzung);
         SetCursor(vorher);
         InvalidateRect(s_Liste, nullptr, FALSE);
     }
 
     int32_t textId = s_Hochladen ? (erfolg ? IDS_FTP_UPLOAD_OK : IDS_FTP_UPLOAD_FEHLER)
                                  : (erfolg ? IDS_FTP_DOWNLOAD_OK : IDS_FTP_DOWNLOAD_FEHLER);
-    char text[256] = "";
+    char text[sizeof lauf.Bericht + 256] = "";
     char titel[64] = "";
-    LoadStringA(s_Instanz, (UINT)textId, text, sizeof text);
+    LoadStringA(s_Instanz, (UINT)textId, text, 256);
+    if (lauf.Bericht[0] != '\0') {
+        TextAnhaengen(text, sizeof text, "\n");
+        TextAnhaengen(text, sizeof text, lauf.Bericht);
+    }
     LoadStringA(s_Instanz, IDS_FTP_TITEL, titel, sizeof titel);
     MessageBoxA(dialog, text, titel, MB_OK | (erfolg ? MB_ICONINFORMATION : MB_ICONERROR));
 }
@@ -346,7 +387,6 @@ void FtpHerunterladen(HINSTANCE instanz, HWND besitzer, const char* iniDatei, co
 {
     if (!iniDatei || !importOrdner || !exportOrdner || !server || !benutzer || !passwort)
         return;
-    s_DownloadAufrufe++;
     DialogAusfuehren(instanz, besitzer, 0, iniDatei, importOrdner, server, benutzer, passwort);
 }
 

@@ -41,8 +41,4 @@ void FtpHochladen(HINSTANCE instanz, HWND besitzer, const char* iniDatei,
                   const char* uploadBasisPfad, const char* uploadZusatz,
                   const char* benutzerKennung);
 
-/* How often the download step has run in this process (calls with every
- * text given). */
-int32_t FtpHerunterladenAufrufe(void);
-
 #endif

@@ -1,5 +1,5 @@
 /*
- * verbindung.cpp - WinINet FTP steps on a watched helper thread.
+ * verbindung.cpp - WinINet FTP steps on the caller's thread.
  */
 #include "ftp/verbindung.h"
 
@@ -8,149 +8,31 @@
 
 #include <string.h>
 
-enum {
-    SCHRITT_VERBINDEN = 1,
-    SCHRITT_LISTE = 2,
-    SCHRITT_HOLEN = 3,
-    SCHRITT_SENDEN = 4
-};
+/* The time-outs of every session, and how long a transfer may show no
+ * sign of life. */
+#ifndef FTP_ZEITLIMIT_MS
+#define FTP_ZEITLIMIT_MS 20000
+#endif
 
-enum {
-    LAEUFT = 0,
-    FERTIG = 1,
-    AUFGEGEBEN = 2
-};
+/* What WinINet's status reports tell the waiting caller. They come on
+ * WinINet's own threads; a report whose context is not the session being
+ * waited for (a given-up one finishing late) is ignored. The values live
+ * as long as the module, so a late report never finds them gone. */
+static HANDLE s_Fertig;                    /* set when the awaited request completes */
+static volatile LONG_PTR s_Erwartet;       /* context value waited for, 0 = none */
+static volatile LONG_PTR s_Ergebnis;       /* dwResult of the completion */
+static volatile LONG s_Lebenszeichen;      /* tick count of the last report */
+static volatile LONG s_Kennungen;          /* last context value given out */
 
-enum { MAX_FUNDE = 4096 };
-
-/* Everything one step needs, shared by the caller and the helper thread;
- * whoever lets go last releases it. */
-typedef struct FTP_SCHRITT {
-    volatile LONG Referenzen;
-    volatile LONG Zustand;
-    HMODULE Modul;             /* held for the helper thread while it runs */
-    int32_t Art;
-    HINTERNET Internet;
-    HINTERNET Verbindung;
-    char Server[256];
-    char Benutzer[256];
-    char Passwort[256];
-    char FernName[MAX_PATH];
-    char LokalPfad[MAX_PATH];
-    DWORD Zusatzzeit;          /* milliseconds granted beyond the limit */
-    LONGLONG Hoechstgroesse;   /* a file being fetched that grows beyond this is given up */
-    int32_t Ergebnis;
-    FTP_FUND* Funde;
-    int32_t AnzahlFunde;
-} FTP_SCHRITT;
-
-static volatile LONG s_Zeitlimit = 20000;
-/* Tick count of the last sign of life of the server (status callbacks come
- * on the helper thread). */
-static volatile LONG s_Lebenszeichen;
-
-int32_t FtpZeitlimitSetzen(int32_t millisekunden)
+static void CALLBACK StatusRueckruf(HINTERNET, DWORD_PTR kontext, DWORD status, LPVOID info, DWORD laenge)
 {
-    if (millisekunden < 100)
-        millisekunden = 100;
-    return (int32_t)InterlockedExchange(&s_Zeitlimit, millisekunden);
-}
-
-static void Lebenszeichen(void)
-{
+    if ((LONG_PTR)kontext != s_Erwartet || kontext == 0)
+        return;
     InterlockedExchange(&s_Lebenszeichen, (LONG)GetTickCount());
-}
-
-static void CALLBACK StatusRueckruf(HINTERNET, DWORD_PTR, DWORD, LPVOID, DWORD)
-{
-    Lebenszeichen();
-}
-
-static FTP_SCHRITT* SchrittNeu(int32_t art, FTP_SITZUNG* sitzung)
-{
-    FTP_SCHRITT* s = (FTP_SCHRITT*)HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(FTP_SCHRITT));
-    if (s != nullptr) {
-        s->Referenzen = 1;
-        s->Art = art;
-        s->Internet = sitzung->Internet;
-        s->Verbindung = sitzung->Verbindung;
+    if (status == INTERNET_STATUS_REQUEST_COMPLETE && info != nullptr && laenge >= sizeof(INTERNET_ASYNC_RESULT)) {
+        InterlockedExchangePointer((PVOID volatile*)&s_Ergebnis, (PVOID)((INTERNET_ASYNC_RESULT*)info)->dwResult);
+        SetEvent(s_Fertig);
     }
-    return s;
-}
-
-static void SchrittLoslassen(FTP_SCHRITT* s)
-{
-    if (InterlockedDecrement(&s->Referenzen) == 0) {
-        SecureZeroMemory(s->Passwort, sizeof s->Passwort);
-        if (s->Funde != nullptr)
-            HeapFree(GetProcessHeap(), 0, s->Funde);
-        HeapFree(GetProcessHeap(), 0, s);
-    }
-}
-
-static int32_t ListeLesen(FTP_SCHRITT* s)
-{
-    WIN32_FIND_DATAA fund;
-    HINTERNET suche = FtpFindFirstFileA(s->Verbindung, FTP_MUSTER, &fund, INTERNET_FLAG_RELOAD, 1);
-    if (suche == nullptr)
-        return GetLastError() == ERROR_NO_MORE_FILES ? 0 : -1;
-    s->Funde = (FTP_FUND*)HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(FTP_FUND) * MAX_FUNDE);
-    int32_t rc = s->Funde != nullptr ? 0 : -1;
-    BOOL weiter = TRUE;
-    while (rc >= 0 && weiter && s->AnzahlFunde < MAX_FUNDE) {
-        FTP_FUND* f = &s->Funde[s->AnzahlFunde++];
-        TextKopieren(f->Name, sizeof f->Name, fund.cFileName);
-        f->Attribute = fund.dwFileAttributes;
-        f->Geschrieben = fund.ftLastWriteTime;
-        f->Groesse = fund.nFileSizeLow;
-        weiter = InternetFindNextFileA(suche, &fund);
-    }
-    InternetCloseHandle(suche);
-    if (rc >= 0)
-        rc = s->AnzahlFunde;
-    return rc;
-}
-
-static DWORD WINAPI SchrittLauf(void* parameter)
-{
-    FTP_SCHRITT* s = (FTP_SCHRITT*)parameter;
-    HMODULE modul = s->Modul;
-    HINTERNET neueVerbindung = nullptr;
-    int32_t rc = 0;
-    switch (s->Art) {
-    case SCHRITT_VERBINDEN:
-        neueVerbindung = InternetConnectA(s->Internet, s->Server, INTERNET_DEFAULT_FTP_PORT, s->Benutzer,
-                                          s->Passwort, INTERNET_SERVICE_FTP, INTERNET_FLAG_PASSIVE, 1);
-        SecureZeroMemory(s->Passwort, sizeof s->Passwort);
-        if (neueVerbindung != nullptr && FtpSetCurrentDirectoryA(neueVerbindung, FTP_ORDNER))
-            rc = 1;
-        break;
-    case SCHRITT_LISTE:
-        rc = ListeLesen(s);
-        break;
-    case SCHRITT_HOLEN:
-        rc = FtpGetFileA(s->Verbindung, s->FernName, s->LokalPfad, FALSE, FILE_ATTRIBUTE_NORMAL,
-                         FTP_TRANSFER_TYPE_BINARY | INTERNET_FLAG_RELOAD, 1) ? 1 : 0;
-        break;
-    case SCHRITT_SENDEN:
-        rc = FtpPutFileA(s->Verbindung, s->LokalPfad, s->FernName, FTP_TRANSFER_TYPE_BINARY, 1) ? 1 : 0;
-        break;
-    default:
-        break;
-    }
-    s->Ergebnis = rc;
-    s->Verbindung = neueVerbindung != nullptr ? neueVerbindung : s->Verbindung;
-    if (InterlockedCompareExchange(&s->Zustand, FERTIG, LAEUFT) == AUFGEGEBEN) {
-        /* The caller stopped waiting: what this step made is nobody's now. */
-        if (neueVerbindung != nullptr)
-            InternetCloseHandle(neueVerbindung);
-        if (s->Art == SCHRITT_HOLEN)
-            DeleteFileA(s->LokalPfad);
-    }
-    SchrittLoslassen(s);
-    if (modul != nullptr)
-        FreeLibraryAndExitThread(modul, 0);
-    return 0;
 }
 
 static LONGLONG Dateigroesse(const char* pfad)
@@ -161,119 +43,131 @@ static LONGLONG Dateigroesse(const char* pfad)
     return ((LONGLONG)daten.nFileSizeHigh << 32) | daten.nFileSizeLow;
 }
 
-/* Runs step `s` on a helper thread and waits for it as described in the
- * header. Returns the step's result, or -2 when it ran out of time or could
- * not be started (the session is then given up). Releases the caller's
- * hold on `s`; its results are read before that. */
-static int32_t SchrittAusfuehren(FTP_SITZUNG* sitzung, FTP_SCHRITT* s, FTP_SCHRITT** ergebnisse)
+/* Readies the wait for the next asynchronous call of `sitzung`. */
+static void AufrufVorbereiten(FTP_SITZUNG* sitzung)
 {
-    int32_t rc = -2;
-    /* The helper holds the module, so a late return still finds its code. */
-    s->Modul = nullptr;
-    if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, (LPCSTR)&SchrittLauf, &s->Modul))
-        s->Modul = nullptr;
-    InterlockedIncrement(&s->Referenzen);
-    Lebenszeichen();
-    HANDLE faden = CreateThread(nullptr, 0, SchrittLauf, s, 0, nullptr);
-    if (faden == nullptr) {
-        InterlockedDecrement(&s->Referenzen);
-        if (s->Modul != nullptr)
-            FreeLibrary(s->Modul);
-        sitzung->Aufgegeben = 1;
-    } else {
+    ResetEvent(s_Fertig);
+    InterlockedExchangePointer((PVOID volatile*)&s_Ergebnis, nullptr);
+    InterlockedExchange(&s_Lebenszeichen, (LONG)GetTickCount());
+    InterlockedExchangePointer((PVOID volatile*)&s_Erwartet, (PVOID)sitzung->Kennung);
+    SetLastError(0);
+}
+
+/* The end of a call made after AufrufVorbereiten, which returned `rc`.
+ * In asynchronous mode a call either fails at once or is queued (some
+ * WinINet builds answer TRUE for a queued call, others FALSE with
+ * ERROR_IO_PENDING); a queued call is waited for as the header says.
+ * `datei` (or null) is the file being fetched, which must not grow beyond
+ * `hoechstens` bytes; `zusatz` milliseconds are granted beyond the limit.
+ * Returns 1 = done, 0 = failed, -2 = given up (the session too). */
+static int32_t AufrufAbwarten(FTP_SITZUNG* sitzung, BOOL rc, const char* datei, LONGLONG hoechstens, DWORD zusatz)
+{
+    int32_t ergebnis = rc ? 1 : 0;
+    if (sitzung->Asynchron && (rc || GetLastError() == ERROR_IO_PENDING)) {
         LONGLONG groesse = -1;
         for (;;) {
-            if (WaitForSingleObject(faden, 50) == WAIT_OBJECT_0) {
-                rc = s->Ergebnis;
+            if (WaitForSingleObject(s_Fertig, 50) == WAIT_OBJECT_0) {
+                ergebnis = s_Ergebnis != 0 ? 1 : 0;
                 break;
             }
-            int zuGross = 0;
-            if (s->Art == SCHRITT_HOLEN) {
-                LONGLONG jetzt = Dateigroesse(s->LokalPfad);
-                if (jetzt != groesse) {
-                    groesse = jetzt;
-                    Lebenszeichen();
-                }
-                zuGross = groesse > s->Hoechstgroesse;
+            LONGLONG jetzt = datei != nullptr ? Dateigroesse(datei) : -1;
+            if (jetzt != groesse) {
+                groesse = jetzt;
+                InterlockedExchange(&s_Lebenszeichen, (LONG)GetTickCount());
             }
             DWORD still = GetTickCount() - (DWORD)s_Lebenszeichen;
-            if ((zuGross || still > (DWORD)s_Zeitlimit + s->Zusatzzeit)
-                && InterlockedCompareExchange(&s->Zustand, AUFGEGEBEN, LAEUFT) == LAEUFT) {
+            if (groesse > hoechstens || still > (DWORD)FTP_ZEITLIMIT_MS + zusatz) {
                 sitzung->Aufgegeben = 1;
+                ergebnis = -2;
                 break;
             }
         }
-        CloseHandle(faden);
     }
-    if (ergebnisse != nullptr && rc != -2)
-        *ergebnisse = s;
-    else
-        SchrittLoslassen(s);
-    return rc;
+    InterlockedExchangePointer((PVOID volatile*)&s_Erwartet, nullptr);
+    return ergebnis;
 }
 
-int32_t FtpVerbinden(FTP_SITZUNG* sitzung, const char* server, const char* benutzer, const char* passwort)
+int32_t FtpVerbinden(FTP_SITZUNG* sitzung, const char* server, const char* benutzer, const char* passwort,
+                     int32_t transfers)
 {
     if (sitzung == nullptr)
         return -1;
-    sitzung->Internet = nullptr;
-    sitzung->Verbindung = nullptr;
-    sitzung->Aufgegeben = 0;
+    memset(sitzung, 0, sizeof *sitzung);
     if (server == nullptr || benutzer == nullptr || passwort == nullptr)
         return -1;
+    sitzung->Aufgegeben = 1;
+    if (s_Fertig == nullptr)
+        s_Fertig = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    if (s_Fertig == nullptr)
+        return 0;
+    sitzung->Asynchron = transfers ? 1 : 0;
+    sitzung->Kennung = (DWORD_PTR)(ULONG)InterlockedIncrement(&s_Kennungen);
+    if (sitzung->Kennung == 0)
+        sitzung->Kennung = (DWORD_PTR)(ULONG)InterlockedIncrement(&s_Kennungen);
     sitzung->Internet = InternetOpenA(FTP_AGENT, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr,
-                                      INTERNET_FLAG_PASSIVE);
+                                      INTERNET_FLAG_PASSIVE | (sitzung->Asynchron ? INTERNET_FLAG_ASYNC : 0));
     if (sitzung->Internet == nullptr)
         return 0;
-    InternetSetStatusCallbackA(sitzung->Internet, StatusRueckruf);
+    static const DWORD zeiten[] = { INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT,
+                                    INTERNET_OPTION_RECEIVE_TIMEOUT, INTERNET_OPTION_DATA_SEND_TIMEOUT,
+                                    INTERNET_OPTION_DATA_RECEIVE_TIMEOUT };
+    DWORD ms = FTP_ZEITLIMIT_MS;
+    for (DWORD option : zeiten)
+        InternetSetOptionA(sitzung->Internet, option, &ms, sizeof ms);
+    if (sitzung->Asynchron)
+        InternetSetStatusCallbackA(sitzung->Internet, StatusRueckruf);
 
-    FTP_SCHRITT* s = SchrittNeu(SCHRITT_VERBINDEN, sitzung);
-    if (s == nullptr)
+    AufrufVorbereiten(sitzung);
+    sitzung->Verbindung = InternetConnectA(sitzung->Internet, server, INTERNET_DEFAULT_FTP_PORT, benutzer, passwort,
+                                           INTERNET_SERVICE_FTP, INTERNET_FLAG_PASSIVE, sitzung->Kennung);
+    if (sitzung->Verbindung == nullptr) {
+        /* Queued: the completion carries the handle. */
+        if (AufrufAbwarten(sitzung, FALSE, nullptr, 0, 0) == 1)
+            sitzung->Verbindung = (HINTERNET)s_Ergebnis;
+    } else {
+        InterlockedExchangePointer((PVOID volatile*)&s_Erwartet, nullptr);
+    }
+    if (sitzung->Verbindung == nullptr)
         return 0;
-    TextKopieren(s->Server, sizeof s->Server, server);
-    TextKopieren(s->Benutzer, sizeof s->Benutzer, benutzer);
-    TextKopieren(s->Passwort, sizeof s->Passwort, passwort);
-    FTP_SCHRITT* fertig = nullptr;
-    int32_t rc = SchrittAusfuehren(sitzung, s, &fertig);
-    if (fertig != nullptr) {
-        /* A connection that was made belongs to the session even when the
-         * folder is missing, so that FtpTrennen closes it. */
-        sitzung->Verbindung = fertig->Verbindung;
-        SchrittLoslassen(fertig);
-    }
-    if (rc != 1) {
-        sitzung->Aufgegeben = 1;
-        rc = 0;
-    }
-    return rc;
+    AufrufVorbereiten(sitzung);
+    BOOL rc = FtpSetCurrentDirectoryA(sitzung->Verbindung, FTP_ORDNER);
+    if (AufrufAbwarten(sitzung, rc, nullptr, 0, 0) != 1)
+        return 0;
+    sitzung->Aufgegeben = 0;
+    return 1;
 }
 
 int32_t FtpServerlisteLesen(FTP_SITZUNG* sitzung, FTP_FUND_BESUCH besuch, void* parameter)
 {
-    if (sitzung == nullptr || besuch == nullptr || sitzung->Aufgegeben || sitzung->Verbindung == nullptr)
+    if (sitzung == nullptr || besuch == nullptr || sitzung->Aufgegeben || sitzung->Verbindung == nullptr
+        || sitzung->Asynchron)
         return -1;
-    FTP_SCHRITT* s = SchrittNeu(SCHRITT_LISTE, sitzung);
-    if (s == nullptr)
-        return -1;
-    FTP_SCHRITT* fertig = nullptr;
-    int32_t rc = SchrittAusfuehren(sitzung, s, &fertig);
-    if (fertig != nullptr) {
-        int32_t besucht = 0;
-        for (int32_t i = 0; rc >= 0 && i < fertig->AnzahlFunde; i++) {
-            besucht++;
-            if (!besuch(&fertig->Funde[i], parameter))
-                break;
-        }
-        if (rc >= 0)
-            rc = besucht;
-        SchrittLoslassen(fertig);
+    WIN32_FIND_DATAA fund;
+    HINTERNET suche = FtpFindFirstFileA(sitzung->Verbindung, FTP_MUSTER, &fund, INTERNET_FLAG_RELOAD,
+                                        sitzung->Kennung);
+    if (suche == nullptr)
+        return GetLastError() == ERROR_NO_MORE_FILES ? 0 : -1;
+    int32_t besucht = 0;
+    BOOL weiter = TRUE;
+    while (weiter) {
+        FTP_FUND f;
+        TextKopieren(f.Name, sizeof f.Name, fund.cFileName);
+        f.Attribute = fund.dwFileAttributes;
+        f.Geschrieben = fund.ftLastWriteTime;
+        f.Groesse = fund.nFileSizeLow;
+        besucht++;
+        weiter = besuch(&f, parameter) && InternetFindNextFileA(suche, &fund);
     }
-    return rc < 0 ? -1 : rc;
+    InternetCloseHandle(suche);
+    return besucht;
 }
 
 int32_t FtpDateiHolen(FTP_SITZUNG* sitzung, const char* fernName, const char* zielPfad,
-                      uint32_t erwarteteGroesse)
+                      uint32_t erwarteteGroesse, int32_t* grund)
 {
+    int32_t warum = FTP_GRUND_FEHLER;
+    if (grund != nullptr)
+        *grund = warum;
     if (sitzung == nullptr || fernName == nullptr || zielPfad == nullptr)
         return -1;
     if (sitzung->Aufgegeben || sitzung->Verbindung == nullptr)
@@ -286,31 +180,36 @@ int32_t FtpDateiHolen(FTP_SITZUNG* sitzung, const char* fernName, const char* zi
     if (GetTempFileNameA(ordner, "~ED", 0, temp) == 0)
         return 0;
 
-    int32_t rc = 0;
-    FTP_SCHRITT* s = SchrittNeu(SCHRITT_HOLEN, sitzung);
-    if (s != nullptr) {
-        TextKopieren(s->FernName, sizeof s->FernName, fernName);
-        TextKopieren(s->LokalPfad, sizeof s->LokalPfad, temp);
-        /* More than the listing promised, or than a file may hold, is a
-         * server that does not stop. */
-        s->Hoechstgroesse = erwarteteGroesse != 0 ? (LONGLONG)erwarteteGroesse : 0x7FFFFFFF;
-        rc = SchrittAusfuehren(sitzung, s, nullptr);
-    }
-    if (rc == 1 && erwarteteGroesse != 0 && Dateigroesse(temp) != (LONGLONG)erwarteteGroesse)
+    /* More than the listing promised, or than a file may hold, is a
+     * server that does not stop. */
+    LONGLONG hoechstens = erwarteteGroesse != 0 ? (LONGLONG)erwarteteGroesse : 0x7FFFFFFF;
+    AufrufVorbereiten(sitzung);
+    BOOL gestartet = FtpGetFileA(sitzung->Verbindung, fernName, temp, FALSE, FILE_ATTRIBUTE_NORMAL,
+                                 FTP_TRANSFER_TYPE_BINARY | INTERNET_FLAG_RELOAD, sitzung->Kennung);
+    int32_t rc = AufrufAbwarten(sitzung, gestartet, temp, hoechstens, 0);
+    if (rc == -2)
+        warum = FTP_GRUND_ZEIT;
+    if (rc == 1 && erwarteteGroesse != 0 && Dateigroesse(temp) != (LONGLONG)erwarteteGroesse) {
         rc = 0;
+        warum = FTP_GRUND_GROESSE;
+    }
     if (rc == 1 && FileIO_MoveFile(temp, zielPfad) != 1)
         rc = 0;
     if (rc != 1) {
-        /* Gone already when WinINet removed it, or in use by a helper that
-         * ran out of time (which removes it when it returns). */
+        /* Gone already when WinINet removed it; held by a given-up
+         * transfer, WinINet removes it when that ends. */
         DeleteFileA(temp);
         rc = 0;
     }
+    if (grund != nullptr)
+        *grund = warum;
     return rc;
 }
 
-int32_t FtpDateiSenden(FTP_SITZUNG* sitzung, const char* lokalPfad, const char* fernName)
+int32_t FtpDateiSenden(FTP_SITZUNG* sitzung, const char* lokalPfad, const char* fernName, int32_t* grund)
 {
+    if (grund != nullptr)
+        *grund = FTP_GRUND_FEHLER;
     if (sitzung == nullptr || lokalPfad == nullptr || fernName == nullptr)
         return -1;
     if (sitzung->Aufgegeben || sitzung->Verbindung == nullptr)
@@ -318,16 +217,15 @@ int32_t FtpDateiSenden(FTP_SITZUNG* sitzung, const char* lokalPfad, const char* 
     LONGLONG groesse = Dateigroesse(lokalPfad);
     if (groesse < 0)
         return 0;
-    int32_t rc = 0;
-    FTP_SCHRITT* s = SchrittNeu(SCHRITT_SENDEN, sitzung);
-    if (s != nullptr) {
-        TextKopieren(s->FernName, sizeof s->FernName, fernName);
-        TextKopieren(s->LokalPfad, sizeof s->LokalPfad, lokalPfad);
-        /* 16 KB/s at the least: 1 ms for every 16 bytes. */
-        LONGLONG zusatz = groesse / 16;
-        s->Zusatzzeit = zusatz > 0x7FFFFFFF ? 0x7FFFFFFF : (DWORD)zusatz;
-        rc = SchrittAusfuehren(sitzung, s, nullptr);
-    }
+    /* 16 KB/s at the least: 1 ms for every 16 bytes. */
+    LONGLONG zusatz = groesse / 16;
+    AufrufVorbereiten(sitzung);
+    BOOL gestartet = FtpPutFileA(sitzung->Verbindung, lokalPfad, fernName, FTP_TRANSFER_TYPE_BINARY,
+                                 sitzung->Kennung);
+    int32_t rc = AufrufAbwarten(sitzung, gestartet, nullptr, 0x7FFFFFFF,
+                                zusatz > 0x7FFFFFFF ? 0x7FFFFFFF : (DWORD)zusatz);
+    if (rc == -2 && grund != nullptr)
+        *grund = FTP_GRUND_ZEIT;
     return rc == 1 ? 1 : 0;
 }
 
@@ -335,12 +233,16 @@ void FtpTrennen(FTP_SITZUNG* sitzung)
 {
     if (sitzung == nullptr)
         return;
-    if (sitzung->Verbindung != nullptr)
+    /* No report of a request still running reaches the module after this. */
+    if (sitzung->Verbindung != nullptr) {
+        InternetSetStatusCallbackA(sitzung->Verbindung, nullptr);
         InternetCloseHandle(sitzung->Verbindung);
+    }
     if (sitzung->Internet != nullptr) {
         InternetSetStatusCallbackA(sitzung->Internet, nullptr);
         InternetCloseHandle(sitzung->Internet);
     }
     sitzung->Verbindung = nullptr;
     sitzung->Internet = nullptr;
+    sitzung->Aufgegeben = 1;
 }

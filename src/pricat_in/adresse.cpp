@@ -71,7 +71,7 @@ static constexpr size_t LaengsteDatenzeile()
     }
     return n;
 }
-static_assert(LaengsteDatenzeile() <= ADR_ZEILE_MAX, "the reader takes every line the writer makes");
+static_assert(LaengsteDatenzeile() <= ADR_ZEILE_MAX, "a line the writer makes fits its buffer");
 
 void AdressTextKodieren(char* text)
 {
@@ -282,8 +282,8 @@ int32_t AdressDateiImportieren(const char* katalogPfad, const char* iln)
     if (datei == 0)
         return nummer;
 
-    char zeile[ADR_ZEILE_MAX + 1];
-    if (LR_NextLine(datei, zeile, 1024) != 1) {
+    char zeile[ADR_LESE_MAX + 1];
+    if (LR_NextLine(datei, zeile, sizeof zeile) != 1) {
         LR_Destroy(datei);
         return nummer;
     }
@@ -297,6 +297,15 @@ int32_t AdressDateiImportieren(const char* katalogPfad, const char* iln)
     MMLIB_OeffneDatenbank(8);
     int geschrieben = 0;
     if (LR_NextLine(datei, zeile, sizeof zeile) == 1) {
+        if (strlen(zeile) == ADR_LESE_MAX) {
+            /* Perhaps cut: what follows the last separator is no whole value. */
+            char* ende = strrchr(zeile, ';');
+            char* tab = strrchr(zeile, '\t');
+            if (tab != nullptr && (ende == nullptr || tab > ende))
+                ende = tab;
+            if (ende != nullptr)
+                ende[1] = '\0';
+        }
         LIEFERANTEN_SATZ satz;
         LieferantenDBA_ClearRecord(&satz);
         nummer = AdressZeileUebernehmen(zeile, iln, &satz);

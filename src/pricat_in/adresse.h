@@ -12,8 +12,11 @@
  * Choices made where the format leaves room:
  *  - A value longer than its field is cut to the field (the import goes
  *    on), after its outer blanks are removed.
- *  - Line 2 is read with up to ADR_ZEILE_MAX characters, enough for the
- *    longest line the writer makes; the rest of a longer line is ignored.
+ *  - Lines 1 and 2 are read with up to ADR_LESE_MAX (1023) characters;
+ *    the rest of a longer line is ignored. A value that the limit cuts
+ *    off (the last one, without its ";") is dropped whole, so its field
+ *    keeps the stored value like the fields after it. The writer's lines
+ *    stay below the limit unless nearly every field is full.
  *  - The writer replaces ";" and tabs inside a value by blanks (and line
  *    breaks inside a one-line value), so every line it writes reads back
  *    into the same columns.
@@ -30,7 +33,8 @@
 
 enum {
     ADR_SPALTEN_ANZAHL = 38,
-    ADR_ZEILE_MAX = 2047,          /* characters of a line read or written */
+    ADR_ZEILE_MAX = 2047,          /* characters of a line written, or of one handed to the reader */
+    ADR_LESE_MAX = 1023,           /* characters of a line read from the file */
     ADR_KUERZEL_LAENGE = 4
 };
 

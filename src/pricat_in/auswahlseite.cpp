@@ -174,6 +174,9 @@ int32_t AuswahlListeFuellen(HWND liste, int32_t lieferant)
     OXListView_DeleteAllItems(liste);
     EintraegeLoslassen(0);
 
+    /* Files of one supplier: its lookup and name come from the stores once. */
+    static KOPF_MERK merk;
+    memset(&merk, 0, sizeof merk);
     static const char* const endungen[] = { ".INH", ".PRI" };
     for (const char* endung : endungen) {
         char muster[OX_TXT_PATH];
@@ -192,8 +195,9 @@ int32_t AuswahlListeFuellen(HWND liste, int32_t lieferant)
             KATALOGDATEI_EINTRAG* e = (KATALOGDATEI_EINTRAG*)Storage_Allocate((int32_t)sizeof *e);
             if (e == nullptr)
                 break;
-            KatalogKopfLesen(pfad, e);
-            if ((lieferant >= 1 && LieferantZuIln(e->Iln) != lieferant) || !EintragMerken(e)) {
+            KatalogKopfLesen(pfad, e, &fund.Geschrieben, &merk);
+            /* the supplier of the header's ILN, as the header reading found it */
+            if ((lieferant >= 1 && e->LieferantNummer != lieferant) || !EintragMerken(e)) {
                 Storage_Deallocate(e);
                 continue;
             }

@@ -64,24 +64,22 @@ int32_t EanEintragSuchen(int32_t artikel, const char* ean, const char* text, con
         *index = 0;
     if (artikel < 1 || EanDateiOeffnen(artikel, 0) != 1)
         return 0;
-    int32_t ergebnis = EANARTIKEL_HoleEAN_Artikel_From_Open_File(g_Kontext->EanDateiHandle, 8, artikel, ean, text,
-                                                                 eintrag, index);
-    return ergebnis == 1 ? 1 : 0;
+    return EANARTIKEL_HoleEAN_Artikel_From_Open_File(g_Kontext->EanDateiHandle, 8, artikel, ean, text, eintrag,
+                                                     index);
 }
 
 int32_t EanEintragNeu(int32_t artikel, const EANARTIKEL_SATZ* eintrag)
 {
-    if (artikel < 1 || eintrag == nullptr || EanDateiOeffnen(artikel, 1) != 1)
+    if (artikel < 1 || EanDateiOeffnen(artikel, 1) != 1)
         return 0;
-    int32_t ergebnis = EANARTIKEL_NeuEintragen_WithOpenFile(g_Kontext->EanDateiHandle, artikel, eintrag);
-    return ergebnis > 0 ? ergebnis : 0;
+    return EANARTIKEL_NeuEintragen_WithOpenFile(g_Kontext->EanDateiHandle, artikel, eintrag);
 }
 
 int32_t EanEintragAendern(int32_t artikel, const EANARTIKEL_SATZ* eintrag, int32_t index)
 {
-    if (artikel < 1 || eintrag == nullptr || index < 1 || EanDateiOeffnen(artikel, 0) != 1)
+    if (artikel < 1 || EanDateiOeffnen(artikel, 0) != 1)
         return 0;
-    return EANARTIKEL_Aendern_WithOpenFile(g_Kontext->EanDateiHandle, artikel, eintrag, index) == 1 ? 1 : 0;
+    return EANARTIKEL_Aendern_WithOpenFile(g_Kontext->EanDateiHandle, artikel, eintrag, index);
 }
 
 /* --- the list ---------------------------------------------------------------- */

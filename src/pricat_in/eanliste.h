@@ -27,20 +27,23 @@ int EanDateiOeffnen(int32_t artikel, int32_t modus);
 /* Closes the open EAN file, if any, and forgets it. */
 void EanDateiSchliessen(void);
 
+/* The three file operations below return the EAN library's result as it
+ * comes (-1 included: a null argument); 0 without asking it when the
+ * article is below 1 or its file cannot be opened. */
+
 /* Looks up the variation of `eintrag` (codes of kinds 1 to 8) in the
  * article's file (opened in mode 0): 1 when it carries `ean` (*index = its
  * entry number), 0 when the variation is there with another EAN (*index =
- * its number) or not there (*index = 0), or when the article is below 1 or
- * its file cannot be opened. */
+ * its number) or not there (*index = 0). */
 int32_t EanEintragSuchen(int32_t artikel, const char* ean, const char* text, const EANARTIKEL_SATZ* eintrag,
                          int32_t* index);
 
 /* Adds `eintrag` to the article's file (created when missing). Returns the
- * new entry number (>= 1), 0 when it could not be added. */
+ * new entry number (>= 1), 0 when it could not be written. */
 int32_t EanEintragNeu(int32_t artikel, const EANARTIKEL_SATZ* eintrag);
 
 /* Replaces entry `index` (>= 1) of the article's file. 1 = replaced, 0 =
- * not (no such entry, no file, invalid arguments). */
+ * no such entry. */
 int32_t EanEintragAendern(int32_t artikel, const EANARTIKEL_SATZ* eintrag, int32_t index);
 
 /*

@@ -47,20 +47,19 @@ int PricatDateiEinlesen(HWND besitzer)
     ZeilenFilterAus(&zeilen);
     ZaehlerGefiltertAnzeigen(0);
 
-    int gelesen = 0;
     if (k->AusgewaehlteDatei[0] != '\0') {
         k->AnzahlSaetze = 0;
         k->AnzahlGefiltert = 0;
         ZaehlerGefiltertAnzeigen(0);
         char eigeneIln[35] = "";
         EDI_ErmittleEigeneILN(eigeneIln);
-        gelesen = ZeilenEinlesen(&zeilen, k->AusgewaehlteDatei, eigeneIln, KontextStichwortRegeln());
+        ZeilenEinlesen(&zeilen, k->AusgewaehlteDatei, eigeneIln, KontextStichwortRegeln());
     }
 
     SetCursor(vorher);
-    /* Only a file read just now can have filled the table: rows kept from
-     * an earlier read were reported by that read. */
-    if (gelesen == 1 && k->AnzahlSaetze >= PRICAT_ZEILEN_MAX) {
+    /* A full table at the end of a reading is reported every time, also
+     * when it holds the rows of an earlier reading (no file chosen now). */
+    if (k->AnzahlSaetze >= PRICAT_ZEILEN_MAX) {
         char text[512] = "";
         char titel[128] = "";
         LoadStringA(g_ModulInstanz, IDS_ZU_VIELE_SAETZE, text, sizeof text);
@@ -100,25 +99,51 @@ void FilterwertDerZeile(const PRICAT_DATEN* daten, int32_t kriterium, char aus[F
 
 /* The host's day number of the local date of `pfad`'s last write, 0 when
  * there is none. */
-static int32_t DateiDatum(const char* pfad)
+static int32_t DateiDatum(const char* pfad, const FILEIO_ZEIT* bekannt)
 {
     FILEIO_ZEIT geschrieben = { 0, 0 };
-    if (FileIO_TimeInfo(pfad, nullptr, nullptr, &geschrieben) != 1)
+    if (bekannt != nullptr)
+        geschrieben = *bekannt;
+    else if (FileIO_TimeInfo(pfad, nullptr, nullptr, &geschrieben) != 1)
         return 0;
     return DateizeitTag(geschrieben.Low, geschrieben.High, nullptr, 0);
 }
 
-static int32_t LieferantDesKopfs(const char* iln)
+/* The pass KatalogKopfLesen serves just now (the header reader's lookup
+ * takes no parameter of its own). */
+static KOPF_MERK* s_Merk;
+
+static KOPF_MERK_EINTRAG* Gemerkt(const char* iln)
 {
-    return EDI_ErmittleLieferant(iln);
+    for (int32_t i = 0; s_Merk != nullptr && i < s_Merk->Anzahl && i < KOPF_MERK_MAX; i++)
+        if (strncmp(s_Merk->Eintrag[i].Iln, iln, sizeof s_Merk->Eintrag[i].Iln) == 0)
+            return &s_Merk->Eintrag[i];
+    return nullptr;
 }
 
-int KatalogKopfLesen(const char* pfad, KATALOGDATEI_EINTRAG* eintrag)
+static int32_t LieferantDesKopfs(const char* iln)
+{
+    KOPF_MERK_EINTRAG* m = Gemerkt(iln);
+    if (m != nullptr)
+        return m->Nummer;
+    int32_t nummer = EDI_ErmittleLieferant(iln);
+    if (s_Merk != nullptr && s_Merk->Anzahl >= 0 && s_Merk->Anzahl < KOPF_MERK_MAX) {
+        m = &s_Merk->Eintrag[s_Merk->Anzahl++];
+        memset(m, 0, sizeof *m);
+        TextKopieren(m->Iln, sizeof m->Iln, iln);
+        m->Nummer = nummer;
+    }
+    return nummer;
+}
+
+int KatalogKopfLesen(const char* pfad, KATALOGDATEI_EINTRAG* eintrag, const FILEIO_ZEIT* geschrieben,
+                     KOPF_MERK* merk)
 {
     if (pfad == nullptr || eintrag == nullptr)
         return 0;
     memset(eintrag, 0, sizeof *eintrag);
-    eintrag->Datum = DateiDatum(pfad);
+    eintrag->Datum = DateiDatum(pfad, geschrieben);
+    s_Merk = merk;
 
     char kopfzeile[KOPF_LESELAENGE];
     int32_t gelesen = 0;
@@ -139,11 +164,23 @@ int KatalogKopfLesen(const char* pfad, KATALOGDATEI_EINTRAG* eintrag)
     TextKopieren(eintrag->Iln, sizeof eintrag->Iln, kopf.Iln);
     if (kopf.LieferantNummer > 0) {
         eintrag->LieferantNummer = kopf.LieferantNummer;
-        MERKMAL_SATZ merkmal;
-        memset(&merkmal, 0, sizeof merkmal);
-        if (MMLIB_LeseMerkmal(8, kopf.LieferantNummer, &merkmal) == 1)
-            FeldKopieren(merkmal.Text, sizeof merkmal.Text, eintrag->LieferantName, sizeof eintrag->LieferantName);
+        KOPF_MERK_EINTRAG* m = Gemerkt(kopf.Iln);
+        if (m != nullptr && m->Nummer == kopf.LieferantNummer && m->NameGeholt) {
+            TextKopieren(eintrag->LieferantName, sizeof eintrag->LieferantName, m->Name);
+        } else {
+            MERKMAL_SATZ merkmal;
+            memset(&merkmal, 0, sizeof merkmal);
+            if (MMLIB_LeseMerkmal(8, kopf.LieferantNummer, &merkmal) == 1)
+                FeldKopieren(merkmal.Text, sizeof merkmal.Text, eintrag->LieferantName,
+                             sizeof eintrag->LieferantName);
+            if (m != nullptr && m->Nummer == kopf.LieferantNummer) {
+                /* fetched once, by the first file that needs it */
+                TextKopieren(m->Name, sizeof m->Name, eintrag->LieferantName);
+                m->NameGeholt = 1;
+            }
+        }
     }
+    s_Merk = nullptr;
 
     if (datei != -1)
         FileIO_Close(datei);

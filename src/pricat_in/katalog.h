@@ -15,6 +15,7 @@
 
 #include "entry/ktoxedi.h"
 #include "pricat_in/kopf.h"
+#include "hostapi/fileio.h"
 #include "pricat_in/zeilen.h"
 
 /* The row table of the running call (g_Kontext must be set). */
@@ -49,14 +50,34 @@ void FilterAusschalten(void);
 void KriteriumTextDerZeile(const PRICAT_DATEN* daten, int32_t kriterium, char* aus, size_t groesse);
 void FilterwertDerZeile(const PRICAT_DATEN* daten, int32_t kriterium, char aus[FILTERWERT_LAENGE + 1]);
 
+/* The suppliers found for header ILNs during one pass over a folder, so
+ * that the files of one supplier ask the stores once (zero-filled before
+ * the pass; KOPF_MERK_MAX ILNs are kept, further ones are looked up every
+ * time). */
+enum { KOPF_MERK_MAX = 64 };
+typedef struct KOPF_MERK_EINTRAG {
+    char Iln[16];
+    int32_t Nummer;
+    int32_t NameGeholt;        /* 1 = Name holds the supplier's name */
+    char Name[64];
+} KOPF_MERK_EINTRAG;
+typedef struct KOPF_MERK {
+    int32_t Anzahl;
+    KOPF_MERK_EINTRAG Eintrag[KOPF_MERK_MAX];
+} KOPF_MERK;
+
 /*
  * Fills the list entry of the catalogue file `pfad`: the local date of its
  * last write, the path in upper case and the file name, the description
  * and sender ILN of its header line, the supplier of that ILN (see
  * KatalogKopfAuswerten) and, when one is found, the supplier's name.
+ * `geschrieben` (or null: asked of the file) is the file's last write
+ * (UTC) as a folder search gives it; `merk` (or null) keeps the suppliers
+ * found for the next files of the same pass.
  * Returns 1, or 0 when `pfad` or `eintrag` is null.
  */
-int KatalogKopfLesen(const char* pfad, KATALOGDATEI_EINTRAG* eintrag);
+int KatalogKopfLesen(const char* pfad, KATALOGDATEI_EINTRAG* eintrag, const FILEIO_ZEIT* geschrieben = nullptr,
+                     KOPF_MERK* merk = nullptr);
 
 /* Imports the address file beside the catalogue `pfad` into the supplier
  * of the entry's ILN, when the option "Nach Adressdaten suchen"

@@ -51,8 +51,16 @@ int FilterwertEintragen(FILTERWERTE* liste, const char* text)
 
 void FilterwerteLeeren(FILTERWERTE* liste)
 {
-    if (liste != nullptr)
-        memset(liste, 0, sizeof *liste);
+    if (liste == nullptr)
+        return;
+    /* The entries beyond the count are zero already (an entry is cleared
+     * when it is made): clearing the used ones leaves the list as new. */
+    int32_t anzahl = liste->Anzahl;
+    if (anzahl < 0 || anzahl > FILTERWERTE_MAX)
+        anzahl = FILTERWERTE_MAX;
+    memset(liste->Wert, 0, sizeof liste->Wert[0] * (size_t)anzahl);
+    liste->Anzahl = 0;
+    memset(&liste->Auswahl, 0, sizeof liste->Auswahl);
 }
 
 /* The number of rows that may be looked at: AnzahlSaetzeGesamt within the

@@ -12,27 +12,51 @@
 #include "pricat_in/adresse.h"
 #include "entry/ktoxedi.h"
 #include "entry/plattform.h"
+#include "entry/seitenhilfe.h"
 #include "entry/text.h"
 #include "hostapi/fileio.h"
 #include "hostapi/ktstorage.h"
+#include "resources/resource.h"
 
 #include <string.h>
 
 enum { ARBEIT_VERGESSEN_MINUTEN = 12 * 60 };
 
-/* Marks the run failed. The first file named is the one the message shows
- * (its final name, not the temporary one). */
-void Fehlschlag(EXPORT_LAUF* lauf, const char* datei)
+void Vermerken(EXPORT_LAUF* lauf, const char* zeile)
 {
-    lauf->Fehler = 1;
-    if (datei != nullptr && lauf->FehlerDatei[0] == '\0')
-        TextKopieren(lauf->FehlerDatei, sizeof lauf->FehlerDatei, datei);
+    if (strstr(lauf->Bericht, zeile) != nullptr)
+        return;
+    size_t laenge = strlen(lauf->Bericht);
+    if (laenge + strlen(zeile) + 2 > sizeof lauf->Bericht - 5) {
+        if (laenge < 3 || strcmp(lauf->Bericht + laenge - 3, "...") != 0)
+            TextAnhaengen(lauf->Bericht, sizeof lauf->Bericht, "\n...");
+        return;
+    }
+    if (laenge > 0)
+        TextAnhaengen(lauf->Bericht, sizeof lauf->Bericht, "\n");
+    TextAnhaengen(lauf->Bericht, sizeof lauf->Bericht, zeile);
 }
 
-/* The failed run's catalogue, when a set is open. */
+void SatzFehlschlag(EXPORT_LAUF* lauf, EXPORT_DATEISATZ* satz, const char* datei)
+{
+    if (satz == nullptr)
+        return;
+    if (!satz->Fehler)
+        TextKopieren(satz->FehlerDatei, sizeof satz->FehlerDatei, datei != nullptr ? datei : satz->Katalog);
+    satz->Fehler = 1;
+    if (lauf->OffenerSatz >= 0 && &lauf->Saetze[lauf->OffenerSatz] == satz && lauf->Datei != -1) {
+        /* Nothing more goes into it; the set stays open so that the
+         * supplier's further articles are skipped too. */
+        FileIO_Close(lauf->Datei);
+        lauf->Datei = -1;
+        lauf->Fuellung = 0;
+    }
+}
+
 void KatalogFehlschlag(EXPORT_LAUF* lauf)
 {
-    Fehlschlag(lauf, lauf->OffenerSatz >= 0 ? lauf->Saetze[lauf->OffenerSatz].Katalog : nullptr);
+    if (lauf->OffenerSatz >= 0)
+        SatzFehlschlag(lauf, &lauf->Saetze[lauf->OffenerSatz], nullptr);
 }
 
 void PufferLeeren(EXPORT_LAUF* lauf)
@@ -109,10 +133,10 @@ static int TempPartner(const EXPORT_LAUF* lauf, const EXPORT_DATEISATZ* satz, co
 
 /* The run failed on the partner `endung` of a set: the message names that
  * file (the catalogue when its name cannot be formed). */
-static void PartnerFehlschlag(EXPORT_LAUF* lauf, const EXPORT_DATEISATZ* satz, const char* endung)
+static void PartnerFehlschlag(EXPORT_LAUF* lauf, EXPORT_DATEISATZ* satz, const char* endung)
 {
     char ziel[260];
-    Fehlschlag(lauf, ExportPartnerPfad(ziel, sizeof ziel, satz->Katalog, endung) ? ziel : satz->Katalog);
+    SatzFehlschlag(lauf, satz, ExportPartnerPfad(ziel, sizeof ziel, satz->Katalog, endung) ? ziel : satz->Katalog);
 }
 
 /* The address file of the current supplier into the set's temporary ".ADR". */
@@ -158,16 +182,17 @@ void KatalogOeffnen(EXPORT_LAUF* lauf)
     KatalogSchliessen(lauf);
     if (!ExportKatalogPfad(katalog, sizeof katalog, lauf->Ordner, name,
                            lauf->AlleLieferanten ? nullptr : lauf->Erweiterung)) {
-        /* The name as the user gave it, shortened for the message. */
-        if (lauf->FehlerDatei[0] == '\0') {
-            char lang[sizeof lauf->Ordner + sizeof name + sizeof lauf->Erweiterung + 16];
-            int mitErweiterung = !lauf->AlleLieferanten && lauf->Erweiterung[0] != '\0';
-            TextFormat(lang, sizeof lang, "%sPRICAT-%s%s%s", lauf->Ordner, name, mitErweiterung ? "-" : "",
-                       mitErweiterung ? lauf->Erweiterung : "");
-            TextFormat(katalog, sizeof katalog, "%.200s...", lang);
-            lauf->NameZuLang = 1;
-        }
-        Fehlschlag(lauf, katalog);
+        /* No set: the name as the user gave it, shortened, for the message. */
+        char lang[sizeof lauf->Ordner + sizeof name + sizeof lauf->Erweiterung + 16];
+        char zeile[400] = "";
+        int mitErweiterung = !lauf->AlleLieferanten && lauf->Erweiterung[0] != '\0';
+        TextFormat(lang, sizeof lang, "%sPRICAT-%s%s%s", lauf->Ordner, name, mitErweiterung ? "-" : "",
+                   mitErweiterung ? lauf->Erweiterung : "");
+        StringLaden(IDS_EXPORT_NAME_ZU_LANG, zeile, sizeof zeile);
+        TextAnhaengen(zeile, sizeof zeile, "\n");
+        TextFormat(katalog, sizeof katalog, "%.200s...", lang);
+        TextAnhaengen(zeile, sizeof zeile, katalog);
+        Vermerken(lauf, zeile);
         return;
     }
     int32_t index = -1;
@@ -177,8 +202,12 @@ void KatalogOeffnen(EXPORT_LAUF* lauf)
 
     char temp[260];
     if (index >= 0) {
-        if (!TempPartner(lauf, &lauf->Saetze[index], ".INH", temp, sizeof temp)) {
-            Fehlschlag(lauf, katalog);
+        EXPORT_DATEISATZ* alt = &lauf->Saetze[index];
+        lauf->OffenerSatz = index;
+        if (alt->Fehler)
+            return;   /* skipped: its records go nowhere */
+        if (!TempPartner(lauf, alt, ".INH", temp, sizeof temp)) {
+            SatzFehlschlag(lauf, alt, nullptr);
             return;
         }
         lauf->Datei = FileIO_OpenRWS(temp);
@@ -186,10 +215,8 @@ void KatalogOeffnen(EXPORT_LAUF* lauf)
             if (lauf->Datei != -1)
                 FileIO_Close(lauf->Datei);
             lauf->Datei = -1;
-            Fehlschlag(lauf, katalog);
-            return;
+            SatzFehlschlag(lauf, alt, nullptr);
         }
-        lauf->OffenerSatz = index;
         return;
     }
 
@@ -197,7 +224,7 @@ void KatalogOeffnen(EXPORT_LAUF* lauf)
         int32_t neu = lauf->SatzKapazitaet ? lauf->SatzKapazitaet * 2 : 16;
         EXPORT_DATEISATZ* saetze = (EXPORT_DATEISATZ*)Storage_Allocate(neu * (int32_t)sizeof(EXPORT_DATEISATZ));
         if (saetze == nullptr) {
-            Fehlschlag(lauf, katalog);
+            Vermerken(lauf, katalog);
             return;
         }
         if (lauf->Saetze != nullptr) {
@@ -210,90 +237,97 @@ void KatalogOeffnen(EXPORT_LAUF* lauf)
     EXPORT_DATEISATZ* satz = &lauf->Saetze[lauf->SatzAnzahl];
     memset(satz, 0, sizeof *satz);
     TextKopieren(satz->Katalog, sizeof satz->Katalog, katalog);
+    lauf->SatzAnzahl++;
+    lauf->OffenerSatz = lauf->SatzAnzahl - 1;
     if (!TempPartner(lauf, satz, ".INH", temp, sizeof temp)) {
-        Fehlschlag(lauf, katalog);
+        SatzFehlschlag(lauf, satz, nullptr);
         return;
     }
-    lauf->SatzAnzahl++;
     lauf->Datei = FileIO_CreateRWS(temp);
     if (lauf->Datei == -1) {
-        Fehlschlag(lauf, katalog);
+        SatzFehlschlag(lauf, satz, nullptr);
         return;
     }
-    lauf->OffenerSatz = lauf->SatzAnzahl - 1;
     int32_t laenge = EDIPRICAT_BTEPRI_SatzErstellen(lauf->Ausgabe, &lauf->Kopf);
     if (laenge > 0)
         Schreiben(lauf, lauf->Ausgabe, laenge);
     else
-        Fehlschlag(lauf, katalog);
+        SatzFehlschlag(lauf, satz, nullptr);
     if (k->AdressimportSuchen)
         AdresseSchreiben(lauf, satz);
     if (!lauf->AlleLieferanten && lauf->InfoText != nullptr)
         InfotextSchreiben(lauf, satz);
 }
 
-/* Gives the temporary files of the run their names, or removes them all
- * when anything failed. Returns 1 when the files are in place.
+/* Gives the working files of one set their names, or leaves the set as it
+ * was when it failed or cannot be placed whole.
  *
- * The sets are placed as a whole: first every earlier file the run
- * replaces is moved aside to its ".ALT" name (a file another workstation
- * holds open fails here, before anything was replaced), then the new files
- * get their names, then the earlier files go. When a step fails, the new
- * files that were placed are removed and the earlier ones come back. */
-int DateienUebernehmen(EXPORT_LAUF* lauf)
+ * First every earlier file the set replaces is moved aside to its ".ALT"
+ * name (a file another workstation holds open fails here, before anything
+ * was replaced), then the new files get their names, then the earlier
+ * files go. When a step fails, the new files that were placed are removed
+ * and the earlier ones come back. */
+static void SatzUebernehmen(EXPORT_LAUF* lauf, EXPORT_DATEISATZ* satz)
 {
     static const char* const endungen[3] = { ".ADR", ".TXT", ".INH" };
-    KatalogSchliessen(lauf);
     for (int schritt = 0; schritt < 2; schritt++) {
-        for (int32_t i = 0; i < lauf->SatzAnzahl && !lauf->Fehler; i++) {
-            EXPORT_DATEISATZ* satz = &lauf->Saetze[i];
-            for (int e = 0; e < 3 && !lauf->Fehler; e++) {
-                if ((e == 0 && !satz->MitAdresse) || (e == 1 && !satz->MitText))
-                    continue;
-                char ziel[260], arbeit[260];
-                if (!ExportPartnerPfad(ziel, sizeof ziel, satz->Katalog, endungen[e]) ||
-                    !ExportArbeitsPfad(arbeit, sizeof arbeit, ziel, lauf->Kennung, schritt == 0 ? ARBEIT_ALT : ARBEIT_NEU)) {
-                    Fehlschlag(lauf, satz->Katalog);
-                } else if (schritt == 0) {
-                    if (FileIO_Exist(ziel) == 1) {
-                        if (FileIO_MoveFile(ziel, arbeit) == 1)
-                            satz->Gesichert[e] = 1;
-                        else
-                            Fehlschlag(lauf, ziel);
-                    }
-                } else {
-                    if (FileIO_MoveFile(arbeit, ziel) == 1)
-                        satz->Platziert[e] = 1;
+        for (int e = 0; e < 3 && !satz->Fehler; e++) {
+            if ((e == 0 && !satz->MitAdresse) || (e == 1 && !satz->MitText))
+                continue;
+            char ziel[260], arbeit[260];
+            if (!ExportPartnerPfad(ziel, sizeof ziel, satz->Katalog, endungen[e]) ||
+                !ExportArbeitsPfad(arbeit, sizeof arbeit, ziel, lauf->Kennung, schritt == 0 ? ARBEIT_ALT : ARBEIT_NEU)) {
+                SatzFehlschlag(lauf, satz, nullptr);
+            } else if (schritt == 0) {
+                if (FileIO_Exist(ziel) == 1) {
+                    if (FileIO_MoveFile(ziel, arbeit) == 1)
+                        satz->Gesichert[e] = 1;
                     else
-                        Fehlschlag(lauf, ziel);
+                        SatzFehlschlag(lauf, satz, ziel);
                 }
+            } else {
+                if (FileIO_MoveFile(arbeit, ziel) == 1)
+                    satz->Platziert[e] = 1;
+                else
+                    SatzFehlschlag(lauf, satz, ziel);
             }
         }
     }
-    /* Undone or done: a run leaves none of its working files behind. */
-    for (int32_t i = 0; i < lauf->SatzAnzahl; i++) {
-        EXPORT_DATEISATZ* satz = &lauf->Saetze[i];
-        for (int e = 0; e < 3; e++) {
-            char ziel[260], neu[260], alt[260];
-            if (!ExportPartnerPfad(ziel, sizeof ziel, satz->Katalog, endungen[e]) ||
-                !ExportArbeitsPfad(neu, sizeof neu, ziel, lauf->Kennung, ARBEIT_NEU) ||
-                !ExportArbeitsPfad(alt, sizeof alt, ziel, lauf->Kennung, ARBEIT_ALT))
-                continue;
-            if (lauf->Fehler && satz->Platziert[e])
-                FileIO_DeleteFile(ziel);
-            if (lauf->Fehler && satz->Gesichert[e])
-                FileIO_MoveFile(alt, ziel);
-            else if (satz->Gesichert[e])
-                FileIO_DeleteFile(alt);
-            if (!satz->Platziert[e])
-                FileIO_DeleteFile(neu);
-        }
+    /* Undone or done: the set leaves none of its working files behind. */
+    for (int e = 0; e < 3; e++) {
+        char ziel[260], neu[260], alt[260];
+        if (!ExportPartnerPfad(ziel, sizeof ziel, satz->Katalog, endungen[e]) ||
+            !ExportArbeitsPfad(neu, sizeof neu, ziel, lauf->Kennung, ARBEIT_NEU) ||
+            !ExportArbeitsPfad(alt, sizeof alt, ziel, lauf->Kennung, ARBEIT_ALT))
+            continue;
+        if (satz->Fehler && satz->Platziert[e])
+            FileIO_DeleteFile(ziel);
+        if (satz->Fehler && satz->Gesichert[e])
+            FileIO_MoveFile(alt, ziel);
+        else if (satz->Gesichert[e])
+            FileIO_DeleteFile(alt);
+        if (!satz->Platziert[e] || satz->Fehler)
+            FileIO_DeleteFile(neu);
     }
-    return lauf->Fehler ? 0 : 1;
 }
 
-/* Remembers the name extension and the info text of the supplier in
- * "ZUSATZINFOS" (single-supplier runs that were written). */
+void DateienUebernehmen(EXPORT_LAUF* lauf)
+{
+    KatalogSchliessen(lauf);
+    lauf->Geschrieben = 0;
+    for (int32_t i = 0; i < lauf->SatzAnzahl; i++) {
+        EXPORT_DATEISATZ* satz = &lauf->Saetze[i];
+        SatzUebernehmen(lauf, satz);
+        if (satz->Fehler)
+            Vermerken(lauf, satz->FehlerDatei);
+        else
+            lauf->Geschrieben += satz->Geschrieben;
+    }
+}
+
+/* Remembers the name extension (also an empty one, so that no stale one is
+ * offered next time) of a single-supplier run that formed a file name, and
+ * the info text of one whose set was placed, in "ZUSATZINFOS". */
 void ZusatzinfosMerken(EXPORT_LAUF* lauf)
 {
     if (lauf->AlleLieferanten || lauf->SatzAnzahl == 0)
@@ -301,16 +335,16 @@ void ZusatzinfosMerken(EXPORT_LAUF* lauf)
     char ordner[260], pfad[260], temp[260];
     if (!ZusatzinfoPfad(ordner, sizeof ordner, lauf->Ordner, "", "", 0))
         return;
-    if (!FileIO_PathExist(ordner) && FileIO_PathCreate(ordner) != 1)
+    if (FileIO_PathExist(ordner) != 1 && FileIO_PathCreate(ordner) != 1)
         return;
-    if (lauf->Erweiterung[0] != '\0' && ZusatzinfoPfad(pfad, sizeof pfad, lauf->Ordner, "NAM", lauf->LieferantText, 1) &&
+    if (ZusatzinfoPfad(pfad, sizeof pfad, lauf->Ordner, "NAM", lauf->LieferantText, 1) &&
         ExportArbeitsPfad(temp, sizeof temp, pfad, lauf->Kennung, ARBEIT_NEU)) {
         char zeile[260];
         TextFormat(zeile, sizeof zeile, "%s\n", lauf->Erweiterung);
         if (TextdateiSchreiben(temp, zeile) != 1 || FileIO_MoveFile(temp, pfad) != 1)
             FileIO_DeleteFile(temp);
     }
-    if (lauf->InfoText != nullptr && lauf->Saetze[0].MitText &&
+    if (lauf->InfoText != nullptr && lauf->Saetze[0].MitText && !lauf->Saetze[0].Fehler &&
         ZusatzinfoPfad(pfad, sizeof pfad, lauf->Ordner, "INFO", lauf->LieferantText, 1)) {
         char text[260];
         if (ExportPartnerPfad(text, sizeof text, lauf->Saetze[0].Katalog, ".TXT"))

@@ -7,6 +7,7 @@
 #include "pricat_out/exportnamen.h"
 #include "entry/einstellungen.h"
 #include "entry/ktoxedi.h"
+#include "entry/seitenhilfe.h"
 #include "entry/text.h"
 #include "ftp/ftp.h"
 #include "hostapi/fileio.h"
@@ -200,6 +201,51 @@ static void LieferantTextAufloesen(HWND fenster, const char* text)
         SetDlgItemTextA(fenster, IDC_EX_LIEFERANT, k->ExportLieferantText);
 }
 
+/* The font of control 5004 when the dialog made it itself. */
+static HFONT s_EigeneSchrift;
+
+/* The Dutch layout chooses the supplier in combo box 5002 instead of the
+ * picker button and the edit: "ALLE", then every supplier the host knows,
+ * as number text and name. */
+static void LieferantenKombiFuellen(HWND fenster)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    HWND kombi = GetDlgItem(fenster, IDC_EX_LIEFERANT_KOMBI);
+    if (kombi == nullptr)
+        return;
+    SendMessageA(kombi, CB_RESETCONTENT, 0, 0);
+    LRESULT index = SendMessageA(kombi, CB_ADDSTRING, 0, (LPARAM)ALLE);
+    if (index >= 0)
+        SendMessageA(kombi, CB_SETITEMDATA, (WPARAM)index, 0);
+    for (int32_t nummer = 1; k->HostFunktion15 != nullptr && nummer <= DBA_MAX_LIEFERANTEN; nummer++) {
+        MERKMAL_SATZ satz;
+        memset(&satz, 0, sizeof satz);
+        if (k->HostFunktion15(8, nummer, &satz) != 1)
+            continue;
+        char code[OX_TXT_CODE], name[OX_TXT_25], text[OX_TXT_CODE + OX_TXT_25 + 2];
+        FeldKopieren(satz.Code, sizeof satz.Code, code, sizeof code);
+        FeldKopieren(satz.Text, sizeof satz.Text, name, sizeof name);
+        TextFormat(text, sizeof text, "%s %s", code, name);
+        index = SendMessageA(kombi, CB_ADDSTRING, 0, (LPARAM)text);
+        if (index >= 0)
+            SendMessageA(kombi, CB_SETITEMDATA, (WPARAM)index, (LPARAM)nummer);
+    }
+}
+
+/* An entry of 5002 chosen: as the picker (a supplier) or the typed "ALLE". */
+static void LieferantAusKombi(HWND fenster)
+{
+    HWND kombi = GetDlgItem(fenster, IDC_EX_LIEFERANT_KOMBI);
+    LRESULT index = SendMessageA(kombi, CB_GETCURSEL, 0, 0);
+    if (index < 0)
+        return;
+    int32_t nummer = (int32_t)SendMessageA(kombi, CB_GETITEMDATA, (WPARAM)index, 0);
+    if (nummer > 0)
+        LieferantUebernehmen(fenster, nummer);
+    else
+        LieferantTextAufloesen(fenster, ALLE);
+}
+
 static void Initialisieren(HWND fenster)
 {
     EDI_KONTEXT* k = g_Kontext;
@@ -217,8 +263,19 @@ static void Initialisieren(HWND fenster)
     char ordner[260];
     ExportOrdnerErmitteln(ordner, sizeof ordner, 0);
     SetDlgItemTextA(fenster, IDC_EX_ORDNER, ordner);
-    if (k->SchriftArial9Fett != nullptr)
-        SendDlgItemMessageA(fenster, IDC_EX_ORDNER, WM_SETFONT, (WPARAM)k->SchriftArial9Fett, TRUE);
+    /* Export mode never opens the main window, which makes the fonts: the
+     * dialog makes the one it shows and frees it when it closes. */
+    s_EigeneSchrift = nullptr;
+    if (k->SchriftArial9Fett == nullptr) {
+        HDC dc = GetDC(fenster);
+        s_EigeneSchrift = dc != nullptr ? SchriftAnlegen(dc, 9, 700, "Arial") : nullptr;
+        if (dc != nullptr)
+            ReleaseDC(fenster, dc);
+    }
+    HFONT schrift = k->SchriftArial9Fett != nullptr ? k->SchriftArial9Fett : s_EigeneSchrift;
+    if (schrift != nullptr)
+        SendDlgItemMessageA(fenster, IDC_EX_ORDNER, WM_SETFONT, (WPARAM)schrift, TRUE);
+    LieferantenKombiFuellen(fenster);
 }
 
 /* OK: export the chosen supplier (or all), then offer the upload. */
@@ -226,8 +283,9 @@ static void Exportieren(HWND fenster)
 {
     EDI_KONTEXT* k = g_Kontext;
     k->PflegekennzeichenBeruecksichtigen = Angehakt(fenster, IDC_EX_PFLEGEKZ);
-    char text[5];
-    GetDlgItemTextA(fenster, IDC_EX_LIEFERANT, text, sizeof text);
+    char text[5] = "";
+    if (GetDlgItem(fenster, IDC_EX_LIEFERANT) != nullptr)   /* the German layout's edit */
+        GetDlgItemTextA(fenster, IDC_EX_LIEFERANT, text, sizeof text);
     if (text[0] != '\0')
         LieferantTextAufloesen(fenster, text);
     if (k->ExportLieferantText[0] == '\0')
@@ -265,6 +323,13 @@ INT_PTR CALLBACK ExportDialogProc(HWND fenster, UINT nachricht, WPARAM wParam, L
         Initialisieren(fenster);
         ergebnis = 1;
         break;
+    case WM_DESTROY:
+        if (s_EigeneSchrift != nullptr) {
+            SendDlgItemMessageA(fenster, IDC_EX_ORDNER, WM_SETFONT, 0, FALSE);
+            DeleteObject(s_EigeneSchrift);
+            s_EigeneSchrift = nullptr;
+        }
+        break;
     case WM_COMMAND:
         ergebnis = 1;
         switch (LOWORD(wParam)) {
@@ -291,6 +356,10 @@ INT_PTR CALLBACK ExportDialogProc(HWND fenster, UINT nachricht, WPARAM wParam, L
                 if (text[0] != '\0')
                     LieferantTextAufloesen(fenster, text);
             }
+            break;
+        case IDC_EX_LIEFERANT_KOMBI:
+            if (HIWORD(wParam) == CBN_SELCHANGE)
+                LieferantAusKombi(fenster);
             break;
         case IDC_EX_LIEFERANT_BTN:
             if (k->HostFunktion01 != nullptr)

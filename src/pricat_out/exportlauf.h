@@ -58,6 +58,9 @@ typedef struct EXPORT_CODE {
 
 /* One file set started in the run. */
 typedef struct EXPORT_DATEISATZ {
+    int32_t Fehler;                  /* 1 = a file of the set failed: the set is skipped */
+    char FehlerDatei[260];           /* the first file of the set that failed, as the user knows it */
+    int32_t Geschrieben;             /* records written into the set */
     int32_t MitAdresse;              /* a temporary ".ADR" exists */
     int32_t MitText;                 /* a temporary ".TXT" exists */
     char Katalog[260];               /* final path of the ".INH" */
@@ -120,10 +123,9 @@ typedef struct EXPORT_LAUF {
     HOSTHANDLE Datei;                /* temporary catalogue of OffenerSatz, -1 = none */
     char* Puffer;
     int32_t Fuellung;
-    int32_t Fehler;                  /* 1 = a file could not be made or written */
-    char FehlerDatei[260];           /* the first file that failed, as the user knows it */
-    int32_t NameZuLang;              /* FehlerDatei is a name the path cannot hold */
-    int32_t Geschrieben;             /* records written */
+    int32_t OrdnerFehlt;             /* the export folder could not be made (reported then) */
+    char Bericht[2048];              /* lines of the sets that were skipped, for the message */
+    int32_t Geschrieben;             /* records written into sets that were placed */
 
     /* Supplier of the current article */
     char Schluessel[OX_TXT_32];
@@ -210,12 +212,17 @@ void EanSuchen(EXPORT_LAUF* lauf, const char codes[9][OX_TXT_CODE], char* ean);
 
 /* ---- exportdateien.cpp ---- */
 
-/* Marks the run failed. The first file named is the one the message shows
- * (its final name, not the working one); `datei` may be null. */
-void Fehlschlag(EXPORT_LAUF* lauf, const char* datei);
+/* Set `satz` failed on `datei` (its final name, not the working one; null:
+ * the catalogue): it is skipped, its earlier files stay. The first file
+ * named is the one the message shows. An open set's file is closed. */
+void SatzFehlschlag(EXPORT_LAUF* lauf, EXPORT_DATEISATZ* satz, const char* datei);
 
-/* The run failed on the catalogue of the open set (when one is open). */
+/* The open set failed on its catalogue (nothing when no set is open). */
 void KatalogFehlschlag(EXPORT_LAUF* lauf);
+
+/* Adds a line to the message of the skipped sets (once; a full message
+ * ends with "..."). */
+void Vermerken(EXPORT_LAUF* lauf, const char* zeile);
 
 /* Writes the collected bytes of the write buffer into the open catalogue. */
 void PufferLeeren(EXPORT_LAUF* lauf);
@@ -228,12 +235,14 @@ void KatalogOeffnen(EXPORT_LAUF* lauf);
 /* Writes what is collected and closes the open catalogue. */
 void KatalogSchliessen(EXPORT_LAUF* lauf);
 
-/* Gives the working files of the run their names, or removes them all when
- * anything failed. Returns 1 when the files are in place. */
-int DateienUebernehmen(EXPORT_LAUF* lauf);
+/* Gives the working files of each set their names, set by set: a set that
+ * failed, or that cannot be placed whole, is removed and its earlier files
+ * stay. Counts the records of the sets placed into lauf->Geschrieben. */
+void DateienUebernehmen(EXPORT_LAUF* lauf);
 
-/* Remembers the name extension and the info text of the supplier in
- * "ZUSATZINFOS" (single-supplier runs that were written). */
+/* Remembers the name extension (also an empty one) of a single-supplier
+ * run that formed a file name, and the info text of one that was written,
+ * in "ZUSATZINFOS". */
 void ZusatzinfosMerken(EXPORT_LAUF* lauf);
 
 /* The run's tag into lauf->Kennung. */

@@ -176,7 +176,7 @@ void ExportVorschau(char* ziel, size_t groesse, const char* name, const char* er
     if (ziel == nullptr || groesse == 0)
         return;
     const char* endungen = mitText ? "(INH,ADR,TXT)" : "(INH,ADR)";
-    if (erweiterung != nullptr && erweiterung[0] != '\0')
+    if (erweiterung != nullptr)
         TextFormat(ziel, groesse, "PRICAT-%s-%s%s", name ? name : "", erweiterung, endungen);
     else
         TextFormat(ziel, groesse, "PRICAT-%s%s", name ? name : "", endungen);

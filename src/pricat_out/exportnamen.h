@@ -84,8 +84,9 @@ int ZusatzinfoPfad(char* ziel, size_t groesse, const char* ordner, const char* v
                    const char* lieferantText, int mitDatei);
 
 /* The preview of the export dialog: "PRICAT-<name>[-<erweiterung>](INH,ADR)"
- * with ",TXT" inside the brackets when `mitText` is 1; the extension only
- * when it is neither null nor empty; cleaned and upper case as a file name. */
+ * with ",TXT" inside the brackets when `mitText` is 1; "-" and the
+ * extension whenever it is not null (an empty one gives "PRICAT-<name>-");
+ * cleaned and upper case as a file name. */
 void ExportVorschau(char* ziel, size_t groesse, const char* name, const char* erweiterung, int mitText);
 
 #endif

@@ -185,7 +185,7 @@ static void SatzAusgeben(EXPORT_LAUF* lauf)
         return;
     }
     lauf->Fuellung += laenge;
-    lauf->Geschrieben++;
+    lauf->Saetze[lauf->OffenerSatz].Geschrieben++;
 }
 
 static void OhneTabelleSchreiben(EXPORT_LAUF* lauf)
@@ -244,10 +244,16 @@ static void AchseNachschlagen(EXPORT_LAUF* lauf, int32_t art, const int32_t* num
             a->PreisLaenge[1] = ZahlText(a->Preis[1], preise.Vk1);
             a->PreisLaenge[2] = ZahlText(a->Preis[2], preise.Vk2);
         }
-        /* A colour text goes into the records of a colour axis only. */
-        if (art == 6) {
+        /* A colour text goes into the records of a colour axis only. The
+         * table keeps colour texts for horizontal entries alone: a
+         * vertical colour axis has none (never the text of the horizontal
+         * entry that happens to have the same index). */
+        if (art == 6 && !senkrecht) {
             TAB_GetWaagrechtFarbText(t, i, a->Farbe);
             a->FarbeLaenge = (int32_t)TextLaenge(a->Farbe, sizeof a->Farbe);
+        } else if (art == 6) {
+            a->Farbe[0] = '\0';
+            a->FarbeLaenge = 0;
         }
         a->Kanon = KanonSuchen(werte, belegt, n, a->CodeSchluessel);
         if (a->Kanon < 0)
@@ -358,7 +364,7 @@ static void ZellenSchreiben(EXPORT_LAUF* lauf)
         FeldText(d->Preis1, sizeof d->Preis1, senkrecht->Preis[0], senkrecht->PreisLaenge[0], ZAHLTEXT);
         FeldText(d->Preis2, sizeof d->Preis2, senkrecht->Preis[1], senkrecht->PreisLaenge[1], ZAHLTEXT);
         FeldText(d->Preis3, sizeof d->Preis3, senkrecht->Preis[2], senkrecht->PreisLaenge[2], ZAHLTEXT);
-        if (artS == 6)
+        if (artS == 6 && artW != 6)
             FeldText(d->Lieferantenfarbe, sizeof d->Lieferantenfarbe, senkrecht->Farbe, senkrecht->FarbeLaenge,
                      sizeof senkrecht->Farbe);
         for (int32_t wi = 0; wi < lauf->WaagrechtAnzahl; wi++) {
@@ -366,7 +372,7 @@ static void ZellenSchreiben(EXPORT_LAUF* lauf)
             const EXPORT_ACHSWERT* waagrecht = &lauf->Waagrecht[w];
             if (feldW != nullptr)
                 FeldText(feldW, groesseW, waagrecht->Text, waagrecht->TextLaenge, sizeof waagrecht->Text);
-            if (artS != 6 && artW == 6)
+            if (artW == 6)
                 FeldText(d->Lieferantenfarbe, sizeof d->Lieferantenfarbe, waagrecht->Farbe, waagrecht->FarbeLaenge,
                          sizeof waagrecht->Farbe);
             if (eanImSpeicher) {

@@ -65,19 +65,16 @@ static void LaufFreigeben(EXPORT_LAUF* lauf)
     Storage_Deallocate(lauf);
 }
 
-/* The failure message, with the file the run failed on when it is known. */
+/* The one message of a run that skipped file sets: which, and the file
+ * each failed on. Not after the export folder's own message. */
 static void FehlerMelden(EXPORT_LAUF* lauf)
 {
-    char text[1024], zeile[256];
-    StringLaden(IDS_EXPORT_FEHLGESCHLAGEN, text, sizeof text);
-    if (lauf->FehlerDatei[0] != '\0') {
-        TextAnhaengen(text, sizeof text, "\n\n");
-        if (lauf->NameZuLang && StringLaden(IDS_EXPORT_NAME_ZU_LANG, zeile, sizeof zeile) > 0) {
-            TextAnhaengen(text, sizeof text, zeile);
-            TextAnhaengen(text, sizeof text, "\n");
-        }
-        TextAnhaengen(text, sizeof text, lauf->FehlerDatei);
-    }
+    if (lauf->Bericht[0] == '\0' || lauf->OrdnerFehlt)
+        return;
+    char text[sizeof lauf->Bericht + 512];
+    StringLaden(IDS_EXPORT_FEHLGESCHLAGEN, text, 512);
+    TextAnhaengen(text, sizeof text, "\n\n");
+    TextAnhaengen(text, sizeof text, lauf->Bericht);
     MessageBoxA(lauf->Dialog, text, "ORDANEX", MB_OK | MB_ICONERROR);
 }
 
@@ -102,6 +99,7 @@ static void LaufVorbereiten(EXPORT_SPEICHER* speicher, HWND dialog, const char* 
 
     char ordner[260];
     EdiOrdnerAnlegen(ordner, sizeof ordner, HostDatenText(HD_HOSTVERZEICHNIS), "EDI_EXPORT", dialog);
+    lauf->OrdnerFehlt = FileIO_PathExist(ordner) != 1;
     ExportOrdnerErmitteln(lauf->Ordner, sizeof lauf->Ordner, 1);
     KennungBilden(lauf);
     VergesseneArbeitsdateien(lauf->Ordner);
@@ -176,13 +174,11 @@ int32_t PricatExportieren(HWND dialog, const char* lieferantText, const char* er
         lauf = &speicher->Lauf;
         LaufVorbereiten(speicher, dialog, lieferantText, erweiterung, infoText);
         EintraegeExportieren(lauf, liste);
-        /* Step 4: the files get their names, or the run is undone. */
-        if (DateienUebernehmen(lauf)) {
-            ZusatzinfosMerken(lauf);
-            ergebnis = lauf->Geschrieben > 0 ? 1 : 0;
-        } else {
-            FehlerMelden(lauf);
-        }
+        /* Step 4: each set gets its names, or stays as it was. */
+        DateienUebernehmen(lauf);
+        ZusatzinfosMerken(lauf);
+        ergebnis = lauf->Geschrieben > 0 ? 1 : 0;
+        FehlerMelden(lauf);
     }
     LaufFreigeben(lauf);
     if (k != nullptr && k->HostFunktion18 != nullptr)

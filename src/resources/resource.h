@@ -89,7 +89,7 @@
 #define IDS_EDI_IMPORT_MELDUNG  1044
 #define IDS_KZ_IGNORIERT        1067
 #define IDS_KZ_NUR_DIESE        1068
-#define IDS_EXPORT_FEHLGESCHLAGEN 7101  /* article export: nothing replaced */
+#define IDS_EXPORT_FEHLGESCHLAGEN 7101  /* article export: the sets skipped follow */
 #define IDS_EXPORT_NAME_ZU_LANG  7102  /* article export: the file name does not fit */
 #define IDS_KOPFZEILE           7110  /* main window header: supplier, description, date */
 #define IDS_FI_ANZAHL_ALLE      7111  /* filter page count: values of a criterion */
@@ -114,6 +114,10 @@
 #define IDS_FTP_SENDEN          1038
 #define IDS_FTP_UPLOAD_OK       1039
 #define IDS_FTP_DOWNLOAD_OK     1040
+/* one line per file that did not move, after 1034/1036/1039/1040 */
+#define IDS_FTP_DATEI_FEHLER    7110
+#define IDS_FTP_DATEI_ZEIT      7111
+#define IDS_FTP_DATEI_GROESSE   7112
 #define IDS_FTP_SPALTE_DATUM    1069
 #define IDS_FTP_SPALTE_INHALT   1070
 #define IDS_FTP_SPALTE_BESCHR   1071

@@ -14,6 +14,7 @@
 
 #include <string.h>
 #include <string>
+#include <vector>
 
 class EigeneIln : public ::testing::Test {
 protected:
@@ -80,6 +81,29 @@ TEST(EdiOrdner, ImportUndSicherungWerdenAngelegt)
     EXPECT_EQ(ordner, EDILieferung_HoleSicherungsPfad(ordner, (hostPfad + "START.EXE").c_str()));
     EXPECT_EQ(wurzel + "EDI_IMPORT\\SICHERUNG\\", std::string(ordner));
     EXPECT_TRUE(Existiert(wurzel + "EDI_IMPORT\\SICHERUNG"));
+}
+
+/* A program-data path so long that the folder names no longer fit: both
+ * folders get the "PathCreate Error" box, and no folder of a cut name is
+ * made. */
+TEST(EdiOrdner, ZuLangerOrdnernameMeldetPathCreateError)
+{
+    std::string wurzel = NeuerTestordner("ediordner");
+    std::string eltern = wurzel + std::string(250 - wurzel.size() - 1, 'A') + "\\";
+    char ordner[260];
+    std::vector<std::string> texte;
+    RunWithPerson([&] { return (INT_PTR)(EDILieferung_HoleSicherungsPfad(ordner, (eltern + "DATEN\\").c_str()) != nullptr); },
+                  [&](Person& p) {
+                      MessageBoxInfo box;
+                      while (p.MessageBoxAppears(3000, &box)) {
+                          texte.push_back(box.caption + "|" + box.text);
+                          p.Answer(box, IDOK);
+                      }
+                  });
+    std::string import = (eltern + "EDI_IMPORT").substr(0, 259);
+    EXPECT_EQ((std::vector<std::string>{ "ORDANEX|PathCreate Error:" + import, "ORDANEX|PathCreate Error:" + import }),
+              texte);
+    EXPECT_FALSE(Existiert(import));
 }
 
 static void Kandidat(unsigned char* satz, const char* lieferant, const char* artikel)

@@ -10,6 +10,8 @@ free), with one user, and can behave like a broken or hostile server:
                 folder's listing
   stumm         accepts new connections and never says a word on them
   datenstocken  RETR opens the transfer and then sends nothing
+  einerstockt   as datenstocken for the file PRICAT_STOCKT.INH, the others
+                are served normally
   datenabbruch  RETR sends half of the file, drops the data connection and
                 answers 426
   datenluege    RETR sends half of the file and answers 226 all the same
@@ -117,7 +119,7 @@ class Handler(FTPHandler):
 
     def ftp_RETR(self, file):
         a = art()
-        if a == "datenstocken":
+        if a == "datenstocken" or (a == "einerstockt" and os.path.basename(file).upper().startswith("PRICAT_STOCKT.INH")):
             self.respond("150 File status okay. About to open data connection.")
             return file
         if a in ("datenabbruch", "datenluege", "datenflut"):

@@ -4,7 +4,6 @@
 #include "ftptest.h"
 
 #include "ftp/ftp.h"
-#include "ftp/verbindung.h"
 
 #include <algorithm>
 
@@ -25,13 +24,9 @@ void FtpDialogTest::SetUp()
     OrdnerAnlegen(fernOrdner);
     OrdnerAnlegen(importOrdner);
     OrdnerAnlegen(exportOrdner);
-    FtpZeitlimitSetzen(20000);
 }
 
-void FtpDialogTest::TearDown()
-{
-    FtpZeitlimitSetzen(20000);
-}
+void FtpDialogTest::TearDown() {}
 
 void FtpDialogTest::Datei(const std::string& pfad, const std::string& inhalt, int tag, int monat, int jahr)
 {

@@ -54,40 +54,41 @@ TEST_F(Hochladen, AbgelehntesOderUnmoeglichesSendenMeldet1036)
     verbot.art = "sendeverbot";
     FtpTestServer server(wurzel + "server\\", verbot);
     FTP_SERVER_BEREIT(server);
-    auto fehlschlag = [&](bool markieren, const std::string& passwort) {
+    /* A refused file is named; without a connection or a mark there is no
+     * file to name. */
+    auto fehlschlag = [&](bool markieren, const std::string& passwort, const std::string& zeile) {
         Dialog(1, server, [&](Person& p, HWND w) {
             ASSERT_EQ(1, p.ListViewCount(w, 1171)) << "the local list does not need the server";
             if (markieren)
                 p.ListViewSelect(w, 1171, 0);
             MessageBoxInfo box = Uebertragen(p, w);
-            EXPECT_EQ("Daten konnten nicht hochgeladen werden!", box.text);
+            EXPECT_EQ("Daten konnten nicht hochgeladen werden!" + zeile, box.text);
             p.Answer(box, IDOK);
         }, passwort);
     };
-    fehlschlag(true, "geheim");
-    fehlschlag(false, "geheim");
-    fehlschlag(true, "falsch");
+    fehlschlag(true, "geheim", "\n\nPRICAT_X.INH: nicht \xfc" "bertragen");
+    fehlschlag(false, "geheim", "");
+    fehlschlag(true, "falsch", "");
     EXPECT_FALSE(Existiert(fernOrdner + "PRICAT_X.INH"));
 }
 
 TEST_F(Hochladen, LeereTexteHaltenNichtAufFehlendeSchon)
 {
-    FtpServerOptionen stumm;
-    stumm.art = "stumm";
-    FtpTestServer kein(wurzel + "server\\", stumm);
-    FTP_SERVER_BEREIT(kein);
-    FtpZeitlimitSetzen(500);
+    FtpTestServer server(wurzel + "server\\");
+    FTP_SERVER_BEREIT(server);
     bool offen = false;
-    Dialog(1, kein, [&](Person&, HWND) { offen = true; }, "geheim", "");
+    Dialog(1, server, [&](Person&, HWND) { offen = true; }, "geheim", "");
     EXPECT_TRUE(offen);
-    /* Any of the eleven missing: nothing happens at all. */
+    /* Any of the eleven missing: nothing happens at all (no dialog, which
+     * would hold the test, and no word to the server). */
+    size_t vorher = server.Protokoll().size();
     HINSTANCE i = GetModuleHandleA(nullptr);
     const char* t = "x";
-    FtpHochladen(i, nullptr, t, t, t, t, t, t, t, t, nullptr);
-    FtpHochladen(i, nullptr, nullptr, t, t, t, t, t, t, t, t);
-    FtpHochladen(i, nullptr, t, t, t, t, t, t, nullptr, t, t);
-    int32_t vorher = FtpHerunterladenAufrufe();
-    FtpHerunterladen(i, nullptr, t, t, t, t, t, nullptr);
-    FtpHerunterladen(i, nullptr, t, nullptr, t, t, t, t);
-    EXPECT_EQ(vorher, FtpHerunterladenAufrufe());
+    const char* s = server.Adresse().c_str();
+    FtpHochladen(i, nullptr, t, t, t, s, "edi", "geheim", t, t, nullptr);
+    FtpHochladen(i, nullptr, nullptr, t, t, s, "edi", "geheim", t, t, t);
+    FtpHochladen(i, nullptr, t, t, t, s, "edi", "geheim", nullptr, t, t);
+    FtpHerunterladen(i, nullptr, t, t, t, s, "edi", nullptr);
+    FtpHerunterladen(i, nullptr, t, nullptr, t, s, "edi", "geheim");
+    EXPECT_EQ(vorher, server.Protokoll().size());
 }

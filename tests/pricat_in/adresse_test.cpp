@@ -95,6 +95,18 @@ TEST_F(Adresse, TabsFehlendeSpaltenUeberlangeWerteUndZusammengesetzteAdressen)
     EXPECT_EQ(std::string(64, 'N'), s.Name);
     EXPECT_STREQ("DEU", s.Land);
     EXPECT_EQ(std::string(8, '9'), s.Plz);
+
+    /* Line 2 is read up to 1023 characters: here the limit falls inside
+     * Reklam-Adresse. That value is dropped whole, and it and the columns
+     * after it keep the stored values. */
+    std::string reklamVorher = s.ReklamAdresse;
+    std::string lang = "12;Neu;x;y;D;1;o;1;2;3;4;b;" + std::string(900, 'B') + ";5;6;r;" + std::string(200, 'R') +
+                       ";7;8;1;;1;;;;;;0;4000000000099;\n";
+    s = Importieren(KOPF + lang);
+    EXPECT_STREQ("5", s.BestellTel);
+    EXPECT_EQ(reklamVorher, s.ReklamAdresse);
+    EXPECT_STREQ("4000000000005", s.Iln[0]);
+    EXPECT_STREQ("", s.ReklamTel);
 }
 
 TEST_F(Adresse, DateienDieNichtImportiertWerden)

@@ -132,6 +132,10 @@ TEST_F(EanListe, SuchenAendernUndOffeneDatei)
     EXPECT_EQ(1, EanEintragAendern(9, &geaendert, 1));
     EXPECT_EQ(1, EanEintragSuchen(9, "4000000000116", "", &rot, &index));
     EXPECT_EQ(0, EanEintragAendern(9, &geaendert, 5));
+    /* the library's answers come through as they are: -1 for a null entry */
+    EXPECT_EQ(-1, EanEintragAendern(9, nullptr, 1));
+    EXPECT_EQ(-1, EanEintragNeu(9, nullptr));
+    EXPECT_EQ(-1, EanEintragSuchen(9, nullptr, "", &rot, &index));
 
     /* mode 1 asked while the same article's file is open keeps it */
     HOSTHANDLE offen = t.k->EanDateiHandle;

@@ -243,7 +243,8 @@ protected:
                                   { { { 7, std::string(15, '9') } }, Ean13("400000000302") },
                                   { {}, Ean13("400000000303") } });
 
-        /* Colours down and across: the colour text of the vertical entry. */
+        /* Colours down and across: the colour text of the horizontal entry
+         * (the table keeps colour texts for horizontal entries only). */
         d = ArtikelDaten{};
         d.lieferant = erster;
         d.nummerText = "zweifarbig";

@@ -6,6 +6,8 @@
  */
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "callbacks.h"
 #include "exportlager.h"
 #include "ftp/ftp.h"
@@ -79,6 +81,13 @@ TEST_F(ExportDialog, OeffnetMitOrdnerUndGespeichertenOptionen)
 {
     INT_PTR r = Aufruf([&](Person& p, HWND w) {
         EXPECT_EQ(lager.wurzel + "EDI_EXPORT", p.Text(w, IDC_EX_ORDNER));
+        /* bold Arial 9 also without the main window's fonts */
+        LOGFONTA schrift = {};
+        HFONT h = (HFONT)SendMessageA(p.Control(w, IDC_EX_ORDNER), WM_GETFONT, 0, 0);
+        ASSERT_NE(nullptr, h);
+        GetObjectA(h, sizeof schrift, &schrift);
+        EXPECT_STREQ("Arial", schrift.lfFaceName);
+        EXPECT_EQ(700, schrift.lfWeight);
         EXPECT_TRUE(p.IsChecked(w, IDC_EX_PFLEGEKZ));
         EXPECT_TRUE(p.IsChecked(w, IDC_EX_ADRESSEN));
         EXPECT_TRUE(p.IsChecked(w, IDC_EX_BLE));
@@ -148,6 +157,7 @@ TEST_F(ExportDialog, LieferantGetipptUndAlle)
         EXPECT_EQ("0001", p.Text(w, IDC_EX_LIEFERANT));
 
         p.SetCheck(w, IDC_EX_NAMENSERW_CHK, true);
+        EXPECT_EQ("PRICAT-M\xdcLLER_TEXTIL-(INH,ADR)", p.Text(w, IDC_EX_VORSCHAU)) << "ticked, nothing typed yet";
         LieferantTippen(p, w, "ALLE");
         EXPECT_EQ("PRICAT-<*******>(INH,ADR)", p.Text(w, IDC_EX_VORSCHAU));
         EXPECT_FALSE(p.IsChecked(w, IDC_EX_NAMENSERW_CHK));
@@ -161,6 +171,37 @@ TEST_F(ExportDialog, LieferantGetipptUndAlle)
     });
     EXPECT_EQ((std::vector<std::string>{ "PRICAT-BAUER_MODE.ADR", "PRICAT-BAUER_MODE.INH", "PRICAT-M\xdcLLER_TEXTIL.ADR",
                                          "PRICAT-M\xdcLLER_TEXTIL.INH" }),
+              Dateien(lager.exportOrdner));
+}
+
+/* The Dutch layout has combo box 5002 in place of the picker and the edit:
+ * every supplier of the host and "ALLE"; an entry chosen exports that
+ * supplier. */
+TEST_F(ExportDialog, NiederlaendischLieferantAusDerKombi)
+{
+    LANGID alt = GetThreadUILanguage();
+    LCID altLocale = GetThreadLocale();
+    SetThreadUILanguage(MAKELANGID(LANG_DUTCH, SUBLANG_DUTCH));
+    SetThreadLocale(MAKELCID(MAKELANGID(LANG_DUTCH, SUBLANG_DUTCH), SORT_DEFAULT));
+    Standin_Parameter(lager.host, 0);
+    RunWithPerson([&] { return (INT_PTR)KTOXEDI_Bearbeiten(&lager.host.parameter); },
+                  [&](Person& p) {
+                      HWND w = p.WaitWindow("Export artikelstamgegevens");
+                      ASSERT_NE(nullptr, w);
+                      EXPECT_EQ(nullptr, GetDlgItem(w, IDC_EX_LIEFERANT));
+                      std::vector<std::string> eintraege = p.ComboEntries(w, IDC_EX_LIEFERANT_KOMBI);
+                      for (const char* e : { "ALLE", "0001 M\xfcller Textil", "0002 Bauer.Mode" })
+                          EXPECT_NE(eintraege.end(), std::find(eintraege.begin(), eintraege.end(), e)) << e;
+                      ASSERT_TRUE(p.PickCombo(w, IDC_EX_LIEFERANT_KOMBI, "0002 Bauer.Mode"));
+                      EXPECT_EQ("PRICAT-BAUER_MODE(INH,ADR)", p.Text(w, IDC_EX_VORSCHAU));
+                      EXPECT_TRUE(p.IsEnabled(w, IDC_EX_NAMENSERW_CHK));
+                      p.Click(w, IDOK);
+                      EXPECT_EQ("100 %", p.Text(w, IDC_EX_FORTSCHRITT));
+                      p.Click(w, IDCANCEL);
+                  });
+    SetThreadUILanguage(alt);
+    SetThreadLocale(altLocale);
+    EXPECT_EQ((std::vector<std::string>{ "PRICAT-BAUER_MODE.ADR", "PRICAT-BAUER_MODE.INH" }),
               Dateien(lager.exportOrdner));
 }
 

@@ -4,6 +4,8 @@
  */
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 /* winsock2.h before windows.h */
 #include "ftptestserver.h"
 #include "exportlager.h"
@@ -87,6 +89,45 @@ TEST_F(ExportHochladen, ExportierterSatzGehtAufDenServer)
         EXPECT_FALSE(hier.empty()) << name;
         EXPECT_EQ(hier, DateiLesen(fern + name)) << name;
     }
+}
+
+/* Another workstation holds one supplier's earlier catalogue open: that
+ * set is skipped and named, its earlier file stays, the other supplier's
+ * set is written and the upload is still offered. */
+TEST_F(ExportHochladen, GehaltenerSatzHaeltDieAnderenUndDasHochladenNichtAuf)
+{
+    ArtikelDaten d;
+    d.lieferant = LieferantNeu("0003", "Bauer", "4000000000031");
+    d.nummerText = "815";
+    ArtikelNeu(d);
+    CreateDirectoryA(lager.exportOrdner.c_str(), nullptr);
+    std::string bauer = lager.exportOrdner + "PRICAT-BAUER.INH";
+    DateiSchreiben(bauer, "alt");
+    HANDLE offen = CreateFileA(bauer.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                               0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, offen);
+    FtpTestServer server(lager.wurzel + "server\\");
+    FTP_SERVER_BEREIT(server);
+    Zugang(server.Adresse(), "geheim");
+    Exportieren("ALLE", [&](Person& p, HWND w) {
+        MessageBoxInfo box = p.WaitMessageBox(60000);
+        EXPECT_EQ("ORDANEX", box.caption);
+        EXPECT_NE(std::string::npos, box.text.find("\\EDI_EXPORT\\PRICAT-BAUER.INH")) << box.text;
+        EXPECT_EQ(std::string::npos, box.text.find("MUELLER")) << box.text;
+        p.Answer(box, IDOK);
+        HWND hoch = p.WaitWindow(UPLOADTITEL, 60000);
+        ASSERT_NE(nullptr, hoch);
+        std::vector<std::string> namen;
+        for (int i = 0; i < p.ListViewCount(hoch, 1171); i++)
+            namen.push_back(p.ListViewText(hoch, 1171, i, 1));
+        EXPECT_NE(namen.end(), std::find(namen.begin(), namen.end(), "PRICAT-MUELLER_TEXTIL.INH"));
+        p.Click(hoch, IDC_FTP_BEENDEN);
+        p.WaitClosed(hoch);
+        p.Click(w, IDCANCEL);
+    });
+    CloseHandle(offen);
+    EXPECT_EQ("alt", DateiLesen(bauer));
+    EXPECT_FALSE(DateiLesen(lager.exportOrdner + "PRICAT-MUELLER_TEXTIL.INH").empty());
 }
 
 TEST_F(ExportHochladen, KeinAngebotOhneZugangOderOhneSaetze)

@@ -71,8 +71,8 @@ protected:
     int32_t groesse36 = 0, groesse38 = 0, schwarz = 0, rot = 0, blau = 0, mueller = 0;
 };
 
-static const std::string FEHLGESCHLAGEN = "Der Export konnte nicht vollst\xe4ndig geschrieben werden.\n"
-                                          "Die bisherigen Exportdateien bleiben unver\xe4ndert.\n\n";
+static const std::string FEHLGESCHLAGEN = "Nicht alle Dateis\xe4tze konnten geschrieben werden.\n"
+                                          "F\xfcr diese Dateien bleiben die bisherigen Exportdateien unver\xe4ndert:\n\n";
 
 /* A path as the export names it: upper case. */
 static std::string Gross(std::string pfad)
@@ -210,6 +210,26 @@ TEST_F(Schreiber, FilialachseNurErsterEintrag)
     EXPECT_EQ(2u, KatalogLesen(Katalog("PRICAT-M\xdcLLER_TEXTIL")).size()) << "one record per size, first branch only";
 }
 
+/* Colours down, sizes across: the table keeps colour texts for horizontal
+ * entries only, so a vertical colour axis gives none - never the text the
+ * size entry of the same index carries. */
+TEST_F(Schreiber, SenkrechteFarbachseLiehKeinenFremdenFarbtext)
+{
+    int32_t artikel = Artikel(mueller, "600");
+    Achse s, w;
+    s.art = 6;
+    s.nummern = { schwarz, rot };
+    w.art = 7;
+    w.nummern = { groesse36, groesse38 };
+    w.farbtexte = { "fremd 0", "fremd 1" };
+    TabelleSpeichern(TAB_BESITZER_ARTIKEL, artikel, s, w);
+    ASSERT_EQ(1, ExportLaufen(lager, "0001"));
+    std::vector<PRICAT_DATEN> saetze = KatalogLesen(Katalog("PRICAT-M\xdcLLER_TEXTIL"));
+    ASSERT_EQ(4u, saetze.size());
+    for (const PRICAT_DATEN& z : saetze)
+        EXPECT_EQ("", FELD(z, Lieferantenfarbe)) << FELD(z, BleFarbe) << " " << FELD(z, Merkmal7);
+}
+
 TEST_F(Schreiber, SerieLeihtIhreFarbachse)
 {
     int32_t serie = MerkmalNeu(3, "S1", "Serie Nord");
@@ -338,6 +358,9 @@ TEST_F(Schreiber, ErweiterungAdresseUndInfotextEinesLieferanten)
     std::string zusatz = lager.exportOrdner + "ZUSATZINFOS\\";
     EXPECT_EQ("Herbst 2026.v2\r\n", DateiLesen(zusatz + "NAM0001.TXT"));
     EXPECT_EQ("Zeile 1\r\nZeile 2\r\nZeile 3", DateiLesen(zusatz + "INFO0001.TXT"));
+    /* The next run without an extension: the dialog offers none next time. */
+    ASSERT_EQ(1, ExportLaufen(lager, "0001", ""));
+    EXPECT_EQ("\r\n", DateiLesen(zusatz + "NAM0001.TXT"));
 }
 
 TEST_F(Schreiber, FehlenderExportordnerWirdAngelegt)
@@ -348,21 +371,20 @@ TEST_F(Schreiber, FehlenderExportordnerWirdAngelegt)
     EXPECT_TRUE(Existiert(lager.exportOrdner + "PRICAT-M\xdcLLER_TEXTIL.INH"));
 }
 
-TEST_F(Schreiber, NichtAnlegbarerOrdnerMeldetUndSchreibtNichts)
+TEST_F(Schreiber, NichtAnlegbarerOrdnerMeldetEinmalUndSchreibtNichts)
 {
     Artikel(mueller, "1");
-    /* A file where the export folder belongs. */
+    /* A file where the export folder belongs: its message alone. */
     DateiSchreiben(lager.wurzel + "EDI_EXPORT", "x");
     std::vector<MessageBoxInfo> boxen;
     EXPECT_EQ(0, ExportLaufen(lager, "0001", "", nullptr, &boxen));
-    ASSERT_EQ(2u, boxen.size());
+    ASSERT_EQ(1u, boxen.size());
     EXPECT_EQ("ORDANEX", boxen[0].caption);
     EXPECT_EQ("PathCreate Error:" + lager.wurzel + "EDI_EXPORT", boxen[0].text);
-    EXPECT_EQ(FEHLGESCHLAGEN + Gross(lager.wurzel + "EDI_EXPORT\\PRICAT-M\xdcLLER_TEXTIL.INH"), boxen[1].text);
     EXPECT_EQ("x", DateiLesen(lager.wurzel + "EDI_EXPORT"));
 }
 
-TEST_F(Schreiber, FehlgeschlagenerLaufLaesstDenAltenSatzStehen)
+TEST_F(Schreiber, GehaltenerSatzBleibtStehenDieAnderenWerdenGeschrieben)
 {
     int32_t bauer = LieferantNeu("0002", "Bauer", "4000000000024");
     Artikel(mueller, "1");
@@ -374,19 +396,20 @@ TEST_F(Schreiber, FehlgeschlagenerLaufLaesstDenAltenSatzStehen)
     ASSERT_FALSE(altM.empty());
 
     /* More articles; another workstation reads the second supplier's
-     * catalogue and holds it open: it cannot be replaced, so neither set is. */
+     * catalogue and holds it open: that set cannot be replaced and stays
+     * as it was, the first supplier's set is written. */
     Artikel(mueller, "3");
     Artikel(bauer, "4");
     HANDLE offen = CreateFileA(Katalog("PRICAT-BAUER").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, offen);
     std::vector<MessageBoxInfo> boxen;
-    EXPECT_EQ(0, ExportLaufen(lager, "", "", nullptr, &boxen));
+    EXPECT_EQ(1, ExportLaufen(lager, "", "", nullptr, &boxen));
     CloseHandle(offen);
     ASSERT_EQ(1u, boxen.size());
     EXPECT_EQ("ORDANEX", boxen[0].caption);
     EXPECT_EQ(FEHLGESCHLAGEN + Gross(Katalog("PRICAT-BAUER")), boxen[0].text);
-    EXPECT_EQ(altM, DateiLesen(Katalog("PRICAT-M\xdcLLER_TEXTIL")));
+    EXPECT_EQ(2u, KatalogLesen(Katalog("PRICAT-M\xdcLLER_TEXTIL")).size());
     EXPECT_EQ(altB, DateiLesen(Katalog("PRICAT-BAUER")));
     EXPECT_EQ(altAdr, DateiLesen(lager.exportOrdner + "PRICAT-BAUER.ADR"));
     for (const std::string& name : Dateien(lager.exportOrdner))
