@@ -93,13 +93,31 @@ void Durchgang(Lager& l, const char* titel, int artikel)
     int zeilen = 0;
     g_Messen = true;
     Uhr::time_point start = Uhr::now();
+    double schritt[3] = { 0, 0, 0 };   /* table, article, EAN */
     for (int a = 0; a < artikel; a++) {
         std::string nummer = std::to_string(100000 + a);
-        l.k->AktuelleArtikelNummer = 0;
+        EDI_KONTEXT* k = l.k;
+        k->AktuelleArtikelNummer = 0;
         for (int i = 0; i < 4; i++)
             for (int j = 0; j < 4; j++) {
                 l.SeiteFuellen(nummer, i, j, 1000 + a % 500);
-                l.Schreiben(l.Zeile(nummer, i, j));
+                PRICAT_SATZ zeile = l.Zeile(nummer, i, j);
+                /* the page's order: a new article first, then its table */
+                bool neu = k->AktuelleArtikelNummer == 0;
+                Uhr::time_point t0 = Uhr::now();
+                if (neu)
+                    ArtikelAnlegen(nullptr, 1);
+                Uhr::time_point t1 = Uhr::now();
+                TabelleFuerZeileBauen(nullptr, &zeile, k->AktuelleArtikelNummer);
+                Uhr::time_point t2 = Uhr::now();
+                if (!neu)
+                    ArtikelAnlegen(nullptr, 0);
+                Uhr::time_point t3 = Uhr::now();
+                EanRegistrieren(nullptr, k->AktuelleArtikelNummer, &zeile);
+                Uhr::time_point t4 = Uhr::now();
+                schritt[0] += std::chrono::duration<double>(t2 - t1).count();
+                schritt[1] += std::chrono::duration<double>((t1 - t0) + (t3 - t2)).count();
+                schritt[2] += std::chrono::duration<double>(t4 - t3).count();
                 zeilen++;
             }
     }
@@ -110,6 +128,8 @@ void Durchgang(Lager& l, const char* titel, int artikel)
     GetProcessMemoryInfo(GetCurrentProcess(), &speicher, sizeof speicher);
     std::printf("%s: %d rows in %.2f s = %.0f rows/s (goal: under 10 s, 3,200 rows/s)\n", titel, zeilen, sekunden,
                 zeilen / sekunden);
+    std::printf("  steps: build table %.2f s, create / correct article %.2f s, register EAN %.2f s\n", schritt[0],
+                schritt[1], schritt[2]);
     std::printf("  memory: %d blocks of the memory library held after the pass (before: %d); "
                 "peak working set %.1f MB\n",
                 Storage_OutstandingBlocks(), bloeckeVorher, speicher.PeakWorkingSetSize / 1048576.0);

@@ -223,7 +223,9 @@ int ArtikelAnlegen(HWND seite, int serieUebernehmen)
     MerkmalLernen(kArtArtikel, nummer, k->OxOut.EdiText[kArtArtikel]);
     AenderungVorbereiten(nummer, nullptr, nullptr, nullptr);
 
-    if (Berechnung_GetKeineAuftragsaenderung() == 0) {
+    if (!k->EngineEinstellungenGelesen)
+        EngineEinstellungenLesen();
+    if (k->KeineAuftragsaenderung == 0) {
         char kennung[SEITE_KENNUNG], zusatz[SEITE_TEXT33];
         SlotText(seite, IDC_IP_KENNUNG, kennung, sizeof kennung);
         SlotText(seite, IDC_IP_ZUSATZ, zusatz, sizeof zusatz);

@@ -96,7 +96,9 @@ int EanArtikelSatz(HWND seite, int32_t artikelNummer, const PRICAT_SATZ* zeile, 
 
     char farbe[FARBTEXT_LAENGE + 1];
     if ((k->SeitenZustand & SEITE_ARTIKEL_PER_EAN) == 0) {
-        LieferantenFarbTextDerZeile(Berechnung_GetEdiFarbtexte(), &d, farbe, sizeof farbe);
+        if (!k->EngineEinstellungenGelesen)
+            EngineEinstellungenLesen();
+        LieferantenFarbTextDerZeile(k->EdiFarbtexte, &d, farbe, sizeof farbe);
     } else {
         char slot[SEITE_TEXT33];
         slot[0] = '\0';

@@ -40,6 +40,12 @@
 #include "engine/seitenwerte.h"
 #include "hostapi/oxglobdlg.h"
 
+/* Reads the settings the engine follows ("bte_edi_keine_auftragsaenderung"
+ * and "bte_edi_farbtexte" of "BERECHNUNGEN") into the context. The import
+ * page calls it when it opens; an engine call before that reads them
+ * itself. Call it again after changing them. */
+void EngineEinstellungenLesen(void);
+
 /* ===================================================================
  * 1. Size and colour table (tabelle.cpp)
  * =================================================================== */
@@ -86,7 +92,8 @@ int ZeilenMerkmaleErgaenzen(HWND seite, OXTABELLE* tabelle, const TAB_PREISE* pr
 
 /* Reads the stored table of the article (HostFunktion04) into `aus`: 1
  * when the host had one and TAB_TesteAufGueltigeTabelle accepts it; `aus`
- * is only overwritten then. 0 otherwise (also without memory). */
+ * is only overwritten then (the read goes through the context's scratch
+ * table LadeTabelle). 0 otherwise. */
 int GespeicherteTabelleLaden(int32_t artikelNummer, OXTABELLE* aus);
 
 /* Stores the work table (only for an article number > 0 and a valid

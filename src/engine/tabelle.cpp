@@ -11,7 +11,6 @@
 
 #include "entry/einstellungen.h"
 #include "entry/text.h"
-#include "hostapi/ktstorage.h"
 #include "hostapi/oxglobdlg.h"
 #include "hostapi/oxtexdefs.h"
 #include "pricechange/preisaenderung.h"
@@ -65,10 +64,10 @@ void TabelleGeaendert(OXTABELLE* t)
     t->Geaendert = 1;
 }
 
-/* A table of the library's size; null when there is no memory. */
-OXTABELLE* NeueTabelle(void)
+/* The scratch table of reads that must not touch the work table. */
+OXTABELLE* LadeTabelle(void)
 {
-    return static_cast<OXTABELLE*>(Storage_Allocate(static_cast<int32_t>(sizeof(OXTABELLE))));
+    return &g_Kontext->LadeTabelle;
 }
 
 int32_t Vorgabe(OXTABELLE* t, int32_t code)
@@ -85,7 +84,9 @@ bool Pruefen(HWND seite, const OXTABELLE* t)
 
 int32_t AuftragsAenderungAus(void)
 {
-    return Berechnung_GetKeineAuftragsaenderung();
+    if (!g_Kontext->EngineEinstellungenGelesen)
+        EngineEinstellungenLesen();
+    return g_Kontext->KeineAuftragsaenderung;
 }
 
 /* The empty table of a new article, or the host's branch preset for an
@@ -122,6 +123,14 @@ void LeereTabelleAnlegen(int32_t vArt, int32_t hArt)
 }
 
 } // namespace
+
+void EngineEinstellungenLesen(void)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    k->KeineAuftragsaenderung = Berechnung_GetKeineAuftragsaenderung();
+    k->EdiFarbtexte = Berechnung_GetEdiFarbtexte();
+    k->EngineEinstellungenGelesen = 1;
+}
 
 int32_t PreisUmrechnen(int32_t preis, float faktor)
 {
@@ -223,17 +232,13 @@ int GespeicherteTabelleLaden(int32_t artikelNummer, OXTABELLE* aus)
     EDI_KONTEXT* k = g_Kontext;
     if (aus == nullptr || k->HostFunktion04 == nullptr)
         return 0;
-    OXTABELLE* t = NeueTabelle();
-    if (t == nullptr)
-        return 0;
-    int ergebnis = 0;
+    OXTABELLE* t = LadeTabelle();
     HOST_ZEITSTEMPEL zeit = { 0, 0 };
-    if (k->HostFunktion04(artikelNummer, t, &zeit) != 0 && TAB_TesteAufGueltigeTabelle(t) == 1) {
+    if (k->HostFunktion04(artikelNummer, t, &zeit) == 0 || TAB_TesteAufGueltigeTabelle(t) != 1)
+        return 0;
+    if (aus != t)
         memcpy(aus, t, sizeof *aus);
-        ergebnis = 1;
-    }
-    Storage_Deallocate(t);
-    return ergebnis;
+    return 1;
 }
 
 void TabelleSpeichern(HWND seite, int modus, int32_t serie, int32_t artikelNummer)
@@ -249,12 +254,7 @@ void TabelleSpeichern(HWND seite, int modus, int32_t serie, int32_t artikelNumme
     if (modus != 0 && modus != 2)
         return;
     if (modus == 0 && serie > 0 && k->HostFunktion06 != nullptr) {
-        OXTABELLE* t = NeueTabelle();
-        if (t == nullptr)
-            return;
-        int32_t hat = k->HostFunktion06(serie, t, nullptr);
-        Storage_Deallocate(t);
-        if (hat == 1)
+        if (k->HostFunktion06(serie, LadeTabelle(), nullptr) == 1)
             return;
     }
     int16_t gemerkt = arbeit->FillerSperre;
@@ -411,9 +411,7 @@ void TabellenMarkieren(int32_t artikelNummer)
     if (artikelNummer <= 0 || k->ArtikelHandle <= 0 ||
         ARTLIB_ReadArtikel(k->ArtikelHandle, artikelNummer, &artikel) != 1 || k->HostFunktion04 == nullptr)
         return;
-    OXTABELLE* t = NeueTabelle();
-    if (t == nullptr)
-        return;
+    OXTABELLE* t = LadeTabelle();
     if (k->HostFunktion04(artikelNummer, t, nullptr) != 0) {
         if (k->HostFunktion08 != nullptr)
             k->HostFunktion08(artikelNummer, 0);
@@ -428,7 +426,6 @@ void TabellenMarkieren(int32_t artikelNummer)
             k->MarkierteSerie = serie;
         }
     }
-    Storage_Deallocate(t);
 }
 
 void MarkierungenFreigeben(void)

@@ -298,6 +298,13 @@ typedef struct EDI_KONTEXT {
     char AuftragsWaagrechtText[33];
     char AuftragsKennzeichen;
     char AuftragsZusatztext[32];
+
+    /* Import engine: settings of "BERECHNUNGEN" read once per page
+     * (EngineEinstellungenLesen) and the scratch table of table reads */
+    int32_t EngineEinstellungenGelesen;
+    int32_t KeineAuftragsaenderung;   /* "bte_edi_keine_auftragsaenderung" */
+    int32_t EdiFarbtexte;             /* "bte_edi_farbtexte" */
+    OXTABELLE LadeTabelle;
 } EDI_KONTEXT;
 
 #pragma pack(pop)

@@ -117,9 +117,11 @@ TEST(Auftraege, OffeneAuftraegeDesLieferantenFolgenDemImport)
 
     /* switched off: nothing is loaded or changed */
     Berechnung_PutKeineAuftragsaenderung(1);
+    EngineEinstellungenLesen();
     ArtikelMitTextSchreiben(l, "4717", "zwanzig Zeichen lang");
     EXPECT_TRUE(Gleich(eigenerVorher, Lesen(eigener)));
     Berechnung_PutKeineAuftragsaenderung(0);
+    EngineEinstellungenLesen();
 
     AuftraegeLaden();
     ASSERT_EQ(2, List_Count(k->AuftragsListe));   /* own open one and the one with bit 1 */
