@@ -375,9 +375,78 @@ int32_t WINAPI Host20(int32_t art, const char* text)
     return nummer > 0 ? nummer : 0;
 }
 
-int32_t WINAPI Host21(HWND, int32_t, const char*, const char*)
+/* ---- 21: the new-characteristic dialog ----------------------------------- */
+
+namespace {
+
+struct Anlage {
+    int32_t art;
+    const char* code;
+    const char* text;
+    int32_t nummer;
+};
+
+INT_PTR CALLBACK AnlageProc(HWND fenster, UINT nachricht, WPARAM wParam, LPARAM lParam)
 {
-    return NichtVerfuegbar(21);
+    Anlage* a = reinterpret_cast<Anlage*>(GetWindowLongPtrA(fenster, DWLP_USER));
+    switch (nachricht) {
+    case WM_INITDIALOG:
+        SetWindowLongPtrA(fenster, DWLP_USER, lParam);
+        a = reinterpret_cast<Anlage*>(lParam);
+        SendDlgItemMessageA(fenster, STANDIN_ANLAGE_CODE, EM_LIMITTEXT, OX_TXT_CODE - 1, 0);
+        SendDlgItemMessageA(fenster, STANDIN_ANLAGE_TEXT, EM_LIMITTEXT, OX_TXT_25 - 1, 0);
+        SetDlgItemTextA(fenster, STANDIN_ANLAGE_CODE, a->code != nullptr ? a->code : "");
+        SetDlgItemTextA(fenster, STANDIN_ANLAGE_TEXT, a->text != nullptr ? a->text : "");
+        return TRUE;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK) {
+            MERKMAL_SATZ satz;
+            memset(&satz, 0, sizeof satz);
+            GetDlgItemTextA(fenster, STANDIN_ANLAGE_CODE, satz.Code, sizeof satz.Code);
+            GetDlgItemTextA(fenster, STANDIN_ANLAGE_TEXT, satz.Text, sizeof satz.Text);
+            /* A code the kind already has is refused: the dialog stays. */
+            if (satz.Code[0] == '\0' || MMLIB_SucheCode(a->art, satz.Code, nullptr) > 0) {
+                MessageBeep(MB_ICONEXCLAMATION);
+                return TRUE;
+            }
+            int32_t nummer = MMLIB_MerkmalAnlegen(a->art, &satz);
+            a->nummer = nummer > 0 ? nummer : 0;
+            EndDialog(fenster, IDOK);
+            return TRUE;
+        }
+        if (LOWORD(wParam) == IDCANCEL) {
+            a->nummer = 0;
+            EndDialog(fenster, IDCANCEL);
+            return TRUE;
+        }
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+}  // namespace
+
+int32_t WINAPI Host21(HWND seite, int32_t art, const char* code, const char* text)
+{
+    g_StandinRufe[21]++;
+    if (art < 1 || art > DBA_MAX_ART)
+        return 0;
+    std::vector<WORD> t;
+    VorlageKopf(t, DS_MODALFRAME | DS_CENTER | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU, 6, 200, 70,
+                STANDIN_ANLAGE_W, 8, L"MS Sans Serif");
+    VorlageSteuerelement(t, SS_LEFT, 7, 9, 40, 9, 103, VORLAGE_STATISCH, L"Code:");
+    VorlageSteuerelement(t, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 50, 7, 40, 12, STANDIN_ANLAGE_CODE, VORLAGE_EDIT,
+                         L"");
+    VorlageSteuerelement(t, SS_LEFT, 7, 27, 40, 9, 104, VORLAGE_STATISCH, L"Text:");
+    VorlageSteuerelement(t, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 50, 25, 143, 12, STANDIN_ANLAGE_TEXT,
+                         VORLAGE_EDIT, L"");
+    VorlageSteuerelement(t, BS_DEFPUSHBUTTON | WS_TABSTOP, 84, 49, 50, 14, IDOK, VORLAGE_KNOPF, L"OK");
+    VorlageSteuerelement(t, BS_PUSHBUTTON | WS_TABSTOP, 143, 49, 50, 14, IDCANCEL, VORLAGE_KNOPF, L"Abbrechen");
+    Anlage a{ art, code, text, 0 };
+    DialogBoxIndirectParamA(GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(t.data()), seite, AnlageProc,
+                            reinterpret_cast<LPARAM>(&a));
+    return a.nummer;
 }
 
 int32_t WINAPI Host22(HWND, int32_t, int32_t, int32_t, int32_t, int32_t*)

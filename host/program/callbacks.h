@@ -46,6 +46,14 @@ int32_t WINAPI Host26(HWND fenster, B_DOC* dokument, HOSTHANDLE liste);
 #define STANDIN_AUSWAHL_LIEFERANT_W L"Lieferant ausw\u00e4hlen"
 #define STANDIN_AUSWAHL_MERKMAL_W L"Merkmal ausw\u00e4hlen"
 
+/* 21 shows the dialog STANDIN_ANLAGE with a code edit and a text edit
+ * (prefilled with the given code and text); OK creates the characteristic
+ * in the store unless the kind already has the code (then the dialog
+ * stays), "Abbrechen" gives 0. */
+#define STANDIN_ANLAGE "Merkmal anlegen"
+#define STANDIN_ANLAGE_W L"Merkmal anlegen"
+#define STANDIN_ANLAGE_CODE 101
+#define STANDIN_ANLAGE_TEXT 102
 /* The host's own name of kind `art` (12, 13 and 14 show it; an empty name
  * leaves the module's default caption). This host names kinds 3, 4 and 5
  * "Serie", "Label" and "Material". */

@@ -17,6 +17,7 @@
 #include "hostapi/edi.h"
 #include "engine/stichwort.h"
 #include "pricat_in/zeilen.h"
+#include "importpage/importstand.h"
 
 #define HOSTDATEN_GROESSE 70163
 
@@ -259,6 +260,9 @@ typedef struct EDI_KONTEXT {
     char* ZusatzinfoText;             /* info text: 30000-byte block (KTSTORAGE) or null */
     int32_t PflegekennzeichenBeruecksichtigen;  /* 1 = leave unmaintained articles and
                                                    suppliers without ILN out */
+
+    /* Import page: value stores, pending article and run state */
+    IMPORT_STAND Import;
 } EDI_KONTEXT;
 
 #pragma pack(pop)
