@@ -325,7 +325,11 @@ int GenDemoAnlegen(const GEN_DEMO* d, GEN_DEMO_ERGEBNIS* e)
     }
     BEZLIB_SchliesseDatenbank(bez);
 
-    /* Open orders: three articles each, with ordered pieces per cell. */
+    /* Open orders: three articles each, with ordered pieces per cell; the
+     * third is an article of the supplier's first catalogue, so importing
+     * that catalogue updates it. The last order is held back from updates
+     * (status bit 1). */
+    int32_t ersterKatalogArtikel = std::max(0, jeLieferant - d->KatalogArtikel / 2);
     auto kopf = std::make_unique<AUFTRAG_KOPF>();
     auto position = std::make_unique<AUFTRAG_POSITION>();
     for (int32_t o = 0; o < d->Auftraege && lieferanten > 0 && jeLieferant > 0; o++) {
@@ -342,7 +346,9 @@ int GenDemoAnlegen(const GEN_DEMO* d, GEN_DEMO_ERGEBNIS* e)
             return 0;
         int32_t menge = 0, wert = 0;
         for (int32_t p = 0; p < 3; p++) {
-            GenArtikel(d->Saat, &l, (o / lieferanten * 3 + p) % jeLieferant, d->Varianten, 5, a.get());
+            int32_t index = p < 2 ? (o / lieferanten * 3 + p) % jeLieferant
+                                  : (ersterKatalogArtikel + o / lieferanten) % jeLieferant;
+            GenArtikel(d->Saat, &l, index, d->Varianten, 5, a.get());
             memset(position.get(), 0, sizeof *position);
             AUFTRAG_POSITION& pos = *position;
             pos.AuftragsNummer = nummer;
@@ -367,11 +373,30 @@ int GenDemoAnlegen(const GEN_DEMO* d, GEN_DEMO_ERGEBNIS* e)
         AUFTRAGDBA_ReadAuftragsKopf(h, kopf.get());
         kopf->MengenSumme = menge;
         kopf->WertSumme = wert;
+        if (o == d->Auftraege - 1 && d->Auftraege > 1)
+            kopf->Status = 3;
         int32_t ok = AUFTRAGDBA_WriteAuftragsKopf(h, kopf.get());
         AUFTRAGDBA_Close(h);
         if (ok != 1)
             return 0;
         e->Auftraege++;
+    }
+
+    /* Minimum stocks: every fifth article of each supplier, among them
+     * articles of its first catalogue. */
+    for (const GEN_LIEFERANT& l : liste) {
+        for (int32_t index = 0; index < jeLieferant; index += 5) {
+            GenArtikel(d->Saat, &l, index, d->Varianten, 5, a.get());
+            MINDBEST_SATZ m;
+            memset(&m, 0, sizeof m);
+            m.ArtikelNummer = a->HostNummer;
+            m.Filiale = filiale;
+            for (int32_t g = 0; g < 30 && g < a->AnzahlVarianten; g++)
+                m.Menge[g] = 1 + (index + g) % 3;
+            if (MindbestDBA_Schreibe(&m) != 1)
+                return 0;
+            e->Mindestbestaende++;
+        }
     }
 
     /* The EDI import folder: catalogues of the suppliers, half of their

@@ -133,9 +133,10 @@ int main(int argc, char** argv)
             fprintf(stderr, "OXGEN: the demo data folder %s could not be written\n", ziel.c_str());
             return 1;
         }
-        printf("demo data in %s: %d suppliers, %d articles, %d EANs, %d characteristics, %d items, %d orders;"
-               " own GLN %s\n",
-               ziel.c_str(), e.Lieferanten, e.Artikel, e.Eans, e.Merkmale, e.Teile, e.Auftraege, e.EigeneIln.c_str());
+        printf("demo data in %s: %d suppliers, %d articles, %d EANs, %d characteristics, %d items, %d orders,"
+               " %d minimum stocks; own GLN %s\n",
+               ziel.c_str(), e.Lieferanten, e.Artikel, e.Eans, e.Merkmale, e.Teile, e.Auftraege, e.Mindestbestaende,
+               e.EigeneIln.c_str());
         for (const std::string& d : e.Dateien)
             printf("  %s\n", d.c_str());
         return 0;

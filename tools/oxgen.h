@@ -224,13 +224,15 @@ typedef struct GEN_DEMO {
     int32_t Varianten = 12;
     int32_t Kataloge = 4;         /* catalogue files in EDI_IMPORT beside the data folder */
     int32_t KatalogArtikel = 60;  /* articles per catalogue (half known to the store) */
-    int32_t Auftraege = 4;        /* open orders */
+    int32_t Auftraege = 4;        /* open orders (of the suppliers in turn; the last one held
+                                     back from updates by status bit 1) */
     bool Desadv = true;           /* a DESADV file in EDI_IMPORT */
     std::string EigeneIln;        /* empty = GenEigeneIln(Saat): 4012345000009 for seed 1 */
 } GEN_DEMO;
 
 typedef struct GEN_DEMO_ERGEBNIS {
     int32_t Lieferanten = 0, Artikel = 0, Eans = 0, Merkmale = 0, Auftraege = 0, Teile = 0;
+    int32_t Mindestbestaende = 0;
     std::string EigeneIln;
     std::string ImportOrdner;
     std::vector<std::string> Dateien;   /* catalogue and DESADV files made */

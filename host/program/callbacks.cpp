@@ -375,48 +375,56 @@ int32_t WINAPI Host20(int32_t art, const char* text)
     return nummer > 0 ? nummer : 0;
 }
 
-/* ---- 21: the new-characteristic dialog ----------------------------------- */
+/* ---- 21: a new characteristic ---------------------------------------------- */
 
 namespace {
 
-struct Anlage {
+struct NeuesMerkmal {
     int32_t art;
-    const char* code;
-    const char* text;
+    std::string code, text;
     int32_t nummer;
 };
 
-INT_PTR CALLBACK AnlageProc(HWND fenster, UINT nachricht, WPARAM wParam, LPARAM lParam)
+std::string EditText(HWND fenster, int id)
 {
-    Anlage* a = reinterpret_cast<Anlage*>(GetWindowLongPtrA(fenster, DWLP_USER));
+    char puffer[64];
+    GetDlgItemTextA(fenster, id, puffer, sizeof puffer);
+    std::string t(puffer);
+    size_t a = t.find_first_not_of(' '), e = t.find_last_not_of(' ');
+    return a == std::string::npos ? std::string() : t.substr(a, e - a + 1);
+}
+
+INT_PTR CALLBACK NeuesMerkmalProc(HWND fenster, UINT nachricht, WPARAM wParam, LPARAM lParam)
+{
+    NeuesMerkmal* m = reinterpret_cast<NeuesMerkmal*>(GetWindowLongPtrA(fenster, DWLP_USER));
     switch (nachricht) {
     case WM_INITDIALOG:
         SetWindowLongPtrA(fenster, DWLP_USER, lParam);
-        a = reinterpret_cast<Anlage*>(lParam);
-        SendDlgItemMessageA(fenster, STANDIN_ANLAGE_CODE, EM_LIMITTEXT, OX_TXT_CODE - 1, 0);
-        SendDlgItemMessageA(fenster, STANDIN_ANLAGE_TEXT, EM_LIMITTEXT, OX_TXT_25 - 1, 0);
-        SetDlgItemTextA(fenster, STANDIN_ANLAGE_CODE, a->code != nullptr ? a->code : "");
-        SetDlgItemTextA(fenster, STANDIN_ANLAGE_TEXT, a->text != nullptr ? a->text : "");
+        m = reinterpret_cast<NeuesMerkmal*>(lParam);
+        SendDlgItemMessageA(fenster, STANDIN_NEU_CODE, EM_LIMITTEXT, OX_TXT_CODE - 1, 0);
+        SendDlgItemMessageA(fenster, STANDIN_NEU_TEXT, EM_LIMITTEXT, OX_TXT_25 - 1, 0);
+        SetDlgItemTextA(fenster, STANDIN_NEU_CODE, m->code.c_str());
+        SetDlgItemTextA(fenster, STANDIN_NEU_TEXT, m->text.c_str());
         return TRUE;
     case WM_COMMAND:
+        if (LOWORD(wParam) == IDCANCEL) {
+            EndDialog(fenster, IDCANCEL);
+            return TRUE;
+        }
         if (LOWORD(wParam) == IDOK) {
             MERKMAL_SATZ satz;
             memset(&satz, 0, sizeof satz);
-            GetDlgItemTextA(fenster, STANDIN_ANLAGE_CODE, satz.Code, sizeof satz.Code);
-            GetDlgItemTextA(fenster, STANDIN_ANLAGE_TEXT, satz.Text, sizeof satz.Text);
-            /* A code the kind already has is refused: the dialog stays. */
-            if (satz.Code[0] == '\0' || MMLIB_SucheCode(a->art, satz.Code, nullptr) > 0) {
-                MessageBeep(MB_ICONEXCLAMATION);
+            std::string code = EditText(fenster, STANDIN_NEU_CODE), text = EditText(fenster, STANDIN_NEU_TEXT);
+            snprintf(satz.Code, sizeof satz.Code, "%s", code.c_str());
+            snprintf(satz.Text, sizeof satz.Text, "%s", text.c_str());
+            int32_t nummer = code.empty() ? 0 : MMLIB_MerkmalAnlegen(m->art, &satz);
+            if (nummer <= 0) {
+                /* an empty or used code: the dialog stays */
+                MessageBoxA(fenster, "Der Code ist leer oder schon vergeben.", "ORDANEX", MB_OK | MB_ICONINFORMATION);
                 return TRUE;
             }
-            int32_t nummer = MMLIB_MerkmalAnlegen(a->art, &satz);
-            a->nummer = nummer > 0 ? nummer : 0;
+            m->nummer = nummer;
             EndDialog(fenster, IDOK);
-            return TRUE;
-        }
-        if (LOWORD(wParam) == IDCANCEL) {
-            a->nummer = 0;
-            EndDialog(fenster, IDCANCEL);
             return TRUE;
         }
         return FALSE;
@@ -425,7 +433,7 @@ INT_PTR CALLBACK AnlageProc(HWND fenster, UINT nachricht, WPARAM wParam, LPARAM 
     }
 }
 
-}  // namespace
+} // namespace
 
 int32_t WINAPI Host21(HWND seite, int32_t art, const char* code, const char* text)
 {
@@ -434,24 +442,45 @@ int32_t WINAPI Host21(HWND seite, int32_t art, const char* code, const char* tex
         return 0;
     std::vector<WORD> t;
     VorlageKopf(t, DS_MODALFRAME | DS_CENTER | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU, 6, 200, 70,
-                STANDIN_ANLAGE_W, 8, L"MS Sans Serif");
-    VorlageSteuerelement(t, SS_LEFT, 7, 9, 40, 9, 103, VORLAGE_STATISCH, L"Code:");
-    VorlageSteuerelement(t, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 50, 7, 40, 12, STANDIN_ANLAGE_CODE, VORLAGE_EDIT,
+                STANDIN_NEU_TITEL_W, 8, L"MS Sans Serif");
+    VorlageSteuerelement(t, 0, 7, 9, 40, 8, STANDIN_NEU_CODE + 10, VORLAGE_STATISCH, L"Code:");
+    VorlageSteuerelement(t, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 50, 7, 40, 12, STANDIN_NEU_CODE, VORLAGE_EDIT, L"");
+    VorlageSteuerelement(t, 0, 7, 27, 40, 8, STANDIN_NEU_TEXT + 10, VORLAGE_STATISCH, L"Text:");
+    VorlageSteuerelement(t, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 50, 25, 143, 12, STANDIN_NEU_TEXT, VORLAGE_EDIT,
                          L"");
-    VorlageSteuerelement(t, SS_LEFT, 7, 27, 40, 9, 104, VORLAGE_STATISCH, L"Text:");
-    VorlageSteuerelement(t, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 50, 25, 143, 12, STANDIN_ANLAGE_TEXT,
-                         VORLAGE_EDIT, L"");
-    VorlageSteuerelement(t, BS_DEFPUSHBUTTON | WS_TABSTOP, 84, 49, 50, 14, IDOK, VORLAGE_KNOPF, L"OK");
-    VorlageSteuerelement(t, BS_PUSHBUTTON | WS_TABSTOP, 143, 49, 50, 14, IDCANCEL, VORLAGE_KNOPF, L"Abbrechen");
-    Anlage a{ art, code, text, 0 };
-    DialogBoxIndirectParamA(GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(t.data()), seite, AnlageProc,
-                            reinterpret_cast<LPARAM>(&a));
-    return a.nummer;
+    VorlageSteuerelement(t, BS_DEFPUSHBUTTON | WS_TABSTOP, 84, 48, 50, 14, IDOK, VORLAGE_KNOPF, L"OK");
+    VorlageSteuerelement(t, BS_PUSHBUTTON | WS_TABSTOP, 143, 48, 50, 14, IDCANCEL, VORLAGE_KNOPF, L"Abbrechen");
+    NeuesMerkmal m{ art, code != nullptr ? code : "", text != nullptr ? text : "", 0 };
+    DialogBoxIndirectParamA(GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(t.data()), seite,
+                            NeuesMerkmalProc, reinterpret_cast<LPARAM>(&m));
+    return m.nummer;
 }
 
-int32_t WINAPI Host22(HWND, int32_t, int32_t, int32_t, int32_t, int32_t*)
+/* ---- 22: the price calculation ---------------------------------------------- */
+
+int32_t WINAPI Host22(HWND, int32_t warengruppe, int32_t, int32_t ek1, int32_t ek2, int32_t* vk)
 {
-    return NichtVerfuegbar(22);
+    g_StandinRufe[22]++;
+    MERKMAL_SATZ wg;
+    if (vk == nullptr || warengruppe <= 0 || MMLIB_LeseMerkmal(2, warengruppe, &wg) != 1)
+        return 0;
+    int32_t ek = ek2 > 0 ? ek2 : ek1;
+    if (ek <= 0)
+        return 0;
+    char pfad[MAX_PATH];
+    if (DBA_GetDatenPfad(pfad, sizeof pfad) <= 0)
+        return 0;
+    std::string ini = std::string(pfad) + "ORDANEX.INI";
+    char code[OX_TXT_CODE];
+    memcpy(code, wg.Code, sizeof code);
+    code[sizeof code - 1] = '\0';
+    UINT standard = GetPrivateProfileIntA(STANDIN_KALKULATION, "standard", STANDIN_AUFSCHLAG_STANDARD, ini.c_str());
+    UINT prozent = GetPrivateProfileIntA(STANDIN_KALKULATION, code, standard, ini.c_str());
+    long long wert = (static_cast<long long>(ek) * prozent + 50) / 100;
+    if (wert <= 0 || wert > 999999999)
+        return 0;
+    *vk = static_cast<int32_t>(wert);
+    return 1;
 }
 
 int32_t WINAPI Host23(const char* datei, int32_t modus)

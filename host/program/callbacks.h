@@ -46,14 +46,6 @@ int32_t WINAPI Host26(HWND fenster, B_DOC* dokument, HOSTHANDLE liste);
 #define STANDIN_AUSWAHL_LIEFERANT_W L"Lieferant ausw\u00e4hlen"
 #define STANDIN_AUSWAHL_MERKMAL_W L"Merkmal ausw\u00e4hlen"
 
-/* 21 shows the dialog STANDIN_ANLAGE with a code edit and a text edit
- * (prefilled with the given code and text); OK creates the characteristic
- * in the store unless the kind already has the code (then the dialog
- * stays), "Abbrechen" gives 0. */
-#define STANDIN_ANLAGE "Merkmal anlegen"
-#define STANDIN_ANLAGE_W L"Merkmal anlegen"
-#define STANDIN_ANLAGE_CODE 101
-#define STANDIN_ANLAGE_TEXT 102
 /* The host's own name of kind `art` (12, 13 and 14 show it; an empty name
  * leaves the module's default caption). This host names kinds 3, 4 and 5
  * "Serie", "Label" and "Material". */
@@ -73,6 +65,24 @@ void Standin_ExportAuswahlAlle(void);
 #define STANDIN_VORGABE_WAAGRECHT 0x1005
 #define STANDIN_VORGABE_SENKRECHT 0x1006
 #define STANDIN_VORGABE_ACHSEN 0x1007
+
+/* 21 shows the dialog STANDIN_NEU_TITEL with a code edit STANDIN_NEU_CODE
+ * (4 characters) and a text edit STANDIN_NEU_TEXT (24), prefilled with the
+ * given code and text; OK creates the characteristic of the kind in the
+ * store and returns its number (an empty or used code keeps the dialog
+ * open with a message), "Abbrechen" gives 0. */
+#define STANDIN_NEU_TITEL_W L"Neues Merkmal"
+#define STANDIN_NEU_TITEL "Neues Merkmal"
+#define STANDIN_NEU_CODE 101
+#define STANDIN_NEU_TEXT 102
+
+/* 22 calculates VK as the purchase price (EK2, else EK1) times the markup
+ * of the Warengruppe in percent: key <Warengruppe code> of section
+ * STANDIN_KALKULATION in the host's INI file, else its key "standard",
+ * else STANDIN_AUFSCHLAG_STANDARD; rounded to hundredths. Without
+ * Warengruppe or purchase price it calculates nothing (0). */
+#define STANDIN_KALKULATION "KALKULATION"
+#define STANDIN_AUFSCHLAG_STANDARD 200
 
 /* 1 while the table of (owner kind TAB_BESITZER_..., number) is marked by
  * 08 / 09 (flag 0); 08 / 09 with flag 1 and 10 / 11 take the mark away. */

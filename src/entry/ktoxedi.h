@@ -16,6 +16,7 @@
 #include "hostapi/hostcallbacks.h"
 #include "hostapi/edi.h"
 #include "engine/stichwort.h"
+#include "engine/seitenwerte.h"
 #include "pricat_in/zeilen.h"
 #include "importpage/importstand.h"
 
@@ -261,8 +262,53 @@ typedef struct EDI_KONTEXT {
     int32_t PflegekennzeichenBeruecksichtigen;  /* 1 = leave unmaintained articles and
                                                    suppliers without ILN out */
 
-    /* Import page: value stores, pending article and run state */
-    IMPORT_STAND Import;
+    /* Import page: its value stores, the mirrors of its controls without
+     * slot, and the page state the import engine reads (engine/seitenwerte.h) */
+    IMPORT_OXOUT OxOut;
+    EDI_WERTE EdiWerte;
+    DIALOG_WERTE DialogWerte;         /* DialogWerte.Tabelle is the engine's work table */
+    int32_t SeiteSenkrechtArt;        /* mirror of combo 1074 */
+    int32_t SeiteWaagrechtArt;        /* mirror of combo 1075 */
+    int32_t SeiteStandard;            /* mirror of box 1072 */
+    int32_t SeiteMwstKombiSatz;       /* mirror of combo 14081, -1 = none */
+    PRICAT_SATZ* AktuelleZeile;       /* the shown row, null = none */
+    int32_t AktuelleArtikelNummer;    /* current ORDANEX article, 0 = none */
+    HOSTHANDLE ArtikelHandle;         /* article store of the page; 0 or -1 = closed */
+    int32_t SeitenZustand;            /* bits: SEITE_ARTIKEL_PER_EAN */
+    int32_t EanZugeordnet;            /* 1 = the row's EAN belongs to an article */
+    int32_t LieferantGeprueft;        /* supplier record flag (byte 1750 of its record) */
+    void (*SeiteAuffrischen)(HWND seite);   /* the page's refresh after a new article; null = none */
+
+    /* Import engine: scratch tables, reference time, table marks */
+    OXTABELLE SerienTabelle;
+    OXTABELLE VorgabeTabelle;
+    int32_t VorgabeErfolg;            /* 1 = the last preset request produced a table */
+    int32_t BezugsDatum;              /* reference time: host day number (16-bit range) */
+    int32_t BezugsZeit;               /* hh * 10000 + mm * 100 + ss */
+    int32_t MarkierterArtikel;        /* marked tables, 0 = none */
+    int32_t MarkierteSerie;
+
+    /* Open orders of the catalogue's supplier and the values they receive */
+    HOSTHANDLE AuftragsListe;         /* list of AUFTRAG_BLOCK, 0 = empty */
+    TAB_PREISE AuftragsPreise;
+    int32_t AuftragsSenkrechtArt;
+    int32_t AuftragsSenkrechtNummer;
+    char AuftragsSenkrechtText[33];
+    int32_t AuftragsWaagrechtArt;
+    int32_t AuftragsWaagrechtNummer;
+    char AuftragsWaagrechtText[33];
+    char AuftragsKennzeichen;
+    char AuftragsZusatztext[32];
+
+    /* Import engine: settings of "BERECHNUNGEN" read once per page
+     * (EngineEinstellungenLesen) and the scratch table of table reads */
+    int32_t EngineEinstellungenGelesen;
+    int32_t KeineAuftragsaenderung;   /* "bte_edi_keine_auftragsaenderung" */
+    int32_t EdiFarbtexte;             /* "bte_edi_farbtexte" */
+    OXTABELLE LadeTabelle;
+
+    /* Import page: the run state and the settings read when it is entered */
+    IMPORT_LAUF ImportLauf;
 } EDI_KONTEXT;
 
 #pragma pack(pop)

@@ -9,7 +9,7 @@
  */
 #include "importpage/importseite_intern.h"
 
-#include "importpage/motor_vorlaeufig.h"
+#include "engine/engine.h"
 #include "entry/einstellungen.h"
 #include "entry/text.h"
 #include "hostapi/dbadll.h"
@@ -18,42 +18,38 @@
 
 #include <string.h>
 
-static IMPORT_STAND& Stand(void)
-{
-    return g_Kontext->Import;
-}
-
 static void Geaendert(void)
 {
-    Stand().Lauf.Aenderungen |= IMPORT_AENDERUNG;
+    g_Kontext->ImportLauf.Aenderungen |= IMPORT_AENDERUNG;
 }
 
 /* The pending supplier colour text formed again from the current row. */
 static void FarbTextNeu(void)
 {
-    IMPORT_STAND& s = Stand();
-    if (s.Lauf.AktuelleZeile == nullptr)
+    EDI_KONTEXT* k = g_Kontext;
+    if (k->AktuelleZeile == nullptr)
         return;
-    ZeilenFarbText(s.Lauf.AktuelleZeile, s.Dialog.Lieferantenfarbe, sizeof s.Dialog.Lieferantenfarbe);
-    TextKopieren(s.OxOut.Lieferantenfarbe, sizeof s.OxOut.Lieferantenfarbe, s.Dialog.Lieferantenfarbe);
+    ZeilenFarbText(k->AktuelleZeile, k->DialogWerte.Farbtext, sizeof k->DialogWerte.Farbtext);
+    TextKopieren(k->OxOut.Farbtext, sizeof k->OxOut.Farbtext, k->DialogWerte.Farbtext);
 }
 
 /* Size table and status block of the pending article cleared (another
  * article was chosen). */
 static void ArtikelwahlZuruecksetzen(void)
 {
-    DIALOG_WERTE& d = Stand().Dialog;
+    DIALOG_WERTE& d = g_Kontext->DialogWerte;
     TAB_ClearTabelle(&d.Tabelle, 0);
     d.TabelleGueltig = 0;
-    memset(d.Status, 0, sizeof d.Status);
-    d.GleichEk1 = d.GleichEk2 = d.GleichVk1 = d.GleichVk2 = d.GleichMwst = d.GleichZusatz = d.GleichFarbe = 0;
+    for (DIALOG_WERTE_ART& art : d.Art)
+        art.Status = 0;
+    d.GleichEk1 = d.GleichEk2 = d.GleichVk1 = d.GleichVk2 = d.GleichMwst = d.GleichZusatztext = d.GleichFarbe = 0;
 }
 
 static void Zuweisen(HWND seite, int32_t art, int ausKnopf)
 {
     Geaendert();
-    int32_t nummer = ausKnopf ? OXGLOBAL_DLGHELP_OnButtonMerkmalOxOut(seite, art, ImportBindung)
-                              : OXGLOBAL_DLGHELP_OnEditMerkmalOxOut(seite, art, ImportBindung);
+    int32_t nummer = ausKnopf ? OXGLOBAL_DLGHELP_OnButtonMerkmalOxOut(seite, art, ImportOxOutBindung)
+                              : OXGLOBAL_DLGHELP_OnEditMerkmalOxOut(seite, art, ImportOxOutBindung);
     ArtVonSeite(seite, art, nummer > 0 ? nummer : 0);
     if (art == 6)
         FarbTextNeu();
@@ -68,12 +64,11 @@ static void Zuweisen(HWND seite, int32_t art, int ausKnopf)
 static void NeuAnlegen(HWND seite, int32_t art, int schlicht, int ohneVorgabe)
 {
     EDI_KONTEXT* k = g_Kontext;
-    IMPORT_STAND& s = k->Import;
-    if (s.Lauf.AktuelleZeile == nullptr)
+        if (k->AktuelleZeile == nullptr)
         return;
     char schluessel[STICHWORT_GROESSE] = "";
     char text[STICHWORT_GROESSE] = "";
-    int hatSchluessel = StichwortUndSchluesselDerArt(KontextStichwortRegeln(), art, &s.Lauf.AktuelleZeile->PricatDaten,
+    int hatSchluessel = StichwortUndSchluesselDerArt(KontextStichwortRegeln(), art, &k->AktuelleZeile->PricatDaten,
                                                      schluessel, sizeof schluessel, text, sizeof text);
     int passt = strlen(schluessel) <= 4 && strlen(text) <= 24 && schluessel[0] != '\0';
     int32_t nummer = 0;
@@ -92,7 +87,7 @@ static void NeuAnlegen(HWND seite, int32_t art, int schlicht, int ohneVorgabe)
     if (nummer <= 0)
         return;
     Geaendert();
-    OXGLOBAL_DLGHELP_MerkmalToDialogOxOut(seite, art, nummer, ImportBindung);
+    OXGLOBAL_DLGHELP_MerkmalToDialogOxOut(seite, art, nummer, ImportOxOutBindung);
     ArtVonSeite(seite, art, nummer);
     if (art == 6)
         FarbTextNeu();
@@ -101,14 +96,13 @@ static void NeuAnlegen(HWND seite, int32_t art, int schlicht, int ohneVorgabe)
 static void ArtikelWaehlen(HWND seite)
 {
     EDI_KONTEXT* k = g_Kontext;
-    IMPORT_STAND& s = k->Import;
-    int32_t nummer = OXGLOBAL_DLGHELP_OnButtonArtikelOxOut(seite, k->AktuellerLieferant, ImportBindung);
+        int32_t nummer = OXGLOBAL_DLGHELP_OnButtonArtikelOxOut(seite, k->AktuellerLieferant, ImportOxOutBindung);
     if (nummer > 0) {
         ArtikelwahlZuruecksetzen();
         Geaendert();
-        s.Lauf.AktuellerArtikel = nummer;
-        s.Lauf.GewaehlterArtikel = nummer;
-        OXGLOBAL_DLGHELP_MerkmalToDialogOxOut(seite, 0, nummer, ImportBindung);
+        k->AktuelleArtikelNummer = nummer;
+        k->ImportLauf.GewaehlterArtikel = nummer;
+        OXGLOBAL_DLGHELP_MerkmalToDialogOxOut(seite, 0, nummer, ImportOxOutBindung);
         SeiteAuffrischen(seite);
     }
     LaufBefehl(seite, IDC_IP_BTN_ARTIKEL, 1);
@@ -117,73 +111,73 @@ static void ArtikelWaehlen(HWND seite)
 static void ArtikelnummerGetippt(HWND seite)
 {
     EDI_KONTEXT* k = g_Kontext;
-    IMPORT_STAND& s = k->Import;
-    OXGLOBAL_DLGHELP_EingabenInOxOutUebernehmen(seite, IDC_IP_EDIT_ARTIKEL, ImportBindung);
+        OXGLOBAL_DLGHELP_EingabenInOxOutUebernehmen(seite, IDC_IP_EDIT_ARTIKEL, ImportOxOutBindung);
     char name[DBA_ARTIKELNAME] = "";
-    OXGLOBAL_DLGHELP_MakeArtikelStringOxOut(seite, name, ImportBindung);
+    OXGLOBAL_DLGHELP_MakeArtikelStringOxOut(seite, name, ImportOxOutBindung);
     ArtikelwahlZuruecksetzen();
     int32_t bekannt = strlen(name) >= 6 && k->HostFunktion02 != nullptr ? k->HostFunktion02(0, name) : 0;
     if (bekannt < 1) {
-        s.Lauf.AktuellerArtikel = 0;
+        k->AktuelleArtikelNummer = 0;
     } else {
-        s.Lauf.AktuellerArtikel = OXGLOBAL_DLGHELP_OnEditArtikelOxOut(seite, ImportBindung);
-        OXGLOBAL_DLGHELP_MerkmalToDialogOxOut(seite, 0, s.Lauf.AktuellerArtikel, ImportBindung);
+        k->AktuelleArtikelNummer = OXGLOBAL_DLGHELP_OnEditArtikelOxOut(seite, ImportOxOutBindung);
+        OXGLOBAL_DLGHELP_MerkmalToDialogOxOut(seite, 0, k->AktuelleArtikelNummer, ImportOxOutBindung);
     }
-    s.Lauf.StopGrund = 0;
-    ArtVonSeite(seite, 0, s.Lauf.AktuellerArtikel);
+    k->ImportLauf.StopGrund = 0;
+    ArtVonSeite(seite, 0, k->AktuelleArtikelNummer);
     SeiteAuffrischen(seite);
 }
 
 static void NeueEdiNummer(HWND seite)
 {
-    IMPORT_STAND& s = Stand();
-    OXGLOBAL_DLGHELP_EingabenInOxOutUebernehmen(seite, IDC_IP_EDIT_ARTIKEL, ImportBindung);
+    EDI_KONTEXT* k = g_Kontext;
+    OXGLOBAL_DLGHELP_EingabenInOxOutUebernehmen(seite, IDC_IP_EDIT_ARTIKEL, ImportOxOutBindung);
     char text[64] = "";
-    OXGLOBAL_DLGHELP_GetDlgOx_OutItemText(seite, IDC_IP_EDIT_ARTIKEL, text, (int32_t)sizeof text, ImportBindung);
+    OXGLOBAL_DLGHELP_GetDlgOx_OutItemText(seite, IDC_IP_EDIT_ARTIKEL, text, (int32_t)sizeof text, ImportOxOutBindung);
     if (strlen(text) > IMPORT_ARTIKEL_MAX - 5) {
         SeiteAuffrischen(seite);
         SetFocus(GetDlgItem(seite, IDC_IP_EDIT_ARTIKEL));
         return;
     }
-    s.Lauf.AktuellerArtikel = 0;
-    s.Lauf.StopGrund = 0;
+    k->AktuelleArtikelNummer = 0;
+    k->ImportLauf.StopGrund = 0;
     ArtikelwahlZuruecksetzen();
     TextAnhaengen(text, sizeof text, "(EDI)");
-    OXGLOBAL_DLGHELP_SetDlgOx_OutItemText(seite, IDC_IP_EDIT_ARTIKEL, text, ImportBindung);
-    s.Dialog.Nummer[0] = 0;
-    TextAnhaengen(s.Dialog.Text[0], sizeof s.Dialog.Text[0], "(EDI)");
+    OXGLOBAL_DLGHELP_SetDlgOx_OutItemText(seite, IDC_IP_EDIT_ARTIKEL, text, ImportOxOutBindung);
+    k->DialogWerte.Art[0].Nummer = 0;
+    TextAnhaengen(k->DialogWerte.Art[0].Bezeichnung, sizeof k->DialogWerte.Art[0].Bezeichnung, "(EDI)");
     SeiteAuffrischen(seite);
 }
 
 void AutomatischeArtikelnummer(HWND seite)
 {
-    IMPORT_LAUF& l = Stand().Lauf;
+    EDI_KONTEXT* k = g_Kontext;
+    IMPORT_LAUF& l = k->ImportLauf;
     if (!l.NeuAutom)
         return;
     SeiteAuffrischen(seite);
-    if (l.AktuellerArtikel < 1) {
+    if (k->AktuelleArtikelNummer < 1) {
         SendMessageA(seite, WM_COMMAND, MAKEWPARAM(IDC_IP_NEU_ARTIKEL, BN_CLICKED), 0);
         l.AutoNummerMarke = 1;
     } else if (l.ArtikelGewechselt) {
         SendMessageA(seite, WM_COMMAND, MAKEWPARAM(IDC_IP_NEU_ARTIKEL, BN_CLICKED), 0);
-        Stand().Dialog.Status[0] = STATUS_OFFEN;
+        g_Kontext->DialogWerte.Art[0].Status = STATUS_OFFEN;
         l.AutoNummerMarke = 1;
-        l.AktuellerArtikel = 0;
+        k->AktuelleArtikelNummer = 0;
     }
 }
 
 static void PreisBearbeitet(HWND seite, int id)
 {
     int32_t wert = PreisLesen(seite, id);
-    OXGLOBAL_DLGHELP_SetOx_OutItemLong(seite, id, wert, ImportBindung);
+    OXGLOBAL_DLGHELP_SetOx_OutItemLong(seite, id, wert, ImportOxOutBindung);
     Geaendert();
 }
 
 static void VorschlagUebernehmen(HWND seite, int knopf)
 {
-    IMPORT_STAND& s = Stand();
-    IMPORT_OXOUT& o = s.OxOut;
-    DIALOG_WERTE& d = s.Dialog;
+    EDI_KONTEXT* k = g_Kontext;
+    IMPORT_OXOUT& o = k->OxOut;
+    DIALOG_WERTE& d = k->DialogWerte;
     switch (knopf) {
     case IDC_IP_VORSCHLAG_EK1: o.Ek1 = o.VorschlagEk1; d.GleichEk1 = o.Ek1 == o.EdiEk1; break;
     case IDC_IP_VORSCHLAG_EK2: o.Ek2 = o.VorschlagEk2; d.GleichEk2 = o.Ek2 == o.EdiEk2; break;
@@ -199,16 +193,15 @@ static void VorschlagUebernehmen(HWND seite, int knopf)
 static void Vk1Kalkulieren(HWND seite)
 {
     EDI_KONTEXT* k = g_Kontext;
-    IMPORT_STAND& s = k->Import;
-    IMPORT_OXOUT& o = s.OxOut;
+        IMPORT_OXOUT& o = k->OxOut;
     int32_t ek1 = o.Ek1, ek2 = o.Ek2, ediVk1 = o.EdiVk1, vk1 = o.Vk1;
-    if (s.Dialog.Nummer[2] > 0 && k->HostFunktion22 != nullptr) {
+    if (k->DialogWerte.Art[2].Nummer > 0 && k->HostFunktion22 != nullptr) {
         int32_t vk = vk1;
-        if (k->HostFunktion22(seite, s.Dialog.Nummer[2], k->AktuellerLieferant, ek1, ek2, &vk) == 1) {
+        if (k->HostFunktion22(seite, k->DialogWerte.Art[2].Nummer, k->AktuellerLieferant, ek1, ek2, &vk) == 1) {
             if (vk == 0)
                 vk = vk1;
             if (vk != ediVk1)
-                s.Dialog.GleichVk1 = 0;
+                k->DialogWerte.GleichVk1 = 0;
             o.Vk1 = vk;
             Geaendert();
         }
@@ -219,13 +212,13 @@ static void Vk1Kalkulieren(HWND seite)
 
 static void MwstGewaehlt(HWND seite)
 {
-    IMPORT_STAND& s = Stand();
+    EDI_KONTEXT* k = g_Kontext;
     HWND kombi = GetDlgItem(seite, IDC_IP_MWST);
     int32_t satz = OX_MWST_GetSatzNr_FromComboBox(kombi);
     int32_t prozent = OX_MWST_GetMWST_WertFromComboBox(kombi);
     PreisZeigen(seite, IDC_IP_MWST_PROZENT, prozent);
-    s.OxOut.Mwst = satz;
-    s.Dialog.GleichMwst = satz == s.Edi.Mwst;
+    k->OxOut.Mwst = satz;
+    k->DialogWerte.GleichMwst = satz == k->EdiWerte.Mwst;
     SeiteAuffrischen(seite);
     SeiteNeuZeichnen(seite);
 }
@@ -260,7 +253,7 @@ static void Einstellung(HWND seite, int id)
 
 int FeldaktionBefehl(HWND seite, int id, int code)
 {
-    IMPORT_STAND& s = Stand();
+    EDI_KONTEXT* k = g_Kontext;
     int32_t art = ImportArtVonSteuerelement(id);
     const SEITEN_ART* a = art >= 0 ? ImportSeitenArt(art) : nullptr;
     if (a != nullptr && art != 0) {
@@ -269,7 +262,7 @@ int FeldaktionBefehl(HWND seite, int id, int code)
         } else if (id == a->Code) {
             if (code != EN_KILLFOCUS)
                 return 1;
-            OXGLOBAL_DLGHELP_EingabenInOxOutUebernehmen(seite, id, ImportBindung);
+            OXGLOBAL_DLGHELP_EingabenInOxOutUebernehmen(seite, id, ImportOxOutBindung);
             Zuweisen(seite, art, 0);
         } else if (code == BN_CLICKED) {
             int schlicht = id == IDC_IP_NEU_SERIE || id == IDC_IP_NEU_LABEL || id == IDC_IP_NEU_GROESSE ||
@@ -299,7 +292,7 @@ int FeldaktionBefehl(HWND seite, int id, int code)
     case IDC_IP_ZUSATZ:
     case IDC_IP_KENNUNG:
         if (code == EN_KILLFOCUS) {
-            OXGLOBAL_DLGHELP_EingabenInOxOutUebernehmen(seite, id, ImportBindung);
+            OXGLOBAL_DLGHELP_EingabenInOxOutUebernehmen(seite, id, ImportOxOutBindung);
             Geaendert();
             SeiteAuffrischen(seite);
         }
@@ -329,7 +322,7 @@ int FeldaktionBefehl(HWND seite, int id, int code)
         return 1;
     case IDC_IP_SENKRECHT:
     case IDC_IP_WAAGRECHT:
-        if (s.Lauf.AktuellerArtikel != 0)
+        if (k->AktuelleArtikelNummer != 0)
             Geaendert();
         return 1;
     case IDC_IP_STOP_VARIATION:
@@ -346,7 +339,7 @@ int FeldaktionBefehl(HWND seite, int id, int code)
         return 1;
     case IDC_IP_NEU_AUTOM:
         if (code == BN_CLICKED)
-            s.Lauf.NeuAutom = IsDlgButtonChecked(seite, id) == BST_CHECKED ? 1 : 0;
+            k->ImportLauf.NeuAutom = IsDlgButtonChecked(seite, id) == BST_CHECKED ? 1 : 0;
         return 1;
     default:
         return 0;
@@ -366,7 +359,7 @@ int32_t GelerntesMerkmal(const char* stichwort, int32_t art)
 
 int32_t GelernterArtikelDerZeile(const PRICAT_SATZ* zeile)
 {
-    char text[IMPORT_TEXT_EDI] = "";
+    char text[SEITE_EDI_TEXT] = "";
     StichwortUndSchluesselDerArt(KontextStichwortRegeln(), 0, &zeile->PricatDaten, nullptr, 0, text, sizeof text);
     EDIMAP_SATZ satz;
     memset(&satz, 0, sizeof satz);
@@ -377,38 +370,15 @@ int32_t GelernterArtikelDerZeile(const PRICAT_SATZ* zeile)
     return 0;
 }
 
-static void Lernen(int32_t art, int32_t nummer)
-{
-    EDI_KONTEXT* k = g_Kontext;
-    if (nummer < 1)
-        return;
-    EDIMAP_SATZ neu;
-    memset(&neu, 0, sizeof neu);
-    TextKopieren(neu.Schluesselwort, sizeof neu.Schluesselwort, k->Import.Edi.Text[art]);
-    neu.Art = art;
-    MERKMAL_SATZ merkmal;
-    memset(&merkmal, 0, sizeof merkmal);
-    if (k->HostFunktion15 != nullptr && k->HostFunktion15(art, nummer, &merkmal) == 1)
-        neu.Merkmal = merkmal;
-    neu.Nummer = nummer;
-    neu.Standard = 0;
-    EDIMAP_SATZ alt;
-    memset(&alt, 0, sizeof alt);
-    if (EDIMapDBA_SuchEDIMAPMem(&alt, k->KatalogLieferantIln, neu.Schluesselwort, art) > 0 &&
-        memcmp(&alt, &neu, sizeof neu) == 0)
-        return;
-    EDIMapDBA_EDIMAPEintragenMem(&neu, k->KatalogLieferantIln, art);
-}
-
 void MappingsLernen(HWND seite, int32_t artikel, int folge)
 {
-    IMPORT_STAND& s = Stand();
-    if (s.Lauf.AktuelleZeile == nullptr)
+    EDI_KONTEXT* k = g_Kontext;
+    if (k->AktuelleZeile == nullptr)
         return;
     static const int32_t arten[] = { 0, 1, 2, 3, 4, 5, 6, 7, 9, 11 };
     for (int32_t art : arten)
-        if (s.Dialog.Status[art] == STATUS_OFFEN || s.Dialog.Status[art] == STATUS_ABWEICHEND)
-            Lernen(art, s.Dialog.Nummer[art]);
+        if (k->DialogWerte.Art[art].Status == STATUS_OFFEN || k->DialogWerte.Art[art].Status == STATUS_ABWEICHEND)
+            MerkmalLernen(art, k->DialogWerte.Art[art].Nummer, k->EdiWerte.Art[art].Text);
     if (folge == 1)
-        EanRegistrieren(seite, artikel, s.Lauf.AktuelleZeile);
+        EanRegistrieren(seite, artikel, k->AktuelleZeile);
 }

@@ -11,7 +11,7 @@
  */
 #include "importpage/importseite_intern.h"
 
-#include "importpage/motor_vorlaeufig.h"
+#include "engine/engine.h"
 #include "entry/einstellungen.h"
 #include "entry/text.h"
 #include "hostapi/dbadll.h"
@@ -30,17 +30,18 @@ static int TexteGleich(const char* a, const char* b, size_t groesse)
  * article text, and the article must be readable and of that supplier. */
 static int KandidatPrueft(int32_t nummer, const MERKMAL_SATZ* satz, const char* lieferant, const char* artikel)
 {
-    const IMPORT_LAUF& l = g_Kontext->Import.Lauf;
+    const EDI_KONTEXT* k = g_Kontext;
+    const IMPORT_LAUF& l = k->ImportLauf;
     if (nummer < 1)
         return 0;
     int frei = l.StopGrund == 0 && l.ArtikelGewechselt && !l.ArtikelGefunden;
     int lieferantGleich = lieferant[0] != '\0' && (frei || TexteGleich(lieferant, satz->Code, sizeof satz->Code));
     int artikelGleich = artikel[0] != '\0' && (frei || TexteGleich(artikel, satz->Text, sizeof satz->Text));
-    if (!lieferantGleich || !artikelGleich || l.ArtikelHandle <= 0)
+    if (!lieferantGleich || !artikelGleich || k->ArtikelHandle <= 0)
         return 0;
     ARTIKEL_SATZ a;
     memset(&a, 0, sizeof a);
-    if (ARTLIB_ReadArtikel(l.ArtikelHandle, nummer, &a) != 1)
+    if (ARTLIB_ReadArtikel(k->ArtikelHandle, nummer, &a) != 1)
         return 0;
     if (!TexteGleich(a.Codes[ArtikelCodeIndex(8)], lieferant, OX_TXT_CODE))
         return 0;
@@ -65,21 +66,20 @@ int32_t ArtikelIdentifizieren(HWND seite, int32_t* gewaehlt, PRICAT_SATZ* zeile)
 {
     (void)seite;
     EDI_KONTEXT* k = g_Kontext;
-    IMPORT_STAND& s = k->Import;
-    KANDIDATEN_BLOCK& b = s.Lauf.Kandidaten;
+        KANDIDATEN_BLOCK& b = k->ImportLauf.Kandidaten;
     const PRICAT_DATEN& d = zeile->PricatDaten;
     memset(&b, 0, sizeof b);
     TextKopieren(b.Gtin, sizeof b.Gtin, d.Ean);
     TextKopieren(b.Gln, sizeof b.Gln, d.LieferantenIln);
     TextKopieren(b.LieferantNummerText, sizeof b.LieferantNummerText, k->LieferantNummerText);
     TextKopieren(b.Artikel, sizeof b.Artikel, d.Artikel);
-    const char* katalogArtikel = s.Edi.Text[0];
+    const char* katalogArtikel = k->EdiWerte.Art[0].Text;
     int32_t ergebnis = 0;
     if (gewaehlt == nullptr || *gewaehlt == 0) {
         int32_t muster = 0;
         int32_t ean = EANDATA_GetArtikelNummer(b.Gtin, &muster);
         if (ean >= 1)
-            s.Lauf.ArtikelPerEan = 1;
+            ArtikelPerEanSetzen(1);
         b.GtinArtikel = Kandidat(ean, b.GtinKandidat, katalogArtikel);
         ergebnis = b.GtinArtikel;
         b.MappingArtikel = Kandidat(GelerntesMerkmal(katalogArtikel, 0), b.MappingKandidat, katalogArtikel);
@@ -89,9 +89,9 @@ int32_t ArtikelIdentifizieren(HWND seite, int32_t* gewaehlt, PRICAT_SATZ* zeile)
     if (gewaehlt != nullptr)
         *gewaehlt = 0;
     char name[DBA_ARTIKELNAME];
-    ArtikelnameBilden(name, sizeof name, s.Dialog.Text[0]);
+    ArtikelnameBilden(name, sizeof name, k->DialogWerte.Art[0].Bezeichnung);
     int32_t pending = k->HostFunktion02 != nullptr ? k->HostFunktion02(0, name) : 0;
-    b.DialogArtikel = Kandidat(pending, b.DialogKandidat, s.Dialog.Text[0]);
+    b.DialogArtikel = Kandidat(pending, b.DialogKandidat, k->DialogWerte.Art[0].Bezeichnung);
     if (ergebnis == 0)
         ergebnis = b.DialogArtikel;
     if (ergebnis < 1) {
@@ -104,7 +104,7 @@ int32_t ArtikelIdentifizieren(HWND seite, int32_t* gewaehlt, PRICAT_SATZ* zeile)
 
 int32_t ArtikelAbstimmen(HWND seite, int32_t nummer)
 {
-    KANDIDATEN_BLOCK& b = g_Kontext->Import.Lauf.Kandidaten;
+    KANDIDATEN_BLOCK& b = g_Kontext->ImportLauf.Kandidaten;
     const int32_t kandidaten[4] = { b.GtinArtikel, b.KatalogArtikel, b.MappingArtikel, b.DialogArtikel };
     int32_t nummern[4] = {};
     int zahl[4] = {};
@@ -137,48 +137,47 @@ int32_t ArtikelAbstimmen(HWND seite, int32_t nummer)
 void ArtSetzen(int32_t art, const char* code, int32_t nummer)
 {
     EDI_KONTEXT* k = g_Kontext;
-    DIALOG_WERTE& d = k->Import.Dialog;
-    if (art < 0 || art >= IMPORT_ARTEN)
+    DIALOG_WERTE& d = k->DialogWerte;
+    if (art < 0 || art >= SEITE_ARTEN)
         return;
     if (nummer == 0 && k->HostFunktion02 != nullptr && code != nullptr && code[0] != '\0')
         nummer = k->HostFunktion02(art, code);
     if (nummer < 0)
         nummer = 0;
-    d.Nummer[art] = nummer;
+    d.Art[art].Nummer = nummer;
     MERKMAL_SATZ satz;
     memset(&satz, 0, sizeof satz);
     if (nummer > 0 && k->HostFunktion15 != nullptr && k->HostFunktion15(art, nummer, &satz) == 1) {
-        TextKopieren(d.Code[art], IMPORT_CODE, satz.Code);
-        TextKopieren(d.Text[art], IMPORT_TEXT, satz.Text);
+        TextKopieren(d.Art[art].Code, SEITE_CODE, satz.Code);
+        TextKopieren(d.Art[art].Bezeichnung, SEITE_BEZEICHNUNG, satz.Text);
     }
-    d.Status[art] = STATUS_OFFEN;
+    d.Art[art].Status = STATUS_OFFEN;
 }
 
-void ArtikelLaden(HWND seite, int32_t nummer)
+void ArtikelLaden(int32_t nummer)
 {
     EDI_KONTEXT* k = g_Kontext;
-    IMPORT_STAND& s = k->Import;
-    DIALOG_WERTE& d = s.Dialog;
-    if (!s.Lauf.ArtikelGewechselt && !(nummer > 0 && nummer != s.Lauf.ZuletztGeladen))
+        DIALOG_WERTE& d = k->DialogWerte;
+    if (!k->ImportLauf.ArtikelGewechselt && !(nummer > 0 && nummer != k->ImportLauf.ZuletztGeladen))
         return;
     memset(&d, 0, sizeof d);
     d.Mwst = 2;
     if (nummer <= 0)
         return;
-    s.Lauf.ZuletztGeladen = nummer;
+    k->ImportLauf.ZuletztGeladen = nummer;
     ARTIKEL_SATZ& a = d.Artikel;
-    if (s.Lauf.ArtikelHandle <= 0 || ARTLIB_ReadArtikel(s.Lauf.ArtikelHandle, nummer, &a) != 1) {
+    if (k->ArtikelHandle <= 0 || ARTLIB_ReadArtikel(k->ArtikelHandle, nummer, &a) != 1) {
         memset(&a, 0, sizeof a);
         return;
     }
     MERKMAL_SATZ satz;
     memset(&satz, 0, sizeof satz);
     if (k->HostFunktion15 != nullptr && k->HostFunktion15(0, nummer, &satz) == 1) {
-        TextKopieren(d.Code[0], IMPORT_CODE, satz.Code);
-        TextKopieren(d.Text[0], IMPORT_TEXT, satz.Text);
+        TextKopieren(d.Art[0].Code, SEITE_CODE, satz.Code);
+        TextKopieren(d.Art[0].Bezeichnung, SEITE_BEZEICHNUNG, satz.Text);
     }
-    d.Nummer[0] = nummer;
-    d.Status[0] = STATUS_OFFEN;
+    d.Art[0].Nummer = nummer;
+    d.Art[0].Status = STATUS_OFFEN;
     if (k->HostFunktion04 != nullptr && k->HostFunktion04(nummer, &d.Tabelle, nullptr) != 0 &&
         TAB_TesteAufGueltigeTabelle(&d.Tabelle) == 1) {
         memcpy(&d.TabelleSicherung, &d.Tabelle, sizeof d.Tabelle);
@@ -187,10 +186,10 @@ void ArtikelLaden(HWND seite, int32_t nummer)
     int32_t fehler = 1;
     d.SerienNummer = OXGLOBAL_DLGHELP_HoleSerienmerkmalnummerFromArtikel(&a, &fehler);
     if (fehler == 0 && d.SerienNummer > 0)
-        SerieLesen(seite, d.SerienNummer);
+        SerieLesen(d.SerienNummer);
     static const int32_t arten[] = { 1, 2, 3, 4, 5, 6, 7, 11 };
     for (int32_t art : arten) {
-        char code[IMPORT_CODE] = "";
+        char code[SEITE_CODE] = "";
         TextKopieren(code, sizeof code, a.Codes[ArtikelCodeIndex(art)]);
         ArtSetzen(art, code, 0);
     }
@@ -199,7 +198,7 @@ void ArtikelLaden(HWND seite, int32_t nummer)
     d.Standard = a.Standard;
     TextKopieren(d.Zusatztext, sizeof d.Zusatztext, a.Zusatztext);
     if (d.TabelleGueltig)
-        FarbTextDerNummer(&d.Tabelle, d.Nummer[6], d.Lieferantenfarbe, sizeof d.Lieferantenfarbe);
+        FarbTextDerNummer(&d.Tabelle, d.Art[6].Nummer, d.Farbtext, sizeof d.Farbtext);
     d.Ek1 = d.VorschlagEk1 = a.Ek1;
     d.Ek2 = d.VorschlagEk2 = a.Ek2;
     d.Vk1 = d.VorschlagVk1 = a.Vk1;
@@ -212,11 +211,10 @@ void ArtikelLaden(HWND seite, int32_t nummer)
 static int32_t ArtAufloesen(int32_t art, int eigene)
 {
     EDI_KONTEXT* k = g_Kontext;
-    IMPORT_STAND& s = k->Import;
-    const EDI_WERTE& e = s.Edi;
+        const EDI_WERTE& e = k->EdiWerte;
     int32_t nummer = 0;
-    if (!eigene && s.Lauf.AktuelleZeile != nullptr) {
-        nummer = GelerntesMerkmal(e.Text[art], art);
+    if (!eigene && k->AktuelleZeile != nullptr) {
+        nummer = GelerntesMerkmal(e.Art[art].Text, art);
         if (art == 0 && nummer > 0) {
             MERKMAL_SATZ satz;
             memset(&satz, 0, sizeof satz);
@@ -226,8 +224,8 @@ static int32_t ArtAufloesen(int32_t art, int eigene)
         }
     }
     if (nummer < 1) {
-        char text[IMPORT_TEXT_EDI] = "";
-        TextKopieren(text, sizeof text, eigene ? s.Dialog.Text[art] : e.Text[art]);
+        char text[SEITE_EDI_TEXT] = "";
+        TextKopieren(text, sizeof text, eigene ? k->DialogWerte.Art[art].Bezeichnung : e.Art[art].Text);
         if (eigene) {
             size_t n = strlen(text);
             while (n > 0 && text[n - 1] == ' ')
@@ -245,9 +243,9 @@ static int32_t ArtAufloesen(int32_t art, int eigene)
             nummer = k->HostFunktion20(art, text);
         }
     }
-    if (nummer < 1 && !eigene && k->HostFunktion02 != nullptr && e.Schluessel[art][0] != '\0')
-        nummer = k->HostFunktion02(art, e.Schluessel[art]);
-    if (nummer < 1 && e.Text[art][0] == '\0')
+    if (nummer < 1 && !eigene && k->HostFunktion02 != nullptr && e.Art[art].Schluessel[0] != '\0')
+        nummer = k->HostFunktion02(art, e.Art[art].Schluessel);
+    if (nummer < 1 && e.Art[art].Text[0] == '\0')
         nummer = StandardMerkmal_SuchenMem(art);
     return nummer > 0 ? nummer : 0;
 }
@@ -267,16 +265,17 @@ static void PreisNehmen(int32_t* pending, int32_t edi, int nehmen, int32_t ersat
 void KatalogwerteUebernehmen(PRICAT_SATZ* zeile, int32_t nummer, int32_t modus)
 {
     EDI_KONTEXT* k = g_Kontext;
-    IMPORT_STAND& s = k->Import;
-    DIALOG_WERTE& d = s.Dialog;
-    const EDI_WERTE& e = s.Edi;
+        DIALOG_WERTE& d = k->DialogWerte;
+    const EDI_WERTE& e = k->EdiWerte;
     (void)zeile;
-    if (s.Lauf.Aenderungen & IMPORT_AENDERUNG)
+    if (k->ImportLauf.Aenderungen & IMPORT_AENDERUNG)
         return;
     int vorrang = k->ExternAutomapping != 0;
     int ediRegel = nummer == 0 || vorrang;
-    int32_t senkrecht = d.TabelleGueltig ? d.Tabelle.MerkmalSenkrecht : -1;
-    int32_t waagrecht = d.TabelleGueltig ? d.Tabelle.MerkmalWaagrecht : -1;
+    /* The run empties the work table for every row; the table kinds are
+     * those of the article's table as it was loaded. */
+    int32_t senkrecht = d.TabelleGueltig ? d.TabelleSicherung.MerkmalSenkrecht : -1;
+    int32_t waagrecht = d.TabelleGueltig ? d.TabelleSicherung.MerkmalWaagrecht : -1;
     static const int32_t arten[] = { 0, 1, 2, 3, 4, 5, 6, 7, 9, 11 };
     for (int32_t art : arten) {
         int eigene = !ediRegel && art != senkrecht && art != waagrecht;
@@ -285,22 +284,22 @@ void KatalogwerteUebernehmen(PRICAT_SATZ* zeile, int32_t nummer, int32_t modus)
             ArtSetzen(art, nullptr, gefunden);
             continue;
         }
-        d.Nummer[art] = 0;
-        d.Status[art] = STATUS_OFFEN;
+        d.Art[art].Nummer = 0;
+        d.Art[art].Status = STATUS_OFFEN;
         if (ediRegel) {
-            TextKopieren(d.Code[art], IMPORT_CODE, art == 0 ? k->LieferantNummerText : e.Schluessel[art]);
-            TextKopieren(d.Text[art], IMPORT_TEXT, e.Text[art]);
+            TextKopieren(d.Art[art].Code, SEITE_CODE, art == 0 ? k->LieferantNummerText : e.Art[art].Schluessel);
+            TextKopieren(d.Art[art].Bezeichnung, SEITE_BEZEICHNUNG, e.Art[art].Text);
         }
     }
     if (ediRegel) {
-        if (e.HatSchluessel[0] == 1) {
-            if (ArtikelkennzeichenAkzeptiert(e.Schluessel[0][0]))
-                d.Kennung = e.Schluessel[0][0];
-            d.Standard = e.Schluessel[0][1] == '1' ? 1 : 0;
+        if (e.Art[0].HatSchluessel == 1) {
+            if (ArtikelkennzeichenAkzeptiert(e.Art[0].Schluessel[0]))
+                d.Kennung = e.Art[0].Schluessel[0];
+            d.Standard = e.Art[0].Schluessel[1] == '1' ? 1 : 0;
         }
         TextKopieren(d.Zusatztext, sizeof d.Zusatztext, e.Zusatztext);
-        TextKopieren(d.Lieferantenfarbe, sizeof d.Lieferantenfarbe, e.Lieferantenfarbe);
-        d.GleichZusatz = d.GleichFarbe = 0;
+        TextKopieren(d.Farbtext, sizeof d.Farbtext, e.Farbtext);
+        d.GleichZusatztext = d.GleichFarbe = 0;
         int ek1 = vorrang && k->PreisanpassungEk1, ek2 = vorrang && k->PreisanpassungEk2;
         int vk1 = vorrang && k->PreisanpassungVk1, vk2 = vorrang && k->PreisanpassungVk2;
         PreisNehmen(&d.Ek1, e.Ek1, d.Ek1 == 0 || (ek1 && e.Ek1 != 0), 100, &d.GleichEk1);
@@ -308,12 +307,12 @@ void KatalogwerteUebernehmen(PRICAT_SATZ* zeile, int32_t nummer, int32_t modus)
         PreisNehmen(&d.Vk1, e.Vk1, d.Vk1 == 0 || (vk1 && e.Vk1 != 0), 200, &d.GleichVk1);
         PreisNehmen(&d.Vk2, e.Vk2, d.Vk2 == 0 || vk2, 0, &d.GleichVk2);
     } else {
-        if (d.Kennung == '\0' && e.HatSchluessel[0] == 1 && ArtikelkennzeichenAkzeptiert(e.Schluessel[0][0]))
-            d.Kennung = e.Schluessel[0][0];
+        if (d.Kennung == '\0' && e.Art[0].HatSchluessel == 1 && ArtikelkennzeichenAkzeptiert(e.Art[0].Schluessel[0]))
+            d.Kennung = e.Art[0].Schluessel[0];
         if (d.Zusatztext[0] == '\0')
             TextKopieren(d.Zusatztext, sizeof d.Zusatztext, e.Zusatztext);
-        if (d.Lieferantenfarbe[0] == '\0' || senkrecht == 6 || waagrecht == 6)
-            TextKopieren(d.Lieferantenfarbe, sizeof d.Lieferantenfarbe, e.Lieferantenfarbe);
+        if (d.Farbtext[0] == '\0' || senkrecht == 6 || waagrecht == 6)
+            TextKopieren(d.Farbtext, sizeof d.Farbtext, e.Farbtext);
         PreisNehmen(&d.Ek1, e.Ek1, d.Ek1 == 0, 100, &d.GleichEk1);
         PreisNehmen(&d.Ek2, e.Ek2, d.Ek2 == 0, 0, &d.GleichEk2);
         PreisNehmen(&d.Vk1, e.Vk1, d.Vk1 == 0, 200, &d.GleichVk1);

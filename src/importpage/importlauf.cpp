@@ -7,7 +7,7 @@
  */
 #include "importpage/importseite_intern.h"
 
-#include "importpage/motor_vorlaeufig.h"
+#include "engine/engine.h"
 #include "entry/einstellungen.h"
 #include "entry/hauptfenster.h"
 #include "entry/seitenhilfe.h"
@@ -23,11 +23,6 @@
 #include <stddef.h>
 #include <string.h>
 
-static IMPORT_STAND& Stand(void)
-{
-    return g_Kontext->Import;
-}
-
 static PRICAT_SATZ* SatzVon(PRICAT_DATEN* daten)
 {
     return daten == nullptr ? nullptr : (PRICAT_SATZ*)((char*)daten - offsetof(PRICAT_SATZ, PricatDaten));
@@ -40,32 +35,32 @@ static int GelbRegel(void)
     EDI_KONTEXT* k = g_Kontext;
     if (k->BeiGelbStoppen == 0)
         return 0;
-    IMPORT_LAUF& l = k->Import.Lauf;
+    IMPORT_LAUF& l = k->ImportLauf;
     l.GelbWechsel = !l.GelbWechsel;
     return l.GelbWechsel;
 }
 
 int MappingStatus(int32_t art)
 {
-    IMPORT_STAND& s = Stand();
-    const char* stichwort = s.Edi.Text[art];
-    int32_t v = s.Dialog.Nummer[art];
+    EDI_KONTEXT* k = g_Kontext;
+    const char* stichwort = k->EdiWerte.Art[art].Text;
+    int32_t v = k->DialogWerte.Art[art].Nummer;
     int32_t gelernt = GelerntesMerkmal(stichwort, art);
     int ergebnis;
     if (gelernt <= 0) {
         if (stichwort[0] == '\0' || stichwort[0] == ' ') {
             int32_t standard = StandardMerkmal_SuchenMem(art);
-            s.Dialog.Status[art] = standard > 0 ? STATUS_STANDARD : STATUS_OFFEN;
+            k->DialogWerte.Art[art].Status = standard > 0 ? STATUS_STANDARD : STATUS_OFFEN;
             ergebnis = standard > 0 ? 0 : 1;
         } else {
-            s.Dialog.Status[art] = STATUS_OFFEN;
+            k->DialogWerte.Art[art].Status = STATUS_OFFEN;
             ergebnis = 1;
         }
-    } else if (v == gelernt && v == s.Edi.Nummer[art]) {
-        s.Dialog.Status[art] = STATUS_GELERNT;
+    } else if (v == gelernt && v == k->EdiWerte.Art[art].Nummer) {
+        k->DialogWerte.Art[art].Status = STATUS_GELERNT;
         ergebnis = 0;
     } else {
-        s.Dialog.Status[art] = STATUS_ABWEICHEND;
+        k->DialogWerte.Art[art].Status = STATUS_ABWEICHEND;
         ergebnis = GelbRegel();
     }
     return art == 0 ? 0 : ergebnis;
@@ -74,9 +69,8 @@ int MappingStatus(int32_t art)
 static int32_t StopPruefen(HWND seite)
 {
     EDI_KONTEXT* k = g_Kontext;
-    IMPORT_STAND& s = k->Import;
-    DIALOG_WERTE& d = s.Dialog;
-    const EDI_WERTE& e = s.Edi;
+        DIALOG_WERTE& d = k->DialogWerte;
+    const EDI_WERTE& e = k->EdiWerte;
     static const int32_t arten[] = { 0, 1, 2, 3, 4, 5, 6, 7, 9, 11 };
     int r = 0;
     for (int32_t art : arten)
@@ -86,15 +80,15 @@ static int32_t StopPruefen(HWND seite)
     if (d.Vk1 == e.Vk1) d.GleichVk1 = 1;
     if (d.Vk2 == e.Vk2) d.GleichVk2 = 1;
     if (d.Mwst == e.Mwst || e.Mwst == -1) d.GleichMwst = 1;
-    if (strcmp(d.Zusatztext, e.Zusatztext) == 0) d.GleichZusatz = 1;
-    if (strcmp(d.Lieferantenfarbe, e.Lieferantenfarbe) == 0) d.GleichFarbe = 1;
+    if (strcmp(d.Zusatztext, e.Zusatztext) == 0) d.GleichZusatztext = 1;
+    if (strcmp(d.Farbtext, e.Farbtext) == 0) d.GleichFarbe = 1;
     int32_t grund = 0;
-    if (k->StopBeiArtikelwechsel && s.Lauf.ArtikelGewechselt) {
+    if (k->StopBeiArtikelwechsel && k->ImportLauf.ArtikelGewechselt) {
         grund |= STOP_EINSTELLUNG;
         PostMessageA(seite, WM_COMMAND, 2024, 0);
     }
-    if (k->StopBeiArtikelvariation && s.Lauf.VariationsStop == 0) {
-        s.Lauf.VariationsStop = 1;
+    if (k->StopBeiArtikelvariation && k->ImportLauf.VariationsStop == 0) {
+        k->ImportLauf.VariationsStop = 1;
         grund |= STOP_EINSTELLUNG;
         PostMessageA(seite, WM_COMMAND, 2025, 0);
     }
@@ -105,7 +99,8 @@ static int32_t StopPruefen(HWND seite)
 
 void StopAnzeigen(HWND seite, int id)
 {
-    IMPORT_LAUF& l = Stand().Lauf;
+    EDI_KONTEXT* k = g_Kontext;
+    IMPORT_LAUF& l = k->ImportLauf;
     KontrollkaestchenBlinken(seite, id);
     if (id == IDC_IP_STOP_WECHSEL)
         l.AngehaltenWechsel = 1;
@@ -118,7 +113,8 @@ void StopAnzeigen(HWND seite, int id)
 
 static PRICAT_SATZ* NaechsteZeile(int32_t modus, int erste)
 {
-    IMPORT_LAUF& l = Stand().Lauf;
+    EDI_KONTEXT* k = g_Kontext;
+    IMPORT_LAUF& l = k->ImportLauf;
     if ((modus & LAUF_START) || ((modus & LAUF_WEITER) && !erste)) {
         PRICAT_SATZ* zeile = SatzVon(NaechsterPricatSatz());
         if (zeile == nullptr)
@@ -128,7 +124,7 @@ static PRICAT_SATZ* NaechsteZeile(int32_t modus, int erste)
         return zeile;
     }
     if ((modus & LAUF_WEITER) && erste)
-        return l.AktuelleZeile;
+        return k->AktuelleZeile;
     return nullptr;
 }
 
@@ -136,7 +132,7 @@ static PRICAT_SATZ* NaechsteZeile(int32_t modus, int erste)
 static void TabellenmerkmaleLaden(HWND seite, int32_t artikel)
 {
     EDI_KONTEXT* k = g_Kontext;
-    IMPORT_LAUF& l = k->Import.Lauf;
+    IMPORT_LAUF& l = k->ImportLauf;
     if (artikel <= 0 || artikel == l.TabellenmerkmaleVon)
         return;
     l.TabellenmerkmaleVon = artikel;
@@ -149,44 +145,45 @@ static void TabellenmerkmaleLaden(HWND seite, int32_t artikel)
 
 static void TabelleLeeren(void)
 {
-    TAB_ClearTabelle(&Stand().Dialog.Tabelle, 0);
+    TAB_ClearTabelle(&g_Kontext->DialogWerte.Tabelle, 0);
 }
 
 static void ZeileSchreiben(HWND seite, int32_t nummer, PRICAT_SATZ* zeile)
 {
     EDI_KONTEXT* k = g_Kontext;
-    IMPORT_LAUF& l = k->Import.Lauf;
+    IMPORT_LAUF& l = k->ImportLauf;
     MappingsLernen(seite, nummer, 1);
     l.Aenderungen &= ~IMPORT_AENDERUNG;
     LaufknoepfeFreigeben(seite, 1);
-    if (l.AktuellerArtikel == 0) {
+    if (k->AktuelleArtikelNummer == 0) {
         if (!(l.NurGemappte == 1 && GelernterArtikelDerZeile(zeile) <= 0)) {
             ArtikelAnlegen(seite, 1);
-            if (k->TabellenLoeschen == 1 && !l.ArtikelGefunden && l.AktuellerArtikel > 0) {
-                TabellenMarkieren(l.AktuellerArtikel);
+            if (k->TabellenLoeschen == 1 && !l.ArtikelGefunden && k->AktuelleArtikelNummer > 0) {
+                TabellenMarkieren(k->AktuelleArtikelNummer);
                 TabelleLeeren();
             }
-            if (l.AktuellerArtikel > 0)
+            if (k->AktuelleArtikelNummer > 0)
                 l.ArtikelGefunden = 1;
-            MappingsLernen(seite, l.AktuellerArtikel, 1);
-            TabellenmerkmaleLaden(seite, l.AktuellerArtikel);
-            TabelleFuerZeileBauen(seite, zeile, l.AktuellerArtikel);
+            MappingsLernen(seite, k->AktuelleArtikelNummer, 1);
+            TabellenmerkmaleLaden(seite, k->AktuelleArtikelNummer);
+            TabelleFuerZeileBauen(seite, zeile, k->AktuelleArtikelNummer);
         }
     } else {
-        TabellenmerkmaleLaden(seite, l.AktuellerArtikel);
-        TabelleFuerZeileBauen(seite, zeile, l.AktuellerArtikel);
+        TabellenmerkmaleLaden(seite, k->AktuelleArtikelNummer);
+        TabelleFuerZeileBauen(seite, zeile, k->AktuelleArtikelNummer);
         ArtikelAnlegen(seite, 0);
     }
     char ean[14] = "";
     TextKopieren(ean, sizeof ean, zeile->PricatDaten.Ean);
-    if (strlen(ean) == 13 && l.AktuellerArtikel > 0)
-        l.ArtikelPerEan = EANDATA_SetArtikelNummerOhneMusterID(ean, l.AktuellerArtikel, 1);
+    if (strlen(ean) == 13 && k->AktuelleArtikelNummer > 0)
+        ArtikelPerEanSetzen(EANDATA_SetArtikelNummerOhneMusterID(ean, k->AktuelleArtikelNummer, 1));
 }
 
 /* A discontinued row: its article marked "A". 1 = marked. */
 static int AuslaufZeile(HWND seite, PRICAT_SATZ* zeile)
 {
-    IMPORT_LAUF& l = Stand().Lauf;
+    EDI_KONTEXT* k = g_Kontext;
+    IMPORT_LAUF& l = k->ImportLauf;
     char ean[14] = "";
     TextKopieren(ean, sizeof ean, zeile->PricatDaten.Ean);
     int32_t muster = 0;
@@ -194,13 +191,13 @@ static int AuslaufZeile(HWND seite, PRICAT_SATZ* zeile)
     ArtikelAnzeigen(seite, nummer);
     if (nummer <= 0)
         return 0;
-    l.ArtikelPerEan = 1;
+    ArtikelPerEanSetzen(1);
     ARTIKEL_SATZ a;
     memset(&a, 0, sizeof a);
-    if (l.ArtikelHandle <= 0 || ARTLIB_ReadArtikel(l.ArtikelHandle, nummer, &a) != 1)
+    if (k->ArtikelHandle <= 0 || ARTLIB_ReadArtikel(k->ArtikelHandle, nummer, &a) != 1)
         return 0;
     a.Kennzeichen = 'A';
-    ARTLIB_WriteArtikel(l.ArtikelHandle, nummer, &a);
+    ARTLIB_WriteArtikel(k->ArtikelHandle, nummer, &a);
     l.Aenderungen &= ~IMPORT_AENDERUNG;
     LaufknoepfeFreigeben(seite, 1);
     return 1;
@@ -210,7 +207,7 @@ static int AuslaufZeile(HWND seite, PRICAT_SATZ* zeile)
 static void AenderungWeitergeben(void)
 {
     EDI_KONTEXT* k = g_Kontext;
-    IMPORT_LAUF& l = k->Import.Lauf;
+    IMPORT_LAUF& l = k->ImportLauf;
     const EDIAENDERUNG_SATZ& a = k->AenderungSatz;
     if (l.LetzteAenderungGesetzt && memcmp(&a, &l.LetzteAenderung, sizeof a) == 0)
         return;
@@ -266,7 +263,6 @@ int KatalogSichern(const char* quelle, const char* sicherungsOrdner)
 static void LaufEnde(HWND seite)
 {
     EDI_KONTEXT* k = g_Kontext;
-    IMPORT_LAUF& l = k->Import.Lauf;
     char text[256] = "";
     StringLaden(IDS_IN_SICHERUNG_VERSCHIEBEN, text, sizeof text);
     if (MessageBoxA(seite, text, "ORDANEX", MB_YESNO) == IDYES) {
@@ -274,10 +270,27 @@ static void LaufEnde(HWND seite)
         EDILieferung_HoleSicherungsPfad(sicherung, HostDatenText(HD_HOSTVERZEICHNIS));
         KatalogSichern(k->AusgewaehlteDatei, sicherung);
     }
-    l.AktuellerArtikel = 0;
+    k->AktuelleArtikelNummer = 0;
     LaufknoepfeFreigeben(seite, 0);
     SeiteLeeren(seite);
     EingabenFreigeben(seite, 0);
+}
+
+/* The page made ready for a new row: with `leeren` the host-side slots are
+ * emptied and the chosen supplier goes into kind 8. */
+static void ZeileVorbereiten(HWND seite, int leeren)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    if (!leeren)
+        return;
+    IMPORT_OXOUT& o = k->OxOut;
+    o.ArtikelText[0] = '\0';
+    for (int art = 0; art < SEITE_ARTEN; art++) {
+        o.Code[art][0] = '\0';
+        o.Bezeichnung[art][0] = '\0';
+    }
+    o.Farbtext[0] = o.Zusatztext[0] = o.Kennung[0] = '\0';
+    OXGLOBAL_DLGHELP_MerkmalToDialogOxOut(seite, 8, k->AktuellerLieferant, ImportOxOutBindung);
 }
 
 /* ---- the run ------------------------------------------------------------ */
@@ -285,13 +298,12 @@ static void LaufEnde(HWND seite)
 static void Lauf(HWND seite, int32_t gewaehlt, int32_t modus)
 {
     EDI_KONTEXT* k = g_Kontext;
-    IMPORT_STAND& s = k->Import;
-    IMPORT_LAUF& l = s.Lauf;
+        IMPORT_LAUF& l = k->ImportLauf;
     l.StopGrund = 0;
     l.LaufAktiv = 1;
     int ende = 0;
     if (modus & LAUF_START) {
-        l.ArtikelPerEan = 0;
+        ArtikelPerEanSetzen(0);
         if (!ErsterPricatSatz()) {
             InvalidateRect(seite, nullptr, TRUE);
             return;
@@ -307,14 +319,18 @@ static void Lauf(HWND seite, int32_t gewaehlt, int32_t modus)
             ende = 1;
             break;
         }
-        int gewechselt = l.AktuelleZeile == nullptr ||
-                         strncmp(zeile->PricatDaten.Artikel, l.AktuelleZeile->PricatDaten.Artikel,
+        int gewechselt = k->AktuelleZeile == nullptr ||
+                         strncmp(zeile->PricatDaten.Artikel, k->AktuelleZeile->PricatDaten.Artikel,
                                  sizeof zeile->PricatDaten.Artikel) != 0;
         l.ArtikelGewechselt = gewechselt;
         if (gewechselt) {
+            /* Changes the user made at a row of another article that was
+             * passed over unwritten belong to that article, not to this one. */
+            if (k->AktuelleZeile != nullptr)
+                l.Aenderungen &= ~IMPORT_AENDERUNG;
             l.ArtikelGefunden = 0;
-            l.ArtikelPerEan = 0;
-            s.Dialog.Text[0][0] = '\0';
+            ArtikelPerEanSetzen(0);
+            k->DialogWerte.Art[0].Bezeichnung[0] = '\0';
         }
         int32_t m = 0;
         if (l.NurGemappte == 1 && !gewechselt)
@@ -322,7 +338,7 @@ static void Lauf(HWND seite, int32_t gewaehlt, int32_t modus)
         if (!gewechselt && ((modus & LAUF_UEBERSPRINGEN) || (l.NurGemappte == 1 && m == 0)))
             continue;
         modus &= ~LAUF_UEBERSPRINGEN;
-        l.AktuelleZeile = zeile;
+        k->AktuelleZeile = zeile;
         ZeilenNummerZeigen(seite);
         KatalogwerteLaden(zeile);
         TabelleLeeren();
@@ -336,33 +352,33 @@ static void Lauf(HWND seite, int32_t gewaehlt, int32_t modus)
         EingabenFreigeben(seite, 1);
         LaufknoepfeFreigeben(seite, 1);
         KatalogwerteZeigen(seite);
-        l.AktuellerArtikel = ArtikelIdentifizieren(seite, &gewaehlt, zeile);
+        k->AktuelleArtikelNummer = ArtikelIdentifizieren(seite, &gewaehlt, zeile);
         if (HostDatenInt(HD_IMPORTSCHALTER) != 0)
-            l.AktuellerArtikel = ArtikelAbstimmen(seite, l.AktuellerArtikel);
-        ArtikelLaden(seite, l.AktuellerArtikel);
-        KatalogwerteUebernehmen(zeile, l.AktuellerArtikel, modus);
+            k->AktuelleArtikelNummer = ArtikelAbstimmen(seite, k->AktuelleArtikelNummer);
+        ArtikelLaden(k->AktuelleArtikelNummer);
+        KatalogwerteUebernehmen(zeile, k->AktuelleArtikelNummer, modus);
         ArtikelZeigen(seite);
         AutomatischeArtikelnummer(seite);
         l.StopGrund = StopPruefen(seite);
-        if (l.ArtikelGewechselt && k->TabellenLoeschen == 1 && l.AktuellerArtikel > 0) {
-            TabellenMarkieren(l.AktuellerArtikel);
+        if (l.ArtikelGewechselt && k->TabellenLoeschen == 1 && k->AktuelleArtikelNummer > 0) {
+            TabellenMarkieren(k->AktuelleArtikelNummer);
             TabelleLeeren();
         }
         if (l.StopGrund != 0) {
             SeiteAuffrischen(seite);
-            MarkenFreigeben();
-            memcpy(&s.Dialog.Tabelle, &s.Dialog.TabelleSicherung, sizeof s.Dialog.Tabelle);
+            MarkierungenFreigeben();
+            memcpy(&k->DialogWerte.Tabelle, &k->DialogWerte.TabelleSicherung, sizeof k->DialogWerte.Tabelle);
             EingabenFreigeben(seite, 1);
             LaufknoepfeFreigeben(seite, 1);
             ZaehlerImportiertAnzeigen(l.Zaehler - 1);
             break;
         }
-        if (!l.ArtikelGefunden && l.AktuellerArtikel > 0)
+        if (!l.ArtikelGefunden && k->AktuelleArtikelNummer > 0)
             l.ArtikelGefunden = 1;
-        MarkenVerwerfen();
-        if (l.AktuellerArtikel == 0)
+        MarkierungenVerwerfen();
+        if (k->AktuelleArtikelNummer == 0)
             l.OhneNummer = 1;
-        ZeileSchreiben(seite, l.AktuellerArtikel, zeile);
+        ZeileSchreiben(seite, k->AktuelleArtikelNummer, zeile);
         AenderungWeitergeben();
         /* Long runs keep the window alive: the counter and pending paints
          * are let through now and then. */
@@ -372,7 +388,10 @@ static void Lauf(HWND seite, int32_t gewaehlt, int32_t modus)
                 DispatchMessageA(&nachricht);
         }
     }
-    EanDateiSchliessen();
+    if (k->EanDateiHandle > 0) {
+        EANARTIKEL_CloseFile(k->EanDateiHandle);
+        k->EanDateiHandle = 0;
+    }
     if (l.OhneNummer && k->HostFunktion16 != nullptr)
         k->HostFunktion16(0);
     l.OhneNummer = 0;
@@ -386,10 +405,11 @@ static void Lauf(HWND seite, int32_t gewaehlt, int32_t modus)
 
 static void GehalteneZeileSchreiben(HWND seite)
 {
-    IMPORT_LAUF& l = Stand().Lauf;
+    EDI_KONTEXT* k = g_Kontext;
+    IMPORT_LAUF& l = k->ImportLauf;
     if (l.StopGrund == 0 || l.StopGrund == STOP_EINSTELLUNG) {
-        TabelleFuerZeileBauen(seite, l.AktuelleZeile, l.AktuellerArtikel);
-        ArtikelAnlegen(seite, l.AktuellerArtikel == 0 ? 1 : 0);
+        TabelleFuerZeileBauen(seite, k->AktuelleZeile, k->AktuelleArtikelNummer);
+        ArtikelAnlegen(seite, k->AktuelleArtikelNummer == 0 ? 1 : 0);
         SeiteNeuZeichnen(seite);
     }
 }
@@ -397,24 +417,24 @@ static void GehalteneZeileSchreiben(HWND seite)
 void LaufBefehl(HWND seite, int id, int32_t gewaehlt)
 {
     EDI_KONTEXT* k = g_Kontext;
-    IMPORT_LAUF& l = k->Import.Lauf;
+    IMPORT_LAUF& l = k->ImportLauf;
     HCURSOR vorher = SetCursor(LoadCursorA(nullptr, (LPCSTR)IDC_WAIT));
     char text[64] = "";
     StringLaden(IDS_ZUWEISEN, text, sizeof text);
     SetDlgItemTextA(seite, IDC_IP_ZUWEISEN, text);
     l.AngehaltenWechsel = 0;
     l.AngehaltenVariation = 0;
-    if (l.LaufAktiv && id != IDC_IP_UEBERSPRINGEN && l.AktuelleZeile != nullptr) {
+    if (l.LaufAktiv && id != IDC_IP_UEBERSPRINGEN && k->AktuelleZeile != nullptr) {
         int nurGemappte = Berechnung_GetNurGemappte();
-        if (!(nurGemappte == 1 && GelernterArtikelDerZeile(l.AktuelleZeile) <= 0)) {
+        if (!(nurGemappte == 1 && GelernterArtikelDerZeile(k->AktuelleZeile) <= 0)) {
             GehalteneZeileSchreiben(seite);
-            if (l.AktuellerArtikel > 0 && k->TabellenLoeschen == 1 && (l.ArtikelGewechselt || !l.ArtikelGefunden)) {
-                TabellenMarkieren(l.AktuellerArtikel);
+            if (k->AktuelleArtikelNummer > 0 && k->TabellenLoeschen == 1 && (l.ArtikelGewechselt || !l.ArtikelGefunden)) {
+                TabellenMarkieren(k->AktuelleArtikelNummer);
                 TabelleLeeren();
             }
-            TabellenmerkmaleLaden(seite, l.AktuellerArtikel);
+            TabellenmerkmaleLaden(seite, k->AktuelleArtikelNummer);
             GehalteneZeileSchreiben(seite);
-            MappingsLernen(seite, l.AktuellerArtikel, 0);
+            MappingsLernen(seite, k->AktuelleArtikelNummer, 0);
         }
     }
     EingabenFreigeben(seite, 1);

@@ -10,7 +10,7 @@
 #include "importpage/importseite.h"
 #include "importpage/importseite_intern.h"
 
-#include "importpage/motor_vorlaeufig.h"
+#include "engine/engine.h"
 #include "entry/einstellungen.h"
 #include "entry/hauptfenster.h"
 #include "entry/seitenhilfe.h"
@@ -61,55 +61,19 @@ int32_t ImportArtVonSteuerelement(int id)
     return -1;
 }
 
-/* ---- the binding function ---------------------------------------------- */
-
-int32_t OXCALL ImportBindung(int32_t id, void** adresse)
+void ArtikelPerEanSetzen(int32_t an)
 {
-    void* ort = nullptr;
-    int32_t laenge = 0;
-    if (g_Kontext != nullptr) {
-        IMPORT_OXOUT& o = g_Kontext->Import.OxOut;
-        for (int i = 0; i < g_ImportArtenAnzahl && ort == nullptr; i++) {
-            const SEITEN_ART& a = g_ImportArten[i];
-            if (id == a.EdiText) {
-                ort = o.EdiText[a.Art];
-                laenge = IMPORT_TEXT_EDI;
-            } else if (id == a.Code) {
-                ort = a.Art == 0 ? (void*)o.Artikel : (void*)o.Code[a.Art];
-                laenge = a.Art == 0 ? IMPORT_ARTIKEL : IMPORT_CODE;
-            } else if (id == a.Text) {
-                ort = o.Text[a.Art];
-                laenge = IMPORT_TEXT;
-            }
-        }
-        if (ort == nullptr) {
-            laenge = 4;
-            switch (id) {
-            case IDC_IP_EDI_EK1: ort = &o.EdiEk1; break;
-            case IDC_IP_EDI_EK2: ort = &o.EdiEk2; break;
-            case IDC_IP_EDI_VK1: ort = &o.EdiVk1; break;
-            case IDC_IP_EDI_VK2: ort = &o.EdiVk2; break;
-            case IDC_IP_EK1: ort = &o.Ek1; break;
-            case IDC_IP_EK2: ort = &o.Ek2; break;
-            case IDC_IP_VK1: ort = &o.Vk1; break;
-            case IDC_IP_VK2: ort = &o.Vk2; break;
-            case IDC_IP_VORSCHLAG_EK1: ort = &o.VorschlagEk1; break;
-            case IDC_IP_VORSCHLAG_EK2: ort = &o.VorschlagEk2; break;
-            case IDC_IP_VORSCHLAG_VK1: ort = &o.VorschlagVk1; break;
-            case IDC_IP_VORSCHLAG_VK2: ort = &o.VorschlagVk2; break;
-            case IDC_IP_MWST_PROZENT: ort = &o.Mwst; break;
-            case IDC_IP_EDI_LFARBE: ort = o.EdiLieferantenfarbe; laenge = IMPORT_TEXT_EDI; break;
-            case IDC_IP_EDI_ZUSATZ: ort = o.EdiZusatztext; laenge = IMPORT_TEXT_EDI; break;
-            case IDC_IP_LFARBE: ort = o.Lieferantenfarbe; laenge = IMPORT_FREITEXT; break;
-            case IDC_IP_ZUSATZ: ort = o.Zusatztext; laenge = IMPORT_FREITEXT; break;
-            case IDC_IP_KENNUNG: ort = o.Kennung; laenge = 2; break;
-            default: laenge = 0; break;
-            }
-        }
-    }
-    if (adresse != nullptr)
-        *adresse = ort;
-    return ort != nullptr ? laenge : 0;
+    if (an)
+        g_Kontext->SeitenZustand |= SEITE_ARTIKEL_PER_EAN;
+    else
+        g_Kontext->SeitenZustand &= ~SEITE_ARTIKEL_PER_EAN;
+}
+
+void SerieLesen(int32_t serie)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    if (k->HostFunktion06 == nullptr || k->HostFunktion06(serie, &k->SerienTabelle, nullptr) != 1)
+        memset(&k->SerienTabelle, 0, sizeof k->SerienTabelle);
 }
 
 /* ---- price texts ------------------------------------------------------- */
@@ -198,7 +162,7 @@ static int PaarDesStatus(int32_t status)
 static int EdiSeiteFarbe(int id, HDC dc, HBRUSH* ergebnis)
 {
     EDI_KONTEXT* k = g_Kontext;
-    const IMPORT_LAUF& l = k->Import.Lauf;
+    const IMPORT_LAUF& l = k->ImportLauf;
     int edi = id == IDC_IP_EDI_ARTIKEL || id == IDC_IP_EDI_HG || (id >= IDC_IP_EDI_WG && id <= IDC_IP_EDI_ZUSATZ) ||
               id == IDC_IP_EDI_VK2 || id == IDC_IP_EDI_FILIALE || id == IDC_IP_SATZNR_LABEL || id == IDC_IP_SATZNR;
     if (edi) {
@@ -225,12 +189,11 @@ HBRUSH OXCALL ImportSeiteFarbe(HWND seite, UINT nachricht, HDC dc, HWND steuerel
     EDI_KONTEXT* k = g_Kontext;
     if (k == nullptr)
         return nullptr;
-    const IMPORT_STAND& s = k->Import;
-    int id = GetDlgCtrlID(steuerelement);
+    const     int id = GetDlgCtrlID(steuerelement);
     HBRUSH ergebnis = nullptr;
     if (EdiSeiteFarbe(id, dc, &ergebnis))
         return ergebnis;
-    if (s.Lauf.AktuelleZeile == nullptr) {
+    if (k->AktuelleZeile == nullptr) {
         if (id == IDC_IP_HOST_GRUPPE)
             return (HBRUSH)FarbenSetzen(dc, k->FarbeBlau, k->FarbeHellrot, k->PinselHellrot);
         for (int i = 0; i < g_ImportArtenAnzahl; i++) {
@@ -247,17 +210,17 @@ HBRUSH OXCALL ImportSeiteFarbe(HWND seite, UINT nachricht, HDC dc, HWND steuerel
         const SEITEN_ART& a = g_ImportArten[i];
         if (a.Art == 8 || (id != a.Text && !(a.Art == 0 && id == a.Code)))
             continue;
-        int32_t status = s.Dialog.Status[a.Art];
+        int32_t status = k->DialogWerte.Art[a.Art].Status;
         if (a.Neu != 0 && a.Art != 0)
             EnableWindow(GetDlgItem(seite, a.Neu), status == STATUS_OFFEN || status == STATUS_STANDARD ||
                                                        status == STATUS_ABWEICHEND);
         return Paar(dc, PaarDesStatus(status));
     }
-    const DIALOG_WERTE& d = s.Dialog;
+    const DIALOG_WERTE& d = k->DialogWerte;
     int32_t gleich = -1;
     switch (id) {
     case IDC_IP_LFARBE: gleich = d.GleichFarbe; break;
-    case IDC_IP_ZUSATZ: gleich = d.GleichZusatz; break;
+    case IDC_IP_ZUSATZ: gleich = d.GleichZusatztext; break;
     case IDC_IP_EK1: gleich = d.GleichEk1; break;
     case IDC_IP_EK2: gleich = d.GleichEk2; break;
     case IDC_IP_VK1: gleich = d.GleichVk1; break;
@@ -379,11 +342,12 @@ void TabellenmerkmalWaehlen(HWND seite, int kombi, int32_t art)
 
 void ZeilenNummerZeigen(HWND seite)
 {
-    const IMPORT_LAUF& l = g_Kontext->Import.Lauf;
-    if (l.AktuelleZeile != nullptr) {
-        SetDlgItemInt(seite, IDC_IP_SATZNR, (UINT)(l.AktuelleZeile->SatzNummer + 1), FALSE);
-        char ean[sizeof l.AktuelleZeile->PricatDaten.Ean] = "";
-        TextKopieren(ean, sizeof ean, l.AktuelleZeile->PricatDaten.Ean);
+    const EDI_KONTEXT* k = g_Kontext;
+    const IMPORT_LAUF& l = k->ImportLauf;
+    if (k->AktuelleZeile != nullptr) {
+        SetDlgItemInt(seite, IDC_IP_SATZNR, (UINT)(k->AktuelleZeile->SatzNummer + 1), FALSE);
+        char ean[sizeof k->AktuelleZeile->PricatDaten.Ean] = "";
+        TextKopieren(ean, sizeof ean, k->AktuelleZeile->PricatDaten.Ean);
         SetDlgItemTextA(seite, IDC_IP_GTIN, ean);
     }
     ZaehlerImportiertAnzeigen(l.Zaehler);
@@ -417,28 +381,28 @@ static int32_t Hundertstel(const char* text, size_t groesse)
 void KatalogwerteLaden(PRICAT_SATZ* zeile)
 {
     EDI_KONTEXT* k = g_Kontext;
-    EDI_WERTE& e = k->Import.Edi;
+    EDI_WERTE& e = k->EdiWerte;
     memset(&e, 0, sizeof e);
     PRICAT_DATEN& d = zeile->PricatDaten;
     static const int32_t arten[] = { 0, 1, 2, 3, 4, 5, 6, 7, 11 };
     for (int32_t art : arten) {
-        e.HatSchluessel[art] = StichwortUndSchluesselDerArt(KontextStichwortRegeln(), art, &d, e.Schluessel[art],
-                                                            IMPORT_CODE, e.Text[art], IMPORT_TEXT_EDI);
+        e.Art[art].HatSchluessel = StichwortUndSchluesselDerArt(KontextStichwortRegeln(), art, &d, e.Art[art].Schluessel,
+                                                            SEITE_CODE, e.Art[art].Text, SEITE_EDI_TEXT);
         int32_t nummer = 0;
         if (art == 0) {
             char name[DBA_ARTIKELNAME];
-            ArtikelnameBilden(name, sizeof name, e.Text[0]);
+            ArtikelnameBilden(name, sizeof name, e.Art[0].Text);
             nummer = k->HostFunktion02 != nullptr ? k->HostFunktion02(0, name) : 0;
         } else if (k->HostFunktion20 != nullptr) {
-            nummer = k->HostFunktion20(art, e.Text[art]);
+            nummer = k->HostFunktion20(art, e.Art[art].Text);
         }
-        if (nummer < 1 && e.HatSchluessel[art] == 1 && k->HostFunktion02 != nullptr)
-            nummer = k->HostFunktion02(art, e.Schluessel[art]);
-        e.Nummer[art] = nummer > 0 ? nummer : 0;
+        if (nummer < 1 && e.Art[art].HatSchluessel == 1 && k->HostFunktion02 != nullptr)
+            nummer = k->HostFunktion02(art, e.Art[art].Schluessel);
+        e.Art[art].Nummer = nummer > 0 ? nummer : 0;
     }
     d.Zusatztext[FARBTEXT_LAENGE] = '\0';
     TextKopieren(e.Zusatztext, sizeof e.Zusatztext, d.Zusatztext);
-    ZeilenFarbText(zeile, e.Lieferantenfarbe, sizeof e.Lieferantenfarbe);
+    ZeilenFarbText(zeile, e.Farbtext, sizeof e.Farbtext);
     e.Ek1 = e.Ek2 = Hundertstel(d.Preis1, sizeof d.Preis1);
     e.Vk1 = e.Vk2 = Hundertstel(d.Preis2, sizeof d.Preis2);
     if (d.Preis3[0] != '\0' && d.Preis3[0] != ' ')
@@ -452,100 +416,99 @@ void KatalogwerteLaden(PRICAT_SATZ* zeile)
         if (e.Vk2 != 0)
             e.Vk2 = e.Vk2 / 100 * 100 + endung;
     }
-    e.Mwst = ZeilenMwstSatz(&d);
+    e.Mwst = ZeilenMwstSatz(zeile);
 }
 
 void KatalogwerteZeigen(HWND seite)
 {
-    IMPORT_STAND& s = g_Kontext->Import;
-    const EDI_WERTE& e = s.Edi;
+    EDI_KONTEXT* k = g_Kontext;
+    const EDI_WERTE& e = k->EdiWerte;
     for (int i = 0; i < g_ImportArtenAnzahl; i++) {
         const SEITEN_ART& a = g_ImportArten[i];
         if (a.EdiText == 0)
             continue;
-        TextKopieren(s.OxOut.EdiText[a.Art], IMPORT_TEXT_EDI, e.Text[a.Art]);
-        SetDlgItemTextA(seite, a.EdiText, s.OxOut.EdiText[a.Art]);
+        TextKopieren(k->OxOut.EdiText[a.Art], SEITE_EDI_TEXT, e.Art[a.Art].Text);
+        SetDlgItemTextA(seite, a.EdiText, k->OxOut.EdiText[a.Art]);
     }
-    TextKopieren(s.OxOut.EdiZusatztext, IMPORT_TEXT_EDI, e.Zusatztext);
-    TextKopieren(s.OxOut.EdiLieferantenfarbe, IMPORT_TEXT_EDI, e.Lieferantenfarbe);
+    TextKopieren(k->OxOut.EdiZusatztext, SEITE_EDI_TEXT, e.Zusatztext);
+    TextKopieren(k->OxOut.EdiFarbtext, SEITE_EDI_TEXT, e.Farbtext);
     SetDlgItemTextA(seite, IDC_IP_EDI_ZUSATZ, e.Zusatztext);
-    SetDlgItemTextA(seite, IDC_IP_EDI_LFARBE, e.Lieferantenfarbe);
-    s.OxOut.EdiEk1 = e.Ek1;
-    s.OxOut.EdiEk2 = e.Ek2;
-    s.OxOut.EdiVk1 = e.Vk1;
-    s.OxOut.EdiVk2 = e.Vk2;
+    SetDlgItemTextA(seite, IDC_IP_EDI_LFARBE, e.Farbtext);
+    k->OxOut.EdiEk1 = e.Ek1;
+    k->OxOut.EdiEk2 = e.Ek2;
+    k->OxOut.EdiVk1 = e.Vk1;
+    k->OxOut.EdiVk2 = e.Vk2;
     PreisZeigen(seite, IDC_IP_EDI_EK1, e.Ek1);
     PreisZeigen(seite, IDC_IP_EDI_EK2, e.Ek2);
     PreisZeigen(seite, IDC_IP_EDI_VK1, e.Vk1);
     PreisZeigen(seite, IDC_IP_EDI_VK2, e.Vk2);
     if (e.Mwst >= 0 && e.Mwst <= 5)
-        s.OxOut.Mwst = e.Mwst;
+        k->OxOut.Mwst = e.Mwst;
 }
 
 void ArtikelZeigen(HWND seite)
 {
-    IMPORT_STAND& s = g_Kontext->Import;
-    const DIALOG_WERTE& d = s.Dialog;
+    EDI_KONTEXT* k = g_Kontext;
+    const DIALOG_WERTE& d = k->DialogWerte;
     for (int i = 0; i < g_ImportArtenAnzahl; i++) {
         const SEITEN_ART& a = g_ImportArten[i];
         if (a.Art == 8)
             continue;
-        if (d.Nummer[a.Art] < 1) {
+        if (d.Art[a.Art].Nummer < 1) {
             if (a.Art == 0) {
-                TextKopieren(s.OxOut.Artikel, sizeof s.OxOut.Artikel, d.Text[0]);
+                TextKopieren(k->OxOut.ArtikelText, sizeof k->OxOut.ArtikelText, d.Art[0].Bezeichnung);
             } else {
-                TextKopieren(s.OxOut.Code[a.Art], IMPORT_CODE, d.Code[a.Art]);
-                TextKopieren(s.OxOut.Text[a.Art], IMPORT_TEXT, d.Text[a.Art]);
+                TextKopieren(k->OxOut.Code[a.Art], SEITE_CODE, d.Art[a.Art].Code);
+                TextKopieren(k->OxOut.Bezeichnung[a.Art], SEITE_BEZEICHNUNG, d.Art[a.Art].Bezeichnung);
             }
         } else {
-            OXGLOBAL_DLGHELP_MerkmalToDialogOxOut(seite, a.Art, d.Nummer[a.Art], ImportBindung);
+            OXGLOBAL_DLGHELP_MerkmalToDialogOxOut(seite, a.Art, d.Art[a.Art].Nummer, ImportOxOutBindung);
         }
     }
-    if ((s.Lauf.Aenderungen & IMPORT_AENDERUNG) == 0 && d.TabelleGueltig) {
+    if ((k->ImportLauf.Aenderungen & IMPORT_AENDERUNG) == 0 && d.TabelleGueltig) {
         TabellenmerkmalWaehlen(seite, IDC_IP_SENKRECHT, d.Tabelle.MerkmalSenkrecht);
         TabellenmerkmalWaehlen(seite, IDC_IP_WAAGRECHT, d.Tabelle.MerkmalWaagrecht);
     }
     CheckDlgButton(seite, IDC_IP_STANDARD, d.Standard ? BST_CHECKED : BST_UNCHECKED);
-    s.OxOut.Kennung[0] = d.Kennung;
-    s.OxOut.Kennung[1] = '\0';
-    TextKopieren(s.OxOut.Zusatztext, sizeof s.OxOut.Zusatztext, d.Zusatztext);
-    TextKopieren(s.OxOut.Lieferantenfarbe, sizeof s.OxOut.Lieferantenfarbe, d.Lieferantenfarbe);
-    s.OxOut.VorschlagEk1 = d.VorschlagEk1;
-    s.OxOut.VorschlagVk1 = d.VorschlagVk1;
-    s.OxOut.VorschlagEk2 = d.VorschlagEk2;
-    s.OxOut.VorschlagVk2 = d.VorschlagVk2;
-    s.OxOut.Ek1 = d.Ek1;
-    s.OxOut.Vk1 = d.Vk1;
-    s.OxOut.Ek2 = d.Ek2;
-    s.OxOut.Vk2 = d.Vk2;
-    s.OxOut.Mwst = d.Mwst;
+    k->OxOut.Kennung[0] = d.Kennung;
+    k->OxOut.Kennung[1] = '\0';
+    TextKopieren(k->OxOut.Zusatztext, sizeof k->OxOut.Zusatztext, d.Zusatztext);
+    TextKopieren(k->OxOut.Farbtext, sizeof k->OxOut.Farbtext, d.Farbtext);
+    k->OxOut.VorschlagEk1 = d.VorschlagEk1;
+    k->OxOut.VorschlagVk1 = d.VorschlagVk1;
+    k->OxOut.VorschlagEk2 = d.VorschlagEk2;
+    k->OxOut.VorschlagVk2 = d.VorschlagVk2;
+    k->OxOut.Ek1 = d.Ek1;
+    k->OxOut.Vk1 = d.Vk1;
+    k->OxOut.Ek2 = d.Ek2;
+    k->OxOut.Vk2 = d.Vk2;
+    k->OxOut.Mwst = d.Mwst;
 }
 
 void ArtVonSeite(HWND seite, int32_t art, int32_t nummer)
 {
     EDI_KONTEXT* k = g_Kontext;
-    IMPORT_STAND& s = k->Import;
-    DIALOG_WERTE& d = s.Dialog;
-    if (art >= 0 && art < IMPORT_ARTEN && art != 8) {
+        DIALOG_WERTE& d = k->DialogWerte;
+    if (art >= 0 && art < SEITE_ARTEN && art != 8) {
         if (art == 0) {
-            TextKopieren(d.Code[0], IMPORT_CODE, k->LieferantNummerText);
-            TextKopieren(d.Text[0], IMPORT_TEXT, s.OxOut.Artikel);
+            TextKopieren(d.Art[0].Code, SEITE_CODE, k->LieferantNummerText);
+            TextKopieren(d.Art[0].Bezeichnung, SEITE_BEZEICHNUNG, k->OxOut.ArtikelText);
         } else {
-            TextKopieren(d.Code[art], IMPORT_CODE, s.OxOut.Code[art]);
-            TextKopieren(d.Text[art], IMPORT_TEXT, s.OxOut.Text[art]);
+            TextKopieren(d.Art[art].Code, SEITE_CODE, k->OxOut.Code[art]);
+            TextKopieren(d.Art[art].Bezeichnung, SEITE_BEZEICHNUNG, k->OxOut.Bezeichnung[art]);
         }
-        d.Nummer[art] = nummer;
-        d.Status[art] = STATUS_OFFEN;
+        d.Art[art].Nummer = nummer;
+        d.Art[art].Status = STATUS_OFFEN;
     }
     d.Standard = IsDlgButtonChecked(seite, IDC_IP_STANDARD) == BST_CHECKED ? 1 : 0;
-    d.Kennung = s.OxOut.Kennung[0];
-    TextKopieren(d.Zusatztext, sizeof d.Zusatztext, s.OxOut.Zusatztext);
-    TextKopieren(d.Lieferantenfarbe, sizeof d.Lieferantenfarbe, s.OxOut.Lieferantenfarbe);
-    d.Ek1 = d.VorschlagEk1 = s.OxOut.Ek1;
-    d.Vk1 = d.VorschlagVk1 = s.OxOut.Vk1;
-    d.Ek2 = d.VorschlagEk2 = s.OxOut.Ek2;
-    d.Vk2 = d.VorschlagVk2 = s.OxOut.Vk2;
-    d.Mwst = s.OxOut.Mwst;
+    d.Kennung = k->OxOut.Kennung[0];
+    TextKopieren(d.Zusatztext, sizeof d.Zusatztext, k->OxOut.Zusatztext);
+    TextKopieren(d.Farbtext, sizeof d.Farbtext, k->OxOut.Farbtext);
+    d.Ek1 = d.VorschlagEk1 = k->OxOut.Ek1;
+    d.Vk1 = d.VorschlagVk1 = k->OxOut.Vk1;
+    d.Ek2 = d.VorschlagEk2 = k->OxOut.Ek2;
+    d.Vk2 = d.VorschlagVk2 = k->OxOut.Vk2;
+    d.Mwst = k->OxOut.Mwst;
 }
 
 /* The text controls in the order the page fills them. */
@@ -558,16 +521,16 @@ void SeiteAuffrischen(HWND seite)
 {
     for (int id : s_Texte) {
         void* ort = nullptr;
-        if (ImportBindung(id, &ort) > 0)
+        if (ImportOxOutBindung(id, &ort) > 0)
             SetDlgItemTextA(seite, id, (const char*)ort);
     }
     static const int preise[] = { 1097, 1098, 1099, 1100, 1115, 1117, 1116, 1138, 1159, 1160, 1166, 1167 };
     for (int id : preise) {
         void* ort = nullptr;
-        if (ImportBindung(id, &ort) == 4)
+        if (ImportOxOutBindung(id, &ort) == 4)
             PreisZeigen(seite, id, *(const int32_t*)ort);
     }
-    int32_t mwst = g_Kontext->Import.OxOut.Mwst;
+    int32_t mwst = g_Kontext->OxOut.Mwst;
     if (mwst >= 0 && mwst <= 5)
         OX_MWST_Show_MWST_ComboAndEdit_im_Dialog(seite, IDC_IP_MWST, IDC_IP_MWST_PROZENT, mwst);
 }
@@ -589,20 +552,11 @@ static int Angekreuzt(int32_t wert)
     return wert ? BST_CHECKED : BST_UNCHECKED;
 }
 
-static void DialogElementeAnmelden(void)
+static void ArtikelspeicherSchliessen(EDI_KONTEXT* k)
 {
-    OXGLOBAL_DLGHELP_LoescheDlgElemente();
-    for (int i = 0; i < g_ImportArtenAnzahl; i++) {
-        const SEITEN_ART& a = g_ImportArten[i];
-        OXGLOBAL_DLGHELP_FuelleDlgElemente(a.Art, a.Knopf, a.Code, a.Text);
-    }
-}
-
-static void ArtikelspeicherSchliessen(IMPORT_LAUF& l)
-{
-    if (l.ArtikelHandle > 0)
-        ARTLIB_SchliesseDatenbank(l.ArtikelHandle);
-    l.ArtikelHandle = -1;
+    if (k->ArtikelHandle > 0)
+        ARTLIB_SchliesseDatenbank(k->ArtikelHandle);
+    k->ArtikelHandle = -1;
 }
 
 int32_t OXCALL ImportSeiteInit(HWND seite, HWND hauptfenster, int32_t index, LPARAM wert)
@@ -613,11 +567,11 @@ int32_t OXCALL ImportSeiteInit(HWND seite, HWND hauptfenster, int32_t index, LPA
     EDI_KONTEXT* k = g_Kontext;
     if (k == nullptr)
         return 0;
-    IMPORT_STAND& s = k->Import;
-    IMPORT_LAUF& l = s.Lauf;
+    IMPORT_LAUF& l = k->ImportLauf;
     HCURSOR vorher = SetCursor(LoadCursorA(nullptr, (LPCSTR)IDC_WAIT));
 
-    DialogElementeAnmelden();
+    SeitenMerkmaleAnmelden();
+    k->SeiteAuffrischen = SeiteAuffrischen;
     for (int i = 0; i < g_ImportArtenAnzahl; i++) {
         const SEITEN_ART& a = g_ImportArten[i];
         if (a.Art != 0 && a.Art != 8)
@@ -633,10 +587,10 @@ int32_t OXCALL ImportSeiteInit(HWND seite, HWND hauptfenster, int32_t index, LPA
         k->HostFunktion12(seite, IDC_IP_BTN_MATERIAL, 5, "F&orm");
     }
 
-    ArtikelspeicherSchliessen(l);
-    l.ArtikelHandle = ARTLIB_OeffneDatenbank();
-    if (l.ArtikelHandle == 0)
-        l.ArtikelHandle = -1;
+    ArtikelspeicherSchliessen(k);
+    k->ArtikelHandle = ARTLIB_OeffneDatenbank();
+    if (k->ArtikelHandle == 0)
+        k->ArtikelHandle = -1;
     if (HostDatenInt(HD_CODES_GROSS) == 1) {
         HWND artikel = GetDlgItem(seite, IDC_IP_EDIT_ARTIKEL);
         LONG_PTR stil = GetWindowLongPtrA(artikel, GWL_STYLE);
@@ -646,9 +600,9 @@ int32_t OXCALL ImportSeiteInit(HWND seite, HWND hauptfenster, int32_t index, LPA
     FarbenAnlegen();
 
     SeiteLeeren(seite);
-    OXGLOBAL_DLGHELP_MerkmalToDialogOxOut(seite, 8, k->AktuellerLieferant, ImportBindung);
+    OXGLOBAL_DLGHELP_MerkmalToDialogOxOut(seite, 8, k->AktuellerLieferant, ImportOxOutBindung);
     OXGLOBAL_DLGHELP_MerkmalToDialog(seite, 8, k->AktuellerLieferant);
-    l.AktuelleZeile = nullptr;
+    k->AktuelleZeile = nullptr;
     l.LaufAktiv = 0;
 
     TabellenmerkmaleFuellen(seite);
@@ -666,14 +620,14 @@ int32_t OXCALL ImportSeiteInit(HWND seite, HWND hauptfenster, int32_t index, LPA
     k->BeiGelbStoppen = Berechnung_GetBeiGelbStoppen();
     k->DruckenNurBeiVk = Berechnung_GetDruckenNurBeiVk();
     k->Vk2AusVk1 = Berechnung_GetVk2AusVk1();
-    l.LieferantMarke = 0;
+    k->LieferantGeprueft = 0;
     if (k->AktuellerLieferant > 0) {
         LIEFERANTEN_SATZ lieferant;
         memset(&lieferant, 0, sizeof lieferant);
         if (LieferantenDBA_LeseRecord(k->AktuellerLieferant, &lieferant) == 1) {
             int16_t flag;
             memcpy(&flag, (const unsigned char*)&lieferant + 1750, sizeof flag);
-            l.LieferantMarke = flag != 0 ? 1 : 0;
+            k->LieferantGeprueft = flag != 0 ? 1 : 0;
         }
     }
     k->TabellenLoeschen = Berechnung_GetTabellenLoeschen();
@@ -701,7 +655,13 @@ int32_t OXCALL ImportSeiteInit(HWND seite, HWND hauptfenster, int32_t index, LPA
     SeiteFreigeben(seite, k->DateiGelesen != 0 && k->AktuellerLieferant != 0 && k->AusgewaehlteDatei[0] != '\0');
     PreisfelderFreigeben(seite);
 
-    ImportMotorBetreten();
+    AenderungsspeicherOeffnen();
+    EngineEinstellungenLesen();
+    if (!k->KeineAuftragsaenderung) {
+        AuftraegeVerwerfen();
+        AuftraegeLaden();
+    }
+    BezugszeitMerken();
     EDIMapDBA_MakeEDIMAPMem(k->KatalogLieferantIln);
     k->FeldMap.Vorhanden = EDIMapDBA_EDIFeldMapExists(k->KatalogLieferantIln) == 1 ? 1 : 0;
     SetCursor(vorher);
@@ -714,16 +674,18 @@ int32_t OXCALL ImportSeiteExit(HWND seite)
     EDI_KONTEXT* k = g_Kontext;
     if (k == nullptr)
         return 1;
-    IMPORT_LAUF& l = k->Import.Lauf;
+    IMPORT_LAUF& l = k->ImportLauf;
     l.Aenderungen = 0;
     l.AutoNummerMarke = 0;
     l.Zaehler = 0;
-    ImportMotorVerlassen();
+    AenderungsspeicherSchliessen();
+    if (!k->KeineAuftragsaenderung)
+        AuftraegeVerwerfen();
     EDIMapDBA_WriteEDIMAPMem(k->KatalogLieferantIln);
     EDIMapDBA_FreeEDIMAPMem();
     ZaehlerImportiertAnzeigen(0);
     FarbenFreigeben();
-    ArtikelspeicherSchliessen(l);
+    ArtikelspeicherSchliessen(k);
     return 1;
 }
 

@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include "entry/ktoxedi.h"
+#include "engine/engine.h"
 #include "hostapi/oxglobdlg.h"
 
 /* The controls of one kind on the page (0 = none). */
@@ -34,10 +35,14 @@ int32_t ImportArtVonSteuerelement(int id);
 /* The controls of kind `art`, null for kinds without any. */
 const SEITEN_ART* ImportSeitenArt(int32_t art);
 
-/* The binding function handed to the host's dialog library. */
-int32_t OXCALL ImportBindung(int32_t id, void** adresse);
-
 /* ---- display (importseite.cpp) ---- */
+
+/* Sets or clears the page state bit "found by its EAN" (any non-zero
+ * `an` sets it). */
+void ArtikelPerEanSetzen(int32_t an);
+/* The series' table (host series callback) into the context's series
+ * table; emptied when the host has none. */
+void SerieLesen(int32_t serie);
 
 /* Price texts: shows hundredths formatted; reads an edit with at most 10
  * characters: empty = 0, unreadable or outside 0..999999999 = -1 (the
@@ -94,7 +99,7 @@ void ArtikelnameBilden(char* aus, size_t groesse, const char* nummerText);
 
 int32_t ArtikelIdentifizieren(HWND seite, int32_t* gewaehlt, PRICAT_SATZ* zeile);
 int32_t ArtikelAbstimmen(HWND seite, int32_t nummer);
-void ArtikelLaden(HWND seite, int32_t nummer);
+void ArtikelLaden(int32_t nummer);
 void KatalogwerteUebernehmen(PRICAT_SATZ* zeile, int32_t nummer, int32_t modus);
 void ArtSetzen(int32_t art, const char* code, int32_t nummer);
 

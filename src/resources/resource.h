@@ -85,6 +85,7 @@
 #define IDS_TEXT2_TEIL2         1011
 #define IDS_TEXT2_TEIL3         1012
 #define IDS_KEIN_LIEFERANT      1017
+#define IDS_MINDBEST_LOESCHEN   1031  /* minimum stock of a discontinued article */
 #define IDS_ZU_VIELE_SAETZE     1043
 #define IDS_EDI_IMPORT_MELDUNG  1044
 #define IDS_KZ_IGNORIERT        1067

@@ -103,7 +103,7 @@ inline bool Laufen(Person& p, HWND s, int knopf = IDC_IP_ZUWEISEN, int antwort =
 /* The current row's 0-based index, -1 = none. */
 inline int Zeilenindex()
 {
-    const PRICAT_SATZ* z = g_Kontext->Import.Lauf.AktuelleZeile;
+    const PRICAT_SATZ* z = g_Kontext->AktuelleZeile;
     return z == nullptr ? -1 : z->SatzNummer;
 }
 
@@ -118,27 +118,27 @@ inline void FehlendeAnlegen(Person& p, HWND s)
                                    IDC_IP_NEU_MATERIAL, IDC_IP_NEU_FARBE, IDC_IP_NEU_GROESSE, IDC_IP_NEU_SAISON };
     for (int i = 0; i < 8; i++) {
         int32_t art = arten[i];
-        const IMPORT_STAND& st = g_Kontext->Import;
-        if (st.Dialog.Nummer[art] > 0 || st.Edi.Text[art][0] == '\0')
+        const EDI_KONTEXT& st = *g_Kontext;
+        if (st.DialogWerte.Art[art].Nummer > 0 || st.EdiWerte.Art[art].Text[0] == '\0')
             continue;
-        std::string schluessel = st.Edi.Schluessel[art], text = st.Edi.Text[art];
+        std::string schluessel = st.EdiWerte.Art[art].Schluessel, text = st.EdiWerte.Art[art].Text;
         /* The colour rule enables the button when the page is painted. */
         for (int t = 0; t < 200 && !p.IsEnabled(s, knoepfe[i]); t++)
             Sleep(10);
         p.Click(s, knoepfe[i]);
         HWND d = nullptr;
         if (art == 3 || art == 4 || art == 7 || art == 11) {
-            d = p.WaitWindow(STANDIN_ANLAGE);
+            d = p.WaitWindow(STANDIN_NEU_TITEL);
             if (d == nullptr)
                 return;
-            if (p.Text(d, STANDIN_ANLAGE_CODE).empty()) {
-                p.SetText(d, STANDIN_ANLAGE_CODE, schluessel);
-                p.SetText(d, STANDIN_ANLAGE_TEXT, text);
+            if (p.Text(d, STANDIN_NEU_CODE).empty()) {
+                p.SetText(d, STANDIN_NEU_CODE, schluessel);
+                p.SetText(d, STANDIN_NEU_TEXT, text);
             }
             p.Click(d, IDOK);
             p.WaitClosed(d);
         }
-        EXPECT_GT(g_Kontext->Import.Dialog.Nummer[art], 0) << "kind " << art << " " << schluessel << "@" << text;
+        EXPECT_GT(g_Kontext->DialogWerte.Art[art].Nummer, 0) << "kind " << art << " " << schluessel << "@" << text;
     }
 }
 
@@ -150,9 +150,9 @@ inline int BisZumEnde(Person& p, HWND s, int runden = 200, int antwort = IDYES)
         if (stopps > 0)
             FehlendeAnlegen(p, s);
         if (getenv("OX_SPUR")) {
-            const IMPORT_STAND& st = g_Kontext->Import;
-            fprintf(stderr, "stop %d row %d grund %d art %d:", stopps, Zeilenindex(), st.Lauf.StopGrund, st.Lauf.AktuellerArtikel);
-            for (int a = 0; a < 12; a++) fprintf(stderr, " %d/%d/%d[%s@%s:%d]", a, st.Dialog.Status[a], st.Dialog.Nummer[a], st.Edi.Schluessel[a], st.Edi.Text[a], st.Edi.Nummer[a]);
+            const EDI_KONTEXT& st = *g_Kontext;
+            fprintf(stderr, "stop %d row %d grund %d art %d:", stopps, Zeilenindex(), st.ImportLauf.StopGrund, st.AktuelleArtikelNummer);
+            for (int a = 0; a < 12; a++) fprintf(stderr, " %d/%d/%d[%s@%s:%d]", a, st.DialogWerte.Art[a].Status, st.DialogWerte.Art[a].Nummer, st.EdiWerte.Art[a].Schluessel, st.EdiWerte.Art[a].Text, st.EdiWerte.Art[a].Nummer);
             fprintf(stderr, "\n");
         }
         if (Laufen(p, s, IDC_IP_ZUWEISEN, antwort))

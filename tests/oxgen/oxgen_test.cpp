@@ -334,11 +334,14 @@ TEST(GenDesadv, PositionenMitFremdenUndUnbekannten)
     EXPECT_EQ(3, unbekannt);
 }
 
+int g_GesperrteAuftraege;
+
 int32_t OXCALL AuftragPruefen(HOSTHANDLE h, int32_t, AUFTRAG_KOPF* k)
 {
     EXPECT_EQ(3, k->AnzahlPositionen);
     EXPECT_GT(k->MengenSumme, 0);
     EXPECT_GT(h, 0);
+    g_GesperrteAuftraege += (k->Status & 2) != 0;
     return 1;
 }
 
@@ -410,7 +413,15 @@ TEST(GenDemo, EinStimmigerHost)
     /* the orders: three positions each, for the supplier's articles */
     int32_t auftraege = AUFTRAGDBA_MitAllenAuftraegenProzentAnzeige(AuftragPruefen);
     EXPECT_EQ(2, auftraege);
+    EXPECT_EQ(1, g_GesperrteAuftraege) << "the last order is held back from updates";
     EXPECT_EQ(e.Teile, DATABASE_GetSizeAndName(nullptr));
+
+    /* minimum stocks of every fifth article, among them catalogue articles */
+    EXPECT_EQ(2 * 3, e.Mindestbestaende);
+    GEN_ARTIKEL* katalogArtikel = new GEN_ARTIKEL;
+    GenArtikel(d.Saat, &l1, 10, d.Varianten, 5, katalogArtikel);
+    EXPECT_EQ(1, MindbestDBA_MindbestExists(katalogArtikel->HostNummer));
+    delete katalogArtikel;
 }
 
 } // namespace

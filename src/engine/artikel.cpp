@@ -1,0 +1,308 @@
+/*
+ * artikel.cpp - the pending article of the import page becomes an ORDANEX
+ * article: created or found by its name, corrected from the page, its
+ * record adjusted, its keyword learnt, its change recorded and the open
+ * orders brought up to date. Also shows an existing article on the page.
+ */
+#include "engine/engine.h"
+
+#include <string.h>
+
+#include "entry/einstellungen.h"
+#include "entry/seitenhilfe.h"
+#include "entry/text.h"
+#include "hostapi/oxglobdlg.h"
+#include "pricechange/preisaenderung.h"
+#include "resources/resource.h"
+
+namespace {
+
+const int32_t kArtArtikel = 0;
+const int32_t kArtGroesse = 7;
+const int32_t kArtFiliale = 9;
+const int32_t kArtSaison = 11;
+
+bool ArtikelLesen(int32_t nummer, ARTIKEL_SATZ* artikel)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    return nummer > 0 && k->ArtikelHandle > 0 && ARTLIB_ReadArtikel(k->ArtikelHandle, nummer, artikel) == 1;
+}
+
+int32_t HostNummer(int32_t art, const char* code)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    return k->HostFunktion02 != nullptr ? k->HostFunktion02(art, code) : 0;
+}
+
+/* The code of kind `art` in a record of the page's codes, terminated. */
+void CodeDerArt(const ARTIKEL_KORREKTUR* codes, int32_t art, char* aus)
+{
+    memcpy(aus, codes->Codes[art - 1], OX_TXT_CODE);
+    aus[OX_TXT_CODE - 1] = '\0';
+}
+
+void SlotText(HWND seite, int32_t id, char* aus, int32_t groesse)
+{
+    aus[0] = '\0';
+    OXGLOBAL_DLGHELP_GetDlgOx_OutItemText(seite, id, aus, groesse, ImportOxOutBindung);
+}
+
+int32_t SlotZahl(HWND seite, int32_t id)
+{
+    return OXGLOBAL_DLGHELP_GetOx_OutItemLong(seite, id, ImportOxOutBindung);
+}
+
+void SlotZahlSetzen(HWND seite, int32_t id, int32_t wert)
+{
+    OXGLOBAL_DLGHELP_SetOx_OutItemLong(seite, id, wert, ImportOxOutBindung);
+}
+
+bool Auslauf(char kennung)
+{
+    return kennung == 'A' || kennung == 'a';
+}
+
+} // namespace
+
+void ArtikelName(char* aus, size_t groesse, const char* artikelText, const char* lieferantKurz)
+{
+    if (aus == nullptr || groesse == 0)
+        return;
+    char kurz[5];
+    TextKopieren(kurz, sizeof kurz, lieferantKurz);
+    char kopf[16];
+    TextKopieren(kopf, sizeof kopf, kurz);
+    TextAnhaengen(kopf, sizeof kopf, "_____");
+    kopf[5] = '\0';
+    TextKopieren(aus, groesse, kopf);
+    TextAnhaengen(aus, groesse, artikelText);
+}
+
+int32_t MwstSatzNummer(HWND seite)
+{
+    int32_t satz = SlotZahl(seite, IDC_IP_MWST_PROZENT);
+    if (satz >= 0 && satz <= 5)
+        return satz;
+    return SeiteMwstKombiSatz(seite);
+}
+
+void SeitenCodesFuellen(ARTIKEL_KORREKTUR* codes)
+{
+    memset(codes, 0, sizeof *codes);
+    for (int32_t art = 1; art <= 11; art++) {
+        if (art == 10)
+            continue;
+        int32_t edit = 0;
+        if (OXGLOBAL_DLGHELP_FelderVonMerkmal(art, &edit, nullptr) != 1 || edit == 0)
+            continue;
+        char text[255];
+        SlotText(nullptr, edit, text, sizeof text);
+        TextKopieren(codes->Codes[art - 1], OX_TXT_CODE, text);
+    }
+}
+
+void NeuesTeilFuellen(HWND seite, EINZELTEIL_SATZ* teil)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    if (teil == nullptr)
+        return;
+    ARTIKEL_KORREKTUR codes;
+    SeitenCodesFuellen(&codes);
+    DATABASE_ClearEinzelteil(teil);
+
+    char artikelText[SEITE_ARTIKEL_TEXT], name[DBA_ARTIKELNAME];
+    SlotText(seite, IDC_IP_EDIT_ARTIKEL, artikelText, sizeof artikelText);
+    ArtikelName(name, sizeof name, artikelText, k->LieferantNummerText);
+    teil->ArtikelNummer = HostNummer(kArtArtikel, name);
+
+    char code[OX_TXT_CODE];
+    CodeDerArt(&codes, kArtGroesse, code);
+    teil->Groesse = HostNummer(kArtGroesse, code);
+    CodeDerArt(&codes, kArtSaison, code);
+    teil->Saison = HostNummer(kArtSaison, code);
+    CodeDerArt(&codes, kArtFiliale, code);
+    teil->Filiale = HostNummer(kArtFiliale, code);
+    teil->Filiale2 = teil->Filiale;
+
+    TAB_PREISE preise;
+    PreisBlockVonSeite(seite, &preise);
+    teil->Ek1 = preise.Ek1;
+    teil->Vk1 = preise.Vk1;
+    teil->Ek2 = preise.Ek2;
+    teil->Vk2 = preise.Vk2;
+    teil->Preis3 = preise.Ek1Umgerechnet;
+    teil->Preis6 = preise.Vk1Umgerechnet;
+    teil->Wert72 = 0;
+    teil->Wert100 = 0;
+    teil->MwstSatz = static_cast<int16_t>(MwstSatzNummer(seite));
+
+    AenderungVorbereiten(0, nullptr, nullptr, &codes);
+}
+
+void MindestbestandAuslaufartikel(HWND seite, int32_t artikelNummer)
+{
+    if (MindbestDBA_MindbestExists(artikelNummer) != 1)
+        return;
+    switch (Berechnung_GetMindbestLoeschverhalten()) {
+    case 2: {
+        char frage[256];
+        StringLaden(IDS_MINDBEST_LOESCHEN, frage, sizeof frage);
+        if (MessageBoxA(seite, frage, "ORDANEX", MB_YESNO | MB_ICONQUESTION) == IDYES)
+            MindbestDBA_Delete(artikelNummer);
+        break;
+    }
+    case 1:
+        MindbestDBA_Delete(artikelNummer);
+        break;
+    default:
+        break;
+    }
+}
+
+int32_t ArtikelKorrigieren(HWND seite, int32_t artikelNummer, const EINZELTEIL_SATZ* teil)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    char kennung[SEITE_KENNUNG];
+    SlotText(seite, IDC_IP_KENNUNG, kennung, sizeof kennung);
+    if (HostDatenInt(HD_SCHALTER2) != 0)
+        SeiteStandardSetzen(seite, 1);
+
+    ARTIKEL_KORREKTUR korrektur;
+    SeitenCodesFuellen(&korrektur);
+    korrektur.Kennzeichen = kennung[0];
+    korrektur.Standard = static_cast<int16_t>(SeiteStandard(seite));
+    korrektur.EanZugeordnet = static_cast<int16_t>(k->EanZugeordnet == 1 && k->LieferantGeprueft ? 1 : 0);
+    char zusatz[SEITE_TEXT33];
+    SlotText(seite, IDC_IP_ZUSATZ, zusatz, sizeof zusatz);
+    TextKopieren(korrektur.Zusatztext, sizeof korrektur.Zusatztext, zusatz);
+
+    ARTIKEL_SATZ artikel;
+    if (Auslauf(kennung[0]) && ArtikelLesen(artikelNummer, &artikel) && !Auslauf(artikel.Kennzeichen))
+        MindestbestandAuslaufartikel(seite, artikelNummer);
+    return OXGLOBAL_DLGHELP_KorrigiereArtikel(artikelNummer, &korrektur, teil);
+}
+
+int ArtikelAnlegen(HWND seite, int serieUebernehmen)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    EINZELTEIL_SATZ teil;
+    NeuesTeilFuellen(seite, &teil);
+
+    char name[DBA_ARTIKELNAME];
+    name[0] = '\0';
+    OXGLOBAL_DLGHELP_MakeArtikelStringWithOxOutVariable(seite, name, ImportOxOutBindung);
+    if (HostNummer(kArtArtikel, name) > 0)
+        serieUebernehmen = 0;
+    int32_t nummer = OXGLOBAL_DLGHELP_NeuenArtikelAnlegen(name);
+    k->AktuelleArtikelNummer = nummer > 0 ? nummer : 0;
+    TAB_ClearTabelle(&k->DialogWerte.Tabelle, 0);
+    /* Without an article nothing below has anything to write to: an
+     * article number of 0 would also name every unknown article of the
+     * open orders. */
+    if (nummer <= 0)
+        return 0;
+
+    ArtikelKorrigieren(seite, nummer, &teil);
+
+    ARTIKEL_SATZ artikel;
+    bool gelesen = ArtikelLesen(nummer, &artikel);
+    if (gelesen) {
+        artikel.MwstSatz = teil.MwstSatz;
+        artikel.EdiAngelegt = 1;
+        if (k->EanZugeordnet == 1)
+            artikel.EanKennzeichen = static_cast<int16_t>(k->LieferantGeprueft ? 1 : 0);
+        ARTLIB_WriteArtikel(k->ArtikelHandle, nummer, &artikel);
+    }
+    if (serieUebernehmen == 1 && gelesen)
+        SerienTabelleUebernehmen(seite, nummer, &artikel);
+    if (k->SeiteAuffrischen != nullptr)
+        k->SeiteAuffrischen(seite);
+    if (serieUebernehmen == 1 && k->HostFunktion16 != nullptr)
+        k->HostFunktion16(0);
+
+    MerkmalLernen(kArtArtikel, nummer, k->OxOut.EdiText[kArtArtikel]);
+    AenderungVorbereiten(nummer, nullptr, nullptr, nullptr);
+
+    if (!k->EngineEinstellungenGelesen)
+        EngineEinstellungenLesen();
+    if (k->KeineAuftragsaenderung == 0) {
+        char kennung[SEITE_KENNUNG], zusatz[SEITE_TEXT33];
+        SlotText(seite, IDC_IP_KENNUNG, kennung, sizeof kennung);
+        SlotText(seite, IDC_IP_ZUSATZ, zusatz, sizeof zusatz);
+        AuftragswerteMerken(0, nullptr, kennung[0], zusatz, 0, 0, nullptr, 0, 0, nullptr);
+        AuftraegeAktualisieren();
+    }
+    return 1;
+}
+
+void ArtikelAnzeigen(HWND seite, int32_t artikelNummer)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    ARTIKEL_SATZ artikel;
+    if ((k->SeitenZustand & SEITE_ARTIKEL_PER_EAN) != 0 || !ArtikelLesen(artikelNummer, &artikel))
+        return;
+    OXGLOBAL_DLGHELP_MerkmalToDialogOxOut(seite, kArtArtikel, artikelNummer, ImportOxOutBindung);
+    if (artikel.SerienKennzeichen == 0 && artikel.SerienNummer > 0 && k->HostFunktion03 != nullptr) {
+        k->HostFunktion03(artikelNummer, &k->DialogWerte.Tabelle, nullptr);
+        OXGLOBAL_DLGHELP_FillRestDialogFromMMOxOut(seite, artikel.SerienNummer, &k->DialogWerte.Tabelle,
+                                                   ImportOxOutBindung);
+    }
+    static const int32_t arten[] = { 1, 2, 3, 4, 5, 6, 7, 11 };
+    for (int32_t art : arten) {
+        char code[OX_TXT_CODE + 1];
+        memcpy(code, artikel.Codes[ArtikelCodeIndex(art)], OX_TXT_CODE);
+        code[OX_TXT_CODE] = '\0';
+        OXGLOBAL_DLGHELP_MerkmalToDialogOxOut(seite, art, HostNummer(art, code), ImportOxOutBindung);
+    }
+    OXGLOBAL_DLGHELP_MerkmalToDialogOxOut(seite, kArtFiliale, artikel.Filiale, ImportOxOutBindung);
+
+    int32_t vorrang = k->ExternAutomapping != 0;
+    if (!vorrang) {
+        /* The box shows the article's own Standard flag. */
+        SeiteStandardSetzen(seite, artikel.Standard != 0 ? 1 : 0);
+        char kennung[2] = { artikel.Kennzeichen, '\0' };
+        OXGLOBAL_DLGHELP_SetDlgOx_OutItemText(seite, IDC_IP_KENNUNG, kennung, ImportOxOutBindung);
+        char zusatz[OX_TXT_32 + 1];
+        memcpy(zusatz, artikel.Zusatztext, OX_TXT_32);
+        zusatz[OX_TXT_32] = '\0';
+        OXGLOBAL_DLGHELP_SetDlgOx_OutItemText(seite, IDC_IP_ZUSATZ, zusatz, ImportOxOutBindung);
+    }
+
+    struct Preis {
+        int32_t vorschlag, feld, wert, uebernehmen;
+    } preise[] = {
+        { IDC_IP_VORSCHLAG_EK1, IDC_IP_EK1, artikel.Ek1, k->PreisanpassungEk1 },
+        { IDC_IP_VORSCHLAG_VK1, IDC_IP_VK1, artikel.Vk1, k->PreisanpassungVk1 },
+        { IDC_IP_VORSCHLAG_EK2, IDC_IP_EK2, artikel.Ek2, k->PreisanpassungEk2 },
+        { IDC_IP_VORSCHLAG_VK2, IDC_IP_VK2, artikel.Vk2, k->PreisanpassungVk2 },
+    };
+    for (const Preis& p : preise)
+        SlotZahlSetzen(seite, p.vorschlag, 0);
+    if (artikel.Ek1 <= 0)
+        return;
+    for (const Preis& p : preise) {
+        SlotZahlSetzen(seite, p.vorschlag, p.wert);
+        if (!(p.uebernehmen && vorrang))
+            SlotZahlSetzen(seite, p.feld, p.wert);
+    }
+}
+
+void MerkmalLernen(int32_t art, int32_t nummer, const char* stichwort)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    if (nummer < 1 || stichwort == nullptr || stichwort[0] == '\0')
+        return;
+    EDIMAP_SATZ satz;
+    memset(&satz, 0, sizeof satz);
+    TextKopieren(satz.Schluesselwort, sizeof satz.Schluesselwort, stichwort);
+    satz.Art = art;
+    MERKMAL_SATZ merkmal;
+    if (k->HostFunktion15 != nullptr && k->HostFunktion15(art, nummer, &merkmal) == 1)
+        satz.Merkmal = merkmal;
+    satz.Nummer = nummer;
+    EDIMAP_SATZ alt;
+    if (EDIMapDBA_SuchEDIMAPMem(&alt, k->KatalogLieferantIln, satz.Schluesselwort, art) > 0 &&
+        memcmp(&alt, &satz, sizeof satz) == 0)
+        return;
+    EDIMapDBA_EDIMAPEintragenMem(&satz, k->KatalogLieferantIln, art);
+}

@@ -1,0 +1,141 @@
+/*
+ * What the engine asks of the host, answered from the store: the new
+ * characteristic dialog (21), the price calculation (22), the table check
+ * and the article correction of the dialog library, and the minimum stock
+ * question.
+ */
+#include <gtest/gtest.h>
+
+#include "engine_hilfen.h"
+#include "entry/einstellungen.h"
+#include "harness/person.h"
+
+using namespace enginehilfe;
+
+TEST(Hostdienste, NeuesMerkmalAusDemDialog)
+{
+    Lager l("host21");
+    int32_t nummer = static_cast<int32_t>(RunWithPerson(
+        [&] { return static_cast<INT_PTR>(Host21(nullptr, 5, "5", "Baumwolle")); },
+        [&](Person& p) {
+            HWND w = p.WaitWindow(STANDIN_NEU_TITEL);
+            EXPECT_EQ("5", p.Text(w, STANDIN_NEU_CODE));
+            EXPECT_EQ("Baumwolle", p.Text(w, STANDIN_NEU_TEXT));
+            /* the code is used already: the dialog says so and stays */
+            p.Click(w, IDOK);
+            p.Answer(p.WaitMessageBox(), IDOK);
+            p.SetText(w, STANDIN_NEU_CODE, "LEIN");
+            p.SetText(w, STANDIN_NEU_TEXT, "Leinen");
+            p.Click(w, IDOK);
+        }));
+    ASSERT_GT(nummer, 0);
+    MERKMAL_SATZ m;
+    ASSERT_EQ(1, MMLIB_LeseMerkmal(5, nummer, &m));
+    EXPECT_STREQ("LEIN", m.Code);
+    EXPECT_STREQ("Leinen", m.Text);
+
+    INT_PTR abgebrochen = RunWithPerson([&] { return static_cast<INT_PTR>(Host21(nullptr, 5, nullptr, nullptr)); },
+                                        [&](Person& p) {
+                                            HWND w = p.WaitWindow(STANDIN_NEU_TITEL);
+                                            EXPECT_EQ("", p.Text(w, STANDIN_NEU_CODE));
+                                            p.Click(w, IDCANCEL);
+                                        });
+    EXPECT_EQ(0, abgebrochen);
+}
+
+TEST(Hostdienste, PreiskalkulationNachWarengruppe)
+{
+    Lager l("host22");
+    int32_t andere = MerkmalAnlegen(2, "32", "Jersey");
+    std::string ini = l.t.host.iniDatei;
+    WritePrivateProfileStringA(STANDIN_KALKULATION, "31", "250", ini.c_str());
+    struct {
+        int32_t warengruppe, ek1, ek2;
+        int32_t ergebnis, vk;
+    } faelle[] = {
+        { l.warengruppe, 1000, 0, 1, 2500 },   /* markup of the group */
+        { l.warengruppe, 1000, 800, 1, 2000 }, /* EK2 before EK1 */
+        { andere, 1000, 0, 1, 2000 },          /* the default markup */
+        { 0, 1000, 0, 0, 7 },                  /* no Warengruppe: VK untouched */
+        { 9999, 1000, 0, 0, 7 },
+        { l.warengruppe, 0, 0, 0, 7 },
+    };
+    for (const auto& f : faelle) {
+        int32_t vk = 7;
+        EXPECT_EQ(f.ergebnis, Host22(nullptr, f.warengruppe, kLieferant, f.ek1, f.ek2, &vk));
+        EXPECT_EQ(f.vk, vk);
+    }
+    WritePrivateProfileStringA(STANDIN_KALKULATION, "standard", "150", ini.c_str());
+    int32_t vk = 0;
+    EXPECT_EQ(1, Host22(nullptr, andere, kLieferant, 999, 0, &vk));
+    EXPECT_EQ(1499, vk);
+}
+
+TEST(Hostdienste, TabellenpruefungUndKorrektur)
+{
+    Lager l("hostglob");
+    OXTABELLE* t = &l.k->DialogWerte.Tabelle;
+    TAB_ClearTabelle(t, 0);
+    t->MerkmalSenkrecht = kGroesse;
+    t->MerkmalWaagrecht = kFarbe;
+    t->Senkrecht[0] = l.groesse[0];
+    t->Waagrecht[0] = l.farbe[0];
+    EXPECT_EQ(1, OXGLOBAL_DLGHELP_PruefeTabelle(nullptr, t));
+    t->Waagrecht[1] = l.groesse[1] + 1000;   /* no such colour */
+    EXPECT_EQ(0, OXGLOBAL_DLGHELP_PruefeTabelle(nullptr, t));
+    t->Waagrecht[1] = 0;
+    t->Senkrecht[1] = l.groesse[0];          /* a size twice */
+    EXPECT_EQ(0, OXGLOBAL_DLGHELP_PruefeTabelle(nullptr, t));
+
+    int32_t artikel = OXGLOBAL_DLGHELP_NeuenArtikelAnlegen("12___4730");
+    ARTIKEL_KORREKTUR k;
+    std::memset(&k, 0, sizeof k);
+    std::strcpy(k.Codes[kGroesse - 1], "38");
+    std::strcpy(k.Codes[3 - 1], "7");
+    std::strcpy(k.Zusatztext, "neu");
+    k.Kennzeichen = 'B';
+    EINZELTEIL_SATZ teil;
+    DATABASE_ClearEinzelteil(&teil);
+    teil.Ek1 = 500;
+    teil.MwstSatz = 1;
+    EXPECT_EQ(1, OXGLOBAL_DLGHELP_KorrigiereArtikel(artikel, &k, &teil));
+    std::memset(k.Codes[kGroesse - 1], 0, OX_TXT_CODE);   /* an empty code keeps the article's */
+    teil.MwstSatz = 9;                                      /* out of range: kept */
+    EXPECT_EQ(1, OXGLOBAL_DLGHELP_KorrigiereArtikel(artikel, &k, &teil));
+    ARTIKEL_SATZ a;
+    ASSERT_EQ(1, ARTLIB_LeseArtikel(artikel, &a));
+    EXPECT_STREQ("38", a.Codes[ArtikelCodeIndex(kGroesse)]);
+    EXPECT_EQ(l.serie, a.SerienNummer);
+    EXPECT_EQ(kLieferant, a.LieferantNummer);
+    EXPECT_EQ('B', a.Kennzeichen);
+    EXPECT_STREQ("neu", a.Zusatztext);
+    EXPECT_EQ(500, a.Ek1);
+    EXPECT_EQ(1, a.MwstSatz);
+    EXPECT_EQ(0, OXGLOBAL_DLGHELP_KorrigiereArtikel(artikel + 1000, &k, &teil));
+    EXPECT_EQ(-1, OXGLOBAL_DLGHELP_KorrigiereArtikel(artikel, nullptr, &teil));
+}
+
+TEST(Hostdienste, MindestbestandNachRueckfrage)
+{
+    Lager l("mindfrage");
+    int32_t artikel = OXGLOBAL_DLGHELP_NeuenArtikelAnlegen("12___4731");
+    Berechnung_PutMindbestLoeschverhalten(2);
+    for (int antwort : { IDNO, IDYES }) {
+        MINDBEST_SATZ m;
+        std::memset(&m, 0, sizeof m);
+        m.ArtikelNummer = artikel;
+        ASSERT_EQ(1, MindbestDBA_Schreibe(&m));
+        RunWithPerson(
+            [&] {
+                MindestbestandAuslaufartikel(nullptr, artikel);
+                return static_cast<INT_PTR>(0);
+            },
+            [&](Person& p) {
+                MessageBoxInfo box = p.WaitMessageBox();
+                EXPECT_EQ("ORDANEX", box.caption);
+                EXPECT_EQ("Soll f\xfcr diesen Auslaufartikel der Mindestbestand gel\xf6scht werden?", box.text);
+                p.Answer(box, antwort);
+            });
+        EXPECT_EQ(antwort == IDYES ? 0 : 1, MindbestDBA_MindbestExists(artikel));
+    }
+}
