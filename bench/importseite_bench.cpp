@@ -114,6 +114,10 @@ double Durchgang(StandinHost& host, const std::string& datei, int32_t* zeilen)
                       p.SelectTab(w, IDC_HW_TAB, 0);
                       p.ListViewClick(auswahl, IDC_AW_LISTE, p.ListViewFind(auswahl, IDC_AW_LISTE, 4, datei));
                       p.SelectTab(w, IDC_HW_TAB, 1);
+                      /* 32,000 rows fill the row table: the reader says so. */
+                      MessageBoxInfo voll;
+                      if (p.MessageBoxAppears(2000, &voll))
+                          p.Answer(voll, IDOK);
                       p.SelectTab(w, IDC_HW_TAB, 3);
                       HWND s = PageMit("Importieren", w);
                       p.SetCheck(s, IDC_IP_STOP_WECHSEL, false);

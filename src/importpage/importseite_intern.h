@@ -107,6 +107,12 @@ void ArtSetzen(int32_t art, const char* code, int32_t nummer);
 
 /* The run commands 1073, 1090 (after the picker) and 1076. */
 void LaufBefehl(HWND seite, int id, int32_t gewaehlt);
+/* Moves catalogue file `quelle` into `sicherungsOrdner` (trailing
+ * separator): copied under a working name, the copy's size compared with
+ * the original's, then put in place of a file of the same name there, and
+ * only then the original deleted. 1 = moved; 0 = nothing moved (the
+ * original and an earlier backup of that name stay as they were). */
+int KatalogSichern(const char* quelle, const char* sicherungsOrdner);
 /* Commands 2024 / 2025 posted by the stop check. */
 void StopAnzeigen(HWND seite, int id);
 /* Mapping status of kind `art` for the current row into the pending

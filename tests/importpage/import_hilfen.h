@@ -149,12 +149,6 @@ inline int BisZumEnde(Person& p, HWND s, int runden = 200, int antwort = IDYES)
     for (int stopps = 0; stopps < runden; stopps++) {
         if (stopps > 0)
             FehlendeAnlegen(p, s);
-        if (getenv("OX_SPUR")) {
-            const EDI_KONTEXT& st = *g_Kontext;
-            fprintf(stderr, "stop %d row %d grund %d art %d:", stopps, Zeilenindex(), st.ImportLauf.StopGrund, st.AktuelleArtikelNummer);
-            for (int a = 0; a < 12; a++) fprintf(stderr, " %d/%d/%d[%s@%s:%d]", a, st.DialogWerte.Art[a].Status, st.DialogWerte.Art[a].Nummer, st.EdiWerte.Art[a].Schluessel, st.EdiWerte.Art[a].Text, st.EdiWerte.Art[a].Nummer);
-            fprintf(stderr, "\n");
-        }
         if (Laufen(p, s, IDC_IP_ZUWEISEN, antwort))
             return stopps;
     }

@@ -180,10 +180,6 @@ TEST(ImportSeite, HalteregelnUeberspringenUndNurGemappte)
         std::vector<int> gezeigt;
         for (int i = 0; i < 10 && !Laufen(p, s, IDC_IP_ZUWEISEN, IDNO); i++) {
             gezeigt.push_back(Zeilenindex());
-            if (getenv("OX_SPUR"))
-                fprintf(stderr, "fremd row %d aend %d art %d stop %d hg %d/%s\n", Zeilenindex(), g_Kontext->ImportLauf.Aenderungen,
-                        g_Kontext->AktuelleArtikelNummer, g_Kontext->ImportLauf.StopGrund, g_Kontext->DialogWerte.Art[1].Nummer,
-                        g_Kontext->EdiWerte.Art[1].Text);
             FehlendeAnlegen(p, s);
         }
         EXPECT_EQ((std::vector<int>{ 0, 3 }), gezeigt);
