@@ -346,3 +346,40 @@ TEST(ImportSeite, AuslaufzeileMarkiertIhrenArtikelUnbekannteEanHaelt)
     ASSERT_EQ(1, ARTLIB_LeseArtikel(EANDATA_GetArtikelNummer(bekannt.Ean, &muster), &a));
     EXPECT_EQ('A', a.Kennzeichen);
 }
+
+TEST(ImportSeite, SicherungVerliertDenKatalogNie)
+{
+    std::string ordner = NeuerTestordner("import_sicherung");
+    std::string quelle = ordner + "KAT.INH", sicherung = ordner + "SICHERUNG\\";
+    const std::string inhalt(70000, 'x');
+    struct Fall {
+        const char* name;
+        const char* frueher;       /* backup of the same name before, null = none */
+        std::string ziel;          /* backup folder */
+        int ergebnis;
+    };
+    const Fall faelle[] = {
+        { "into a new backup folder", nullptr, sicherung, 1 },
+        { "an earlier backup is replaced by the whole copy", "alt", sicherung, 1 },
+        { "a backup folder that cannot exist (a file is in the way)", nullptr, ordner + "KAT.INH\\", 0 },
+    };
+    for (const Fall& f : faelle) {
+        edihilfe::Schreiben(quelle, inhalt);
+        if (f.frueher != nullptr) {
+            CreateDirectoryA(f.ziel.c_str(), nullptr);
+            edihilfe::Schreiben(f.ziel + "KAT.INH", f.frueher);
+        }
+        EXPECT_EQ(f.ergebnis, KatalogSichern(quelle.c_str(), f.ziel.c_str())) << f.name;
+        if (f.ergebnis == 1) {
+            EXPECT_FALSE(Existiert(quelle)) << f.name;
+            EXPECT_EQ(inhalt, DateiLesen(f.ziel + "KAT.INH")) << f.name;
+        } else {
+            EXPECT_EQ(inhalt, DateiLesen(quelle)) << f.name << ": the original stays";
+        }
+        EXPECT_FALSE(Existiert(f.ziel + "KAT.INH.KOPIE")) << f.name << ": no working copy left";
+    }
+    /* A source that is gone moves nothing and keeps the earlier backup. */
+    DeleteFileA(quelle.c_str());
+    EXPECT_EQ(0, KatalogSichern(quelle.c_str(), sicherung.c_str()));
+    EXPECT_EQ(inhalt, DateiLesen(sicherung + "KAT.INH"));
+}
