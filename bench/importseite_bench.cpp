@@ -21,16 +21,8 @@
 #include <map>
 #include <string>
 
-#include "harness/person.h"
-#include "harness/testordner.h"
 #include "engine/stichwort.h"
-#include "entry/einstellungen.h"
-#include "entry/ktoxedi.h"
-#include "hostapi/dbadll.h"
-#include "hostapi/oxinifile.h"
-#include "oxgen.h"
-#include "resources/resource.h"
-#include "standin.h"
+#include "importpage/import_hilfen.h"
 
 using Uhr = std::chrono::steady_clock;
 
@@ -79,28 +71,6 @@ void MerkmaleLernen(const GEN_LIEFERANT& l, int artikel)
     EDIMapDBA_FreeEDIMAPMem();
 }
 
-HWND PageMit(const char* titel, HWND w)
-{
-    struct Suche {
-        const char* titel;
-        HWND fund;
-    } s{ titel, nullptr };
-    EnumChildWindows(
-        w,
-        [](HWND h, LPARAM lp) -> BOOL {
-            Suche* s = reinterpret_cast<Suche*>(lp);
-            char text[64] = "";
-            GetWindowTextA(h, text, sizeof text);
-            if (strcmp(text, s->titel) == 0) {
-                s->fund = h;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&s));
-    return s.fund;
-}
-
 /* One pass: the catalogue chosen, the import page entered with both stops
  * off, one press; the seconds until the backup question. */
 double Durchgang(StandinHost& host, const std::string& datei, int32_t* zeilen)
@@ -110,7 +80,7 @@ double Durchgang(StandinHost& host, const std::string& datei, int32_t* zeilen)
     RunWithPerson([&] { return (INT_PTR)KTOXEDI_Bearbeiten(&host.parameter); },
                   [&](Person& p) {
                       HWND w = p.WaitWindow("EDI Import");
-                      HWND auswahl = PageMit("Auswahl", w);
+                      HWND auswahl = seiten::Seite(w, "Auswahl");
                       p.SelectTab(w, IDC_HW_TAB, 0);
                       p.ListViewClick(auswahl, IDC_AW_LISTE, p.ListViewFind(auswahl, IDC_AW_LISTE, 4, datei));
                       p.SelectTab(w, IDC_HW_TAB, 1);
@@ -119,7 +89,7 @@ double Durchgang(StandinHost& host, const std::string& datei, int32_t* zeilen)
                       if (p.MessageBoxAppears(2000, &voll))
                           p.Answer(voll, IDOK);
                       p.SelectTab(w, IDC_HW_TAB, 3);
-                      HWND s = PageMit("Importieren", w);
+                      HWND s = seiten::Seite(w, "Importieren");
                       p.SetCheck(s, IDC_IP_STOP_WECHSEL, false);
                       p.SetCheck(s, IDC_IP_STOP_VARIATION, false);
                       Uhr::time_point t0 = Uhr::now();
@@ -151,54 +121,17 @@ int main(int argc, char** argv)
     int artikel = argc > 1 ? atoi(argv[1]) : 2000;
     if (artikel < 1)
         artikel = 1;
-    g_ModulInstanz = GetModuleHandleA(nullptr);
-    g_StandinStill = 1;
-    std::string wurzel = NeuerTestordner("importseite_bench");
-    StandinHost host;
-    Standin_Init(host, wurzel + "DATEN\\");
-    std::string importOrdner = wurzel + "EDI_IMPORT\\";
-    CreateDirectoryA(importOrdner.c_str(), nullptr);
-
-    GEN_LIEFERANT l;
-    GenLieferant(7, 5, &l);
-    LIEFERANTEN_SATZ satz;
-    GenLieferantenSatz(&l, &satz);
-    LieferantenDBA_SchreibeRecord(l.Nummer, &satz);
-    MERKMAL_SATZ m{};
-    m.Nummer = l.Nummer;
-    m.Art = 8;
-    snprintf(m.Code, sizeof m.Code, "%s", l.Kuerzel);
-    snprintf(m.Text, sizeof m.Text, "%s", l.KurzName);
-    MMLIB_SchreibeMerkmal(8, &m);
-    MERKMAL_SATZ filiale{};
-    filiale.Nummer = 1;
-    filiale.Art = 9;
-    snprintf(filiale.Code, sizeof filiale.Code, "1");
-    snprintf(filiale.Text, sizeof filiale.Text, "Zentrale");
-    MMLIB_SchreibeMerkmal(9, &filiale);
-    StandardMerkmal_PutGenerell(9, 1);
-
-    GEN_KATALOG k;
-    k.Pfad = importOrdner + "BENCH.INH";
-    k.Saat = 7;
-    k.Lieferant = l.Nummer;
-    k.Artikel = artikel;
-    k.Varianten = VARIANTEN;
-    k.AuslaufProzent = 0;
-    k.MitNummern = true;
-    k.Adresse = false;
-    GEN_KATALOG_ERGEBNIS e;
-    if (GenKatalogSchreiben(&k, &e) != 1) {
-        fprintf(stderr, "catalogue not written\n");
-        return 1;
-    }
+    /* The host, supplier and branch standard of the page's tests. */
+    importtest::ImportHost h("importseite_bench");
+    const GEN_LIEFERANT& l = h.lieferant;
+    h.Katalog("BENCH.INH", artikel, VARIANTEN);
     MerkmaleLernen(l, artikel);
     printf("import page run: %d articles x %d variations = %d rows, all keywords learnt, stops off\n", artikel,
-           VARIANTEN, e.Saetze);
+           VARIANTEN, artikel * VARIANTEN);
     const char* namen[] = { "first pass (articles created)", "second pass (articles exist)" };
     for (int pass = 0; pass < 2; pass++) {
         int32_t zeilen = 0;
-        double s = Durchgang(host, "BENCH.INH", &zeilen);
+        double s = Durchgang(h.host, "BENCH.INH", &zeilen);
         if (s < 0) {
             printf("%-32s did not end\n", namen[pass]);
             return 1;

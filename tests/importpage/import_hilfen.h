@@ -84,6 +84,14 @@ inline HWND ImportSeite(Person& p, HWND w, const std::string& datei)
     return Seite(w, "Importieren");
 }
 
+/* Waits for the import window and enters its import page with `datei`;
+ * the window into *fenster. Null when either is missing. */
+inline HWND Oeffnen(Person& p, const std::string& datei, HWND* fenster)
+{
+    *fenster = p.WaitWindow("EDI Import");
+    return *fenster != nullptr ? ImportSeite(p, *fenster, datei) : nullptr;
+}
+
 /* Presses `knopf` (a run command). True when the run ended and asked
  * whether the file goes to the backup folder; the question is answered
  * with `antwort`. */

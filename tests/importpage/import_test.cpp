@@ -38,9 +38,8 @@ int ErsterImport(ImportHost& h, int antwort = IDYES)
     h.Katalog("NEU.INH", ARTIKEL, VARIANTEN);
     int stopps = -1;
     h.Rufen([&](Person& p) {
-        HWND w = p.WaitWindow("EDI Import");
-        ASSERT_NE(nullptr, w);
-        HWND s = ImportSeite(p, w, "NEU.INH");
+        HWND w = nullptr;
+        HWND s = Oeffnen(p, "NEU.INH", &w);
         ASSERT_NE(nullptr, s);
         stopps = BisZumEnde(p, s, 200, antwort);
         Beenden(p, w);
@@ -70,9 +69,8 @@ TEST(ImportSeite, ErsterKatalogEinesNeuenLieferantenWirdGelerntUndGesichert)
     h.Katalog("NEU.INH", ARTIKEL, VARIANTEN);
     std::string inhalt = DateiLesen(pfad);
     h.Rufen([&](Person& p) {
-        HWND w = p.WaitWindow("EDI Import");
-        ASSERT_NE(nullptr, w);
-        HWND s = ImportSeite(p, w, "NEU.INH");
+        HWND w = nullptr;
+        HWND s = Oeffnen(p, "NEU.INH", &w);
         ASSERT_NE(nullptr, s);
         EXPECT_TRUE(p.IsChecked(s, IDC_IP_STOP_WECHSEL)) << "a fresh INI file stops at every article change";
         EXPECT_FALSE(p.IsChecked(s, IDC_IP_STOP_VARIATION));
@@ -122,9 +120,8 @@ TEST(ImportSeite, ZweiterKatalogKommtGruenUndLaeuftOhneHalt)
     int32_t eans = EANDATA_Anzahl();
     h.Katalog("NOCHMAL.INH", ARTIKEL, VARIANTEN);
     h.Rufen([&](Person& p) {
-        HWND w = p.WaitWindow("EDI Import");
-        ASSERT_NE(nullptr, w);
-        HWND s = ImportSeite(p, w, "NOCHMAL.INH");
+        HWND w = nullptr;
+        HWND s = Oeffnen(p, "NOCHMAL.INH", &w);
         ASSERT_NE(nullptr, s);
         /* Stopped at the first row by the variation stop: all green. */
         p.SetCheck(s, IDC_IP_STOP_WECHSEL, false);
@@ -150,9 +147,8 @@ TEST(ImportSeite, HalteregelnUeberspringenUndNurGemappte)
     h.Katalog("HALT.INH", ARTIKEL, VARIANTEN);
     h.Katalog("FREMDE.INH", 2, 3, 50);
     h.Rufen([&](Person& p) {
-        HWND w = p.WaitWindow("EDI Import");
-        ASSERT_NE(nullptr, w);
-        HWND s = ImportSeite(p, w, "HALT.INH");
+        HWND w = nullptr;
+        HWND s = Oeffnen(p, "HALT.INH", &w);
         ASSERT_NE(nullptr, s);
         struct Fall {
             const char* name;
@@ -201,9 +197,8 @@ TEST(ImportSeite, PreiseKennungUndFarben)
     text += edihilfe::PricatZeile(d0) + edihilfe::PricatZeile(d1);
     edihilfe::Schreiben(h.importOrdner + "WERTE.INH", text);
     h.Rufen([&](Person& p) {
-        HWND w = p.WaitWindow("EDI Import");
-        ASSERT_NE(nullptr, w);
-        HWND s = ImportSeite(p, w, "WERTE.INH");
+        HWND w = nullptr;
+        HWND s = Oeffnen(p, "WERTE.INH", &w);
         ASSERT_NE(nullptr, s);
         ASSERT_FALSE(Laufen(p, s));
         EXPECT_EQ("1.00", p.Text(s, IDC_IP_EK1)) << "a new article's EK1 of 0";
@@ -294,9 +289,8 @@ TEST(ImportSeite, GewaehlterArtikelFragtWederEanNochMapping)
     ASSERT_GT(ErsterImport(h), 0);
     h.Katalog("WAHL.INH", 1, 1, 1);
     h.Rufen([&](Person& p) {
-        HWND w = p.WaitWindow("EDI Import");
-        ASSERT_NE(nullptr, w);
-        HWND s = ImportSeite(p, w, "WAHL.INH");
+        HWND w = nullptr;
+        HWND s = Oeffnen(p, "WAHL.INH", &w);
         ASSERT_NE(nullptr, s);
         p.SetCheck(s, IDC_IP_STOP_VARIATION, true);
         ASSERT_FALSE(Laufen(p, s));
@@ -332,9 +326,9 @@ TEST(ImportSeite, AuslaufzeileMarkiertIhrenArtikelUnbekannteEanHaelt)
     edihilfe::Schreiben(h.importOrdner + "AUS.INH", kopf + edihilfe::PricatZeile(bekannt));
     edihilfe::Schreiben(h.importOrdner + "UNBEKANNT.INH", kopf + edihilfe::PricatZeile(fremd));
     h.Rufen([&](Person& p) {
-        HWND w = p.WaitWindow("EDI Import");
-        ASSERT_NE(nullptr, w);
-        HWND s = ImportSeite(p, w, "AUS.INH");
+        HWND w = nullptr;
+        HWND s = Oeffnen(p, "AUS.INH", &w);
+        ASSERT_NE(nullptr, s);
         EXPECT_TRUE(Laufen(p, s, IDC_IP_ZUWEISEN, IDNO));
         s = ImportSeite(p, w, "UNBEKANNT.INH");
         EXPECT_FALSE(Laufen(p, s, IDC_IP_ZUWEISEN, IDNO));
