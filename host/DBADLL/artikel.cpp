@@ -62,10 +62,13 @@ int32_t Lesen(ArtikelBestand& b, int32_t nummer, ARTIKEL_SATZ* satz)
 
 int32_t Schreiben(ArtikelBestand& b, int32_t nummer, const ARTIKEL_SATZ* satz)
 {
-    Bestand::Sperre sperre(b);
-    if (!sperre.ok) return 0;
     ARTIKEL_SATZ kopie = *satz;
     kopie.ArtikelNummer = nummer;
+    /* A record equal to the stored one is stored already: no write. */
+    ARTIKEL_SATZ alt;
+    if (Lesen(b, nummer, &alt) == 1 && std::memcmp(&alt, &kopie, sizeof alt) == 0) return 1;
+    Bestand::Sperre sperre(b);
+    if (!sperre.ok) return 0;
     auto it = b.index.find(nummer);
     uint32_t anzahl = b.datei.Anzahl();
     uint32_t slot = it != b.index.end() ? it->second : anzahl;

@@ -36,6 +36,16 @@ std::string Code(const char* feld)
     return Getrimmt(FeldText(feld, OX_TXT_CODE));
 }
 
+/* The axis kinds of the article's stored table (0 when it has none). */
+void AchsenArten(int32_t artikelNummer, int32_t* achse)
+{
+    static OXTABELLE tabelle;   /* the library serves the UI thread */
+    if (TAB_LeseTabelle(TAB_BESITZER_ARTIKEL, artikelNummer, &tabelle, nullptr) == 1) {
+        achse[0] = tabelle.MerkmalSenkrecht;
+        achse[1] = tabelle.MerkmalWaagrecht;
+    }
+}
+
 } // namespace
 
 OX_EXTERN_C int32_t OXCALL OXGLOBAL_DLGHELP_PruefeTabelle(HWND fenster, const OXTABELLE* tabelle)
@@ -51,7 +61,8 @@ OX_EXTERN_C int32_t OXCALL OXGLOBAL_DLGHELP_PruefeTabelle(HWND fenster, const OX
 
 /*
  * The correction takes over what the page holds: every code that is not
- * empty (an empty code leaves the article's own), the series and supplier
+ * empty (an empty code leaves the article's own; the codes of the kinds of
+ * the article's table axes stay once set), the series and supplier
  * numbers those codes name, the branch, identification, Standard flag and
  * additional text, the four prices with their converted values and a VAT
  * rate number of 0 to 5.
@@ -67,10 +78,17 @@ OX_EXTERN_C int32_t OXCALL OXGLOBAL_DLGHELP_KorrigiereArtikel(int32_t artikelNum
     ARTIKEL_SATZ a;
     int32_t ergebnis = 0;
     if (ARTLIB_ReadArtikel(handle, artikelNummer, &a) == 1) {
+        /* The kinds of the article's table axes: their codes in the record
+         * are those of its first variation and stay; the table holds the
+         * others. */
+        int32_t achse[2] = { 0, 0 };
+        AchsenArten(artikelNummer, achse);
         for (int32_t art = 1; art <= 11; art++) {
             int index = ArtikelCodeIndex(art);
             std::string code = Code(korrektur->Codes[art - 1]);
             if (index < 0 || code.empty())
+                continue;
+            if ((art == achse[0] || art == achse[1]) && a.Codes[index][0] != '\0')
                 continue;
             std::memset(a.Codes[index], 0, OX_TXT_CODE);
             std::memcpy(a.Codes[index], code.data(), code.size() < OX_TXT_CODE - 1 ? code.size() : OX_TXT_CODE - 1);

@@ -539,6 +539,15 @@ OX_EXTERN_C int32_t OXCALL TAB_SchreibeTabelle(int32_t besitzer, int32_t nummer,
         Speicher& s = g_Speicher;
         if (!Bereit(s))
             return -1;
+        /* A table equal to the stored one is stored already: nothing is
+         * appended and its write time stays. */
+        auto it = s.index.find(Schluessel(besitzer, nummer));
+        if (it != s.index.end() && it->second.laenge == paket.size()) {
+            std::vector<unsigned char> puffer;
+            const unsigned char* e = Bytes(s, it->second.position, KOPF + it->second.laenge, puffer);
+            if (e != nullptr && Wort(e) == KENNUNG && std::memcmp(e + KOPF, paket.data(), paket.size()) == 0)
+                return 1;
+        }
         return Anhaengen(s, besitzer, nummer, 0, paket);
     });
 }

@@ -28,6 +28,15 @@
  *   MarkierterArtikel / MarkierteSerie         tables marked for the import
  *   AuftragsListe, Auftrags*                   open orders and remembered values
  *
+ * What the import page does around the engine: when it opens, it
+ * registers its controls (SeitenMerkmaleAnmelden), opens the article store
+ * into ArtikelHandle, sets LieferantGeprueft from the supplier record, reads
+ * the engine's settings (EngineEinstellungenLesen), drops and loads the
+ * open orders unless "bte_edi_keine_auftragsaenderung" is set, and records
+ * the reference time (BezugszeitMerken); it keeps AktuelleZeile,
+ * AktuelleArtikelNummer, SeitenZustand, the value stores and the mirrors
+ * current; when it is left, it drops the orders and closes the store.
+ *
  * Results follow the module's rule: 1 success / found, 0 not, -1 invalid.
  */
 #ifndef KTOXEDI_ENGINE_H

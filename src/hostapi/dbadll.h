@@ -420,7 +420,8 @@ OX_EXTERN_C DBADLL_API int32_t OXCALL ARTLIB_SchliesseDatenbank(HOSTHANDLE handl
 OX_EXTERN_C DBADLL_API int32_t OXCALL ARTLIB_ReadArtikel(HOSTHANDLE handle, int32_t artikelNummer, ARTIKEL_SATZ* satz);
 
 /* Writes `satz` as article `artikelNummer` (new or replacing the stored
- * one; ArtikelNummer in the stored copy is set to the number). 1 = written,
+ * one; ArtikelNummer in the stored copy is set to the number; a record
+ * equal to the stored one is not written again). 1 = written (or equal),
  * 0 = write failed, -1 = handle not open, number below 1 or null record. */
 OX_EXTERN_C DBADLL_API int32_t OXCALL ARTLIB_WriteArtikel(HOSTHANDLE handle, int32_t artikelNummer,
                                                           const ARTIKEL_SATZ* satz);

@@ -200,8 +200,9 @@ OX_EXTERN_C OXTABELLE_API int32_t OXCALL TAB_LeseTabelle(int32_t besitzer, int32
                                                         TAB_ZEIT* zeit);
 
 /* Stores `tabelle` as the table of (besitzer, nummer), stamped with the
- * current time. 1 = written; 0 = the write failed (the previous table
- * stays); -1 = invalid argument as above. */
+ * current time. A table equal to the stored one is not written again (its
+ * write time stays). 1 = written (or equal); 0 = the write failed (the
+ * previous table stays); -1 = invalid argument as above. */
 OX_EXTERN_C OXTABELLE_API int32_t OXCALL TAB_SchreibeTabelle(int32_t besitzer, int32_t nummer,
                                                             const OXTABELLE* tabelle);
 

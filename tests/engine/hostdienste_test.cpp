@@ -139,3 +139,28 @@ TEST(Hostdienste, MindestbestandNachRueckfrage)
         EXPECT_EQ(antwort == IDYES ? 0 : 1, MindbestDBA_MindbestExists(artikel));
     }
 }
+
+/* A table stored again unchanged keeps its write time (the reference time
+ * of an import then still sees it as older); a changed one gets a new time. */
+TEST(Hostdienste, UnveraenderteTabelleBehaeltIhreZeit)
+{
+    Lager l("tabzeit");
+    OXTABELLE* t = &l.k->DialogWerte.Tabelle;
+    TAB_ClearTabelle(t, 0);
+    t->MerkmalSenkrecht = kGroesse;
+    t->MerkmalWaagrecht = kFarbe;
+    t->Senkrecht[0] = l.groesse[0];
+    ASSERT_EQ(1, TAB_SchreibeTabelle(TAB_BESITZER_SERIE, l.serie, t));
+    TAB_ZEIT vorher, nachher;
+    OXTABELLE* gelesen = &l.k->LadeTabelle;
+    TAB_LeseTabelle(TAB_BESITZER_SERIE, l.serie, gelesen, &vorher);
+    Sleep(30);
+    ASSERT_EQ(1, TAB_SchreibeTabelle(TAB_BESITZER_SERIE, l.serie, t));
+    TAB_LeseTabelle(TAB_BESITZER_SERIE, l.serie, gelesen, &nachher);
+    EXPECT_TRUE(vorher.Low == nachher.Low && vorher.High == nachher.High);
+    t->Senkrecht[1] = l.groesse[1];
+    ASSERT_EQ(1, TAB_SchreibeTabelle(TAB_BESITZER_SERIE, l.serie, t));
+    TAB_LeseTabelle(TAB_BESITZER_SERIE, l.serie, gelesen, &nachher);
+    EXPECT_FALSE(vorher.Low == nachher.Low && vorher.High == nachher.High);
+    EXPECT_EQ(l.groesse[1], gelesen->Senkrecht[1]);
+}

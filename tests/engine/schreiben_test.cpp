@@ -355,7 +355,7 @@ TEST(Schreiben, BestehendenArtikelZeigen)
     k->OxOut.Ek1 = 777;
     ArtikelAnzeigen(nullptr, artikel);
     EXPECT_STREQ("4715", k->OxOut.ArtikelText);
-    EXPECT_STREQ("42", k->OxOut.Code[kGroesse]);
+    EXPECT_STREQ("36", k->OxOut.Code[kGroesse]);   /* the first variation's */
     EXPECT_STREQ("31", k->OxOut.Code[2]);
     EXPECT_EQ(1500, k->OxOut.VorschlagEk1);
     EXPECT_EQ(3000, k->OxOut.VorschlagVk2);
