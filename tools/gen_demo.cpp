@@ -139,6 +139,47 @@ const EANARTIKEL_SATZ* OXCALL NaechsterEan(void* liste)
 
 } // namespace
 
+/* Each supplier of the first season has been imported before: the
+ * keywords its catalogue shares with the store's characteristics
+ * (Hauptgruppe, Warengruppe, Serie, Label, Material, Saison of the first
+ * catalogue article) are learnt for its ILN, so the import page shows them
+ * green and the colours and sizes still to be assigned red; the first
+ * branch is made the standard one. */
+static int GemeinsameBegriffeLernen(const GEN_LIEFERANT& l, const GEN_KATALOG& k)
+{
+    GEN_ARTIKEL a;
+    GenArtikel(k.Saat, &l, k.ErsterArtikel, k.Varianten, k.AuslaufProzent, &a);
+    if (a.AnzahlVarianten < 1)
+        return 1;
+    PRICAT_DATEN p;
+    GenPricatDaten(&l, &a, 0, k.MitNummern, &p);
+    const struct {
+        int32_t art;
+        const char* text;
+    } begriffe[] = { { 1, p.Hauptgruppe }, { 2, p.Warengruppe }, { 3, p.Serie },
+                     { 4, p.Label },       { 5, p.Material },    { 11, p.Saison } };
+    if (EDIMapDBA_MakeEDIMAPMem(l.Iln) < 0)
+        return 0;
+    for (const auto& b : begriffe) {
+        EDIMAP_SATZ satz;
+        memset(&satz, 0, sizeof satz);
+        int32_t nummer = MMLIB_SucheText(b.art, b.text, &satz.Merkmal);
+        if (nummer <= 0)
+            continue;
+        snprintf(satz.Schluesselwort, sizeof satz.Schluesselwort, "%s", b.text);
+        satz.Art = b.art;
+        satz.Nummer = nummer;
+        EDIMapDBA_EDIMAPEintragenMem(&satz, l.Iln, b.art);
+    }
+    int32_t geschrieben = EDIMapDBA_WriteEDIMAPMem(l.Iln);
+    EDIMapDBA_FreeEDIMAPMem();
+    /* Catalogues name no branch: the first branch is the standard one. */
+    MERKMAL_SATZ filiale;
+    if (MMLIB_LeseMerkmal(9, 1, &filiale) == 1 && INI_PutLong("STANDARD_MERKMALE", "MERKMALKEY09", 1) != 1)
+        return 0;
+    return geschrieben >= 0 ? 1 : 0;
+}
+
 int GenDemoAnlegen(const GEN_DEMO* d, GEN_DEMO_ERGEBNIS* e)
 {
     *e = GEN_DEMO_ERGEBNIS();
@@ -427,6 +468,8 @@ int GenDemoAnlegen(const GEN_DEMO* d, GEN_DEMO_ERGEBNIS* e)
         if (!GenKatalogSchreiben(&k, &ke))
             return 0;
         e->Dateien.push_back(k.Pfad);
+        if (runde == 0 && !GemeinsameBegriffeLernen(l, k))
+            return 0;
     }
     if (d->Desadv && lieferanten > 0 && jeLieferant > 0) {
         GEN_DESADV ds;

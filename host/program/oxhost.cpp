@@ -2,14 +2,16 @@
  * oxhost.cpp - OXHOST.EXE, the stand-in host program.
  *
  *   OXHOST --daten DIR [--modus 1|0] [--ftp SERVER USER PASSWORD]
- *          [--sprache de|nl] [--screenshot DIR]
+ *          [--sprache de|nl] [--screenshot DIR] [--importseite]
  *
  * Prepares the host data folder DIR and calls the EDI module as the host
  * does: mode 1 opens the import window, any other mode the export dialog.
  * With --screenshot the program saves a picture of the window (and of each
  * of its tab pages; before the pages after the first, it chooses the first
- * catalogue of a known supplier on the selection page) as BMP files into
- * DIR and closes the window itself.
+ * catalogue of a known supplier on the selection page; on the import page
+ * it starts the import, which stops at the first row) as BMP files into
+ * DIR and closes the window itself. With --importseite the window is left
+ * open on the import page, stopped at the first row of that catalogue.
  */
 #include "standin.h"
 #include "etiketten.h"
@@ -164,6 +166,54 @@ static void KatalogWaehlen(HWND fenster)
     }
 }
 
+static BOOL CALLBACK StartknopfFinden(HWND h, LPARAM lp)
+{
+    if (GetDlgCtrlID(h) == 1073 && IsWindowVisible(h) && IsWindowVisible(GetParent(h))) {
+        *(HWND*)lp = h;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+/* On the import page: presses its start button ("Import starten") as a
+ * click would, and waits until the run has stopped. */
+static void ImportStarten(HWND fenster)
+{
+    HWND knopf = nullptr;
+    EnumChildWindows(fenster, StartknopfFinden, (LPARAM)&knopf);
+    if (knopf == nullptr)
+        return;
+    PostMessageA(knopf, BM_CLICK, 0, 0);
+    Sleep(1500);
+}
+
+/* Switches the window's tab control to page `seite`, as a click would. */
+static void SeiteWaehlen(HWND fenster, int seite)
+{
+    HWND tab = GetDlgItem(fenster, 1005);
+    NMHDR kopf = { tab, 1005, (UINT)TCN_SELCHANGING };
+    SendMessageA(fenster, WM_NOTIFY, 1005, (LPARAM)&kopf);
+    SendMessageA(tab, TCM_SETCURSEL, seite, 0);
+    kopf.code = TCN_SELCHANGE;
+    SendMessageA(fenster, WM_NOTIFY, 1005, (LPARAM)&kopf);
+}
+
+/* --importseite: the first catalogue of a known supplier read, the import
+ * page entered and its run started. */
+static void ZurImportseite(void)
+{
+    HWND fenster = WarteAufDialog(20000);
+    if (fenster == nullptr)
+        return;
+    Sleep(500);
+    KatalogWaehlen(fenster);
+    SeiteWaehlen(fenster, 1);
+    Sleep(300);
+    SeiteWaehlen(fenster, 3);
+    Sleep(300);
+    ImportStarten(fenster);
+}
+
 static void Bilder(const std::string& ordner)
 {
     HWND fenster = WarteAufDialog(20000);
@@ -185,12 +235,10 @@ static void Bilder(const std::string& ordner)
              * catalogue is chosen for the pages after it. */
             if (i == 1)
                 KatalogWaehlen(fenster);
-            NMHDR kopf = { tab, 1005, (UINT)TCN_SELCHANGING };
-            SendMessageA(fenster, WM_NOTIFY, 1005, (LPARAM)&kopf);
-            SendMessageA(tab, TCM_SETCURSEL, i, 0);
-            kopf.code = TCN_SELCHANGE;
-            SendMessageA(fenster, WM_NOTIFY, 1005, (LPARAM)&kopf);
+            SeiteWaehlen(fenster, i);
             Sleep(500);
+            if (i == 3)
+                ImportStarten(fenster);
             char name[32];
             snprintf(name, sizeof name, "seite%d.bmp", i);
             BildSpeichern(fenster, basis + name);
@@ -210,6 +258,7 @@ int main(int argc, char** argv)
 {
     std::string daten, bilder, sprache = "de";
     int modus = 1;
+    bool importseite = false;
     StandinHost host;
     for (int i = 1; i < argc; i++) {
         std::string a = argv[i];
@@ -221,13 +270,15 @@ int main(int argc, char** argv)
             sprache = argv[++i];
         else if (a == "--screenshot" && i + 1 < argc)
             bilder = argv[++i];
+        else if (a == "--importseite")
+            importseite = true;
         else if (a == "--ftp" && i + 3 < argc) {
             host.ftpServer = argv[++i];
             host.ftpBenutzer = argv[++i];
             host.ftpPasswort = argv[++i];
         } else {
             fprintf(stderr, "usage: OXHOST --daten DIR [--modus N] [--ftp SERVER USER PASSWORD]"
-                            " [--sprache de|nl] [--screenshot DIR]\n");
+                            " [--sprache de|nl] [--screenshot DIR] [--importseite]\n");
             return 2;
         }
     }
@@ -255,10 +306,12 @@ int main(int argc, char** argv)
     std::thread fotograf;
     if (!bilder.empty())
         fotograf = std::thread(Bilder, bilder);
+    else if (importseite && modus == 1)
+        fotograf = std::thread(ZurImportseite);
     int32_t ergebnis = Standin_Bearbeiten(host);
     if (fotograf.joinable())
         fotograf.join();
-    else
+    if (bilder.empty())
         FensterOffenHalten();
     printf("KTOXEDI_Bearbeiten returned %ld\n", (long)ergebnis);
     return ergebnis == -2 ? 1 : 0;

@@ -42,6 +42,15 @@ int Standin_Init(StandinHost& host, const std::string& datenOrdner)
     Standin_HostDatenInt(host, HD_CODES_GROSS, 1);
     /* Labels are made for branch 1. */
     host.hostDaten[HD_ETIKETT_FILIALEN] = '1';
+    /* The host's names of the characteristic kinds (32 bytes each, by
+     * kind number) and its preset table kinds: colours down, sizes across. */
+    static const char* const artNamen[12] = { "Artikel", "Hauptgruppe", "Warengruppe", "Serie", "Label",
+                                              "Material", "Farbe", "Gr\xf6\xdf" "e", "Lieferant", "Filiale", "",
+                                              "Saison" };
+    for (int art = 0; art < 12; art++)
+        Standin_HostDatenText(host, HD_TEXTTABELLE + 32 * art, artNamen[art], 32);
+    Standin_HostDatenInt(host, HD_ANZEIGE_WERT1, 6);
+    Standin_HostDatenInt(host, HD_ANZEIGE_WERT2, 7);
     return 1;
 }
 

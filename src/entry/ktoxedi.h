@@ -18,6 +18,7 @@
 #include "engine/stichwort.h"
 #include "engine/seitenwerte.h"
 #include "pricat_in/zeilen.h"
+#include "importpage/importstand.h"
 
 #define HOSTDATEN_GROESSE 70163
 
@@ -285,6 +286,9 @@ typedef struct EDI_KONTEXT {
     int32_t KeineAuftragsaenderung;   /* "bte_edi_keine_auftragsaenderung" */
     int32_t EdiFarbtexte;             /* "bte_edi_farbtexte" */
     OXTABELLE LadeTabelle;
+
+    /* Import page: the run state and the settings read when it is entered */
+    IMPORT_LAUF ImportLauf;
 } EDI_KONTEXT;
 
 #pragma pack(pop)

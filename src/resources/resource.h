@@ -330,4 +330,9 @@
 #define IDC_IP_ZUWEISEN         1073
 #define IDC_IP_UEBERSPRINGEN    1076
 
+/* Import page texts */
+#define IDS_IMPORT_STARTEN      1028
+#define IDS_ZUWEISEN            1029
+#define IDS_IN_SICHERUNG_VERSCHIEBEN 1033
+
 #endif

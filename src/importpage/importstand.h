@@ -1,0 +1,73 @@
+/*
+ * importstand.h - the run state of the "Importieren" page and the
+ * candidate block of its article identification, kept in the call context
+ * (EDI_KONTEXT::ImportLauf, zeroed at the start of a call). The page's
+ * value stores, the current row and article and the article store handle
+ * are the context fields the import engine reads (engine/seitenwerte.h).
+ */
+#ifndef KTOXEDI_IMPORTSTAND_H
+#define KTOXEDI_IMPORTSTAND_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#include "hostapi/dbadll.h"
+#include "hostapi/edi.h"
+#include "partner/artikeldialog.h"
+
+enum {
+    IMPORT_ARTIKEL_MAX = 24,    /* longest article number text, "(EDI)" included */
+    IMPORT_PREIS_MAX = 999999999,
+    IMPORT_AENDERUNG = 4        /* change bit: the user changed a field since the last write */
+};
+
+/* Mapping status of a kind (colour of its description). */
+enum {
+    STATUS_OFFEN = 0,           /* unresolved: light red */
+    STATUS_STANDARD = 1,        /* the kind's standard characteristic: light blue */
+    STATUS_ABWEICHEND = 2,      /* learnt, but the page holds another: light yellow */
+    STATUS_GELERNT = 8          /* learnt and found by the host: light green (4 alike) */
+};
+
+/* Stop reason bits of a row. */
+enum {
+    STOP_FELD = 1,              /* a field needs attention */
+    STOP_EINSTELLUNG = 4        /* a stop setting fired */
+};
+
+/* Run mode bits. */
+enum {
+    LAUF_START = 1,
+    LAUF_WEITER = 2,
+    LAUF_UEBERSPRINGEN = 4
+};
+
+#pragma pack(push, 1)
+
+/* The page's run state and the settings read when the page is entered. */
+typedef struct IMPORT_LAUF {
+    int32_t Aenderungen;             /* IMPORT_AENDERUNG */
+    int32_t LaufAktiv;
+    int32_t ArtikelGewechselt;
+    int32_t ArtikelGefunden;
+    int32_t StopGrund;               /* STOP_... of the last row */
+    int32_t VariationsStop;          /* the every-variation stop fired for this row */
+    int32_t GelbWechsel;             /* toggle of the stop at yellow */
+    int32_t AngehaltenWechsel;       /* the run stopped at 1145 / 1107 */
+    int32_t AngehaltenVariation;
+    int32_t Zaehler;                 /* rows fetched by the run */
+    int32_t GewaehlterArtikel;       /* article picked with "Artikel" */
+    int32_t AutoNummerMarke;         /* "Neu (EDI) autom." made the number */
+    int32_t NeuAutom;                /* state of 1165 */
+    int32_t ZuletztGeladen;          /* article loaded last into the pending article */
+    int32_t TabellenmerkmaleVon;     /* article whose table kinds are in 1074/1075 */
+    int32_t OhneNummer;              /* a row was written without article number */
+    int32_t NurGemappte;             /* "bte_edi_nurgemappte" of the run */
+    EDIAENDERUNG_SATZ LetzteAenderung;  /* change record handed on last */
+    KANDIDATEN_BLOCK Kandidaten;     /* the identification's candidates */
+    int32_t LetzteAenderungGesetzt;
+} IMPORT_LAUF;
+
+#pragma pack(pop)
+
+#endif
