@@ -33,6 +33,60 @@ constexpr uint32_t T_UNB = EDI_TAG("UNB"), T_UNZ = EDI_TAG("UNZ"), T_UNH = EDI_T
                    T_TAX = EDI_TAG("TAX"), T_QTY = EDI_TAG("QTY"), T_CPS = EDI_TAG("CPS"),
                    T_GIN = EDI_TAG("GIN"), T_CNT = EDI_TAG("CNT");
 
+/* A code of at most three characters packed into an integer (C("SA")),
+ * and the code of component (e, k) packed the same way; a longer or
+ * released component gives a value no C() gives. */
+constexpr uint32_t C(const char* t)
+{
+    uint32_t w = 0;
+    for (int i = 0; i < 3 && t[i]; i++)
+        w = w << 8 | static_cast<uint8_t>(t[i]);
+    return w;
+}
+
+uint32_t Code(const Segment& s, int e, int k)
+{
+    Teil t = edi_teil(s, e, k);
+    if (t.n > 3)
+        return 0xFFFFFFFFu;
+    uint32_t w = 0;
+    for (uint32_t i = 0; i < t.n; i++)
+        w = w << 8 | static_cast<uint8_t>(t.p[i]);
+    return w;
+}
+
+/* The decimal text of `wert` (at most 20 characters) into `aus`. */
+void Zahltext(int64_t wert, char (&aus)[22])
+{
+    char t[24];
+    int n = 0;
+    uint64_t b = wert < 0 ? 0 - static_cast<uint64_t>(wert) : static_cast<uint64_t>(wert);
+    do {
+        t[n++] = static_cast<char>('0' + b % 10);
+        b /= 10;
+    } while (b != 0);
+    int i = 0;
+    if (wert < 0)
+        aus[i++] = '-';
+    while (n > 0)
+        aus[i++] = t[--n];
+    aus[i] = '\0';
+}
+
+/* Appends `text` to the text in `ziel` (`groesse` bytes), with a blank
+ * between when both are non-empty; cut at the buffer's end. */
+void Anhaengen(char* ziel, size_t groesse, const char* text)
+{
+    if (!text[0])
+        return;
+    size_t n = strnlen(ziel, groesse - 1);
+    if (n > 0 && n + 1 < groesse)
+        ziel[n++] = ' ';
+    size_t m = strnlen(text, groesse - 1 - n);
+    memcpy(ziel + n, text, m);
+    ziel[n + m] = '\0';
+}
+
 /* Bounded copy of a C text into a record field (cut, terminated when
  * there is room; a field filled to its width carries no terminator, as
  * the record library allows). */
@@ -176,7 +230,7 @@ void Melden(Lauf& l, const std::string& text)
 bool Oeffnen(Lauf& l, Datei& d, const std::string& name)
 {
     d = Datei();
-    d.puffer.reserve(1 << 20);
+    d.puffer.reserve(1 << 16);
     if (l.ziel.empty()) {
         d.endname = name;
         return true;
@@ -319,15 +373,16 @@ void Nad(Lauf& l, const Segment& s)
 {
     char q[4];
     Text(l, s, 1, 0, q, sizeof q);
+    uint32_t code = Code(s, 1, 0);
     Partei* partei = nullptr;
     l.letzteNad = 0;
-    if (strcmp(q, "SU") == 0) {
+    if (code == C("SU")) {
         partei = &l.su;
         l.letzteNad = 'S';
-    } else if (strcmp(q, "BY") == 0) {
+    } else if (code == C("BY")) {
         partei = &l.by;
         l.letzteNad = 'B';
-    } else if (strcmp(q, "DP") == 0 || (strcmp(q, "ST") == 0 && !l.dp.gln[0])) {
+    } else if (code == C("DP") || (code == C("ST") && !l.dp.gln[0])) {
         partei = &l.dp;
         l.letzteNad = 'D';
     }
@@ -346,19 +401,13 @@ void Nad(Lauf& l, const Segment& s)
     char teil[73];
     for (int k = 0; k < 5; k++) {
         Text(l, s, 4, k, teil, sizeof teil);
-        if (!teil[0])
-            continue;
-        size_t n = strlen(partei->name);
-        snprintf(partei->name + n, sizeof partei->name - n, "%s%s", n ? " " : "", teil);
+        Anhaengen(partei->name, sizeof partei->name, teil);
     }
     if (!partei->name[0])
         Text(l, s, 3, 0, partei->name, sizeof partei->name);
     for (int k = 0; k < 4; k++) {
         Text(l, s, 5, k, teil, sizeof teil);
-        if (!teil[0])
-            continue;
-        size_t n = strlen(partei->strasse);
-        snprintf(partei->strasse + n, sizeof partei->strasse - n, "%s%s", n ? " " : "", teil);
+        Anhaengen(partei->strasse, sizeof partei->strasse, teil);
     }
     Text(l, s, 6, 0, partei->ort, sizeof partei->ort);
     Text(l, s, 8, 0, partei->plz, sizeof partei->plz);
@@ -378,12 +427,12 @@ void Bgm(Lauf& l, const Segment& s)
 
 void Dtm(Lauf& l, const Segment& s)
 {
-    char q[4], d[9];
-    Text(l, s, 1, 0, q, sizeof q);
+    char d[9];
+    uint32_t q = Code(s, 1, 0);
     Datum(l, s, d);
     if (!d[0])
         return;
-    if (strcmp(q, "171") == 0) {
+    if (q == C("171")) {
         /* the date of the reference before it */
         if (l.inPosten && l.p.kaeuferRff == 1)
             memcpy(l.p.bestelldatum, d, sizeof d);
@@ -393,37 +442,35 @@ void Dtm(Lauf& l, const Segment& s)
     }
     if (l.inPosten)
         return;
-    if (strcmp(q, "137") == 0)
+    if (q == C("137"))
         memcpy(l.datum, d, sizeof d);
-    else if (strcmp(q, "194") == 0 || (strcmp(q, "157") == 0 && !l.gueltig[0]))
+    else if (q == C("194") || (q == C("157") && !l.gueltig[0]))
         memcpy(l.gueltig, d, sizeof d);
-    else if (strcmp(q, "11") == 0)
+    else if (q == C("11"))
         memcpy(l.versanddatum, d, sizeof d);
-    else if (strcmp(q, "17") == 0 || strcmp(q, "35") == 0 || strcmp(q, "358") == 0 ||
-             (strcmp(q, "2") == 0 && !l.lieferdatum[0]))
+    else if (q == C("17") || q == C("35") || q == C("358") || (q == C("2") && !l.lieferdatum[0]))
         memcpy(l.lieferdatum, d, sizeof d);
 }
 
 void Rff(Lauf& l, const Segment& s)
 {
-    char q[4];
-    Text(l, s, 1, 0, q, sizeof q);
+    uint32_t q = Code(s, 1, 0);
     if (l.inPosten) {
         l.p.kaeuferRff = 2;
-        if (strcmp(q, "ON") == 0) {
+        if (q == C("ON")) {
             Text(l, s, 1, 1, l.p.bestellung, sizeof l.p.bestellung);
             Text(l, s, 1, 2, l.p.bestellposition, sizeof l.p.bestellposition);
             l.p.kaeuferRff = 1;
-        } else if (strcmp(q, "VN") == 0) {
+        } else if (q == C("VN")) {
             Text(l, s, 1, 1, l.p.auftrag, sizeof l.p.auftrag);
         }
         return;
     }
     l.kopfRffOn = false;
-    if (strcmp(q, "VA") == 0) {
+    if (q == C("VA")) {
         if (Partei* partei = LetztePartei(l))
             Text(l, s, 1, 1, partei->ustid, sizeof partei->ustid);
-    } else if (strcmp(q, "ON") == 0 && l.letzteNad == 0 && l.art == DESADV) {
+    } else if (q == C("ON") && l.letzteNad == 0 && l.art == DESADV) {
         Text(l, s, 1, 1, l.kopfBestellung, sizeof l.kopfBestellung);
         l.kopfRffOn = true;
     }
@@ -440,50 +487,40 @@ void MerkmalSetzen(Merkmal& m, const char* code, const char* text)
     Kopie(m.text, sizeof m.text, text);
 }
 
-Merkmal* MerkmalZuCode(Posten& p, const char* code)
+Merkmal* MerkmalZuCode(Posten& p, uint32_t code)
 {
-    if (strcmp(code, "35") == 0)
-        return &p.farbe;
-    if (strcmp(code, "98") == 0)
-        return &p.groesse;
-    if (strcmp(code, "BRN") == 0)
-        return &p.marke;
-    if (strcmp(code, "U01") == 0 || strcmp(code, "U02") == 0 || strcmp(code, "MAT") == 0)
-        return &p.material;
-    if (strcmp(code, "TPE") == 0)
-        return &p.gruppe;
-    if (strcmp(code, "SEA") == 0)
-        return &p.saison;
-    return nullptr;
+    switch (code) {
+    case C("35"): return &p.farbe;
+    case C("98"): return &p.groesse;
+    case C("BRN"): return &p.marke;
+    case C("U01"): case C("U02"): case C("MAT"): return &p.material;
+    case C("TPE"): return &p.gruppe;
+    case C("SEA"): return &p.saison;
+    default: return nullptr;
+    }
 }
 
 void Imd(Lauf& l, const Segment& s)
 {
-    char format[4], art[4], code[36], text[73], text2[73];
-    Text(l, s, 1, 0, format, sizeof format);
-    Text(l, s, 2, 0, art, sizeof art);
+    uint32_t art = Code(s, 2, 0);
+    Posten& p = l.p;
+    Merkmal* m = MerkmalZuCode(p, art);
+    bool beschreibung = art == 0 || art == C("ANM") || art == C("DSC");
+    if (m == nullptr && !beschreibung)
+        return;
+    if (m != nullptr ? m->da() : (Code(s, 1, 0) == C("E") ? p.kurztext[0] != 0 : p.beschreibung[0] != 0))
+        return;   /* the first one met stays */
+    char code[36], text[73], text2[73];
     Text(l, s, 3, 0, code, sizeof code);
     Text(l, s, 3, 3, text, sizeof text);
     Text(l, s, 3, 4, text2, sizeof text2);
-    if (text2[0]) {
-        size_t n = strlen(text);
-        snprintf(text + n, sizeof text - n, "%s%s", n ? " " : "", text2);
-    }
-    Posten& p = l.p;
-    if (Merkmal* m = MerkmalZuCode(p, art)) {
+    Anhaengen(text, sizeof text, text2);
+    if (m != nullptr)
         MerkmalSetzen(*m, code, text);
-        return;
-    }
-    if (art[0] && strcmp(art, "ANM") != 0 && strcmp(art, "DSC") != 0)
-        return;
-    if (!text[0])
-        return;
-    if (strcmp(format, "E") == 0) {
-        if (!p.kurztext[0])
-            Kopie(p.kurztext, sizeof p.kurztext, text);
-    } else if (!p.beschreibung[0]) {
+    else if (Code(s, 1, 0) == C("E"))
+        Kopie(p.kurztext, sizeof p.kurztext, text);
+    else
         Kopie(p.beschreibung, sizeof p.beschreibung, text);
-    }
 }
 
 void Cav(Lauf& l, const Segment& s)
@@ -506,9 +543,7 @@ void Cav(Lauf& l, const Segment& s)
 
 void Cci(Lauf& l, const Segment& s)
 {
-    char code[8];
-    Text(l, s, 3, 0, code, sizeof code);
-    Merkmal* m = MerkmalZuCode(l.p, code);
+    Merkmal* m = MerkmalZuCode(l.p, Code(s, 3, 0));
     l.cciArt = m == &l.p.farbe ? 1 : m == &l.p.groesse ? 2 : m == &l.p.marke ? 3
              : m == &l.p.material ? 4 : m == &l.p.gruppe ? 5 : m == &l.p.saison ? 6 : 0;
 }
@@ -530,43 +565,43 @@ bool GtinSetzen(Lauf& l, const Segment& s, int e)
 
 void Pia(Lauf& l, const Segment& s)
 {
-    for (int e = 2; e < s.elemente && e <= 6; e++) {
-        char art[4];
-        Text(l, s, e, 1, art, sizeof art);
-        if (strcmp(art, "SA") == 0) {
+    for (int e = 2; e < s.elemente && e <= 6 && !l.abgelehnt; e++) {
+        switch (Code(s, e, 1)) {
+        case C("SA"):
             if (!l.p.nummer[0])
                 Kennung(l, s, e, 0, l.p.nummer, sizeof l.p.nummer, "the supplier's article number");
-        } else if (strcmp(art, "IN") == 0) {
+            break;
+        case C("IN"):
             if (!l.p.kaeufer[0])
                 Kennung(l, s, e, 0, l.p.kaeufer, sizeof l.p.kaeufer, "the buyer's article number");
-        } else if (strcmp(art, "NB") == 0) {
+            break;
+        case C("NB"):
             if (!l.p.charge[0])
                 Kennung(l, s, e, 0, l.p.charge, sizeof l.p.charge, "the batch number");
-        } else if ((strcmp(art, "SRS") == 0 || strcmp(art, "SRV") == 0 || strcmp(art, "EN") == 0) &&
-                   !l.p.ean[0]) {
-            GtinSetzen(l, s, e);
+            break;
+        case C("SRS"): case C("SRV"): case C("EN"):
+            if (!l.p.ean[0])
+                GtinSetzen(l, s, e);
+            break;
+        default:
+            break;
         }
-        if (l.abgelehnt)
-            return;
     }
 }
 
 void Pri(Lauf& l, const Segment& s)
 {
-    char q[4], spez[4];
-    Text(l, s, 1, 0, q, sizeof q);
-    Text(l, s, 1, 3, spez, sizeof spez);
-    bool aktion = strcmp(spez, "PRP") == 0 || strcmp(spez, "DPR") == 0;
-    bool verkauf = strcmp(spez, "RTP") == 0 || strcmp(spez, "MRP") == 0 || strcmp(spez, "SRP") == 0 ||
-                   strcmp(spez, "AMP") == 0;
+    uint32_t q = Code(s, 1, 0), spez = Code(s, 1, 3);
+    bool aktion = spez == C("PRP") || spez == C("DPR");
+    bool verkauf = spez == C("RTP") || spez == C("MRP") || spez == C("SRP") || spez == C("AMP");
     Preis* slot = nullptr;
     int rang = 99;
-    if (strcmp(q, "AAA") == 0 || strcmp(q, "AAB") == 0) {
+    if (q == C("AAA") || q == C("AAB")) {
         slot = &l.p.ek;
-        rang = q[2] == 'A' ? 0 : 1;
-    } else if (strcmp(q, "AAE") == 0 || strcmp(q, "AAF") == 0 || (strcmp(q, "INF") == 0 && (aktion || verkauf))) {
+        rang = q == C("AAA") ? 0 : 1;
+    } else if (q == C("AAE") || q == C("AAF") || (q == C("INF") && (aktion || verkauf))) {
         slot = aktion ? &l.p.vk2 : &l.p.vk;
-        rang = strcmp(q, "AAE") == 0 ? 0 : strcmp(q, "AAF") == 0 ? 1 : 2;
+        rang = q == C("AAE") ? 0 : q == C("AAF") ? 1 : 2;
     }
     if (slot == nullptr || rang >= slot->rang)
         return;
@@ -593,9 +628,7 @@ void Pri(Lauf& l, const Segment& s)
 
 void Tax(Lauf& l, const Segment& s)
 {
-    if (!edi_gleich(s, 1, 0, "7"))
-        return;
-    if (!edi_gleich(s, 2, 0, "VAT") && !edi_gleich(s, 2, 0, ""))
+    if (Code(s, 1, 0) != C("7") || (Code(s, 2, 0) != C("VAT") && Code(s, 2, 0) != 0))
         return;
     int64_t satz = 0;
     int r = edi_zahl(s, 5, 3, 2, &satz);
@@ -615,7 +648,7 @@ void Tax(Lauf& l, const Segment& s)
 
 void Qty(Lauf& l, const Segment& s)
 {
-    if (!edi_gleich(s, 1, 0, "12") || !l.inPosten)
+    if (Code(s, 1, 0) != C("12") || !l.inPosten)
         return;
     int64_t menge = 0;
     int r = edi_zahl(s, 1, 1, 3, &menge);
@@ -709,7 +742,7 @@ void PricatZeile(Lauf& l)
     memset(&d, 0, sizeof d);
     SETZEN(d, Nachrichtentyp, "PRICAT");
     Setzen(d.Lieferant, sizeof d.Lieferant - 1, l.su.name[0] ? l.su.name : l.su.gln);
-    Setzen(d.Nachrichtenfunktion, 2, strcmp(p.aktion, "2") == 0 ? "AU" : l.funktion);
+    Setzen(d.Nachrichtenfunktion, 2, p.aktion[0] == '2' && p.aktion[1] == '\0' ? "AU" : l.funktion);
     Setzen(d.Waehrung, 3, l.waehrung[0] ? l.waehrung : "EUR");
     SETZEN(d, LieferantenIln, l.su.gln);
     Setzen(d.Nachrichtennummer, sizeof d.Nachrichtennummer - 1, l.dokument);
@@ -728,12 +761,12 @@ void PricatZeile(Lauf& l)
     Setzen(d.Zusatztext, sizeof d.Zusatztext - 1, p.kurztext);
     Setzen(d.Artikelbeschreibung, sizeof d.Artikelbeschreibung - 1, p.beschreibung);
     char preis[22];
-    snprintf(preis, sizeof preis, "%lld", (long long)p.ek.wert);
+    Zahltext(p.ek.wert, preis);
     SETZEN(d, Preis1, preis);
-    snprintf(preis, sizeof preis, "%lld", (long long)p.vk.wert);
+    Zahltext(p.vk.wert, preis);
     SETZEN(d, Preis2, preis);
     if (p.vk2.rang < 99) {
-        snprintf(preis, sizeof preis, "%lld", (long long)p.vk2.wert);
+        Zahltext(p.vk2.wert, preis);
         SETZEN(d, Preis3, preis);
     }
     Feld(d.Warengruppe, sizeof d.Warengruppe, p.gruppe, false);
@@ -768,8 +801,8 @@ void DesadvZeile(Lauf& l)
     Setzen(pos.Kaeuferartikelnummer, sizeof pos.Kaeuferartikelnummer - 1, p.kaeufer);
     Setzen(pos.Packstueck, sizeof pos.Packstueck - 1, l.sscc);
     Setzen(pos.Charge, sizeof pos.Charge - 1, p.charge);
-    char menge[16];
-    snprintf(menge, sizeof menge, "%lld", (long long)p.menge);
+    char menge[22];
+    Zahltext(p.menge, menge);
     SETZEN(pos, Menge, menge);
     char zeile[EDI_AUSGABE_GROESSE];
     int32_t n = EDIDESADV_PositionsSatzErstellen(zeile, &l.dkopf, &r, &pos);

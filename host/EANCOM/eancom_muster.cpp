@@ -163,15 +163,23 @@ std::string muster_pricat(const MusterPricat& p, const Schreibweise& w)
         Merkmal(s, v.cci, "U01", "", v.material);
         Merkmal(s, v.cci, "TPE", "", v.gruppe);
         Merkmal(s, v.cci, "SEA", "", v.saison);
-        std::string basis = v.preisbasis.empty() ? "" : "||" + s.Zahl(v.preisbasis) + "|PCE";
+        std::string basis = v.preisbasis.empty() ? "" : "|||" + s.Zahl(v.preisbasis) + "|PCE";
         if (!v.ek.empty())
             s.Segment({ "PRI", "AAA|" + s.Zahl(v.ek) + basis });
         if (!v.vk.empty())
-            s.Segment({ "PRI", "AAE|" + s.Zahl(v.vk) + (basis.empty() ? "" : "|" + basis) });
+            s.Segment({ "PRI", "AAE|" + s.Zahl(v.vk) + basis });
         if (!v.vk2.empty())
             s.Segment({ "PRI", "INF|" + s.Zahl(v.vk2) + "||PRP" });
         if (!v.mwst.empty())
             s.Segment({ "TAX", "7", "VAT", "", "", "|||" + s.Zahl(v.mwst), "S" });
+        if (!v.gewicht.empty()) {
+            s.Segment({ "MEA", "PD", "AAA", "KGM|" + s.Zahl(v.gewicht) });
+            s.Segment({ "QTY", "53|1|PCE" });
+            s.Segment({ "ALI", "DE" });
+            s.Segment({ "DTM", "44|" + p.gueltigAb + "|102" });
+        }
+        if (!v.pflege.empty())
+            s.Segment({ "FTX", "PRD", "", "", v.pflege.substr(0, 256) + (v.pflege.size() > 256 ? "|" + v.pflege.substr(256, 256) : ""), "DE" });
     }
     s.Segment({ "UNT", std::to_string(s.segmente + 1), p.referenz });
     return s.text;
@@ -255,7 +263,7 @@ MusterPricat muster_katalog(uint64_t saat, int artikel, int varianten, uint64_t 
     static const char* const ARTEN[] = { "Strickjacke", "Bluse", "Jeans", "Pullover", "Kleid", "Hemd", "Rock" };
     static const char* const MARKEN[] = { "Nordlicht", "Kieler Str\xF6mung", "Alpenwerk", "Stadtmensch" };
     static const char* const STOFFE[] = { "100% Baumwolle", "Wolle/Polyamid", "Viskose", "Leinen" };
-    static const char* const GRUPPEN[] = { "Oberteile", "Hosen", "Kleider", "Str\xFC" "mpfe" };
+    static const char* const GRUPPEN[] = { "Oberteile", "Hosen", "Kleider", "Str\xFCmpfe" };
     MusterPricat p;
     p.dokument = "PL-" + std::to_string(saat % 100000);
     p.gruppe = "DOB";
@@ -301,6 +309,15 @@ MusterPricat muster_katalog(uint64_t saat, int artikel, int varianten, uint64_t 
             }
             m.mwst = "19";
             m.cci = (a % 2) == 1;
+            snprintf(t, sizeof t, "0.%03d", 150 + static_cast<int>((r >> 44) % 800));
+            m.gewicht = t;
+            m.pflege = std::string("Pflegehinweis: schonend waschen bei ") + ((r >> 48) % 2 ? "30" : "40") +
+                       " Grad, nicht im Trockner trocknen, links b\xFCgeln, mit \xE4hnlichen Farben waschen. " +
+                       "Material: " + m.material + ", Passform " + ((r >> 50) % 2 ? "regul\xE4r" : "schmal") +
+                       ", Modell " + nummer + " in " + farbe[1] + ", Gr\xF6\xDF" "e " + m.groesse +
+                       ". Hergestellt in Europa f\xFCr die Kollektion " + m.saison +
+                       "; bitte vor dem ersten Tragen separat waschen und liegend trocknen. Lieferung im Karton, "
+                       "h\xE4ngend oder liegend nach Absprache.";
             p.variationen.push_back(m);
         }
     }

@@ -40,6 +40,8 @@ struct MusterVariation {
     std::string mwst;                      /* VAT percentage, empty = none */
     std::string aktion;                    /* LIN 1229, empty = none ("2" = deleted) */
     bool cci = false;                      /* characteristics as CCI/CAV instead of IMD */
+    std::string pflege;                    /* care text (FTX), not mapped; empty = none */
+    std::string gewicht;                   /* net weight in kg (MEA, QTY+53), not mapped */
 };
 
 struct MusterPartei {

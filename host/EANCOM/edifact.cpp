@@ -5,6 +5,10 @@
 
 #include <string.h>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <memory>
 #include <vector>
 
@@ -84,6 +88,7 @@ struct Leser {
     bool kaputt = false;
     uint32_t segmente = 0;
     Trenner t;
+    uint8_t klasse[256];
 };
 
 namespace {
@@ -96,12 +101,14 @@ bool Nachladen(Leser* l, bool* fehler)
     if (l->eof || l->datei == nullptr)
         return false;
     size_t rest = l->ende - l->pos;
-    if (l->eigen.size() < rest + BLOCK)
-        l->eigen.resize(rest + BLOCK);
+    /* a small file needs no block of full size */
+    size_t block = l->groesse > 0 && l->groesse < BLOCK ? static_cast<size_t>(l->groesse) + 1 : BLOCK;
+    if (l->eigen.size() < rest + block)
+        l->eigen.resize(rest + block);
     memmove(l->eigen.data(), l->eigen.data() + l->pos, rest);
     l->basis += l->pos;
     l->pos = 0;
-    size_t n = fread(l->eigen.data() + rest, 1, BLOCK, l->datei);
+    size_t n = fread(l->eigen.data() + rest, 1, l->eigen.size() - rest, l->datei);
     if (n == 0) {
         l->eof = true;
         *fehler = ferror(l->datei) != 0;
@@ -145,15 +152,73 @@ bool Zwischenraum(Leser* l, bool* fehler)
     }
 }
 
-void Problem(Segment& s, const char* text)
+
+/* Character classes of the splitter. */
+enum { K_DATEN = 0, K_ELEMENT = 1, K_KOMPONENTE = 2, K_FREIGABE = 3, K_SEGMENT = 4 };
+
+void KlassenSetzen(Leser* l)
 {
-    if (s.problem[0] == '\0')
-        snprintf(s.problem, sizeof s.problem, "%s", text);
+    memset(l->klasse, K_DATEN, sizeof l->klasse);
+    l->klasse[static_cast<uint8_t>(l->t.element)] = K_ELEMENT;
+    l->klasse[static_cast<uint8_t>(l->t.komponente)] = K_KOMPONENTE;
+    if (l->t.freigabe != 0)
+        l->klasse[static_cast<uint8_t>(l->t.freigabe)] = K_FREIGABE;
+    l->klasse[static_cast<uint8_t>(l->t.segment)] = K_SEGMENT;
 }
 
-/* Splits the segment bytes [a, a + n) into elements and components. */
-void Zerlegen(const Trenner& t, const char* a, size_t n, Segment& s)
+/* The packed tag of a segment's first bytes, 0 when they are no tag of
+ * three capital letters or digits followed by the end or a separator. */
+uint32_t TagVon(const Leser* l, const char* a, size_t n)
 {
+    if (n < 3 || !IstTagZeichen(a[0]) || !IstTagZeichen(a[1]) || !IstTagZeichen(a[2]))
+        return 0;
+    if (n > 3 && l->klasse[static_cast<uint8_t>(a[3])] != K_ELEMENT)
+        return 0;
+    return (uint32_t)(uint8_t)a[0] << 16 | (uint32_t)(uint8_t)a[1] << 8 | (uint8_t)a[2];
+}
+
+/* Bit i of the result is set when byte i of the `n` (at most 16) bytes at
+ * `p` is a separator, the release character or the segment terminator.
+ * Sixteen bytes at once where the processor has SSE2. */
+struct Sucher {
+#if defined(__SSE2__)
+    __m128i e, k, sg, f;
+#endif
+    const uint8_t* klasse;
+};
+
+uint32_t Maske(const Sucher& su, const char* p, size_t n)
+{
+#if defined(__SSE2__)
+    if (n == 16) {
+        __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        __m128i m = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(b, su.e), _mm_cmpeq_epi8(b, su.k)),
+                                 _mm_or_si128(_mm_cmpeq_epi8(b, su.sg), _mm_cmpeq_epi8(b, su.f)));
+        return static_cast<uint32_t>(_mm_movemask_epi8(m));
+    }
+#endif
+    uint32_t m = 0;
+    for (size_t i = 0; i < n; i++)
+        if (su.klasse[static_cast<uint8_t>(p[i])] != K_DATEN)
+            m |= 1u << i;
+    return m;
+}
+
+/*
+ * Splits the segment that starts at `a` into `s` in one pass up to its
+ * terminator. Returns the terminator's position, or null when the bytes
+ * before `ende` end before it (the caller reads more and starts again).
+ */
+const char* Zerlegen(const Leser* l, const char* a, const char* ende, Segment& s)
+{
+    Sucher su;
+#if defined(__SSE2__)
+    su.e = _mm_set1_epi8(l->t.element);
+    su.k = _mm_set1_epi8(l->t.komponente);
+    su.sg = _mm_set1_epi8(l->t.segment);
+    su.f = _mm_set1_epi8(l->t.freigabe ? l->t.freigabe : l->t.segment);
+#endif
+    su.klasse = l->klasse;
     s.elemente = 1;
     s.erster[0] = 0;
     s.anzahl[0] = 1;
@@ -162,57 +227,68 @@ void Zerlegen(const Trenner& t, const char* a, size_t n, Segment& s)
     int teil = 0;
     const char* start = a;
     uint32_t freigaben = 0;
-    const char* ende = a + n;
-    bool abgebrochen = false;
-    auto schliessen = [&](const char* bis) {
-        if (teil < SEG_MAX_TEILE) {
-            s.teile[teil].p = start;
-            s.teile[teil].n = static_cast<uint32_t>(bis - start);
-            if (s.teile[teil].n - freigaben > EL_MAX_LAENGE) {
-                char text[96];
-                snprintf(text, sizeof text, "element %d has a component longer than %d characters",
-                         s.elemente - 1, (int)EL_MAX_LAENGE);
-                Problem(s, text);
-                s.teile[teil].n = EL_MAX_LAENGE;
+    bool voll = false, ueberspringen = false;
+    for (const char* basis = a; basis < ende; basis += 16) {
+        size_t n = ende - basis < 16 ? static_cast<size_t>(ende - basis) : 16;
+        uint32_t maske = Maske(su, basis, n);
+        if (ueberspringen) {
+            maske &= ~1u;   /* the released byte */
+            ueberspringen = false;
+        }
+        while (maske != 0) {
+            unsigned i = static_cast<unsigned>(__builtin_ctz(maske));
+            maske &= maske - 1;
+            const char* q = basis + i;
+            int k = l->klasse[static_cast<uint8_t>(*q)];
+            if (k == K_FREIGABE) {
+                s.freigabe = true;
+                freigaben++;
+                if (i + 1 < n)
+                    maske &= ~(1u << (i + 1));
+                else
+                    ueberspringen = true;
+                continue;
+            }
+            if (!voll) {
+                /* close the component [start, q) */
+                uint32_t laenge = static_cast<uint32_t>(q - start);
+                if (laenge - freigaben > EL_MAX_LAENGE) {
+                    if (s.problem[0] == '\0')
+                        snprintf(s.problem, sizeof s.problem,
+                                 "element %d has a component longer than %d characters", s.elemente - 1,
+                                 (int)EL_MAX_LAENGE);
+                    laenge = EL_MAX_LAENGE;
+                }
+                s.teile[teil] = Teil{ start, laenge };
+            }
+            freigaben = 0;
+            if (k == K_SEGMENT) {
+                s.tag = s.anzahl[0] == 1 ? TagVon(l, a, static_cast<size_t>(q - a)) : 0;
+                if (s.tag == 0 && s.problem[0] == '\0')
+                    snprintf(s.problem, sizeof s.problem, "the segment tag is not three capital letters or digits");
+                return q;
+            }
+            start = q + 1;
+            if (voll)
+                continue;
+            if (teil + 1 >= SEG_MAX_TEILE || (k == K_ELEMENT && s.elemente >= SEG_MAX_ELEMENTE)) {
+                voll = true;
+                if (s.problem[0] == '\0')
+                    snprintf(s.problem, sizeof s.problem, "more than %d data elements or %d components",
+                             (int)SEG_MAX_ELEMENTE - 1, (int)SEG_MAX_TEILE);
+                continue;
+            }
+            teil++;
+            if (k == K_ELEMENT) {
+                s.erster[s.elemente] = static_cast<uint16_t>(teil);
+                s.anzahl[s.elemente] = 1;
+                s.elemente++;
+            } else {
+                s.anzahl[s.elemente - 1]++;
             }
         }
-        freigaben = 0;
-    };
-    for (const char* p = a; p < ende; p++) {
-        char c = *p;
-        if (c == t.freigabe && t.freigabe != 0) {
-            s.freigabe = true;
-            freigaben++;
-            p++;
-            continue;
-        }
-        if (c != t.element && c != t.komponente)
-            continue;
-        schliessen(p);
-        start = p + 1;
-        if (teil + 1 >= SEG_MAX_TEILE || (c == t.element && s.elemente >= SEG_MAX_ELEMENTE)) {
-            Problem(s, "too many data elements or components");
-            abgebrochen = true;
-            break;
-        }
-        teil++;
-        if (c == t.element) {
-            s.erster[s.elemente] = static_cast<uint16_t>(teil);
-            s.anzahl[s.elemente] = 1;
-            s.elemente++;
-        } else {
-            s.anzahl[s.elemente - 1]++;
-        }
     }
-    if (!abgebrochen)
-        schliessen(ende);
-    Teil tag = s.teile[0];
-    s.tag = 0;
-    if (s.anzahl[0] == 1 && tag.n == 3 && IstTagZeichen(tag.p[0]) && IstTagZeichen(tag.p[1]) &&
-        IstTagZeichen(tag.p[2]))
-        s.tag = (uint32_t)(uint8_t)tag.p[0] << 16 | (uint32_t)(uint8_t)tag.p[1] << 8 | (uint8_t)tag.p[2];
-    else
-        Problem(s, "the segment tag is not three capital letters or digits");
+    return nullptr;
 }
 
 /* Reads the service string advice at the current position. */
@@ -238,6 +314,7 @@ int Una(Leser* l, Segment& s, Fehler& f)
     if (t.dezimal != '.' && t.dezimal != ',')
         return Kaputt(l, f, offset, "UNA: expected a point or a comma as the decimal mark");
     l->t = t;
+    KlassenSetzen(l);
     l->segmente++;
     s.offset = offset;
     s.nummer = l->segmente;
@@ -274,31 +351,42 @@ size_t edi_text_kopieren(const Segment& s, int e, int k, const Trenner& t, Zeich
     Teil teil = edi_teil(s, e, k);
     const uint8_t* p = reinterpret_cast<const uint8_t*>(teil.p);
     const uint8_t* ende = p + teil.n;
-    size_t n = 0;          /* characters of the converted text */
-    size_t bis = 0;        /* characters kept: the text without trailing blanks */
     if (aus == nullptr)
         groesse = 0;
-    auto ablegen = [&](uint8_t c) {
+    while (p < ende && (*p == ' ' || *p < 0x20))
+        p++;
+    size_t n = 0;          /* characters of the converted text */
+    size_t bis = 0;        /* characters kept: the text without trailing blanks */
+    const uint8_t freigabe = static_cast<uint8_t>(t.freigabe);
+    if (!s.freigabe && zs == ZS_LATIN1 && groesse > 0) {
+        /* the common case: the bytes as they are, cut and trimmed */
+        size_t laenge = static_cast<size_t>(ende - p);
+        while (laenge > 0 && (p[laenge - 1] == ' ' || p[laenge - 1] < 0x20 || p[laenge - 1] == 0x7F))
+            laenge--;
+        size_t kopie = laenge < groesse ? laenge : groesse - 1;
+        for (size_t i = 0; i < kopie; i++)
+            aus[i] = static_cast<char>(p[i] < 0x20 || p[i] == 0x7F ? ' ' : p[i]);
+        aus[kopie] = '\0';
+        return laenge;
+    }
+    while (p < ende) {
+        uint8_t c = *p;
+        if (c == freigabe && freigabe != 0 && p + 1 < ende)
+            c = *++p;
+        if (zs == ZS_UTF8 && c >= 0x80) {
+            uint32_t zeichen;
+            p += Utf8Zeichen(p, static_cast<size_t>(ende - p), &zeichen);
+            c = AlsCp1252(zeichen);
+        } else {
+            p++;
+        }
         if (c < 0x20 || c == 0x7F)
             c = ' ';
-        if (n == 0 && c == ' ')
-            return;        /* leading blank */
         if (n + 1 < groesse)
             aus[n] = static_cast<char>(c);
         n++;
         if (c != ' ')
             bis = n;
-    };
-    while (p < ende) {
-        if (t.freigabe != 0 && *p == static_cast<uint8_t>(t.freigabe) && p + 1 < ende)
-            p++;
-        if (zs == ZS_UTF8 && *p >= 0x80) {
-            uint32_t zeichen;
-            p += Utf8Zeichen(p, static_cast<size_t>(ende - p), &zeichen);
-            ablegen(AlsCp1252(zeichen));
-        } else {
-            ablegen(*p++);
-        }
     }
     if (groesse > 0)
         aus[bis < groesse ? bis : groesse - 1] = '\0';
@@ -371,8 +459,8 @@ Leser* edi_leser_datei(const char* pfad)
         l->groesse = g > 0 ? static_cast<uint64_t>(g) : 0;
         fseek(d, 0, SEEK_SET);
     }
-    l->eigen.resize(BLOCK);
     l->puffer = l->eigen.data();
+    KlassenSetzen(l);
     return l;
 }
 
@@ -383,6 +471,7 @@ Leser* edi_leser_speicher(const char* daten, size_t groesse)
     l->ende = daten ? groesse : 0;
     l->groesse = l->ende;
     l->eof = true;
+    KlassenSetzen(l);
     return l;
 }
 
@@ -428,32 +517,20 @@ int edi_naechstes(Leser* l, Segment& s, Fehler& f)
             return Kaputt(l, f, l->basis + l->pos, "read error");
         return 0;
     }
-    /* The segment ends at the first terminator not released. */
-    size_t suche = l->pos;
+    /* One pass splits the segment and finds its terminator. */
     for (;;) {
-        const char* q = static_cast<const char*>(
-            memchr(l->puffer + suche, static_cast<unsigned char>(l->t.segment), l->ende - suche));
+        const char* a = l->puffer + l->pos;
+        const char* grenze = l->puffer + l->ende;
+        if (grenze - a > SEG_MAX_LAENGE + 1)
+            grenze = a + SEG_MAX_LAENGE + 1;
+        const char* q = Zerlegen(l, a, grenze, s);
         if (q != nullptr) {
-            size_t stelle = static_cast<size_t>(q - l->puffer);
-            size_t freigaben = 0;
-            while (l->t.freigabe != 0 && stelle - freigaben > l->pos &&
-                   l->puffer[stelle - freigaben - 1] == l->t.freigabe)
-                freigaben++;
-            if (freigaben % 2 == 1) {
-                suche = stelle + 1;
-                continue;
-            }
-            if (stelle - l->pos > SEG_MAX_LAENGE)
-                return Kaputt(l, f, l->basis + l->pos, "segment longer than 65536 bytes: expected a segment "
-                                                       "terminator");
             l->segmente++;
             s.offset = l->basis + l->pos;
             s.nummer = l->segmente;
-            Zerlegen(l->t, l->puffer + l->pos, stelle - l->pos, s);
-            l->pos = stelle + 1;
+            l->pos = static_cast<size_t>(q - l->puffer) + 1;
             return 1;
         }
-        size_t gesucht = suche - l->pos;
         if (l->ende - l->pos > SEG_MAX_LAENGE)
             return Kaputt(l, f, l->basis + l->pos, "segment longer than 65536 bytes: expected a segment "
                                                    "terminator");
@@ -463,7 +540,6 @@ int edi_naechstes(Leser* l, Segment& s, Fehler& f)
             return Kaputt(l, f, l->basis + l->pos, std::string("the file ends inside a segment: expected the "
                                                                "segment terminator ") + l->t.segment);
         }
-        suche = l->pos + gesucht;
     }
 }
 
