@@ -3,15 +3,20 @@
  *
  *   OXHOST --daten DIR [--modus 1|0] [--ftp SERVER USER PASSWORD]
  *          [--sprache de|nl] [--screenshot DIR]
+ *   OXHOST --daten DIR --wareneingang
  *
  * Prepares the host data folder DIR and calls the EDI module as the host
  * does: mode 1 opens the import window, any other mode the export dialog.
  * With --screenshot the program saves a picture of the window (and of each
  * of its tab pages; before the pages after the first, it chooses the first
  * catalogue of a known supplier on the selection page) as BMP files into
- * DIR and closes the window itself.
+ * DIR and closes the window itself. Before the import mode, EANCOM files
+ * in the EDI import folder are converted (eancom_eingang.h).
+ * --wareneingang runs the goods receipt of the DESADV files in the EDI
+ * import folder instead of the module's window.
  */
 #include "standin.h"
+#include "eancom_eingang.h"
 #include "etiketten.h"
 #include "hostapi/oxlanguage.h"
 
@@ -210,6 +215,7 @@ int main(int argc, char** argv)
 {
     std::string daten, bilder, sprache = "de";
     int modus = 1;
+    bool wareneingang = false;
     StandinHost host;
     for (int i = 1; i < argc; i++) {
         std::string a = argv[i];
@@ -219,6 +225,8 @@ int main(int argc, char** argv)
             modus = atoi(argv[++i]);
         else if (a == "--sprache" && i + 1 < argc)
             sprache = argv[++i];
+        else if (a == "--wareneingang")
+            wareneingang = true;
         else if (a == "--screenshot" && i + 1 < argc)
             bilder = argv[++i];
         else if (a == "--ftp" && i + 3 < argc) {
@@ -227,7 +235,7 @@ int main(int argc, char** argv)
             host.ftpPasswort = argv[++i];
         } else {
             fprintf(stderr, "usage: OXHOST --daten DIR [--modus N] [--ftp SERVER USER PASSWORD]"
-                            " [--sprache de|nl] [--screenshot DIR]\n");
+                            " [--sprache de|nl] [--screenshot DIR] [--wareneingang]\n");
             return 2;
         }
     }
@@ -251,6 +259,11 @@ int main(int argc, char** argv)
     host.benutzerKennung = "DEMO";
     host.fenster = Standin_HauptfensterAnlegen();
     Standin_Parameter(host, modus);
+    if (wareneingang)
+        return Standin_Wareneingang(host) < 0 ? 1 : 0;
+    std::string importOrdner, sicherung;
+    if (modus == 1 && Standin_EdiOrdner(host, &importOrdner, &sicherung))
+        Standin_EancomUmsetzen(importOrdner, sicherung);
     s_UiThread = GetCurrentThreadId();
     std::thread fotograf;
     if (!bilder.empty())

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "eancom.h"
+#include "eancom_eingang.h"
 #include "eancom_muster.h"
 #include "partner/partner.h"
 #include "partner/partner_hilfen.h"
@@ -370,6 +371,33 @@ TEST_F(Eancom, KeinInterchangeUndLeereDateiSetzenNichtsUm)
         EXPECT_TRUE(e.dateien.empty());
         EXPECT_NE(std::string::npos, Meldungen().find(f.meldung)) << Meldungen();
     }
+}
+
+/* The stand-in host before the import mode: converted files go into the
+ * backup folder (an earlier backup of the same name kept), a file of which
+ * nothing converts stays, the host's own files are not touched. */
+TEST_F(Eancom, ImportordnerWirdVorDemImportUmgesetzt)
+{
+    std::string import = t.wurzel + "EDI_IMPORT\\", sicherung = import + "SICHERUNG\\";
+    FileIO_PathCreate(sicherung.c_str());
+    Schreibweise w;
+    std::string gut = muster_interchange({ muster_pricat(Katalog(), w) }, w);
+    edihilfe::Schreiben(import + "LIEFERANT.TXT", gut);
+    edihilfe::Schreiben(sicherung + "LIEFERANT.TXT", "eine fr\xFChere Sicherung");
+    edihilfe::Schreiben(import + "KAPUTT.EDI", Ersetzen(gut, "UNT+", "UNT+9"));
+    edihilfe::Schreiben(import + "ALT.INH", gut);   /* looks like EANCOM, but is a host file name */
+    EXPECT_EQ(1, Standin_EancomUmsetzen(import, sicherung));
+    const std::pair<std::string, bool> erwartet[] = {
+        { import + "LIEFERANT.INH", true },   { import + "LIEFERANT.ADR", true },
+        { import + "LIEFERANT.TXT", false },  { sicherung + "LIEFERANT.TXT", true },
+        { sicherung + "LIEFERANT.TXT.1", true }, { import + "KAPUTT.EDI", true },
+        { import + "KAPUTT.INH", false },     { import + "ALT.INH", true },
+        { import + "ALT.ADR", false },
+    };
+    for (const auto& e : erwartet)
+        EXPECT_EQ(e.second, FileIO_Exist(e.first.c_str()) == 1) << e.first;
+    EXPECT_EQ(gut, DateiLesen(sicherung + "LIEFERANT.TXT.1"));
+    EXPECT_EQ(2u, Zeilen(import + "LIEFERANT.INH").size());
 }
 
 TEST(EancomGtin, AchtZwoelfDreizehnVierzehnStellen)
