@@ -41,7 +41,7 @@ int GenEancomDemo(const GEN_DEMO* d, GEN_DEMO_ERGEBNIS* e)
 
     /* the catalogue: the supplier's first articles (known to the store) */
     eancom::MusterPricat p;
-    p.dokument = "EANCOM-HW25";
+    p.dokument = "HW25-0042";
     p.gruppe = GenEintrag(1, 0).Text;
     p.lieferant = lieferant;
     p.kaeufer = kaeufer;
