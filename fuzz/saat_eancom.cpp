@@ -37,12 +37,7 @@ int main(int argc, char** argv)
     d.sscc = "340123450000000017";
     d.positionen = { { "4012345100006", "SM-1", "Jacke", "rot", "L", "2", "B-2", "1" },
                      { "04012345100013", "SM-2", "Bluse", "", "", "5", "", "" } };
-    Trenner anders;
-    anders.komponente = '^';
-    anders.element = '*';
-    anders.dezimal = ',';
-    anders.freigabe = '#';
-    anders.segment = '~';
+    Trenner anders = muster_trenner('^', '*', ',', '#', '~');
     struct Fall {
         const char* name;
         bool zeilen, crlf, bom;

@@ -13,6 +13,7 @@
 #include "edifact.h"
 #include "hostapi/edi.h"
 
+#include <ctype.h>
 #include <math.h>
 #include <stdio.h>
 #include <string.h>
@@ -686,6 +687,21 @@ void Kopfzeile(Lauf& l, const char* nachricht, const Partei& partner)
         Schreiben(l.haupt, zeile, static_cast<size_t>(n));
 }
 
+/* 1 when two paths name the same file as far as their texts tell (case
+ * and the kind of folder separator do not count). */
+bool GleicherPfad(const std::string& a, const std::string& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); i++) {
+        char x = a[i] == '/' ? '\\' : static_cast<char>(tolower(static_cast<unsigned char>(a[i])));
+        char y = b[i] == '/' ? '\\' : static_cast<char>(tolower(static_cast<unsigned char>(b[i])));
+        if (x != y)
+            return false;
+    }
+    return true;
+}
+
 /* Opens the message's files at its first LIN group; false = refused. */
 bool DateienOeffnen(Lauf& l, const Segment& s)
 {
@@ -707,7 +723,13 @@ bool DateienOeffnen(Lauf& l, const Segment& s)
     std::string name = l.stamm;
     if (l.nummer > 1)
         name += "-" + std::to_string(l.nummer);
-    bool ok = Oeffnen(l, l.haupt, name + (l.art == PRICAT ? ".INH" : ".DES"));
+    std::string haupt = name + (l.art == PRICAT ? ".INH" : ".DES");
+    if (!l.ziel.empty() && GleicherPfad(l.ziel + haupt, l.name)) {
+        Ablehnen(l, s, "the converted file would replace the interchange itself: expected another name "
+                       "for the interchange (for example .EDI)");
+        return false;
+    }
+    bool ok = Oeffnen(l, l.haupt, haupt);
     if (ok && l.art == PRICAT && l.su.name[0])
         ok = Oeffnen(l, l.adresse, name + ".ADR");
     if (!ok) {
@@ -1164,6 +1186,17 @@ int eancom_erkennen(const char* kopf, size_t n)
     if (memcmp(kopf + i, "UNA", 3) == 0)
         return 1;
     return memcmp(kopf + i, "UNB", 3) == 0 && (kopf[i + 3] == '+' || (unsigned char)kopf[i + 3] > 0x20) ? 1 : 0;
+}
+
+int eancom_datei_erkennen(const char* pfad)
+{
+    FILE* f = pfad ? fopen(pfad, "rb") : nullptr;
+    if (f == nullptr)
+        return 0;
+    char kopf[64];
+    size_t n = fread(kopf, 1, sizeof kopf, f);
+    fclose(f);
+    return eancom_erkennen(kopf, n);
 }
 
 int eancom_datei_umsetzen(const char* quelle, const std::string& zielOrdner, Ergebnis& e, Fortschritt fn,

@@ -75,6 +75,10 @@ int eancom_speicher_umsetzen(const char* daten, size_t groesse, const std::strin
  * followed by a separator. */
 int eancom_erkennen(const char* kopf, size_t n);
 
+/* 1 when the file `pfad` starts like an EDIFACT interchange (its first 64
+ * bytes through eancom_erkennen), 0 otherwise or when it cannot be read. */
+int eancom_datei_erkennen(const char* pfad);
+
 /* A GTIN of 8, 12, 13 or 14 digits as the 13 characters of an EAN field
  * (a GTIN-14 only with a leading 0). 1 = done, 0 = no such GTIN. */
 int eancom_gtin13(const char* gtin, size_t n, char aus[14]);

@@ -122,6 +122,17 @@ uint64_t Naechste(uint64_t* z)
 
 } // namespace
 
+Trenner muster_trenner(char komponente, char element, char dezimal, char freigabe, char segment)
+{
+    Trenner t;
+    t.komponente = komponente;
+    t.element = element;
+    t.dezimal = dezimal;
+    t.freigabe = freigabe;
+    t.segment = segment;
+    return t;
+}
+
 std::string muster_ean13(uint64_t nummer)
 {
     char t[14];

@@ -21,6 +21,10 @@
 
 namespace eancom {
 
+/* Separators in UNA order: component, element, decimal mark, release,
+ * segment terminator. */
+Trenner muster_trenner(char komponente, char element, char dezimal, char freigabe, char segment);
+
 /* How the interchange is written. */
 struct Schreibweise {
     Trenner t;                        /* separators; other than the defaults = UNA written */

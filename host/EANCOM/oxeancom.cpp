@@ -47,17 +47,6 @@ std::string OrdnerVon(const std::string& pfad)
     return schnitt == std::string::npos ? std::string(".") + eancom::trennzeichen() : pfad.substr(0, schnitt + 1);
 }
 
-bool IstInterchange(const std::string& pfad)
-{
-    FILE* f = fopen(pfad.c_str(), "rb");
-    if (f == nullptr)
-        return false;
-    char kopf[64];
-    size_t n = fread(kopf, 1, sizeof kopf, f);
-    fclose(f);
-    return eancom::eancom_erkennen(kopf, n) == 1;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -87,7 +76,7 @@ int main(int argc, char** argv)
         if (eancom::ist_ordner(q)) {
             std::string ordner = MitTrenner(q);
             for (const std::string& name : eancom::ordner_dateien(ordner))
-                if (name[0] != '~' && IstInterchange(ordner + name))
+                if (name[0] != '~' && eancom::eancom_datei_erkennen((ordner + name).c_str()))
                     dateien.push_back(ordner + name);
         } else {
             dateien.push_back(q);

@@ -23,17 +23,6 @@ bool HostDatei(std::string name)
     return name.empty() || name[0] == '~';
 }
 
-bool IstInterchange(const std::string& pfad)
-{
-    FILE* f = fopen(pfad.c_str(), "rb");
-    if (f == nullptr)
-        return false;
-    char kopf[64];
-    size_t n = fread(kopf, 1, sizeof kopf, f);
-    fclose(f);
-    return eancom::eancom_erkennen(kopf, n) == 1;
-}
-
 /* Moves `pfad` into the folder `ordner` under `name`, or with ".1",
  * ".2", ... added when that name is taken there. */
 bool Sichern(const std::string& pfad, const std::string& ordner, const std::string& name)
@@ -67,7 +56,7 @@ int Standin_EancomUmsetzen(const std::string& importOrdner, const std::string& s
     int umgesetzt = 0;
     for (const std::string& name : eancom::ordner_dateien(importOrdner)) {
         std::string pfad = importOrdner + name;
-        if (HostDatei(name) || !IstInterchange(pfad))
+        if (HostDatei(name) || !eancom::eancom_datei_erkennen(pfad.c_str()))
             continue;
         eancom::Ergebnis e;
         int r = eancom::eancom_datei_umsetzen(pfad.c_str(), importOrdner, e);

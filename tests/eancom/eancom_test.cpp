@@ -148,12 +148,7 @@ Schreibweise Weise(bool zeilen, bool crlf, bool bom, const char* zs, Trenner t =
 
 TEST_F(Eancom, JedeSchreibweiseGibtDieselbenZeilen)
 {
-    Trenner anders;
-    anders.komponente = '^';
-    anders.element = '*';
-    anders.dezimal = ',';
-    anders.freigabe = '#';
-    anders.segment = '~';
+    Trenner anders = muster_trenner('^', '*', ',', '#', '~');
     Schreibweise mitUna = Weise(true, false, false, "UNOC");
     mitUna.una = true;
     const Notation faelle[] = {
@@ -364,6 +359,12 @@ TEST_F(Eancom, KeinInterchangeUndLeereDateiSetzenNichtsUm)
         { "nur_rahmen.edi", std::string(UNB) + "UNZ+0+IC1'", "" },
         { "una_kaputt.edi", "UNA::.? 'UNB", "UNA: expected different characters" },
     };
+    /* an interchange named like its own output is never overwritten */
+    Schreibweise w;
+    std::string selbst = muster_interchange({ muster_pricat(Katalog(), w) }, w);
+    EXPECT_EQ(2, Umsetzen("selbst.inh", selbst));
+    EXPECT_EQ(selbst, DateiLesen(ziel + "selbst.inh"));
+    EXPECT_NE(std::string::npos, Meldungen().find("would replace the interchange itself")) << Meldungen();
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
         EXPECT_EQ(2, Umsetzen(f.name, f.inhalt));
