@@ -15,7 +15,8 @@
 #include "pricat_in/katalog.h"
 #include "pricat_in/katalog_hilfen.h"
 
-#include <map>
+#include <algorithm>
+#include <cstring>
 
 using namespace eancom;
 
@@ -371,6 +372,94 @@ TEST_F(Eancom, KeinInterchangeUndLeereDateiSetzenNichtsUm)
         EXPECT_EQ(0, e.umgesetzt);
         EXPECT_TRUE(e.dateien.empty());
         EXPECT_NE(std::string::npos, Meldungen().find(f.meldung)) << Meldungen();
+    }
+}
+
+/* The catalogue records of an interchange converted in memory. */
+std::vector<PRICAT_DATEN> ImSpeicher(const std::string& text, Ergebnis& e)
+{
+    std::vector<PRICAT_DATEN> v;
+    eancom_speicher_umsetzen(text.data(), text.size(), "M.EDI", "", e);
+    for (const auto& datei : e.speicher) {
+        if (datei.first.find(".INH") == std::string::npos)
+            continue;
+        size_t pos = datei.second.find('\n') + 1;
+        while (pos < datei.second.size()) {
+            size_t ende = datei.second.find('\n', pos);
+            PRICAT_DATEN d;
+            int32_t info = 0;
+            if (EDIPRICAT_VerarbeitePRICAT_Satz(datei.second.substr(pos, ende + 1 - pos).c_str(), EDI_NACHRICHT_PRICAT,
+                                                &info, &d) == 1)
+                v.push_back(d);
+            pos = ende + 1;
+        }
+    }
+    return v;
+}
+
+/* Segments of one LIN group and what the record carries then. */
+TEST(EancomPricat, PreiseSteuerUndGruppenNachQualifier)
+{
+    const struct {
+        const char* name;
+        const char* kopf;        /* segments before LIN */
+        const char* gruppe;      /* segments after LIN */
+        const char* preis1;
+        const char* preis2;
+        const char* preis3;
+        const char* mwst;
+        const char* hauptgruppe;
+        const char* artikel;
+    } faelle[] = {
+        { "aab_ohne_aaa", "", "PRI+AAB:10'PRI+AAF:20'", "1000", "2000", "", "", "", "SM-1" },
+        { "aaa_vor_aab", "", "PRI+AAB:10'PRI+AAA:9,99'PRI+AAE:19.5'PRI+AAF:25'", "999", "1950", "", "", "", "SM-1" },
+        { "inf_verkauf_und_aktion", "", "PRI+INF:30::SRP'PRI+INF:24.95::DPR'PRI+INF:99'", "0", "3000", "2495", "", "",
+          "SM-1" },
+        { "preisbasis", "", "PRI+AAA:125:::100:PCE'", "125", "0", "", "", "", "SM-1" },
+        { "steuer_kopf_und_zeile", "TAX+7+VAT+++:::19+S'", "", "0", "0", "", "19", "", "SM-1" },
+        { "steuer_bruch", "", "TAX+7+VAT+++:::5.5+S'", "0", "0", "", "5.5", "", "SM-1" },
+        { "andere_steuer", "", "TAX+7+GST+++:::8+S'", "0", "0", "", "", "", "SM-1" },
+        { "pgi_code", "PGI+2+DOB1'", "", "0", "0", "", "", "DOB1", "SM-1" },
+        { "ohne_nummer", "", "PIA+5+:SA'", "0", "0", "", "", "", "Jacke" },
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        std::string pia = strcmp(f.name, "ohne_nummer") == 0 ? "" : "PIA+5+SM-1:SA'";
+        std::string nachricht = std::string("UNH+1+PRICAT:D:01B:UN:EAN008'BGM+9+K+9'NAD+SU+") + SU_GLN + "::9'" +
+                                f.kopf + "LIN+1++4012345100006:SRS'" + pia + "IMD+F+ANM+:::Jacke'" + f.gruppe;
+        size_t segmente = static_cast<size_t>(std::count(nachricht.begin(), nachricht.end(), '\'')) + 1;
+        nachricht += "UNT+" + std::to_string(segmente) + "+1'";
+        Ergebnis e;
+        std::vector<PRICAT_DATEN> z = ImSpeicher("UNB+UNOC:3+A+B+1:1+1'" + nachricht + "UNZ+1+1'", e);
+        ASSERT_EQ(1u, z.size()) << (e.meldungen.empty() ? "" : e.meldungen[0]);
+        EXPECT_EQ(f.preis1, FELD(z[0], Preis1));
+        EXPECT_EQ(f.preis2, FELD(z[0], Preis2));
+        EXPECT_EQ(f.preis3, FELD(z[0], Preis3));
+        EXPECT_EQ(f.mwst, FELD(z[0], MwstSatz));
+        EXPECT_EQ(f.hauptgruppe, FELD(z[0], Hauptgruppe));
+        EXPECT_EQ(f.artikel, FELD(z[0], Artikel));
+    }
+}
+
+/* Messages refused for their prices, quantities and parties. */
+TEST(EancomPricat, UngueltigeWerteLehnenAb)
+{
+    const std::pair<const char*, const char*> faelle[] = {
+        { "PRI+AAA:-5'", "PRI: expected a price and price basis as positive decimal numbers" },
+        { "PRI+AAA:5:::0'", "PRI: expected a price and price basis as positive decimal numbers" },
+        { "PRI+AAA:50000000'", "PRI: the price is too large for the catalogue" },
+        { "TAX+7+VAT+++:::abc'", "TAX: expected the VAT rate as a percentage" },
+        { "PIA+5+SM-1234567890123456789012345678901234567:SA'",
+          "the supplier's article number in element 2 is longer than 35 characters" },
+    };
+    for (const auto& f : faelle) {
+        std::string nachricht = std::string("UNH+1+PRICAT:D:96A:UN:EAN008'NAD+SU+") + SU_GLN +
+                                "::9'LIN+1++4012345100006:EN'" + f.first + "UNT+5+1'";
+        Ergebnis e;
+        EXPECT_TRUE(ImSpeicher("UNB+UNOC:3+A+B+1:1+1'" + nachricht + "UNZ+1+1'", e).empty()) << f.first;
+        ASSERT_EQ(1u, e.meldungen.size()) << f.first;
+        EXPECT_NE(std::string::npos, e.meldungen[0].find(f.second)) << e.meldungen[0];
+        EXPECT_NE(std::string::npos, e.meldungen[0].find("segment 5 (byte ")) << e.meldungen[0];
     }
 }
 
