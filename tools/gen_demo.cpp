@@ -487,5 +487,5 @@ int GenDemoAnlegen(const GEN_DEMO* d, GEN_DEMO_ERGEBNIS* e)
             return 0;
         e->Dateien.push_back(ds.Pfad);
     }
-    return 1;
+    return d->Eancom ? GenEancomDemo(d, e) : 1;
 }

@@ -128,6 +128,7 @@ int main(int argc, char** argv)
 
     if (modus == "--demo") {
         demo.DatenOrdner = ziel;
+        demo.Eancom = true;
         GEN_DEMO_ERGEBNIS e;
         if (!GenDemoAnlegen(&demo, &e)) {
             fprintf(stderr, "OXGEN: the demo data folder %s could not be written\n", ziel.c_str());

@@ -227,6 +227,7 @@ typedef struct GEN_DEMO {
     int32_t Auftraege = 4;        /* open orders (of the suppliers in turn; the last one held
                                      back from updates by status bit 1) */
     bool Desadv = true;           /* a DESADV file in EDI_IMPORT */
+    bool Eancom = false;          /* and an EANCOM PRICAT and DESADV (GenEancomDemo) */
     std::string EigeneIln;        /* empty = GenEigeneIln(Saat): 4012345000009 for seed 1 */
 } GEN_DEMO;
 
@@ -242,6 +243,11 @@ typedef struct GEN_DEMO_ERGEBNIS {
  * extended, existing INI keys outside "EIGNER" kept) and the EDI import
  * folder beside it. Selects the folder in DBADLL and OXINIFILE. */
 int GenDemoAnlegen(const GEN_DEMO* d, GEN_DEMO_ERGEBNIS* e);
+
+/* The demo's EANCOM files in e->ImportOrdner (gen_eancom.cpp): a PRICAT
+ * of supplier 2 (or 1) naming store articles, and a DESADV of store
+ * articles and one unknown GTIN addressed to e->EigeneIln. 1 = written. */
+int GenEancomDemo(const GEN_DEMO* d, GEN_DEMO_ERGEBNIS* e);
 
 /* The own GLN the demo and the generated files use for `saat` (13 digits). */
 std::string GenEigeneIln(uint64_t saat);

@@ -3,6 +3,7 @@
  *
  *   OXHOST --daten DIR [--modus 1|0] [--ftp SERVER USER PASSWORD]
  *          [--sprache de|nl] [--screenshot DIR] [--importseite]
+ *   OXHOST --daten DIR --wareneingang
  *
  * Prepares the host data folder DIR and calls the EDI module as the host
  * does: mode 1 opens the import window, any other mode the export dialog.
@@ -12,8 +13,12 @@
  * it starts the import, which stops at the first row) as BMP files into
  * DIR and closes the window itself. With --importseite the window is left
  * open on the import page, stopped at the first row of that catalogue.
+ * Before the import mode, EANCOM files in the EDI import folder are
+ * converted (eancom_eingang.h). --wareneingang runs the goods receipt of
+ * the DESADV files in the EDI import folder instead of the module's window.
  */
 #include "standin.h"
+#include "eancom_eingang.h"
 #include "etiketten.h"
 #include "hostapi/oxlanguage.h"
 
@@ -259,6 +264,7 @@ int main(int argc, char** argv)
     std::string daten, bilder, sprache = "de";
     int modus = 1;
     bool importseite = false;
+    bool wareneingang = false;
     StandinHost host;
     for (int i = 1; i < argc; i++) {
         std::string a = argv[i];
@@ -268,6 +274,8 @@ int main(int argc, char** argv)
             modus = atoi(argv[++i]);
         else if (a == "--sprache" && i + 1 < argc)
             sprache = argv[++i];
+        else if (a == "--wareneingang")
+            wareneingang = true;
         else if (a == "--screenshot" && i + 1 < argc)
             bilder = argv[++i];
         else if (a == "--importseite")
@@ -278,7 +286,7 @@ int main(int argc, char** argv)
             host.ftpPasswort = argv[++i];
         } else {
             fprintf(stderr, "usage: OXHOST --daten DIR [--modus N] [--ftp SERVER USER PASSWORD]"
-                            " [--sprache de|nl] [--screenshot DIR] [--importseite]\n");
+                            " [--sprache de|nl] [--screenshot DIR] [--importseite] [--wareneingang]\n");
             return 2;
         }
     }
@@ -302,6 +310,11 @@ int main(int argc, char** argv)
     host.benutzerKennung = "DEMO";
     host.fenster = Standin_HauptfensterAnlegen();
     Standin_Parameter(host, modus);
+    if (wareneingang)
+        return Standin_Wareneingang(host) < 0 ? 1 : 0;
+    std::string importOrdner, sicherung;
+    if (modus == 1 && Standin_EdiOrdner(host, &importOrdner, &sicherung))
+        Standin_EancomUmsetzen(importOrdner, sicherung);
     s_UiThread = GetCurrentThreadId();
     std::thread fotograf;
     if (!bilder.empty())

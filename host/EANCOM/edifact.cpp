@@ -1,0 +1,546 @@
+/*
+ * edifact.cpp - the streaming EDIFACT reader (see edifact.h).
+ */
+#include "edifact.h"
+
+#include <string.h>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+#include <memory>
+#include <vector>
+
+namespace eancom {
+
+namespace {
+
+constexpr size_t BLOCK = 1 << 20;   /* bytes read at a time */
+
+/* Unicode code points U+0080..U+FFFF that code page 1252 has in 0x80..0x9F. */
+struct Cp1252 {
+    uint16_t zeichen;
+    uint8_t byte;
+};
+constexpr Cp1252 CP1252_SONDER[] = {
+    { 0x20AC, 0x80 }, { 0x201A, 0x82 }, { 0x0192, 0x83 }, { 0x201E, 0x84 }, { 0x2026, 0x85 },
+    { 0x2020, 0x86 }, { 0x2021, 0x87 }, { 0x02C6, 0x88 }, { 0x2030, 0x89 }, { 0x0160, 0x8A },
+    { 0x2039, 0x8B }, { 0x0152, 0x8C }, { 0x017D, 0x8E }, { 0x2018, 0x91 }, { 0x2019, 0x92 },
+    { 0x201C, 0x93 }, { 0x201D, 0x94 }, { 0x2022, 0x95 }, { 0x2013, 0x96 }, { 0x2014, 0x97 },
+    { 0x02DC, 0x98 }, { 0x2122, 0x99 }, { 0x0161, 0x9A }, { 0x203A, 0x9B }, { 0x0153, 0x9C },
+    { 0x017E, 0x9E }, { 0x0178, 0x9F },
+};
+
+uint8_t AlsCp1252(uint32_t zeichen)
+{
+    if (zeichen < 0x80 || (zeichen >= 0xA0 && zeichen <= 0xFF))
+        return static_cast<uint8_t>(zeichen);
+    for (const Cp1252& c : CP1252_SONDER)
+        if (c.zeichen == zeichen)
+            return c.byte;
+    return '?';
+}
+
+/* Decodes one UTF-8 character from the `n` bytes at `p`; returns its
+ * length (1 for a broken sequence, whose code point is then 0xFFFD). */
+size_t Utf8Zeichen(const uint8_t* p, size_t n, uint32_t* zeichen)
+{
+    uint8_t b = p[0];
+    size_t laenge = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+    *zeichen = 0xFFFD;
+    if (b < 0x80) {
+        *zeichen = b;
+        return 1;
+    }
+    if (laenge == 1 || b >= 0xF8 || laenge > n)
+        return 1;
+    uint32_t z = b & (0x3F >> (laenge - 1));
+    for (size_t i = 1; i < laenge; i++) {
+        if ((p[i] & 0xC0) != 0x80)
+            return 1;
+        z = (z << 6) | (p[i] & 0x3F);
+    }
+    static const uint32_t KLEINSTES[5] = { 0, 0, 0x80, 0x800, 0x10000 };
+    if (z < KLEINSTES[laenge] || z > 0x10FFFF || (z >= 0xD800 && z <= 0xDFFF))
+        return 1;
+    *zeichen = z;
+    return laenge;
+}
+
+bool IstTagZeichen(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
+} // namespace
+
+struct Leser {
+    FILE* datei = nullptr;
+    std::vector<char> eigen;         /* the buffer of a file reader */
+    const char* puffer = nullptr;    /* bytes [0, ende) held; [pos, ende) not yet consumed */
+    size_t ende = 0;
+    size_t pos = 0;
+    uint64_t basis = 0;              /* file offset of puffer[0] */
+    uint64_t groesse = 0;
+    bool eof = false;
+    bool anfang = true;              /* BOM and UNA not yet looked at */
+    bool kaputt = false;
+    uint32_t segmente = 0;
+    Trenner t;
+    uint8_t klasse[256];
+};
+
+namespace {
+
+/* Moves the unconsumed bytes to the front and reads more. false at the end
+ * of the input or on a read error (then `fehler` is set). */
+bool Nachladen(Leser* l, bool* fehler)
+{
+    *fehler = false;
+    if (l->eof || l->datei == nullptr)
+        return false;
+    size_t rest = l->ende - l->pos;
+    /* a small file needs no block of full size */
+    size_t block = l->groesse > 0 && l->groesse < BLOCK ? static_cast<size_t>(l->groesse) + 1 : BLOCK;
+    if (l->eigen.size() < rest + block)
+        l->eigen.resize(rest + block);
+    memmove(l->eigen.data(), l->eigen.data() + l->pos, rest);
+    l->basis += l->pos;
+    l->pos = 0;
+    size_t n = fread(l->eigen.data() + rest, 1, l->eigen.size() - rest, l->datei);
+    if (n == 0) {
+        l->eof = true;
+        *fehler = ferror(l->datei) != 0;
+    }
+    l->puffer = l->eigen.data();
+    l->ende = rest + n;
+    return n > 0;
+}
+
+int Kaputt(Leser* l, Fehler& f, uint64_t offset, const std::string& text)
+{
+    l->kaputt = true;
+    f.segment = l->segmente + 1;
+    f.offset = offset;
+    f.text = text;
+    return -1;
+}
+
+/* Makes at least `n` unconsumed bytes available when the input has them. */
+bool Verfuegbar(Leser* l, size_t n, bool* fehler)
+{
+    *fehler = false;
+    while (l->ende - l->pos < n)
+        if (!Nachladen(l, fehler))
+            return false;
+    return true;
+}
+
+/* Skips blanks, tabs and line ends. false at the end of the input. */
+bool Zwischenraum(Leser* l, bool* fehler)
+{
+    for (;;) {
+        while (l->pos < l->ende) {
+            char c = l->puffer[l->pos];
+            if (c != '\r' && c != '\n' && c != ' ' && c != '\t')
+                return true;
+            l->pos++;
+        }
+        if (!Nachladen(l, fehler))
+            return false;
+    }
+}
+
+
+/* Character classes of the splitter. */
+enum { K_DATEN = 0, K_ELEMENT = 1, K_KOMPONENTE = 2, K_FREIGABE = 3, K_SEGMENT = 4 };
+
+void KlassenSetzen(Leser* l)
+{
+    memset(l->klasse, K_DATEN, sizeof l->klasse);
+    l->klasse[static_cast<uint8_t>(l->t.element)] = K_ELEMENT;
+    l->klasse[static_cast<uint8_t>(l->t.komponente)] = K_KOMPONENTE;
+    if (l->t.freigabe != 0)
+        l->klasse[static_cast<uint8_t>(l->t.freigabe)] = K_FREIGABE;
+    l->klasse[static_cast<uint8_t>(l->t.segment)] = K_SEGMENT;
+}
+
+/* The packed tag of a segment's first bytes, 0 when they are no tag of
+ * three capital letters or digits followed by the end or a separator. */
+uint32_t TagVon(const Leser* l, const char* a, size_t n)
+{
+    if (n < 3 || !IstTagZeichen(a[0]) || !IstTagZeichen(a[1]) || !IstTagZeichen(a[2]))
+        return 0;
+    if (n > 3 && l->klasse[static_cast<uint8_t>(a[3])] != K_ELEMENT)
+        return 0;
+    return (uint32_t)(uint8_t)a[0] << 16 | (uint32_t)(uint8_t)a[1] << 8 | (uint8_t)a[2];
+}
+
+/* Bit i of the result is set when byte i of the `n` (at most 16) bytes at
+ * `p` is a separator, the release character or the segment terminator.
+ * Sixteen bytes at once where the processor has SSE2. */
+struct Sucher {
+#if defined(__SSE2__)
+    __m128i e, k, sg, f;
+#endif
+    const uint8_t* klasse;
+};
+
+uint32_t Maske(const Sucher& su, const char* p, size_t n)
+{
+#if defined(__SSE2__)
+    if (n == 16) {
+        __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        __m128i m = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(b, su.e), _mm_cmpeq_epi8(b, su.k)),
+                                 _mm_or_si128(_mm_cmpeq_epi8(b, su.sg), _mm_cmpeq_epi8(b, su.f)));
+        return static_cast<uint32_t>(_mm_movemask_epi8(m));
+    }
+#endif
+    uint32_t m = 0;
+    for (size_t i = 0; i < n; i++)
+        if (su.klasse[static_cast<uint8_t>(p[i])] != K_DATEN)
+            m |= 1u << i;
+    return m;
+}
+
+/*
+ * Splits the segment that starts at `a` into `s` in one pass up to its
+ * terminator. Returns the terminator's position, or null when the bytes
+ * before `ende` end before it (the caller reads more and starts again).
+ */
+const char* Zerlegen(const Leser* l, const char* a, const char* ende, Segment& s)
+{
+    Sucher su;
+#if defined(__SSE2__)
+    su.e = _mm_set1_epi8(l->t.element);
+    su.k = _mm_set1_epi8(l->t.komponente);
+    su.sg = _mm_set1_epi8(l->t.segment);
+    su.f = _mm_set1_epi8(l->t.freigabe ? l->t.freigabe : l->t.segment);
+#endif
+    su.klasse = l->klasse;
+    s.elemente = 1;
+    s.erster[0] = 0;
+    s.anzahl[0] = 1;
+    s.freigabe = false;
+    s.problem[0] = '\0';
+    int teil = 0;
+    const char* start = a;
+    uint32_t freigaben = 0;
+    bool voll = false, ueberspringen = false;
+    for (const char* basis = a; basis < ende; basis += 16) {
+        size_t n = ende - basis < 16 ? static_cast<size_t>(ende - basis) : 16;
+        uint32_t maske = Maske(su, basis, n);
+        if (ueberspringen) {
+            maske &= ~1u;   /* the released byte */
+            ueberspringen = false;
+        }
+        while (maske != 0) {
+            unsigned i = static_cast<unsigned>(__builtin_ctz(maske));
+            maske &= maske - 1;
+            const char* q = basis + i;
+            int k = l->klasse[static_cast<uint8_t>(*q)];
+            if (k == K_FREIGABE) {
+                s.freigabe = true;
+                freigaben++;
+                if (i + 1 < n)
+                    maske &= ~(1u << (i + 1));
+                else
+                    ueberspringen = true;
+                continue;
+            }
+            if (!voll) {
+                /* close the component [start, q) */
+                uint32_t laenge = static_cast<uint32_t>(q - start);
+                if (laenge - freigaben > EL_MAX_LAENGE) {
+                    if (s.problem[0] == '\0')
+                        snprintf(s.problem, sizeof s.problem,
+                                 "element %d has a component longer than %d characters", s.elemente - 1,
+                                 (int)EL_MAX_LAENGE);
+                    laenge = EL_MAX_LAENGE;
+                }
+                s.teile[teil] = Teil{ start, laenge };
+            }
+            freigaben = 0;
+            if (k == K_SEGMENT) {
+                s.tag = s.anzahl[0] == 1 ? TagVon(l, a, static_cast<size_t>(q - a)) : 0;
+                if (s.tag == 0 && s.problem[0] == '\0')
+                    snprintf(s.problem, sizeof s.problem, "the segment tag is not three capital letters or digits");
+                return q;
+            }
+            start = q + 1;
+            if (voll)
+                continue;
+            if (teil + 1 >= SEG_MAX_TEILE || (k == K_ELEMENT && s.elemente >= SEG_MAX_ELEMENTE)) {
+                voll = true;
+                if (s.problem[0] == '\0')
+                    snprintf(s.problem, sizeof s.problem, "more than %d data elements or %d components",
+                             (int)SEG_MAX_ELEMENTE - 1, (int)SEG_MAX_TEILE);
+                continue;
+            }
+            teil++;
+            if (k == K_ELEMENT) {
+                s.erster[s.elemente] = static_cast<uint16_t>(teil);
+                s.anzahl[s.elemente] = 1;
+                s.elemente++;
+            } else {
+                s.anzahl[s.elemente - 1]++;
+            }
+        }
+    }
+    return nullptr;
+}
+
+/* Reads the service string advice at the current position. */
+int Una(Leser* l, Segment& s, Fehler& f)
+{
+    bool fehler = false;
+    uint64_t offset = l->basis + l->pos;
+    if (!Verfuegbar(l, 9, &fehler))
+        return Kaputt(l, f, offset, "UNA is cut short: expected 6 service characters after UNA");
+    const char* p = l->puffer + l->pos + 3;
+    Trenner t;
+    t.komponente = p[0];
+    t.element = p[1];
+    t.dezimal = p[2];
+    t.freigabe = p[3] == ' ' ? 0 : p[3];
+    t.segment = p[5];
+    char alle[4] = { t.komponente, t.element, t.segment, t.freigabe };
+    for (int i = 0; i < 4; i++)
+        for (int j = i + 1; j < 4; j++)
+            if (alle[i] == alle[j] && alle[i] != 0)
+                return Kaputt(l, f, offset, "UNA: expected different characters for component, element, "
+                                            "release and segment separators");
+    if (t.dezimal != '.' && t.dezimal != ',')
+        return Kaputt(l, f, offset, "UNA: expected a point or a comma as the decimal mark");
+    l->t = t;
+    KlassenSetzen(l);
+    l->segmente++;
+    s.offset = offset;
+    s.nummer = l->segmente;
+    s.tag = EDI_TAG("UNA");
+    s.elemente = 1;
+    s.erster[0] = 0;
+    s.anzahl[0] = 1;
+    s.teile[0] = Teil{ l->puffer + l->pos, 3 };
+    s.freigabe = false;
+    s.problem[0] = '\0';
+    l->pos += 9;
+    return 1;
+}
+
+} // namespace
+
+Teil edi_teil(const Segment& s, int e, int k)
+{
+    if (e < 0 || e >= s.elemente || k < 0 || k >= s.anzahl[e] || s.erster[e] + k >= SEG_MAX_TEILE)
+        return Teil{ "", 0 };
+    return s.teile[s.erster[e] + k];
+}
+
+int edi_gleich(const Segment& s, int e, int k, const char* text)
+{
+    Teil t = edi_teil(s, e, k);
+    size_t n = strlen(text);
+    return t.n == n && memcmp(t.p, text, n) == 0;
+}
+
+size_t edi_text_kopieren(const Segment& s, int e, int k, const Trenner& t, Zeichensatz zs, char* aus,
+                         size_t groesse)
+{
+    Teil teil = edi_teil(s, e, k);
+    const uint8_t* p = reinterpret_cast<const uint8_t*>(teil.p);
+    const uint8_t* ende = p + teil.n;
+    if (aus == nullptr)
+        groesse = 0;
+    while (p < ende && (*p == ' ' || *p < 0x20))
+        p++;
+    size_t n = 0;          /* characters of the converted text */
+    size_t bis = 0;        /* characters kept: the text without trailing blanks */
+    const uint8_t freigabe = static_cast<uint8_t>(t.freigabe);
+    if (!s.freigabe && zs == ZS_LATIN1 && groesse > 0) {
+        /* the common case: the bytes as they are, cut and trimmed */
+        size_t laenge = static_cast<size_t>(ende - p);
+        while (laenge > 0 && (p[laenge - 1] == ' ' || p[laenge - 1] < 0x20 || p[laenge - 1] == 0x7F))
+            laenge--;
+        size_t kopie = laenge < groesse ? laenge : groesse - 1;
+        for (size_t i = 0; i < kopie; i++)
+            aus[i] = static_cast<char>(p[i] < 0x20 || p[i] == 0x7F ? ' ' : p[i]);
+        aus[kopie] = '\0';
+        return laenge;
+    }
+    while (p < ende) {
+        uint8_t c = *p;
+        if (c == freigabe && freigabe != 0 && p + 1 < ende)
+            c = *++p;
+        if (zs == ZS_UTF8 && c >= 0x80) {
+            uint32_t zeichen;
+            p += Utf8Zeichen(p, static_cast<size_t>(ende - p), &zeichen);
+            c = AlsCp1252(zeichen);
+        } else {
+            p++;
+        }
+        if (c < 0x20 || c == 0x7F)
+            c = ' ';
+        if (n + 1 < groesse)
+            aus[n] = static_cast<char>(c);
+        n++;
+        if (c != ' ')
+            bis = n;
+    }
+    if (groesse > 0)
+        aus[bis < groesse ? bis : groesse - 1] = '\0';
+    return bis;
+}
+
+int edi_zahl(const Segment& s, int e, int k, int stellen, int64_t* wert)
+{
+    Teil teil = edi_teil(s, e, k);
+    const char* p = teil.p;
+    const char* ende = p + teil.n;
+    while (p < ende && *p == ' ')
+        p++;
+    while (ende > p && ende[-1] == ' ')
+        ende--;
+    if (p == ende)
+        return 0;
+    bool negativ = false;
+    if (*p == '-' || *p == '+')
+        negativ = *p++ == '-';
+    int64_t ganz = 0;
+    int ziffern = 0, nachkomma = -1;
+    int runden = 0;
+    for (; p < ende; p++) {
+        if (*p == '.' || *p == ',') {
+            if (nachkomma >= 0)
+                return -1;
+            nachkomma = 0;
+            continue;
+        }
+        if (*p < '0' || *p > '9')
+            return -1;
+        if (nachkomma >= 0 && nachkomma >= stellen) {
+            if (nachkomma == stellen)
+                runden = *p >= '5';
+            nachkomma++;
+            continue;
+        }
+        ganz = ganz * 10 + (*p - '0');
+        if (++ziffern > 15)
+            return -1;
+        if (nachkomma >= 0)
+            nachkomma++;
+    }
+    if (ziffern == 0)
+        return -1;
+    for (int i = nachkomma < 0 ? 0 : (nachkomma > stellen ? stellen : nachkomma); i < stellen; i++) {
+        ganz *= 10;
+        if (ganz >= 1000000000000000LL)
+            return -1;
+    }
+    ganz += runden;
+    if (ganz >= 1000000000000000LL)
+        return -1;
+    *wert = negativ ? -ganz : ganz;
+    return 1;
+}
+
+Leser* edi_leser_datei(const char* pfad)
+{
+    if (pfad == nullptr)
+        return nullptr;
+    FILE* d = fopen(pfad, "rb");
+    if (d == nullptr)
+        return nullptr;
+    Leser* l = new Leser;
+    l->datei = d;
+    if (fseek(d, 0, SEEK_END) == 0) {
+        long g = ftell(d);
+        l->groesse = g > 0 ? static_cast<uint64_t>(g) : 0;
+        fseek(d, 0, SEEK_SET);
+    }
+    l->puffer = l->eigen.data();
+    KlassenSetzen(l);
+    return l;
+}
+
+Leser* edi_leser_speicher(const char* daten, size_t groesse)
+{
+    Leser* l = new Leser;
+    l->puffer = daten ? daten : "";
+    l->ende = daten ? groesse : 0;
+    l->groesse = l->ende;
+    l->eof = true;
+    KlassenSetzen(l);
+    return l;
+}
+
+void edi_leser_schliessen(Leser* l)
+{
+    if (l == nullptr)
+        return;
+    if (l->datei)
+        fclose(l->datei);
+    delete l;
+}
+
+const Trenner& edi_trenner(const Leser* l)
+{
+    return l->t;
+}
+
+uint64_t edi_groesse(const Leser* l)
+{
+    return l->groesse;
+}
+
+uint64_t edi_position(const Leser* l)
+{
+    return l->basis + l->pos;
+}
+
+int edi_naechstes(Leser* l, Segment& s, Fehler& f)
+{
+    if (l == nullptr || l->kaputt)
+        return -1;
+    bool fehler = false;
+    if (l->anfang) {
+        l->anfang = false;
+        if (Verfuegbar(l, 3, &fehler) && memcmp(l->puffer + l->pos, "\xEF\xBB\xBF", 3) == 0)
+            l->pos += 3;
+        if (Zwischenraum(l, &fehler) && Verfuegbar(l, 3, &fehler) &&
+            memcmp(l->puffer + l->pos, "UNA", 3) == 0)
+            return Una(l, s, f);
+    }
+    if (!Zwischenraum(l, &fehler)) {
+        if (fehler)
+            return Kaputt(l, f, l->basis + l->pos, "read error");
+        return 0;
+    }
+    /* One pass splits the segment and finds its terminator. */
+    for (;;) {
+        const char* a = l->puffer + l->pos;
+        const char* grenze = l->puffer + l->ende;
+        if (grenze - a > SEG_MAX_LAENGE + 1)
+            grenze = a + SEG_MAX_LAENGE + 1;
+        const char* q = Zerlegen(l, a, grenze, s);
+        if (q != nullptr) {
+            l->segmente++;
+            s.offset = l->basis + l->pos;
+            s.nummer = l->segmente;
+            l->pos = static_cast<size_t>(q - l->puffer) + 1;
+            return 1;
+        }
+        if (l->ende - l->pos > SEG_MAX_LAENGE)
+            return Kaputt(l, f, l->basis + l->pos, "segment longer than 65536 bytes: expected a segment "
+                                                   "terminator");
+        if (!Nachladen(l, &fehler)) {
+            if (fehler)
+                return Kaputt(l, f, l->basis + l->pos, "read error");
+            return Kaputt(l, f, l->basis + l->pos, std::string("the file ends inside a segment: expected the "
+                                                               "segment terminator ") + l->t.segment);
+        }
+    }
+}
+
+} // namespace eancom
