@@ -3,17 +3,13 @@
  *
  *   OXHOST --daten DIR [--modus 1|0] [--ftp SERVER USER PASSWORD]
  *          [--sprache de|nl] [--screenshot DIR]
- *   OXHOST --daten DIR --wareneingang
  *
  * Prepares the host data folder DIR and calls the EDI module as the host
  * does: mode 1 opens the import window, any other mode the export dialog.
  * With --screenshot the program saves a picture of the window (and of each
  * of its tab pages; before the pages after the first, it chooses the first
  * catalogue of a known supplier on the selection page) as BMP files into
- * DIR and closes the window itself. Before the import mode, EANCOM files
- * in the EDI import folder are converted (eancom_eingang.h).
- * --wareneingang runs the goods receipt of the DESADV files in the EDI
- * import folder instead of the module's window.
+ * DIR and closes the window itself.
  */
 #include "standin.h"
 #include "eancom_eingang.h"
@@ -211,11 +207,15 @@ static void Bilder(const std::string& ordner)
     }
 }
 
+/* Besides the options above: --wareneingang runs the host's goods receipt
+ * of the DESADV files in the EDI import folder (Standin_Wareneingang)
+ * instead of the module's window; before the import mode, EANCOM files in
+ * the import folder are converted (Standin_EancomUmsetzen). */
 int main(int argc, char** argv)
 {
+    bool wareneingang = false;
     std::string daten, bilder, sprache = "de";
     int modus = 1;
-    bool wareneingang = false;
     StandinHost host;
     for (int i = 1; i < argc; i++) {
         std::string a = argv[i];
@@ -235,7 +235,7 @@ int main(int argc, char** argv)
             host.ftpPasswort = argv[++i];
         } else {
             fprintf(stderr, "usage: OXHOST --daten DIR [--modus N] [--ftp SERVER USER PASSWORD]"
-                            " [--sprache de|nl] [--screenshot DIR] [--wareneingang]\n");
+                            " [--sprache de|nl] [--screenshot DIR]\n");
             return 2;
         }
     }
