@@ -3,7 +3,6 @@
  *
  *   OXHOST --daten DIR [--modus 1|0] [--ftp SERVER USER PASSWORD]
  *          [--sprache de|nl] [--screenshot DIR] [--importseite]
- *   OXHOST --daten DIR --wareneingang
  *
  * Prepares the host data folder DIR and calls the EDI module as the host
  * does: mode 1 opens the import window, any other mode the export dialog.
@@ -13,9 +12,6 @@
  * it starts the import, which stops at the first row) as BMP files into
  * DIR and closes the window itself. With --importseite the window is left
  * open on the import page, stopped at the first row of that catalogue.
- * Before the import mode, EANCOM files in the EDI import folder are
- * converted (eancom_eingang.h). --wareneingang runs the goods receipt of
- * the DESADV files in the EDI import folder instead of the module's window.
  */
 #include "standin.h"
 #include "eancom_eingang.h"
@@ -259,12 +255,16 @@ static void Bilder(const std::string& ordner)
     }
 }
 
+/* Besides the options above: --wareneingang runs the host's goods receipt
+ * of the DESADV files in the EDI import folder (Standin_Wareneingang)
+ * instead of the module's window; before the import mode, EANCOM files in
+ * the import folder are converted (Standin_EancomUmsetzen). */
 int main(int argc, char** argv)
 {
+    bool wareneingang = false;
     std::string daten, bilder, sprache = "de";
     int modus = 1;
     bool importseite = false;
-    bool wareneingang = false;
     StandinHost host;
     for (int i = 1; i < argc; i++) {
         std::string a = argv[i];
@@ -286,7 +286,7 @@ int main(int argc, char** argv)
             host.ftpPasswort = argv[++i];
         } else {
             fprintf(stderr, "usage: OXHOST --daten DIR [--modus N] [--ftp SERVER USER PASSWORD]"
-                            " [--sprache de|nl] [--screenshot DIR] [--importseite] [--wareneingang]\n");
+                            " [--sprache de|nl] [--screenshot DIR] [--importseite]\n");
             return 2;
         }
     }
