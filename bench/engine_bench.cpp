@@ -64,7 +64,11 @@ DWORD WINAPI Abtaster(LPVOID)
             continue;
         CONTEXT c;
         c.ContextFlags = CONTEXT_CONTROL;
+#if defined(_WIN64)
         DWORD64 rip = GetThreadContext(g_Schreiber, &c) ? c.Rip : 0;
+#else
+        DWORD64 rip = GetThreadContext(g_Schreiber, &c) ? c.Eip : 0;
+#endif
         ResumeThread(g_Schreiber);
         if (rip == 0)
             continue;

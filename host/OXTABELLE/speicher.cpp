@@ -155,6 +155,10 @@ void Packen(const OXTABELLE* tabelle, std::vector<unsigned char>& aus)
     uint32_t i = 0;
     while (i < SATZ) {
         uint32_t null = 0;
+        /* most of a table is zero: runs are skipped eight bytes at a time */
+        uint64_t acht;
+        while (i + null + 8 <= SATZ && (std::memcpy(&acht, p + i + null, 8), acht == 0))
+            null += 8;
         while (i + null < SATZ && p[i + null] == 0)
             ++null;
         i += null;

@@ -79,6 +79,19 @@ struct Lager {
     Lager(const Lager&) = delete;
     Lager& operator=(const Lager&) = delete;
 
+    /* The work table emptied, sizes down and colours across, with the
+     * given first size and colour (0 = none). */
+    OXTABELLE* Arbeitstabelle(int32_t ersteGroesse, int32_t ersteFarbe)
+    {
+        OXTABELLE* t = &k->DialogWerte.Tabelle;
+        TAB_ClearTabelle(t, 0);
+        t->MerkmalSenkrecht = kGroesse;
+        t->MerkmalWaagrecht = kFarbe;
+        t->Senkrecht[0] = ersteGroesse;
+        t->Waagrecht[0] = ersteFarbe;
+        return t;
+    }
+
     /* A catalogue variation of article `artikel`: size i, colour j. */
     PRICAT_SATZ Zeile(const std::string& artikel, int i, int j) const
     {

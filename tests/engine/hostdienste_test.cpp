@@ -74,12 +74,7 @@ TEST(Hostdienste, PreiskalkulationNachWarengruppe)
 TEST(Hostdienste, TabellenpruefungUndKorrektur)
 {
     Lager l("hostglob");
-    OXTABELLE* t = &l.k->DialogWerte.Tabelle;
-    TAB_ClearTabelle(t, 0);
-    t->MerkmalSenkrecht = kGroesse;
-    t->MerkmalWaagrecht = kFarbe;
-    t->Senkrecht[0] = l.groesse[0];
-    t->Waagrecht[0] = l.farbe[0];
+    OXTABELLE* t = l.Arbeitstabelle(l.groesse[0], l.farbe[0]);
     EXPECT_EQ(1, OXGLOBAL_DLGHELP_PruefeTabelle(nullptr, t));
     t->Waagrecht[1] = l.groesse[1] + 1000;   /* no such colour */
     EXPECT_EQ(0, OXGLOBAL_DLGHELP_PruefeTabelle(nullptr, t));
@@ -145,11 +140,7 @@ TEST(Hostdienste, MindestbestandNachRueckfrage)
 TEST(Hostdienste, UnveraenderteTabelleBehaeltIhreZeit)
 {
     Lager l("tabzeit");
-    OXTABELLE* t = &l.k->DialogWerte.Tabelle;
-    TAB_ClearTabelle(t, 0);
-    t->MerkmalSenkrecht = kGroesse;
-    t->MerkmalWaagrecht = kFarbe;
-    t->Senkrecht[0] = l.groesse[0];
+    OXTABELLE* t = l.Arbeitstabelle(l.groesse[0], 0);
     ASSERT_EQ(1, TAB_SchreibeTabelle(TAB_BESITZER_SERIE, l.serie, t));
     TAB_ZEIT vorher, nachher;
     OXTABELLE* gelesen = &l.k->LadeTabelle;

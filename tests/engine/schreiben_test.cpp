@@ -107,10 +107,7 @@ TEST(Schreiben, SechzehnZeilenGebenEinenArtikelMitVierMalVierTabelle)
 TEST(Schreiben, AchsenNehmenFarbenMitTextUndWeisenVolleAchsenAb)
 {
     Lager l("achsen");
-    OXTABELLE& t = l.k->DialogWerte.Tabelle;
-    TAB_ClearTabelle(&t, 0);
-    t.MerkmalSenkrecht = kGroesse;
-    t.MerkmalWaagrecht = kFarbe;
+    OXTABELLE& t = *l.Arbeitstabelle(0, 0);
     TAB_PREISE alt = { 100, 100, 0, 200, 200, 0 }, neu = { 300, 300, 0, 600, 600, 0 };
 
     struct Fall {
@@ -214,10 +211,7 @@ TEST(Schreiben, ReferenzzeitUndMarken)
     Lager l("marken");
     EDI_KONTEXT* k = l.k;
     int32_t artikel = l.ArtikelSchreiben("4713");
-    OXTABELLE s;
-    TAB_ClearTabelle(&s, 0);
-    s.MerkmalSenkrecht = kGroesse;
-    s.MerkmalWaagrecht = kFarbe;
+    OXTABELLE& s = *l.Arbeitstabelle(0, 0);
     ASSERT_EQ(1, TAB_SchreibeTabelle(TAB_BESITZER_SERIE, l.serie, &s));
     HOST_ZEITSTEMPEL jetzt;
     TAB_ZEIT z;
