@@ -246,7 +246,7 @@ static int32_t ArtAufloesen(int32_t art, int eigene)
     if (nummer < 1 && !eigene && k->HostFunktion02 != nullptr && e.Art[art].Schluessel[0] != '\0')
         nummer = k->HostFunktion02(art, e.Art[art].Schluessel);
     if (nummer < 1 && e.Art[art].Text[0] == '\0')
-        nummer = StandardMerkmal_SuchenMem(art);
+        nummer = k->ImportLauf.Standard[art];
     return nummer > 0 ? nummer : 0;
 }
 

@@ -49,7 +49,7 @@ int MappingStatus(int32_t art)
     int ergebnis;
     if (gelernt <= 0) {
         if (stichwort[0] == '\0' || stichwort[0] == ' ') {
-            int32_t standard = StandardMerkmal_SuchenMem(art);
+            int32_t standard = k->ImportLauf.Standard[art];
             k->DialogWerte.Art[art].Status = standard > 0 ? STATUS_STANDARD : STATUS_OFFEN;
             ergebnis = standard > 0 ? 0 : 1;
         } else {

@@ -76,13 +76,23 @@ void SerieLesen(int32_t serie)
         memset(&k->SerienTabelle, 0, sizeof k->SerienTabelle);
 }
 
+/* Sets the text of control `id` only when it changes: a run shows
+ * thousands of rows, most of whose texts repeat the row before. */
+static void TextZeigen(HWND seite, int id, const char* text)
+{
+    char alt[64] = "";
+    GetDlgItemTextA(seite, id, alt, (int)sizeof alt);
+    if (strcmp(alt, text) != 0)
+        SetDlgItemTextA(seite, id, text);
+}
+
 /* ---- price texts ------------------------------------------------------- */
 
 void PreisZeigen(HWND seite, int id, int32_t wert)
 {
     char text[16] = "";
     TEXDEFS_LongToKommaString(wert, text, (int32_t)sizeof text);
-    SetDlgItemTextA(seite, id, text);
+    TextZeigen(seite, id, text);
 }
 
 int32_t PreisLesen(HWND seite, int id)
@@ -269,6 +279,7 @@ void SeiteNeuZeichnen(HWND seite)
 
 void SeiteFreigeben(HWND seite, int an)
 {
+    g_Kontext->ImportLauf.EingabenAn = 0;
     static const int ids[] = {
         1096, 1095, 1102, 1101, 1089, 1088, 1087, 1086, 1085, 1084, 1083, 1082, 1081, 1080, 1079, 1078, 1070, 1069,
         1097, 1099, 1098, 1100, 1159, 1166, 1160, 1167, 1092, 1093, 1103, 1072, 1091, 1090, 1106, 1148, 1149, 1152,
@@ -293,11 +304,19 @@ void PreisfelderFreigeben(HWND seite)
 
 void LaufknoepfeFreigeben(HWND seite, int an)
 {
-    EnableWindow(GetDlgItem(seite, IDC_IP_ZUWEISEN), an ? TRUE : FALSE);
+    HWND knopf = GetDlgItem(seite, IDC_IP_ZUWEISEN);
+    if ((IsWindowEnabled(knopf) != FALSE) != (an != 0))
+        EnableWindow(knopf, an ? TRUE : FALSE);
 }
 
 void EingabenFreigeben(HWND seite, int an)
 {
+    /* The run enables the input set for every row it shows; once it is
+     * on, nothing else turns it off but this function or the page set. */
+    IMPORT_LAUF& l = g_Kontext->ImportLauf;
+    if (an && l.EingabenAn)
+        return;
+    l.EingabenAn = an ? 1 : 0;
     static const int ids[] = {
         1095, 1096, 1069, 1070, 1078, 1079, 1080, 1081, 1082, 1083, 1084, 1085, 1086, 1087, 1088, 1089, 1101,
         1102, 1097, 1099, 1098, 1100, 1159, 1166, 1160, 1167, 1103, 1072, 1093, 1092, 1090, 1091, 1106, 1156,
@@ -348,7 +367,7 @@ void ZeilenNummerZeigen(HWND seite)
         SetDlgItemInt(seite, IDC_IP_SATZNR, (UINT)(k->AktuelleZeile->SatzNummer + 1), FALSE);
         char ean[sizeof k->AktuelleZeile->PricatDaten.Ean] = "";
         TextKopieren(ean, sizeof ean, k->AktuelleZeile->PricatDaten.Ean);
-        SetDlgItemTextA(seite, IDC_IP_GTIN, ean);
+        TextZeigen(seite, IDC_IP_GTIN, ean);
     }
     ZaehlerImportiertAnzeigen(l.Zaehler);
 }
@@ -362,7 +381,8 @@ void ArtikelnameBilden(char* aus, size_t groesse, const char* nummerText)
 
 void ZeilenFarbText(const PRICAT_SATZ* zeile, char* aus, size_t groesse)
 {
-    LieferantenFarbTextDerZeile(Berechnung_GetEdiFarbtexte(), &zeile->PricatDaten, aus, groesse);
+    /* the setting as read when the page was entered */
+    LieferantenFarbTextDerZeile(g_Kontext->EdiFarbtexte, &zeile->PricatDaten, aus, groesse);
 }
 
 static int32_t Hundertstel(const char* text, size_t groesse)
@@ -428,12 +448,12 @@ void KatalogwerteZeigen(HWND seite)
         if (a.EdiText == 0)
             continue;
         TextKopieren(k->OxOut.EdiText[a.Art], SEITE_EDI_TEXT, e.Art[a.Art].Text);
-        SetDlgItemTextA(seite, a.EdiText, k->OxOut.EdiText[a.Art]);
+        TextZeigen(seite, a.EdiText, k->OxOut.EdiText[a.Art]);
     }
     TextKopieren(k->OxOut.EdiZusatztext, SEITE_EDI_TEXT, e.Zusatztext);
     TextKopieren(k->OxOut.EdiFarbtext, SEITE_EDI_TEXT, e.Farbtext);
-    SetDlgItemTextA(seite, IDC_IP_EDI_ZUSATZ, e.Zusatztext);
-    SetDlgItemTextA(seite, IDC_IP_EDI_LFARBE, e.Farbtext);
+    TextZeigen(seite, IDC_IP_EDI_ZUSATZ, e.Zusatztext);
+    TextZeigen(seite, IDC_IP_EDI_LFARBE, e.Farbtext);
     k->OxOut.EdiEk1 = e.Ek1;
     k->OxOut.EdiEk2 = e.Ek2;
     k->OxOut.EdiVk1 = e.Vk1;
@@ -522,7 +542,7 @@ void SeiteAuffrischen(HWND seite)
     for (int id : s_Texte) {
         void* ort = nullptr;
         if (ImportOxOutBindung(id, &ort) > 0)
-            SetDlgItemTextA(seite, id, (const char*)ort);
+            TextZeigen(seite, id, (const char*)ort);
     }
     static const int preise[] = { 1097, 1098, 1099, 1100, 1115, 1117, 1116, 1138, 1159, 1160, 1166, 1167 };
     for (int id : preise) {
@@ -664,6 +684,8 @@ int32_t OXCALL ImportSeiteInit(HWND seite, HWND hauptfenster, int32_t index, LPA
     BezugszeitMerken();
     EDIMapDBA_MakeEDIMAPMem(k->KatalogLieferantIln);
     k->FeldMap.Vorhanden = EDIMapDBA_EDIFeldMapExists(k->KatalogLieferantIln) == 1 ? 1 : 0;
+    for (int32_t art = 0; art < SEITE_ARTEN; art++)
+        l.Standard[art] = StandardMerkmal_SuchenMem(art);
     SetCursor(vorher);
     return 1;
 }

@@ -66,6 +66,9 @@ typedef struct IMPORT_LAUF {
     EDIAENDERUNG_SATZ LetzteAenderung;  /* change record handed on last */
     KANDIDATEN_BLOCK Kandidaten;     /* the identification's candidates */
     int32_t LetzteAenderungGesetzt;
+    int32_t EingabenAn;              /* the input set was last enabled (1) or not */
+    int32_t Standard[12];            /* standard characteristic per kind, read when the page
+                                        is entered (the "Standard" page cannot change it meanwhile) */
 } IMPORT_LAUF;
 
 #pragma pack(pop)

@@ -6,6 +6,8 @@
 #ifndef OX_TEST_IMPORT_HILFEN_H
 #define OX_TEST_IMPORT_HILFEN_H
 
+#include <gtest/gtest.h>
+
 #include "seiten/seiten_hilfen.h"
 #include "entry/einstellungen.h"
 #include "oxgen.h"

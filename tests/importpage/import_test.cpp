@@ -377,3 +377,37 @@ TEST(ImportSeite, SicherungVerliertDenKatalogNie)
     EXPECT_EQ(0, KatalogSichern(quelle.c_str(), sicherung.c_str()));
     EXPECT_EQ(inhalt, DateiLesen(sicherung + "KAT.INH"));
 }
+
+TEST(ImportSeite, PreiseEinesBestehendenArtikelsBleibenOhneVorrang)
+{
+    ImportHost h("import_vorrang");
+    ASSERT_GT(ErsterImport(h), 0);
+    PRICAT_DATEN d = h.Zeile(0, VARIANTEN, 0);
+    int32_t alt = atoi(d.Preis1);
+    EDI_SETZEN(d, Preis1, std::to_string(alt + 1000));
+    std::string kopf = edihilfe::PricatKopfzeile(h.lieferant.Iln, ILN_PARTNER, "Preise");
+    edihilfe::Schreiben(h.importOrdner + "PREIS.INH", kopf + edihilfe::PricatZeile(d));
+    char text[16];
+    h.Rufen([&](Person& p) {
+        HWND w = nullptr;
+        HWND s = Oeffnen(p, "PREIS.INH", &w);
+        ASSERT_NE(nullptr, s);
+        struct Fall {
+            bool vorrang;
+            int32_t ek1;
+        };
+        for (const Fall& f : { Fall{ false, alt }, Fall{ true, alt + 1000 } }) {
+            s = ImportSeite(p, w, "PREIS.INH");
+            p.SetCheck(s, IDC_IP_STOP_VARIATION, true);
+            p.SetCheck(s, IDC_IP_VORRANG, f.vorrang);
+            p.SetCheck(s, IDC_IP_UEBERNAHME_EK1, f.vorrang);
+            ASSERT_FALSE(Laufen(p, s));
+            EXPECT_GT(g_Kontext->AktuelleArtikelNummer, 0);
+            TEXDEFS_LongToKommaString(f.ek1, text, sizeof text);
+            EXPECT_EQ(text, p.Text(s, IDC_IP_EK1)) << (f.vorrang ? "catalogue first" : "the article's own price");
+            /* the EK1 edit is pink while it differs from the catalogue */
+            EXPECT_EQ(f.vorrang ? 1 : 0, g_Kontext->DialogWerte.GleichEk1);
+        }
+        Beenden(p, w);
+    });
+}
