@@ -88,15 +88,13 @@ void Anhaengen(char* ziel, size_t groesse, const char* text)
     ziel[n + m] = '\0';
 }
 
-/* Bounded copy of a C text into a record field (cut, terminated when
- * there is room; a field filled to its width carries no terminator, as
- * the record library allows). */
+/* Bounded copy of a C text into a field of a record that was zeroed
+ * before (cut; the zeros after the text terminate it, and a field filled
+ * to its width carries no terminator, as the record library allows). */
 void Setzen(char* feld, size_t breite, const char* text)
 {
     size_t n = strnlen(text, breite);
     memcpy(feld, text, n);
-    if (n < breite)
-        memset(feld + n, 0, breite - n);
 }
 /* Bounded copy of a C text into a buffer of `groesse` bytes, terminated. */
 void Kopie(char* aus, size_t groesse, const char* text)
