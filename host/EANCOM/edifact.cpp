@@ -285,12 +285,14 @@ const char* Zerlegen(const Leser* l, const char* a, const char* ende, Segment& s
                 }
             }
         }
-        uint32_t trenner = (m.element | m.komponente | m.segment) & ~gesperrt;
+        uint32_t trenner = (m.element | m.komponente) & ~gesperrt;
         uint32_t segment = m.segment & ~gesperrt;
+        unsigned schluss = 32;   /* position of the terminator in this block */
         if (segment != 0) {
-            uint32_t bis = 0xFFFFFFFFu >> (31 - static_cast<unsigned>(__builtin_ctz(segment)));
-            trenner &= bis;
-            aktiv &= bis;
+            schluss = static_cast<unsigned>(__builtin_ctz(segment));
+            uint32_t davor = (1u << schluss) - 1;
+            trenner &= davor;
+            aktiv &= davor;
         }
         if (aktiv != 0)
             s.freigabe = true;
@@ -298,24 +300,16 @@ const char* Zerlegen(const Leser* l, const char* a, const char* ende, Segment& s
             unsigned i = static_cast<unsigned>(__builtin_ctz(trenner));
             trenner &= trenner - 1;
             const char* q = basis + i;
-            if (!voll) {
-                /* close the component [start, q) */
-                uint32_t laenge = static_cast<uint32_t>(q - start);
-                if (laenge > EL_MAX_LAENGE)
-                    laenge = Ueberlang(l, s, start, q);
-                s.teile[teil] = Teil{ start, laenge };
-            }
-            if (trenner == 0 && segment != 0) {
-                s.tag = s.anzahl[0] == 1 ? TagVon(l, a, static_cast<size_t>(q - a)) : 0;
-                if (s.tag == 0 && s.problem[0] == '\0')
-                    snprintf(s.problem, sizeof s.problem, "the segment tag is not three capital letters or digits");
-                return q;
-            }
-            start = q + 1;
-            if (voll)
+            if (__builtin_expect(voll, 0))
                 continue;
+            /* close the component [start, q) */
+            uint32_t laenge = static_cast<uint32_t>(q - start);
+            if (__builtin_expect(laenge > EL_MAX_LAENGE, 0))
+                laenge = Ueberlang(l, s, start, q);
+            s.teile[teil] = Teil{ start, laenge };
+            start = q + 1;
             bool element = (m.element >> i) & 1u;
-            if (teil + 1 >= SEG_MAX_TEILE || (element && s.elemente >= SEG_MAX_ELEMENTE)) {
+            if (__builtin_expect(teil + 1 >= SEG_MAX_TEILE || (element && s.elemente >= SEG_MAX_ELEMENTE), 0)) {
                 voll = true;
                 if (s.problem[0] == '\0')
                     snprintf(s.problem, sizeof s.problem, "more than %d data elements or %d components",
@@ -331,6 +325,20 @@ const char* Zerlegen(const Leser* l, const char* a, const char* ende, Segment& s
                 s.anzahl[s.elemente - 1]++;
             }
         }
+        if (segment == 0)
+            continue;
+        /* the terminator closes the last component */
+        const char* q = basis + schluss;
+        if (!voll) {
+            uint32_t laenge = static_cast<uint32_t>(q - start);
+            if (laenge > EL_MAX_LAENGE)
+                laenge = Ueberlang(l, s, start, q);
+            s.teile[teil] = Teil{ start, laenge };
+        }
+        s.tag = s.anzahl[0] == 1 ? TagVon(l, a, static_cast<size_t>(q - a)) : 0;
+        if (s.tag == 0 && s.problem[0] == '\0')
+            snprintf(s.problem, sizeof s.problem, "the segment tag is not three capital letters or digits");
+        return q;
     }
     return nullptr;
 }
