@@ -88,15 +88,13 @@ void Anhaengen(char* ziel, size_t groesse, const char* text)
     ziel[n + m] = '\0';
 }
 
-/* Bounded copy of a C text into a record field (cut, terminated when
- * there is room; a field filled to its width carries no terminator, as
- * the record library allows). */
+/* Bounded copy of a C text into a field of a record that was zeroed
+ * before (cut; the zeros after the text terminate it, and a field filled
+ * to its width carries no terminator, as the record library allows). */
 void Setzen(char* feld, size_t breite, const char* text)
 {
     size_t n = strnlen(text, breite);
     memcpy(feld, text, n);
-    if (n < breite)
-        memset(feld + n, 0, breite - n);
 }
 /* Bounded copy of a C text into a buffer of `groesse` bytes, terminated. */
 void Kopie(char* aus, size_t groesse, const char* text)
@@ -299,7 +297,7 @@ void Ablehnen(Lauf& l, const Segment& s, const std::string& was)
 }
 
 /* Refuses the open message when the segment could not be split cleanly. */
-bool SegmentInOrdnung(Lauf& l, const Segment& s)
+inline bool SegmentInOrdnung(Lauf& l, const Segment& s)
 {
     if (s.problem[0] == '\0')
         return true;
@@ -340,10 +338,14 @@ void Datum(const Lauf& l, const Segment& s, char aus[9])
             n = i;
             break;
         }
-    if (strcmp(format, "101") == 0 && n >= 6)
-        snprintf(aus, 9, "20%.6s", wert);
-    else if (n >= 8)
-        snprintf(aus, 9, "%.8s", wert);
+    if (strcmp(format, "101") == 0 && n >= 6) {
+        memcpy(aus, "20", 2);
+        memcpy(aus + 2, wert, 6);
+        aus[8] = '\0';
+    } else if (n >= 8) {
+        memcpy(aus, wert, 8);
+        aus[8] = '\0';
+    }
 }
 
 bool IstGln(const char* t)
@@ -356,16 +358,23 @@ bool IstGln(const char* t)
     return true;
 }
 
-/* A decimal text of a value in hundredths ("19", "5.5", "7.25"). */
+/* A decimal text of a value in hundredths, not negative ("19", "5.5",
+ * "7.25"), into `aus` (`groesse` bytes, cut). */
 void Prozent(int64_t hundertstel, char* aus, size_t groesse)
 {
-    int64_t ganz = hundertstel / 100, rest = hundertstel % 100;
-    if (rest == 0)
-        snprintf(aus, groesse, "%lld", (long long)ganz);
-    else if (rest % 10 == 0)
-        snprintf(aus, groesse, "%lld.%lld", (long long)ganz, (long long)(rest / 10));
-    else
-        snprintf(aus, groesse, "%lld.%02lld", (long long)ganz, (long long)rest);
+    char ganz[22], t[26];
+    Zahltext(hundertstel / 100, ganz);
+    size_t n = strlen(ganz);
+    memcpy(t, ganz, n);
+    int rest = static_cast<int>(hundertstel % 100);
+    if (rest != 0) {
+        t[n++] = '.';
+        t[n++] = static_cast<char>('0' + rest / 10);
+        if (rest % 10 != 0)
+            t[n++] = static_cast<char>('0' + rest % 10);
+        t[n] = '\0';
+    }
+    Kopie(aus, groesse, t);
 }
 
 /* --- head segments ----------------------------------------------------------- */

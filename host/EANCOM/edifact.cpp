@@ -89,6 +89,9 @@ struct Leser {
     uint32_t segmente = 0;
     Trenner t;
     uint8_t klasse[256];
+#if defined(__SSE2__)
+    __m128i su_e, su_k, su_sg, su_f;   /* each special byte in all 16 lanes */
+#endif
 };
 
 namespace {
@@ -164,6 +167,12 @@ void KlassenSetzen(Leser* l)
     if (l->t.freigabe != 0)
         l->klasse[static_cast<uint8_t>(l->t.freigabe)] = K_FREIGABE;
     l->klasse[static_cast<uint8_t>(l->t.segment)] = K_SEGMENT;
+#if defined(__SSE2__)
+    l->su_e = _mm_set1_epi8(l->t.element);
+    l->su_k = _mm_set1_epi8(l->t.komponente);
+    l->su_sg = _mm_set1_epi8(l->t.segment);
+    l->su_f = _mm_set1_epi8(l->t.freigabe);
+#endif
 }
 
 /* The packed tag of a segment's first bytes, 0 when they are no tag of
@@ -177,48 +186,74 @@ uint32_t TagVon(const Leser* l, const char* a, size_t n)
     return (uint32_t)(uint8_t)a[0] << 16 | (uint32_t)(uint8_t)a[1] << 8 | (uint8_t)a[2];
 }
 
-/* Bit i of the result is set when byte i of the `n` (at most 16) bytes at
- * `p` is a separator, the release character or the segment terminator.
- * Sixteen bytes at once where the processor has SSE2. */
-struct Sucher {
-#if defined(__SSE2__)
-    __m128i e, k, sg, f;
-#endif
-    const uint8_t* klasse;
+/* The separators, the release character and the segment terminator of
+ * up to 32 bytes, one bit per byte (bit i = byte i), each set in its own
+ * mask. Sixteen bytes at a time where the processor has SSE2. */
+struct Masken {
+    uint32_t element, komponente, freigabe, segment;
 };
 
-uint32_t Maske(const Sucher& su, const char* p, size_t n)
+#if defined(__SSE2__)
+inline uint32_t Bits16(__m128i b, __m128i c)
+{
+    return static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(b, c)));
+}
+#endif
+
+void MaskenVon(const Leser* l, const char* p, size_t n, Masken& m)
 {
 #if defined(__SSE2__)
-    if (n == 16) {
-        __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        __m128i m = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(b, su.e), _mm_cmpeq_epi8(b, su.k)),
-                                 _mm_or_si128(_mm_cmpeq_epi8(b, su.sg), _mm_cmpeq_epi8(b, su.f)));
-        return static_cast<uint32_t>(_mm_movemask_epi8(m));
+    if (n == 32) {
+        __m128i b0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        __m128i b1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16));
+        m.element = Bits16(b0, l->su_e) | Bits16(b1, l->su_e) << 16;
+        m.komponente = Bits16(b0, l->su_k) | Bits16(b1, l->su_k) << 16;
+        m.segment = Bits16(b0, l->su_sg) | Bits16(b1, l->su_sg) << 16;
+        m.freigabe = l->t.freigabe ? Bits16(b0, l->su_f) | Bits16(b1, l->su_f) << 16 : 0;
+        return;
     }
 #endif
-    uint32_t m = 0;
-    for (size_t i = 0; i < n; i++)
-        if (su.klasse[static_cast<uint8_t>(p[i])] != K_DATEN)
-            m |= 1u << i;
-    return m;
+    m = Masken{ 0, 0, 0, 0 };
+    for (size_t i = 0; i < n; i++) {
+        switch (l->klasse[static_cast<uint8_t>(p[i])]) {
+        case K_ELEMENT: m.element |= 1u << i; break;
+        case K_KOMPONENTE: m.komponente |= 1u << i; break;
+        case K_FREIGABE: m.freigabe |= 1u << i; break;
+        case K_SEGMENT: m.segment |= 1u << i; break;
+        default: break;
+        }
+    }
+}
+
+/* The length of the component [a, q) whose raw length passes
+ * EL_MAX_LAENGE: cut to EL_MAX_LAENGE and the problem noted when it is
+ * still too long without its release characters. */
+uint32_t Ueberlang(const Leser* l, Segment& s, const char* a, const char* q)
+{
+    uint32_t freigaben = 0;
+    if (l->t.freigabe != 0)
+        for (const char* p = a; p < q; p++)
+            if (*p == l->t.freigabe) {
+                freigaben++;
+                p++;
+            }
+    uint32_t laenge = static_cast<uint32_t>(q - a);
+    if (laenge - freigaben <= EL_MAX_LAENGE)
+        return laenge;
+    if (s.problem[0] == '\0')
+        snprintf(s.problem, sizeof s.problem, "element %d has a component longer than %d characters",
+                 s.elemente - 1, (int)EL_MAX_LAENGE);
+    return EL_MAX_LAENGE;
 }
 
 /*
  * Splits the segment that starts at `a` into `s` in one pass up to its
- * terminator. Returns the terminator's position, or null when the bytes
- * before `ende` end before it (the caller reads more and starts again).
+ * terminator, 32 bytes at a time. Returns the terminator's position, or
+ * null when the bytes before `ende` end before it (the caller reads more
+ * and starts again).
  */
 const char* Zerlegen(const Leser* l, const char* a, const char* ende, Segment& s)
 {
-    Sucher su;
-#if defined(__SSE2__)
-    su.e = _mm_set1_epi8(l->t.element);
-    su.k = _mm_set1_epi8(l->t.komponente);
-    su.sg = _mm_set1_epi8(l->t.segment);
-    su.f = _mm_set1_epi8(l->t.freigabe ? l->t.freigabe : l->t.segment);
-#endif
-    su.klasse = l->klasse;
     s.elemente = 1;
     s.erster[0] = 0;
     s.anzahl[0] = 1;
@@ -226,52 +261,55 @@ const char* Zerlegen(const Leser* l, const char* a, const char* ende, Segment& s
     s.problem[0] = '\0';
     int teil = 0;
     const char* start = a;
-    uint32_t freigaben = 0;
-    bool voll = false, ueberspringen = false;
-    for (const char* basis = a; basis < ende; basis += 16) {
-        size_t n = ende - basis < 16 ? static_cast<size_t>(ende - basis) : 16;
-        uint32_t maske = Maske(su, basis, n);
-        if (ueberspringen) {
-            maske &= ~1u;   /* the released byte */
-            ueberspringen = false;
-        }
-        while (maske != 0) {
-            unsigned i = static_cast<unsigned>(__builtin_ctz(maske));
-            maske &= maske - 1;
-            const char* q = basis + i;
-            int k = l->klasse[static_cast<uint8_t>(*q)];
-            if (k == K_FREIGABE) {
-                s.freigabe = true;
-                freigaben++;
-                if (i + 1 < n)
-                    maske &= ~(1u << (i + 1));
-                else
-                    ueberspringen = true;
-                continue;
-            }
-            if (!voll) {
-                /* close the component [start, q) */
-                uint32_t laenge = static_cast<uint32_t>(q - start);
-                if (laenge - freigaben > EL_MAX_LAENGE) {
-                    if (s.problem[0] == '\0')
-                        snprintf(s.problem, sizeof s.problem,
-                                 "element %d has a component longer than %d characters", s.elemente - 1,
-                                 (int)EL_MAX_LAENGE);
-                    laenge = EL_MAX_LAENGE;
+    bool voll = false;
+    uint32_t uebertrag = 0;   /* 1 when the last byte of the block before was a release character */
+    for (const char* basis = a; basis < ende; basis += 32) {
+        size_t n = ende - basis < 32 ? static_cast<size_t>(ende - basis) : 32;
+        Masken m;
+        MaskenVon(l, basis, n, m);
+        uint32_t gesperrt = uebertrag;   /* released bytes */
+        uint32_t aktiv = 0;              /* release characters in force */
+        uebertrag = 0;
+        if (m.freigabe != 0) {
+            /* each release character not itself released frees the byte after it */
+            uint32_t r = m.freigabe & ~gesperrt;
+            while (r != 0) {
+                unsigned i = static_cast<unsigned>(__builtin_ctz(r));
+                r &= r - 1;
+                aktiv |= 1u << i;
+                if (i + 1 < 32) {
+                    gesperrt |= 1u << (i + 1);
+                    r &= ~(1u << (i + 1));
+                } else {
+                    uebertrag = 1;
                 }
-                s.teile[teil] = Teil{ start, laenge };
             }
-            freigaben = 0;
-            if (k == K_SEGMENT) {
-                s.tag = s.anzahl[0] == 1 ? TagVon(l, a, static_cast<size_t>(q - a)) : 0;
-                if (s.tag == 0 && s.problem[0] == '\0')
-                    snprintf(s.problem, sizeof s.problem, "the segment tag is not three capital letters or digits");
-                return q;
-            }
-            start = q + 1;
-            if (voll)
+        }
+        uint32_t trenner = (m.element | m.komponente) & ~gesperrt;
+        uint32_t segment = m.segment & ~gesperrt;
+        unsigned schluss = 32;   /* position of the terminator in this block */
+        if (segment != 0) {
+            schluss = static_cast<unsigned>(__builtin_ctz(segment));
+            uint32_t davor = (1u << schluss) - 1;
+            trenner &= davor;
+            aktiv &= davor;
+        }
+        if (aktiv != 0)
+            s.freigabe = true;
+        while (trenner != 0) {
+            unsigned i = static_cast<unsigned>(__builtin_ctz(trenner));
+            trenner &= trenner - 1;
+            const char* q = basis + i;
+            if (__builtin_expect(voll, 0))
                 continue;
-            if (teil + 1 >= SEG_MAX_TEILE || (k == K_ELEMENT && s.elemente >= SEG_MAX_ELEMENTE)) {
+            /* close the component [start, q) */
+            uint32_t laenge = static_cast<uint32_t>(q - start);
+            if (__builtin_expect(laenge > EL_MAX_LAENGE, 0))
+                laenge = Ueberlang(l, s, start, q);
+            s.teile[teil] = Teil{ start, laenge };
+            start = q + 1;
+            bool element = (m.element >> i) & 1u;
+            if (__builtin_expect(teil + 1 >= SEG_MAX_TEILE || (element && s.elemente >= SEG_MAX_ELEMENTE), 0)) {
                 voll = true;
                 if (s.problem[0] == '\0')
                     snprintf(s.problem, sizeof s.problem, "more than %d data elements or %d components",
@@ -279,7 +317,7 @@ const char* Zerlegen(const Leser* l, const char* a, const char* ende, Segment& s
                 continue;
             }
             teil++;
-            if (k == K_ELEMENT) {
+            if (element) {
                 s.erster[s.elemente] = static_cast<uint16_t>(teil);
                 s.anzahl[s.elemente] = 1;
                 s.elemente++;
@@ -287,6 +325,20 @@ const char* Zerlegen(const Leser* l, const char* a, const char* ende, Segment& s
                 s.anzahl[s.elemente - 1]++;
             }
         }
+        if (segment == 0)
+            continue;
+        /* the terminator closes the last component */
+        const char* q = basis + schluss;
+        if (!voll) {
+            uint32_t laenge = static_cast<uint32_t>(q - start);
+            if (laenge > EL_MAX_LAENGE)
+                laenge = Ueberlang(l, s, start, q);
+            s.teile[teil] = Teil{ start, laenge };
+        }
+        s.tag = s.anzahl[0] == 1 ? TagVon(l, a, static_cast<size_t>(q - a)) : 0;
+        if (s.tag == 0 && s.problem[0] == '\0')
+            snprintf(s.problem, sizeof s.problem, "the segment tag is not three capital letters or digits");
+        return q;
     }
     return nullptr;
 }
