@@ -143,7 +143,7 @@ TEST(Hauptfenster, NiederlaendischUnterDenselbenIds)
         p.ListViewClick(s, IDC_AW_LISTE, p.ListViewFind(s, IDC_AW_LISTE, 4, "HERBST.INH"));
         p.SelectTab(w, IDC_HW_TAB, 1);
         HWND f = Seite(w, "Filter");
-        EXPECT_EQ("3 Hoofdgroep(n)", p.Text(f, IDC_FI_ANZAHL1));
+        EXPECT_EQ("3 Hoofdgroep(en)", p.Text(f, IDC_FI_ANZAHL1));
         EXPECT_EQ("Op bovenstaande criteria filteren", p.Text(f, IDC_FI_FILTERN));
         p.SelectTab(w, IDC_HW_TAB, 2);
         HWND st = Seite(w, "Standaard");
