@@ -116,9 +116,9 @@
 #define IDS_FTP_UPLOAD_OK       1039
 #define IDS_FTP_DOWNLOAD_OK     1040
 /* one line per file that did not move, after 1034/1036/1039/1040 */
-#define IDS_FTP_DATEI_FEHLER    7110
-#define IDS_FTP_DATEI_ZEIT      7111
-#define IDS_FTP_DATEI_GROESSE   7112
+#define IDS_FTP_DATEI_FEHLER    7130
+#define IDS_FTP_DATEI_ZEIT      7131
+#define IDS_FTP_DATEI_GROESSE   7132
 #define IDS_FTP_SPALTE_DATUM    1069
 #define IDS_FTP_SPALTE_INHALT   1070
 #define IDS_FTP_SPALTE_BESCHR   1071
