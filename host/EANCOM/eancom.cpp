@@ -88,13 +88,16 @@ void Anhaengen(char* ziel, size_t groesse, const char* text)
     ziel[n + m] = '\0';
 }
 
-/* Bounded copy of a C text into a field of a record that was zeroed
- * before (cut; the zeros after the text terminate it, and a field filled
- * to its width carries no terminator, as the record library allows). */
+/* Bounded copy of a C text into a record field (cut, the rest of the
+ * field zeroed, so a field set twice keeps nothing of the longer text; a
+ * field filled to its width carries no terminator, as the record library
+ * allows). */
 void Setzen(char* feld, size_t breite, const char* text)
 {
     size_t n = strnlen(text, breite);
     memcpy(feld, text, n);
+    if (n < breite)
+        memset(feld + n, 0, breite - n);
 }
 /* Bounded copy of a C text into a buffer of `groesse` bytes, terminated. */
 void Kopie(char* aus, size_t groesse, const char* text)
@@ -366,6 +369,7 @@ void Prozent(int64_t hundertstel, char* aus, size_t groesse)
     Zahltext(hundertstel / 100, ganz);
     size_t n = strlen(ganz);
     memcpy(t, ganz, n);
+    t[n] = '\0';
     int rest = static_cast<int>(hundertstel % 100);
     if (rest != 0) {
         t[n++] = '.';
