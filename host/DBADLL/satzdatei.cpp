@@ -52,9 +52,16 @@ uint32_t SatzDatei::KopfCrc(const Kopf& k) { return pruefsumme::Crc32(0, &k, off
 
 bool SatzDatei::KopfLesen(Kopf* k) const
 {
-    unsigned char puffer[KOPF];
-    if (!daten_.LesenGanz(0, puffer, KOPF)) return false;
-    std::memcpy(k, puffer, sizeof(Kopf));
+    /* From the view when there is one (it shows every write at once, so
+     * a header torn by a writer at work fails its check value as a read
+     * would); a system call less for each look. */
+    if (ansicht_ && ansichtLaenge_ >= KOPF) {
+        std::memcpy(k, ansicht_, sizeof(Kopf));
+    } else {
+        unsigned char puffer[KOPF];
+        if (!daten_.LesenGanz(0, puffer, KOPF)) return false;
+        std::memcpy(k, puffer, sizeof(Kopf));
+    }
     return std::memcmp(k->Magie, kMagie, sizeof kMagie) == 0 && k->Crc == KopfCrc(*k) &&
            k->SatzGroesse == satz_ && k->KopfGroesse == KOPF;
 }
