@@ -15,6 +15,7 @@ namespace {
 
 class ArtikelBestand : public Bestand {
 public:
+    ArtikelBestand() { datei.Vorrat(true); }   /* new slots are read back at once */
     std::map<int32_t, uint32_t> index;      /* number -> slot */
     std::vector<int32_t> slotNummer;
 

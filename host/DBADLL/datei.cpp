@@ -8,6 +8,7 @@
 
 #if defined(_WIN32)
 #  include <windows.h>
+#  include "../common/positionsio.h"
 #else
 #  include <cerrno>
 #  include <climits>
@@ -91,14 +92,8 @@ bool Datei::Lesen(uint64_t pos, void* puffer, size_t n, size_t* gelesen) const
     unsigned char* p = static_cast<unsigned char*>(puffer);
     while (n > 0) {
         DWORD stueck = n > 0x10000000 ? 0x10000000 : static_cast<DWORD>(n);
-        OVERLAPPED ov{};
-        ov.Offset = static_cast<DWORD>(pos);
-        ov.OffsetHigh = static_cast<DWORD>(pos >> 32);
         DWORD got = 0;
-        if (!ReadFile(static_cast<HANDLE>(h_), p, stueck, &got, &ov)) {
-            if (GetLastError() == ERROR_HANDLE_EOF) return true;
-            return false;
-        }
+        if (!positionsio::Lesen(static_cast<HANDLE>(h_), pos, p, stueck, &got)) return false;
         if (got == 0) return true;
         *gelesen += got;
         p += got;
@@ -114,11 +109,9 @@ bool Datei::Schreiben(uint64_t pos, const void* puffer, size_t n)
     const unsigned char* p = static_cast<const unsigned char*>(puffer);
     while (n > 0) {
         DWORD stueck = n > 0x10000000 ? 0x10000000 : static_cast<DWORD>(n);
-        OVERLAPPED ov{};
-        ov.Offset = static_cast<DWORD>(pos);
-        ov.OffsetHigh = static_cast<DWORD>(pos >> 32);
         DWORD geschrieben = 0;
-        if (!WriteFile(static_cast<HANDLE>(h_), p, stueck, &geschrieben, &ov) || geschrieben == 0) return false;
+        if (!positionsio::Schreiben(static_cast<HANDLE>(h_), pos, p, stueck, &geschrieben) || geschrieben == 0)
+            return false;
         p += geschrieben;
         pos += geschrieben;
         n -= geschrieben;

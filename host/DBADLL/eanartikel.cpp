@@ -61,6 +61,7 @@ constexpr const char* kDateiName = "EANARTIKEL.DBA";
 
 class EanAblage : public Bestand {
 public:
+    EanAblage() { datei.Vorrat(true); }   /* new slots are read back at once */
     struct SlotInfo {
         int32_t abschnitt;   /* 0 = free */
         uint32_t eintrag;    /* entry number, kFolge set on following parts */

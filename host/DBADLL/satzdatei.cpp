@@ -52,9 +52,16 @@ uint32_t SatzDatei::KopfCrc(const Kopf& k) { return pruefsumme::Crc32(0, &k, off
 
 bool SatzDatei::KopfLesen(Kopf* k) const
 {
-    unsigned char puffer[KOPF];
-    if (!daten_.LesenGanz(0, puffer, KOPF)) return false;
-    std::memcpy(k, puffer, sizeof(Kopf));
+    /* From the view when there is one (it shows every write at once, so
+     * a header torn by a writer at work fails its check value as a read
+     * would); a system call less for each look. */
+    if (ansicht_ && ansichtLaenge_ >= KOPF) {
+        std::memcpy(k, ansicht_, sizeof(Kopf));
+    } else {
+        unsigned char puffer[KOPF];
+        if (!daten_.LesenGanz(0, puffer, KOPF)) return false;
+        std::memcpy(k, puffer, sizeof(Kopf));
+    }
     return std::memcmp(k->Magie, kMagie, sizeof kMagie) == 0 && k->Crc == KopfCrc(*k) &&
            k->SatzGroesse == satz_ && k->KopfGroesse == KOPF;
 }
@@ -164,6 +171,7 @@ void SatzDatei::Schliessen()
     while (sperren_ > 0) Entsperren();
     ansicht_ = nullptr;
     ansichtLaenge_ = 0;
+    laenge_ = 0;
     daten_.Schliessen();
     journal_.Schliessen();
 }
@@ -365,6 +373,10 @@ uint64_t SatzDatei::Schreiben(const std::vector<Teil>& teile, uint32_t neueAnzah
         neu.Generation = alt.Generation + 2 * schritte;
         neu.Crc = KopfCrc(neu);
 
+        /* 0. room (see Vorrat): the zeros beyond the count are not part
+         * of the store, so growing first changes nothing a reader sees. */
+        bool ok = !vorrat_ || Vorsorgen(Position(neueAnzahl));
+
         /* 1. the journal */
         size_t laenge = sizeof(JournalKopf) + (teile.size() + 1) * 12 + teile.size() * satz_ + KOPF;
         std::vector<unsigned char> j(laenge, 0);
@@ -388,7 +400,7 @@ uint64_t SatzDatei::Schreiben(const std::vector<Teil>& teile, uint32_t neueAnzah
         uint32_t crc = pruefsumme::Crc32(0, j.data(), j.size());
         std::memcpy(j.data() + offsetof(JournalKopf, Crc), &crc, 4);
         Halt(0);
-        bool ok = journal_.Schreiben(0, j.data(), j.size());
+        ok = ok && journal_.Schreiben(0, j.data(), j.size());
         if (ok && Sicher()) ok = journal_.Flush();
         if (ok) Halt(1);
 
@@ -433,6 +445,21 @@ uint64_t SatzDatei::Schreiben(const std::vector<Teil>& teile, uint32_t neueAnzah
     }
     Entsperren();
     return ergebnis;
+}
+
+bool SatzDatei::Vorsorgen(uint64_t bis)
+{
+    if (bis <= laenge_) return true;
+    int64_t groesse = daten_.Groesse();
+    if (groesse < 0) return false;
+    laenge_ = static_cast<uint64_t>(groesse);
+    if (bis <= laenge_) return true;
+    uint64_t block = laenge_ / 8 > kZuwachsMin ? laenge_ / 8 : kZuwachsMin;
+    uint64_t neu = KOPF + (bis + block - KOPF) / satz_ * satz_;   /* whole slots */
+    if (neu < bis) neu = bis;
+    if (!daten_.Kuerzen(neu)) return false;
+    laenge_ = neu;
+    return true;
 }
 
 uint64_t SatzDatei::Nachziehen(uint64_t bekannt, uint32_t bekannteEpoche, const std::function<void(uint32_t)>& geaendert)

@@ -146,6 +146,13 @@ public:
     uint32_t Epoche() const { return epoche_; }
     uint32_t Anzahl() const { return anzahl_; }
 
+    /* With `vorrat` a file that must grow grows by a block of zero slots
+     * beyond the count (an eighth of its length, at least 64 KB), so the
+     * view, made anew once per block, holds the next slots: for stores
+     * whose new slots are read back at once and that nobody reads from
+     * outside by the file's length. Off by default. */
+    void Vorrat(bool vorrat) { vorrat_ = vorrat; }
+
     /* Test hook: when set, called at each step of a write (0 before the
      * journal, 1 journal written, 2 write marked, 3 first slot written,
      * 4 all slots written, 5 new header written, 6 journal emptied). A hook
@@ -166,6 +173,8 @@ private:
     bool StandMit(size_t feld, uint64_t* generation, uint32_t* wert) const;
     bool Nachbilden(uint64_t bis, bool sofort);   /* a view up to byte `bis`, when worth it */
     bool KopfSchreiben(const Kopf& k);
+    /* Lock held, with vorrat_: the file is at least `bis` bytes long. */
+    bool Vorsorgen(uint64_t bis);
     static uint32_t KopfCrc(const Kopf& k);
 
     Datei daten_;
@@ -179,6 +188,8 @@ private:
     uint64_t gen_ = 0;
     uint32_t epoche_ = 0;
     uint32_t anzahl_ = 0;
+    uint64_t laenge_ = 0;                      /* file length last seen (only a hint) */
+    bool vorrat_ = false;
 };
 
 static_assert(sizeof(SatzDatei::Kopf) <= SatzDatei::KOPF, "header too large");

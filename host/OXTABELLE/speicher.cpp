@@ -41,6 +41,7 @@
  */
 #include "hostapi/oxtabelle.h"
 #include "hostapi/dbadll.h"
+#include "../common/positionsio.h"
 #include "../common/pruefsumme.h"
 
 #include <windows.h>
@@ -188,20 +189,14 @@ uint32_t Wort(const unsigned char* p)
 
 bool LesenAn(HANDLE h, uint64_t position, void* puffer, DWORD n)
 {
-    OVERLAPPED ov{};
-    ov.Offset = static_cast<DWORD>(position);
-    ov.OffsetHigh = static_cast<DWORD>(position >> 32);
     DWORD gelesen = 0;
-    return ReadFile(h, puffer, n, &gelesen, &ov) && gelesen == n;
+    return positionsio::Lesen(h, position, puffer, n, &gelesen) && gelesen == n;
 }
 
 bool SchreibenAn(HANDLE h, uint64_t position, const void* puffer, DWORD n)
 {
-    OVERLAPPED ov{};
-    ov.Offset = static_cast<DWORD>(position);
-    ov.OffsetHigh = static_cast<DWORD>(position >> 32);
     DWORD geschrieben = 0;
-    return WriteFile(h, puffer, n, &geschrieben, &ov) && geschrieben == n;
+    return positionsio::Schreiben(h, position, puffer, n, &geschrieben) && geschrieben == n;
 }
 
 uint64_t Groesse(HANDLE h)

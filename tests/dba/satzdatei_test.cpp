@@ -237,6 +237,48 @@ TEST_F(SatzDateiTest, ForeignFilesAreRefusedAndLeftAlone)
     EXPECT_FALSE(falscheGroesse.Oeffnen(pfad + "2", kGroesse + 1, true));
 }
 
+/* A file that grows by blocks holds zeros beyond its count: they are no
+ * slots for any handle, also after a writer died at each step of the
+ * write that grew it; a handle opened before the growth reads the new
+ * slots. */
+TEST_F(SatzDateiTest, SlotsGrownByBlocksAreOnlyTheCountedOnes)
+{
+    for (int schritt = -1; schritt <= 4; ++schritt) {
+        SCOPED_TRACE(schritt);
+        std::string p = pfad + "V" + std::to_string(schritt + 1);
+        SatzDatei leser;
+        ASSERT_TRUE(leser.Oeffnen(p, kGroesse, true));
+        {
+            SatzDatei a;
+            a.Vorrat(true);
+            ASSERT_TRUE(a.Oeffnen(p, kGroesse, true));
+            Fuellen(a, 2, 1);
+            auto d = Muster(2, 2);
+            SatzDatei::Haltepunkt = Hook;
+            gAbbruchBei = schritt;
+            if (schritt < 0)
+                EXPECT_NE(a.Schreiben({{2, d.data()}}, 3), 0u);
+            else
+                EXPECT_THROW(a.Schreiben({{2, d.data()}}, 3), Abbruch);
+            SatzDatei::Haltepunkt = nullptr;
+        }
+        bool neu = schritt < 0 || schritt >= 2;
+        dba::Datei f;
+        ASSERT_TRUE(f.Oeffnen(p, false));
+        EXPECT_GT(f.Groesse(), static_cast<int64_t>(SatzDatei::KOPF + 3 * kGroesse)) << "grown by a block";
+        EXPECT_EQ(Version(leser, 0), 1);
+        EXPECT_EQ(Version(leser, 2), neu ? 2 : -2);
+        std::vector<unsigned char> x(kGroesse);
+        EXPECT_EQ(leser.Lesen(3, x.data()), 0) << "zeros beyond the count are no slot";
+        SatzDatei c;
+        ASSERT_TRUE(c.Oeffnen(p, kGroesse, false));
+        EXPECT_EQ(c.Anzahl(), neu ? 3u : 2u);
+        uint32_t besucht = 0;
+        ASSERT_TRUE(c.AlleLesen([&](uint32_t, const unsigned char*) { ++besucht; }));
+        EXPECT_EQ(besucht, c.Anzahl());
+    }
+}
+
 TEST(Crc32, KnownValue)
 {
     EXPECT_EQ(pruefsumme::Crc32(0, "123456789", 9), 0xCBF43926u);
