@@ -78,12 +78,32 @@ void SerieLesen(int32_t serie)
 
 /* Sets the text of control `id` only when it changes: a run shows
  * thousands of rows, most of whose texts repeat the row before. */
+/* Control `id` of the page. The handles are kept, checked against their
+ * parent and id before use: looking a control up by its id asks the window
+ * server for the page's whole child list, and a run does that for every
+ * text of every row. */
+static HWND Steuerelement(HWND seite, int id)
+{
+    static struct { HWND seite; int id; HWND h; } s_Handles[64];
+    unsigned platz = (unsigned)id % (sizeof s_Handles / sizeof s_Handles[0]);
+    HWND h = s_Handles[platz].h;
+    if (s_Handles[platz].seite == seite && s_Handles[platz].id == id && h != nullptr && IsWindow(h) &&
+        GetParent(h) == seite && GetDlgCtrlID(h) == id)
+        return h;
+    h = GetDlgItem(seite, id);
+    s_Handles[platz].seite = seite;
+    s_Handles[platz].id = id;
+    s_Handles[platz].h = h;
+    return h;
+}
+
 static void TextZeigen(HWND seite, int id, const char* text)
 {
+    HWND h = Steuerelement(seite, id);
     char alt[64] = "";
-    GetDlgItemTextA(seite, id, alt, (int)sizeof alt);
+    GetWindowTextA(h, alt, (int)sizeof alt);
     if (strcmp(alt, text) != 0)
-        SetDlgItemTextA(seite, id, text);
+        SetWindowTextA(h, text);
 }
 
 /* ---- price texts ------------------------------------------------------- */
@@ -537,6 +557,24 @@ static const int s_Texte[] = {
     1083, 1130, 1110, 1085, 1131, 1111, 1087, 1132, 1112, 1089, 1133, 1113, 1093, 1119, 1092, 1118, 1103,
 };
 
+/* 1 when the VAT combo already has rate `satz` selected and the percentage
+ * beside it reads as the host writes that rate ("19,00"): the run refreshes
+ * the page for every row, and refilling the combo reads all six rates from
+ * the host's settings file each time. 0 otherwise. */
+static int MwstGezeigt(HWND seite, int32_t satz)
+{
+    HWND kombi = GetDlgItem(seite, IDC_IP_MWST);
+    LRESULT i = SendMessageA(kombi, CB_GETCURSEL, 0, 0);
+    if (i == CB_ERR || SendMessageA(kombi, CB_GETCOUNT, 0, 0) != OX_MWST_ANZAHL ||
+        SendMessageA(kombi, CB_GETITEMDATA, (WPARAM)i, 0) != (LRESULT)satz)
+        return 0;
+    int32_t wert = OX_MWST_GetMWST_Wert(satz);
+    char soll[16] = "", ist[16] = "";
+    TextFormat(soll, sizeof soll, "%d,%02d", (int)(wert / 100), (int)(wert % 100));
+    GetDlgItemTextA(seite, IDC_IP_MWST_PROZENT, ist, (int)sizeof ist);
+    return strcmp(soll, ist) == 0 ? 1 : 0;
+}
+
 void SeiteAuffrischen(HWND seite)
 {
     for (int id : s_Texte) {
@@ -551,7 +589,7 @@ void SeiteAuffrischen(HWND seite)
             PreisZeigen(seite, id, *(const int32_t*)ort);
     }
     int32_t mwst = g_Kontext->OxOut.Mwst;
-    if (mwst >= 0 && mwst <= 5)
+    if (mwst >= 0 && mwst <= 5 && !MwstGezeigt(seite, mwst))
         OX_MWST_Show_MWST_ComboAndEdit_im_Dialog(seite, IDC_IP_MWST, IDC_IP_MWST_PROZENT, mwst);
 }
 
