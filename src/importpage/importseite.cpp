@@ -324,7 +324,7 @@ void PreisfelderFreigeben(HWND seite)
 
 void LaufknoepfeFreigeben(HWND seite, int an)
 {
-    HWND knopf = GetDlgItem(seite, IDC_IP_ZUWEISEN);
+    HWND knopf = Steuerelement(seite, IDC_IP_ZUWEISEN);
     if ((IsWindowEnabled(knopf) != FALSE) != (an != 0))
         EnableWindow(knopf, an ? TRUE : FALSE);
 }
@@ -368,7 +368,7 @@ static void TabellenmerkmaleFuellen(HWND seite)
 
 void TabellenmerkmalWaehlen(HWND seite, int kombi, int32_t art)
 {
-    HWND h = GetDlgItem(seite, kombi);
+    HWND h = Steuerelement(seite, kombi);
     LRESULT n = SendMessageA(h, CB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < n; i++)
         if ((int32_t)SendMessageA(h, CB_GETITEMDATA, (WPARAM)i, 0) == art) {
@@ -384,7 +384,9 @@ void ZeilenNummerZeigen(HWND seite)
     const EDI_KONTEXT* k = g_Kontext;
     const IMPORT_LAUF& l = k->ImportLauf;
     if (k->AktuelleZeile != nullptr) {
-        SetDlgItemInt(seite, IDC_IP_SATZNR, (UINT)(k->AktuelleZeile->SatzNummer + 1), FALSE);
+        char nummer[16] = "";
+        TextFormat(nummer, sizeof nummer, "%u", (unsigned)(k->AktuelleZeile->SatzNummer + 1));
+        TextZeigen(seite, IDC_IP_SATZNR, nummer);
         char ean[sizeof k->AktuelleZeile->PricatDaten.Ean] = "";
         TextKopieren(ean, sizeof ean, k->AktuelleZeile->PricatDaten.Ean);
         TextZeigen(seite, IDC_IP_GTIN, ean);
