@@ -28,6 +28,17 @@ struct Leser {
 namespace {
 
 constexpr size_t LESEPUFFER = 256 * 1024;
+constexpr size_t LESEPUFFER_KLEIN = 4096;
+
+/* The buffer for `groesse` bytes to read: all of them and one more when
+ * they fit in LESEPUFFER, so a small file or message costs a small block;
+ * a line can then never be longer than the buffer, as with the full one. */
+size_t puffer_fuer(size_t groesse)
+{
+    if (groesse >= LESEPUFFER)
+        return LESEPUFFER;
+    return groesse + 1 < LESEPUFFER_KLEIN ? LESEPUFFER_KLEIN : groesse + 1;
+}
 
 Leser* leser_anlegen(size_t kapazitaet)
 {
@@ -77,7 +88,14 @@ Leser* leser_datei(const char* pfad)
         return nullptr;
     /* Our own buffer is large; reads go straight into it. */
     std::setvbuf(datei, nullptr, _IONBF, 0);
-    Leser* leser = leser_anlegen(LESEPUFFER);
+    size_t groesse = LESEPUFFER;
+    if (std::fseek(datei, 0, SEEK_END) == 0) {
+        long ende = std::ftell(datei);
+        if (ende >= 0)
+            groesse = static_cast<size_t>(ende);
+    }
+    std::rewind(datei);
+    Leser* leser = leser_anlegen(puffer_fuer(groesse));
     if (!leser) {
         std::fclose(datei);
         return nullptr;
@@ -88,7 +106,7 @@ Leser* leser_datei(const char* pfad)
 
 Leser* leser_speicher(const uint8_t* daten, size_t groesse)
 {
-    Leser* leser = leser_anlegen(LESEPUFFER);
+    Leser* leser = leser_anlegen(puffer_fuer(groesse));
     if (leser) {
         leser->speicher = daten;
         leser->speicherRest = groesse;
