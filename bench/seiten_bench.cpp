@@ -11,8 +11,9 @@
  *            an ordinary list view with 32,000 items the way a page would
  *            without the virtual list;
  *   files:   filling the "Auswahl" list from an import folder of 200
- *            catalogue files of 50 suppliers, for all suppliers and for one
- *            (goal: below 50 ms).
+ *            catalogue files of 50 suppliers: the first listing of a call
+ *            (every header read), listed again and for one supplier (the
+ *            headers kept since) (goal: below 20 ms).
  * Prints the best and the median of several runs.
  *
  *   seiten_bench [runs]       (under wine: tests/wine/run)
@@ -38,6 +39,7 @@
 #include "pricat_in/auswahlseite.h"
 #include "pricat_in/filterseite.h"
 #include "pricat_in/katalog.h"
+#include "pricat_in/kopfspeicher.h"
 #include "resources/resource.h"
 #include "standin.h"
 
@@ -290,9 +292,11 @@ int main(int argc, char** argv)
     for (int i = 0; i < 5; i++)
         OXListView_AddColWidthText(liste, i, "Spalte", 100, nullptr, nullptr);
     int32_t anzahl = 0;
-    Zeiten alle = Messen(laeufe, [] {}, [&] { anzahl = AuswahlListeFuellen(liste, 0); });
+    Zeiten erste = Messen(laeufe, [] { KopfSpeicherLeeren(); }, [&] { anzahl = AuswahlListeFuellen(liste, 0); });
     std::printf("  (%ld files listed)\n", (long)anzahl);
-    Zeigen("all suppliers", alle);
+    Zeigen("all suppliers, first listing of the call (every file read)", erste);
+    Zeiten alle = Messen(laeufe, [] {}, [&] { anzahl = AuswahlListeFuellen(liste, 0); });
+    Zeigen("all suppliers, listed again (headers kept)", alle);
     Zeiten einer = Messen(laeufe, [] {}, [&] { anzahl = AuswahlListeFuellen(liste, 50); });
     std::printf("  (%ld files listed)\n", (long)anzahl);
     Zeigen("supplier 50 (ILN in the last slot of the last record)", einer);

@@ -16,6 +16,7 @@
 #include "hostapi/oxtexdefs.h"
 #include "pricat_in/katalog.h"
 #include "pricat_in/katalogtext.h"
+#include "pricat_in/kopfspeicher.h"
 #include "resources/resource.h"
 
 #include <commctrl.h>
@@ -81,6 +82,7 @@ static void EintraegeLoslassen(int alle)
 void AuswahlEintraegeFreigeben(void)
 {
     EintraegeLoslassen(1);
+    KopfSpeicherLeeren();
     if (g_Kontext != nullptr)
         g_Kontext->AuswahlEintrag = (KATALOGDATEI_EINTRAG*)-1;
 }
@@ -195,7 +197,7 @@ int32_t AuswahlListeFuellen(HWND liste, int32_t lieferant)
             KATALOGDATEI_EINTRAG* e = (KATALOGDATEI_EINTRAG*)Storage_Allocate((int32_t)sizeof *e);
             if (e == nullptr)
                 break;
-            KatalogKopfLesen(pfad, e, &fund.Geschrieben, &merk);
+            KatalogKopfLesen(pfad, e, &fund.Geschrieben, &merk, KopfSpeicherSlot(pfad, &fund));
             /* the supplier of the header's ILN, as the header reading found it */
             if ((lieferant >= 1 && e->LieferantNummer != lieferant) || !EintragMerken(e)) {
                 Storage_Deallocate(e);

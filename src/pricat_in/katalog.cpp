@@ -137,7 +137,7 @@ static int32_t LieferantDesKopfs(const char* iln)
 }
 
 int KatalogKopfLesen(const char* pfad, KATALOGDATEI_EINTRAG* eintrag, const FILEIO_ZEIT* geschrieben,
-                     KOPF_MERK* merk)
+                     KOPF_MERK* merk, KOPF_GELESEN* vorrat)
 {
     if (pfad == nullptr || eintrag == nullptr)
         return 0;
@@ -145,11 +145,24 @@ int KatalogKopfLesen(const char* pfad, KATALOGDATEI_EINTRAG* eintrag, const FILE
     eintrag->Datum = DateiDatum(pfad, geschrieben);
     s_Merk = merk;
 
-    char kopfzeile[KOPF_LESELAENGE];
+    char eigene[KOPF_LESELAENGE];
+    const char* kopfzeile = eigene;
     int32_t gelesen = 0;
-    HOSTHANDLE datei = FileIO_OpenROS(pfad);
-    if (datei != -1) {
-        gelesen = FileIO_Read(datei, kopfzeile, sizeof kopfzeile);
+    if (vorrat != nullptr && vorrat->Gelesen >= 0 && vorrat->Gelesen <= KOPF_LESELAENGE) {
+        kopfzeile = vorrat->Kopf;
+        gelesen = vorrat->Gelesen;
+    } else {
+        HOSTHANDLE datei = FileIO_OpenROS(pfad);
+        if (datei != -1) {
+            gelesen = FileIO_Read(datei, eigene, sizeof eigene);
+            /* kept only when the bytes could be read: a file held open by
+             * its writer is tried again next time */
+            if (gelesen >= 0 && vorrat != nullptr) {
+                memcpy(vorrat->Kopf, eigene, (size_t)gelesen);
+                vorrat->Gelesen = gelesen;
+            }
+            FileIO_Close(datei);
+        }
         if (gelesen < 0)
             gelesen = 0;
     }
@@ -181,9 +194,6 @@ int KatalogKopfLesen(const char* pfad, KATALOGDATEI_EINTRAG* eintrag, const FILE
         }
     }
     s_Merk = nullptr;
-
-    if (datei != -1)
-        FileIO_Close(datei);
     return 1;
 }
 

@@ -15,6 +15,7 @@
 
 #include "entry/ktoxedi.h"
 #include "pricat_in/kopf.h"
+#include "pricat_in/kopfspeicher.h"
 #include "hostapi/fileio.h"
 #include "pricat_in/zeilen.h"
 
@@ -73,11 +74,14 @@ typedef struct KOPF_MERK {
  * KatalogKopfAuswerten) and, when one is found, the supplier's name.
  * `geschrieben` (or null: asked of the file) is the file's last write
  * (UTC) as a folder search gives it; `merk` (or null) keeps the suppliers
- * found for the next files of the same pass.
+ * found for the next files of the same pass; `gelesen` (or null) is the
+ * file's slot of the header store: its bytes are taken when it holds them,
+ * otherwise the file is read and, when it could be opened, its bytes are
+ * put there.
  * Returns 1, or 0 when `pfad` or `eintrag` is null.
  */
 int KatalogKopfLesen(const char* pfad, KATALOGDATEI_EINTRAG* eintrag, const FILEIO_ZEIT* geschrieben = nullptr,
-                     KOPF_MERK* merk = nullptr);
+                     KOPF_MERK* merk = nullptr, KOPF_GELESEN* gelesen = nullptr);
 
 /* Imports the address file beside the catalogue `pfad` into the supplier
  * of the entry's ILN, when the option "Nach Adressdaten suchen"

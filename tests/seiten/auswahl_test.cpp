@@ -227,3 +227,68 @@ TEST(AuswahlSeite, DoppelklickImportiertAdressdateiUndWechseltZumFilter)
     /* The options were stored when the page was left. */
     EXPECT_EQ(1, h.IniLong("EDIIMPORTER", "adressimportsuchen"));
 }
+
+namespace {
+
+FILETIME Geschrieben(const std::string& pfad)
+{
+    FILETIME t = {};
+    HANDLE d = CreateFileA(pfad.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                           0, nullptr);
+    GetFileTime(d, nullptr, nullptr, &t);
+    CloseHandle(d);
+    return t;
+}
+
+void GeschriebenSetzen(const std::string& pfad, FILETIME t)
+{
+    HANDLE d = CreateFileA(pfad.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+    SetFileTime(d, nullptr, nullptr, &t);
+    CloseHandle(d);
+}
+
+}  // namespace
+
+/* Listing the folder again reads a file anew whenever its last write or
+ * its size changed, and a file that could not be read is tried again. */
+TEST(AuswahlSeite, NeuGeschriebenerOderGesperrterKatalogZeigtBeimNaechstenListenSeinenKopf)
+{
+    Host h("auswahl_neu_gelesen");
+    std::string herbst = h.importOrdner + "HERBST.INH";
+    std::string schuhe = h.importOrdner + "SCHUHE.PRI";
+    /* held by a writer while the page is made */
+    HANDLE gesperrt = CreateFileA(schuhe.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, gesperrt);
+    h.Rufen([&](Person& p) {
+        HWND w = p.WaitWindow("EDI Import");
+        ASSERT_NE(nullptr, w);
+        HWND s = Auswahl(p, w);
+        ASSERT_EQ(3, p.ListViewCount(s, LISTE));
+        EXPECT_EQ("Herbst", p.ListViewText(s, LISTE, p.ListViewFind(s, LISTE, 4, "HERBST.INH"), 3));
+        EXPECT_EQ("", p.ListViewText(s, LISTE, p.ListViewFind(s, LISTE, 4, "SCHUHE.PRI"), 3));
+        CloseHandle(gesperrt);
+
+        /* same size, a later write */
+        FILETIME t = Geschrieben(herbst);
+        Katalog(herbst, ILN_STRICK, "Winter", 48);
+        ULARGE_INTEGER spaeter;
+        spaeter.LowPart = t.dwLowDateTime;
+        spaeter.HighPart = t.dwHighDateTime;
+        spaeter.QuadPart += 10ull * 10000000ull;
+        t.dwLowDateTime = spaeter.LowPart;
+        t.dwHighDateTime = spaeter.HighPart;
+        GeschriebenSetzen(herbst, t);
+        p.Click(s, IDC_AW_ALLE);
+        EXPECT_EQ("Winter", p.ListViewText(s, LISTE, p.ListViewFind(s, LISTE, 4, "HERBST.INH"), 3));
+        EXPECT_EQ("Schuhe Sommer", p.ListViewText(s, LISTE, p.ListViewFind(s, LISTE, 4, "SCHUHE.PRI"), 3))
+            << "a file that could not be read is read next time";
+
+        /* the same last write, another size */
+        Katalog(herbst, ILN_STRICK, "Winterware", 48);
+        GeschriebenSetzen(herbst, t);
+        p.Click(s, IDC_AW_ALLE);
+        EXPECT_EQ("Winterware", p.ListViewText(s, LISTE, p.ListViewFind(s, LISTE, 4, "HERBST.INH"), 3));
+        p.Click(w, IDC_HW_BEENDEN);
+    });
+}
