@@ -23,6 +23,7 @@
 
 #include "engine/stichwort.h"
 #include "importpage/import_hilfen.h"
+#include "stichprobe.h"
 
 using Uhr = std::chrono::steady_clock;
 
@@ -141,6 +142,7 @@ int main(int argc, char** argv)
     printf("import page run: %d articles x %d variations = %d rows, all keywords learnt, stops off\n", artikel,
            VARIANTEN, artikel * VARIANTEN);
     const char* namen[] = { "first pass (articles created)", "second pass (articles exist)" };
+    stichprobe::Starten();
     for (int pass = 0; pass < 2; pass++) {
         int32_t zeilen = 0;
         double cpu = 0;
@@ -152,6 +154,7 @@ int main(int argc, char** argv)
         printf("%-32s %6d rows  %8.2f s  %8.0f rows/s  (CPU %.2f s, %.0f rows per CPU second)\n", namen[pass], zeilen, s,
                zeilen / (s > 0 ? s : 1e-9), cpu, zeilen / (cpu > 0 ? cpu : 1e-9));
     }
+    stichprobe::Beenden();
     printf("goal: 32,000 rows in under 15 s\n");
     return 0;
 }

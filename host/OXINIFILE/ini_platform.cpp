@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 
 #if defined(_WIN32)
 #  include <windows.h>
@@ -19,7 +20,7 @@
 #  include <unistd.h>
 #endif
 
-int32_t ini_read_file(const std::string& path, std::string* content)
+static int32_t read_whole(const std::string& path, std::string* content)
 {
     content->clear();
     FILE* f = std::fopen(path.c_str(), "rb");
@@ -51,9 +52,86 @@ int32_t ini_read_file(const std::string& path, std::string* content)
 }
 
 #if defined(_WIN32)
+/* The files read last, kept with their last write and size: a value asked
+ * for again costs one look at the file's attributes, not an open, a read
+ * and a close. Any change by any process gives the file a new write time
+ * (a replace moves a new file in); this process's own replaces drop the
+ * entry as well. Files above kKeepMax are not kept. */
+namespace {
+constexpr size_t kKept = 8;
+constexpr size_t kKeepMax = 1u << 20;
+struct KeptFile {
+    std::string path;
+    FILETIME written;
+    DWORD sizeLow, sizeHigh;
+    std::string content;
+    unsigned long long used;
+};
+std::mutex g_keptLock;
+KeptFile g_kept[kKept];
+unsigned long long g_useCount;
+
+void forget_kept(const std::string& path)
+{
+    std::lock_guard<std::mutex> guard(g_keptLock);
+    for (KeptFile& k : g_kept)
+        if (k.path == path)
+            k.path.clear();
+}
+} // namespace
+
+int32_t ini_read_file(const std::string& path, std::string* content)
+{
+    WIN32_FILE_ATTRIBUTE_DATA a;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &a) ||
+        (a.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        return read_whole(path, content);
+    {
+        std::lock_guard<std::mutex> guard(g_keptLock);
+        for (KeptFile& k : g_kept) {
+            if (!k.path.empty() && k.path == path && CompareFileTime(&k.written, &a.ftLastWriteTime) == 0 &&
+                k.sizeLow == a.nFileSizeLow && k.sizeHigh == a.nFileSizeHigh) {
+                k.used = ++g_useCount;
+                *content = k.content;
+                return 1;
+            }
+        }
+    }
+    /* the attributes were taken before the read: a change meanwhile shows
+     * as a newer write time next time */
+    int32_t rc = read_whole(path, content);
+    if (rc == 1 && content->size() <= kKeepMax && a.nFileSizeHigh == 0 && content->size() == a.nFileSizeLow) {
+        std::lock_guard<std::mutex> guard(g_keptLock);
+        KeptFile* slot = &g_kept[0];
+        for (KeptFile& k : g_kept) {
+            if (k.path == path || k.path.empty()) {
+                slot = &k;
+                break;
+            }
+            if (k.used < slot->used)
+                slot = &k;
+        }
+        slot->path = path;
+        slot->written = a.ftLastWriteTime;
+        slot->sizeLow = a.nFileSizeLow;
+        slot->sizeHigh = a.nFileSizeHigh;
+        slot->content = *content;
+        slot->used = ++g_useCount;
+    }
+    return rc;
+}
+#else
+int32_t ini_read_file(const std::string& path, std::string* content)
+{
+    return read_whole(path, content);
+}
+#endif
+
+#if defined(_WIN32)
 
 int32_t ini_replace_file(const std::string& path, const std::string& content)
 {
+    forget_kept(path);
     char temp[MAX_PATH + 32];
     int32_t rc = 0;
     HANDLE h = INVALID_HANDLE_VALUE;

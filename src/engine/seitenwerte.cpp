@@ -4,6 +4,7 @@
  * context's mirrors.
  */
 #include "engine/seitenwerte.h"
+#include "entry/seitenhilfe.h"
 
 #include "entry/ktoxedi.h"
 #include "hostapi/oxglobdlg.h"
@@ -29,11 +30,6 @@ int32_t ArtSlot(const int32_t* ids, int32_t id)
         if (ids[art] != 0 && ids[art] == id)
             return art;
     return -1;
-}
-
-HWND Steuerelement(HWND seite, int id)
-{
-    return seite != nullptr && IsWindow(seite) ? GetDlgItem(seite, id) : nullptr;
 }
 
 void KombiWaehlen(HWND kombi, int32_t art)
@@ -103,7 +99,7 @@ void SeitenMerkmaleAnmelden(void)
 
 int32_t SeiteTabellenArt(HWND seite, int senkrecht)
 {
-    HWND kombi = Steuerelement(seite, senkrecht ? IDC_IP_SENKRECHT : IDC_IP_WAAGRECHT);
+    HWND kombi = SeitenSteuerelement(seite, senkrecht ? IDC_IP_SENKRECHT : IDC_IP_WAAGRECHT);
     if (kombi != nullptr) {
         LRESULT i = SendMessageA(kombi, CB_GETCURSEL, 0, 0);
         return i == CB_ERR ? 0 : static_cast<int32_t>(SendMessageA(kombi, CB_GETITEMDATA, static_cast<WPARAM>(i), 0));
@@ -115,8 +111,8 @@ int32_t SeiteTabellenArt(HWND seite, int senkrecht)
 
 void SeiteTabellenArtenSetzen(HWND seite, int32_t senkrecht, int32_t waagrecht)
 {
-    KombiWaehlen(Steuerelement(seite, IDC_IP_SENKRECHT), senkrecht);
-    KombiWaehlen(Steuerelement(seite, IDC_IP_WAAGRECHT), waagrecht);
+    KombiWaehlen(SeitenSteuerelement(seite, IDC_IP_SENKRECHT), senkrecht);
+    KombiWaehlen(SeitenSteuerelement(seite, IDC_IP_WAAGRECHT), waagrecht);
     if (g_Kontext != nullptr) {
         g_Kontext->SeiteSenkrechtArt = senkrecht;
         g_Kontext->SeiteWaagrechtArt = waagrecht;
@@ -125,22 +121,22 @@ void SeiteTabellenArtenSetzen(HWND seite, int32_t senkrecht, int32_t waagrecht)
 
 int32_t SeiteStandard(HWND seite)
 {
-    if (Steuerelement(seite, IDC_IP_STANDARD) != nullptr)
-        return IsDlgButtonChecked(seite, IDC_IP_STANDARD) == BST_CHECKED ? 1 : 0;
+    if (SeitenSteuerelement(seite, IDC_IP_STANDARD) != nullptr)
+        return SendMessageA(SeitenSteuerelement(seite, IDC_IP_STANDARD), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
     return g_Kontext != nullptr && g_Kontext->SeiteStandard != 0 ? 1 : 0;
 }
 
 void SeiteStandardSetzen(HWND seite, int32_t an)
 {
-    if (Steuerelement(seite, IDC_IP_STANDARD) != nullptr)
-        CheckDlgButton(seite, IDC_IP_STANDARD, an ? BST_CHECKED : BST_UNCHECKED);
+    if (SeitenSteuerelement(seite, IDC_IP_STANDARD) != nullptr)
+        SendMessageA(SeitenSteuerelement(seite, IDC_IP_STANDARD), BM_SETCHECK, an ? BST_CHECKED : BST_UNCHECKED, 0);
     if (g_Kontext != nullptr)
         g_Kontext->SeiteStandard = an ? 1 : 0;
 }
 
 int32_t SeiteMwstKombiSatz(HWND seite)
 {
-    HWND kombi = Steuerelement(seite, IDC_IP_MWST);
+    HWND kombi = SeitenSteuerelement(seite, IDC_IP_MWST);
     if (kombi != nullptr)
         return OX_MWST_GetSatzNr_FromComboBox(kombi);
     return g_Kontext != nullptr ? g_Kontext->SeiteMwstKombiSatz : -1;

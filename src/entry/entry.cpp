@@ -3,6 +3,7 @@
  * one modal dialog of each call.
  */
 #include "entry/ktoxedi.h"
+#include "entry/seitenhilfe.h"
 #include "entry/hauptfenster.h"
 #include "entry/text.h"
 #include "ftp/ftp.h"
@@ -133,7 +134,9 @@ extern "C" int32_t WINAPI KTOXEDI_Bearbeiten(EDI_AUFRUFPARAMETER* parameter)
                                    HauptfensterProc, 0);
     }
 
-    /* Nothing may reach the block once it is given back. */
+    /* Nothing may reach the block once it is given back; the dialogs of
+     * the call are gone. */
+    SeitenSteuerelementeVergessen();
     g_Kontext = nullptr;
     Storage_Deallocate(kontext);
     return (int32_t)ergebnis;

@@ -7,6 +7,7 @@
 #include "hostapi/oxinifile.h"
 
 #include <commctrl.h>
+#include <stdint.h>
 #include <string.h>
 
 int StringLaden(int id, char* ziel, size_t groesse)
@@ -79,11 +80,48 @@ HBRUSH SeitenFarbe(HDC dc, HWND steuerelement, const SEITEN_FARBREGEL* regeln, i
     return nullptr;
 }
 
+/* Open addressing over dialog and control id; a miss that finds no
+ * control is kept as well (null), so asking again costs nothing. Emptied
+ * when half full. */
+enum { STEUERELEMENTE_PLAETZE = 512 };
+static int s_SteuerBelegt;
+static struct {
+    HWND seite;
+    int id;
+    HWND h;
+} s_Steuer[STEUERELEMENTE_PLAETZE];
+
+void SeitenSteuerelementeVergessen(void)
+{
+    memset(s_Steuer, 0, sizeof s_Steuer);
+    s_SteuerBelegt = 0;
+}
+
+HWND SeitenSteuerelement(HWND seite, int id)
+{
+    if (seite == nullptr)
+        return nullptr;
+    if (s_SteuerBelegt >= STEUERELEMENTE_PLAETZE / 2)
+        SeitenSteuerelementeVergessen();
+    unsigned platz = (((unsigned)id * 2654435761u) ^ (unsigned)(uintptr_t)seite) % STEUERELEMENTE_PLAETZE;
+    while (s_Steuer[platz].seite != nullptr) {
+        if (s_Steuer[platz].seite == seite && s_Steuer[platz].id == id)
+            return s_Steuer[platz].h;
+        platz = (platz + 1) % STEUERELEMENTE_PLAETZE;
+    }
+    HWND h = GetDlgItem(seite, id);
+    s_Steuer[platz].seite = seite;
+    s_Steuer[platz].id = id;
+    s_Steuer[platz].h = h;
+    s_SteuerBelegt++;
+    return h;
+}
+
 void SteuerelementeFreigeben(HWND fenster, const int* ids, int anzahl, int an)
 {
     for (int i = 0; i < anzahl; i++) {
-        HWND steuerelement = GetDlgItem(fenster, ids[i]);
-        if (steuerelement != nullptr)
+        HWND steuerelement = SeitenSteuerelement(fenster, ids[i]);
+        if (steuerelement != nullptr && (IsWindowEnabled(steuerelement) != FALSE) != (an != 0))
             EnableWindow(steuerelement, an ? TRUE : FALSE);
     }
 }

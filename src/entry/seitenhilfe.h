@@ -20,6 +20,17 @@ int StringLaden(int id, char* ziel, size_t groesse);
  * put between them, so a text split over several strings reads as one. */
 void StringsVerbinden(const int* ids, int anzahl, char* ziel, size_t groesse);
 
+/* Control `id` of the dialog `seite` (null when it has none), from a table
+ * of handles kept per dialog and id: looking a control up by its id asks
+ * the window server for the dialog's whole child list, and a page shows
+ * dozens of texts for every row of a run. A dialog's controls live as long
+ * as the dialog; a dialog being destroyed calls
+ * SeitenSteuerelementeVergessen. */
+HWND SeitenSteuerelement(HWND seite, int id);
+
+/* Empties the table of SeitenSteuerelement (a dialog being destroyed). */
+void SeitenSteuerelementeVergessen(void);
+
 /* Sets `schrift` on control `id` of `fenster` (redrawn). A null font
  * leaves the control's font alone. */
 void SchriftSetzen(HWND fenster, int id, HFONT schrift);

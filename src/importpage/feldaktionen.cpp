@@ -11,6 +11,7 @@
 
 #include "engine/engine.h"
 #include "entry/einstellungen.h"
+#include "entry/seitenhilfe.h"
 #include "entry/text.h"
 #include "hostapi/dbadll.h"
 #include "hostapi/oxmwst.h"
@@ -81,6 +82,7 @@ static void NeuAnlegen(HWND seite, int32_t art, int schlicht, int ohneVorgabe)
         nummer = MMLIB_MerkmalAnlegen(art, &satz);
         MMLIB_SchliesseDatenbank(art);
     } else if (k->HostFunktion21 != nullptr) {
+        KatalogAnzeigeNachholen(seite);
         int vorgeben = hatSchluessel == 1 && (schlicht ? !ohneVorgabe : 1);
         nummer = k->HostFunktion21(seite, art, vorgeben ? schluessel : nullptr, vorgeben ? text : nullptr);
     }
@@ -213,7 +215,7 @@ static void Vk1Kalkulieren(HWND seite)
 static void MwstGewaehlt(HWND seite)
 {
     EDI_KONTEXT* k = g_Kontext;
-    HWND kombi = GetDlgItem(seite, IDC_IP_MWST);
+    HWND kombi = SeitenSteuerelement(seite, IDC_IP_MWST);
     int32_t satz = OX_MWST_GetSatzNr_FromComboBox(kombi);
     int32_t prozent = OX_MWST_GetMWST_WertFromComboBox(kombi);
     PreisZeigen(seite, IDC_IP_MWST_PROZENT, prozent);

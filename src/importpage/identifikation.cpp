@@ -129,6 +129,7 @@ int32_t ArtikelAbstimmen(HWND seite, int32_t nummer)
             bester = i;
     if (bester >= 0 && zahl[bester] >= 3)
         return nummern[bester];
+    KatalogAnzeigeNachholen(seite);
     return KTOXEDIARTDIALOG_Dialog(seite, &b);
 }
 

@@ -301,6 +301,7 @@ static void Lauf(HWND seite, int32_t gewaehlt, int32_t modus)
         IMPORT_LAUF& l = k->ImportLauf;
     l.StopGrund = 0;
     l.LaufAktiv = 1;
+    l.AnzeigeRuht = 0;
     int ende = 0;
     if (modus & LAUF_START) {
         ArtikelPerEanSetzen(0);
@@ -339,11 +340,15 @@ static void Lauf(HWND seite, int32_t gewaehlt, int32_t modus)
             continue;
         modus &= ~LAUF_UEBERSPRINGEN;
         k->AktuelleZeile = zeile;
+        int auslauf = EDIPRICAT_HolePRICAT_NachrichtenfunktionsID(zeile->PricatDaten.Nachrichtenfunktion) ==
+                      EDI_NACHRICHTENFUNKTION_AUSLAUF;
+        /* A row that may ask the person (discontinued) and every 64th row
+         * are shown as they come; the others when the run stops or asks. */
+        l.AnzeigeRuht = !auslauf && (l.Zaehler & 63) != 0;
         ZeilenNummerZeigen(seite);
         KatalogwerteLaden(zeile);
         TabelleLeeren();
-        if (EDIPRICAT_HolePRICAT_NachrichtenfunktionsID(zeile->PricatDaten.Nachrichtenfunktion) ==
-            EDI_NACHRICHTENFUNKTION_AUSLAUF) {
+        if (auslauf) {
             if (AuslaufZeile(seite, zeile) == 0)
                 break;
             continue;
@@ -365,6 +370,7 @@ static void Lauf(HWND seite, int32_t gewaehlt, int32_t modus)
             TabelleLeeren();
         }
         if (l.StopGrund != 0) {
+            KatalogAnzeigeNachholen(seite);
             SeiteAuffrischen(seite);
             MarkierungenFreigeben();
             memcpy(&k->DialogWerte.Tabelle, &k->DialogWerte.TabelleSicherung, sizeof k->DialogWerte.Tabelle);
@@ -388,6 +394,7 @@ static void Lauf(HWND seite, int32_t gewaehlt, int32_t modus)
                 DispatchMessageA(&nachricht);
         }
     }
+    KatalogAnzeigeNachholen(seite);
     if (k->EanDateiHandle > 0) {
         EANARTIKEL_CloseFile(k->EanDateiHandle);
         k->EanDateiHandle = 0;

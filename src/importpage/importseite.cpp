@@ -78,29 +78,10 @@ void SerieLesen(int32_t serie)
 
 /* Sets the text of control `id` only when it changes: a run shows
  * thousands of rows, most of whose texts repeat the row before. */
-/* Control `id` of the page. The handles are kept, checked against their
- * parent and id before use: looking a control up by its id asks the window
- * server for the page's whole child list, and a run does that for every
- * text of every row. */
-static HWND Steuerelement(HWND seite, int id)
-{
-    static struct { HWND seite; int id; HWND h; } s_Handles[64];
-    unsigned platz = (unsigned)id % (sizeof s_Handles / sizeof s_Handles[0]);
-    HWND h = s_Handles[platz].h;
-    if (s_Handles[platz].seite == seite && s_Handles[platz].id == id && h != nullptr && IsWindow(h) &&
-        GetParent(h) == seite && GetDlgCtrlID(h) == id)
-        return h;
-    h = GetDlgItem(seite, id);
-    s_Handles[platz].seite = seite;
-    s_Handles[platz].id = id;
-    s_Handles[platz].h = h;
-    return h;
-}
-
 static void TextZeigen(HWND seite, int id, const char* text)
 {
-    HWND h = Steuerelement(seite, id);
-    char alt[64] = "";
+    HWND h = SeitenSteuerelement(seite, id);
+    char alt[512] = "";
     GetWindowTextA(h, alt, (int)sizeof alt);
     if (strcmp(alt, text) != 0)
         SetWindowTextA(h, text);
@@ -118,7 +99,7 @@ void PreisZeigen(HWND seite, int id, int32_t wert)
 int32_t PreisLesen(HWND seite, int id)
 {
     char text[11] = "";
-    GetDlgItemTextA(seite, id, text, (int)sizeof text);
+    GetWindowTextA(SeitenSteuerelement(seite, id), text, (int)sizeof text);
     if (text[0] == '\0')
         return 0;
     int32_t wert = 0;
@@ -230,7 +211,7 @@ HBRUSH OXCALL ImportSeiteFarbe(HWND seite, UINT nachricht, HDC dc, HWND steuerel
             const SEITEN_ART& a = g_ImportArten[i];
             if (a.Art != 8 && a.Text != 0 && id == a.Text) {
                 if (a.Neu != 0)
-                    EnableWindow(GetDlgItem(seite, a.Neu), FALSE);
+                    EnableWindow(SeitenSteuerelement(seite, a.Neu), FALSE);
                 return (HBRUSH)FarbenSetzen(dc, k->FarbeSchwarz, k->FarbeHellgelb, k->PinselHellgelb);
             }
         }
@@ -242,7 +223,7 @@ HBRUSH OXCALL ImportSeiteFarbe(HWND seite, UINT nachricht, HDC dc, HWND steuerel
             continue;
         int32_t status = k->DialogWerte.Art[a.Art].Status;
         if (a.Neu != 0 && a.Art != 0)
-            EnableWindow(GetDlgItem(seite, a.Neu), status == STATUS_OFFEN || status == STATUS_STANDARD ||
+            EnableWindow(SeitenSteuerelement(seite, a.Neu), status == STATUS_OFFEN || status == STATUS_STANDARD ||
                                                        status == STATUS_ABWEICHEND);
         return Paar(dc, PaarDesStatus(status));
     }
@@ -263,7 +244,7 @@ HBRUSH OXCALL ImportSeiteFarbe(HWND seite, UINT nachricht, HDC dc, HWND steuerel
 
 void KontrollkaestchenBlinken(HWND seite, int id)
 {
-    HWND feld = GetDlgItem(seite, id);
+    HWND feld = SeitenSteuerelement(seite, id);
     if (feld == nullptr)
         return;
     HDC dc = GetWindowDC(feld);
@@ -324,7 +305,7 @@ void PreisfelderFreigeben(HWND seite)
 
 void LaufknoepfeFreigeben(HWND seite, int an)
 {
-    HWND knopf = Steuerelement(seite, IDC_IP_ZUWEISEN);
+    HWND knopf = SeitenSteuerelement(seite, IDC_IP_ZUWEISEN);
     if ((IsWindowEnabled(knopf) != FALSE) != (an != 0))
         EnableWindow(knopf, an ? TRUE : FALSE);
 }
@@ -354,7 +335,7 @@ static void TabellenmerkmaleFuellen(HWND seite)
     static const int32_t arten[] = { 1, 2, 3, 4, 5, 6, 7, 9, 11 };
     static const int kombis[] = { IDC_IP_SENKRECHT, IDC_IP_WAAGRECHT };
     for (int kombi : kombis) {
-        HWND h = GetDlgItem(seite, kombi);
+        HWND h = SeitenSteuerelement(seite, kombi);
         SendMessageA(h, CB_RESETCONTENT, 0, 0);
         for (int32_t art : arten) {
             char name[32] = "";
@@ -368,7 +349,7 @@ static void TabellenmerkmaleFuellen(HWND seite)
 
 void TabellenmerkmalWaehlen(HWND seite, int kombi, int32_t art)
 {
-    HWND h = Steuerelement(seite, kombi);
+    HWND h = SeitenSteuerelement(seite, kombi);
     LRESULT n = SendMessageA(h, CB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < n; i++)
         if ((int32_t)SendMessageA(h, CB_GETITEMDATA, (WPARAM)i, 0) == art) {
@@ -383,6 +364,8 @@ void ZeilenNummerZeigen(HWND seite)
 {
     const EDI_KONTEXT* k = g_Kontext;
     const IMPORT_LAUF& l = k->ImportLauf;
+    if (l.AnzeigeRuht)
+        return;
     if (k->AktuelleZeile != nullptr) {
         char nummer[16] = "";
         TextFormat(nummer, sizeof nummer, "%u", (unsigned)(k->AktuelleZeile->SatzNummer + 1));
@@ -461,31 +444,53 @@ void KatalogwerteLaden(PRICAT_SATZ* zeile)
     e.Mwst = ZeilenMwstSatz(zeile);
 }
 
+/* The catalogue values of the row as KatalogwerteZeigen took them. */
+static void KatalogwerteAnzeigen(HWND seite)
+{
+    const EDI_KONTEXT* k = g_Kontext;
+    const EDI_WERTE& e = k->EdiWerte;
+    for (int i = 0; i < g_ImportArtenAnzahl; i++) {
+        const SEITEN_ART& a = g_ImportArten[i];
+        if (a.EdiText != 0)
+            TextZeigen(seite, a.EdiText, k->OxOut.EdiText[a.Art]);
+    }
+    TextZeigen(seite, IDC_IP_EDI_ZUSATZ, e.Zusatztext);
+    TextZeigen(seite, IDC_IP_EDI_LFARBE, e.Farbtext);
+    PreisZeigen(seite, IDC_IP_EDI_EK1, e.Ek1);
+    PreisZeigen(seite, IDC_IP_EDI_EK2, e.Ek2);
+    PreisZeigen(seite, IDC_IP_EDI_VK1, e.Vk1);
+    PreisZeigen(seite, IDC_IP_EDI_VK2, e.Vk2);
+}
+
 void KatalogwerteZeigen(HWND seite)
 {
     EDI_KONTEXT* k = g_Kontext;
     const EDI_WERTE& e = k->EdiWerte;
     for (int i = 0; i < g_ImportArtenAnzahl; i++) {
         const SEITEN_ART& a = g_ImportArten[i];
-        if (a.EdiText == 0)
-            continue;
-        TextKopieren(k->OxOut.EdiText[a.Art], SEITE_EDI_TEXT, e.Art[a.Art].Text);
-        TextZeigen(seite, a.EdiText, k->OxOut.EdiText[a.Art]);
+        if (a.EdiText != 0)
+            TextKopieren(k->OxOut.EdiText[a.Art], SEITE_EDI_TEXT, e.Art[a.Art].Text);
     }
     TextKopieren(k->OxOut.EdiZusatztext, SEITE_EDI_TEXT, e.Zusatztext);
     TextKopieren(k->OxOut.EdiFarbtext, SEITE_EDI_TEXT, e.Farbtext);
-    TextZeigen(seite, IDC_IP_EDI_ZUSATZ, e.Zusatztext);
-    TextZeigen(seite, IDC_IP_EDI_LFARBE, e.Farbtext);
     k->OxOut.EdiEk1 = e.Ek1;
     k->OxOut.EdiEk2 = e.Ek2;
     k->OxOut.EdiVk1 = e.Vk1;
     k->OxOut.EdiVk2 = e.Vk2;
-    PreisZeigen(seite, IDC_IP_EDI_EK1, e.Ek1);
-    PreisZeigen(seite, IDC_IP_EDI_EK2, e.Ek2);
-    PreisZeigen(seite, IDC_IP_EDI_VK1, e.Vk1);
-    PreisZeigen(seite, IDC_IP_EDI_VK2, e.Vk2);
     if (e.Mwst >= 0 && e.Mwst <= 5)
         k->OxOut.Mwst = e.Mwst;
+    if (!k->ImportLauf.AnzeigeRuht)
+        KatalogwerteAnzeigen(seite);
+}
+
+void KatalogAnzeigeNachholen(HWND seite)
+{
+    IMPORT_LAUF& l = g_Kontext->ImportLauf;
+    if (!l.AnzeigeRuht)
+        return;
+    l.AnzeigeRuht = 0;
+    ZeilenNummerZeigen(seite);
+    KatalogwerteAnzeigen(seite);
 }
 
 void ArtikelZeigen(HWND seite)
@@ -511,7 +516,7 @@ void ArtikelZeigen(HWND seite)
         TabellenmerkmalWaehlen(seite, IDC_IP_SENKRECHT, d.Tabelle.MerkmalSenkrecht);
         TabellenmerkmalWaehlen(seite, IDC_IP_WAAGRECHT, d.Tabelle.MerkmalWaagrecht);
     }
-    CheckDlgButton(seite, IDC_IP_STANDARD, d.Standard ? BST_CHECKED : BST_UNCHECKED);
+    SendMessageA(SeitenSteuerelement(seite, IDC_IP_STANDARD), BM_SETCHECK, d.Standard ? BST_CHECKED : BST_UNCHECKED, 0);
     k->OxOut.Kennung[0] = d.Kennung;
     k->OxOut.Kennung[1] = '\0';
     TextKopieren(k->OxOut.Zusatztext, sizeof k->OxOut.Zusatztext, d.Zusatztext);
@@ -542,7 +547,7 @@ void ArtVonSeite(HWND seite, int32_t art, int32_t nummer)
         d.Art[art].Nummer = nummer;
         d.Art[art].Status = STATUS_OFFEN;
     }
-    d.Standard = IsDlgButtonChecked(seite, IDC_IP_STANDARD) == BST_CHECKED ? 1 : 0;
+    d.Standard = SendMessageA(SeitenSteuerelement(seite, IDC_IP_STANDARD), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
     d.Kennung = k->OxOut.Kennung[0];
     TextKopieren(d.Zusatztext, sizeof d.Zusatztext, k->OxOut.Zusatztext);
     TextKopieren(d.Farbtext, sizeof d.Farbtext, k->OxOut.Farbtext);
@@ -565,7 +570,7 @@ static const int s_Texte[] = {
  * the host's settings file each time. 0 otherwise. */
 static int MwstGezeigt(HWND seite, int32_t satz)
 {
-    HWND kombi = GetDlgItem(seite, IDC_IP_MWST);
+    HWND kombi = SeitenSteuerelement(seite, IDC_IP_MWST);
     LRESULT i = SendMessageA(kombi, CB_GETCURSEL, 0, 0);
     if (i == CB_ERR || SendMessageA(kombi, CB_GETCOUNT, 0, 0) != OX_MWST_ANZAHL ||
         SendMessageA(kombi, CB_GETITEMDATA, (WPARAM)i, 0) != (LRESULT)satz)
@@ -573,7 +578,7 @@ static int MwstGezeigt(HWND seite, int32_t satz)
     int32_t wert = OX_MWST_GetMWST_Wert(satz);
     char soll[16] = "", ist[16] = "";
     TextFormat(soll, sizeof soll, "%d,%02d", (int)(wert / 100), (int)(wert % 100));
-    GetDlgItemTextA(seite, IDC_IP_MWST_PROZENT, ist, (int)sizeof ist);
+    GetWindowTextA(SeitenSteuerelement(seite, IDC_IP_MWST_PROZENT), ist, (int)sizeof ist);
     return strcmp(soll, ist) == 0 ? 1 : 0;
 }
 
@@ -602,7 +607,7 @@ void SeiteLeeren(HWND seite)
     static const int preise[] = { 1097, 1098, 1099, 1100, 1115, 1117, 1116, 1138 };
     for (int id : preise)
         SetDlgItemTextA(seite, id, "");
-    CheckDlgButton(seite, IDC_IP_STANDARD, BST_UNCHECKED);
+    SendMessageA(SeitenSteuerelement(seite, IDC_IP_STANDARD), BM_SETCHECK, BST_UNCHECKED, 0);
 }
 
 /* ---- entering and leaving ---------------------------------------------- */
@@ -652,7 +657,7 @@ int32_t OXCALL ImportSeiteInit(HWND seite, HWND hauptfenster, int32_t index, LPA
     if (k->ArtikelHandle == 0)
         k->ArtikelHandle = -1;
     if (HostDatenInt(HD_CODES_GROSS) == 1) {
-        HWND artikel = GetDlgItem(seite, IDC_IP_EDIT_ARTIKEL);
+        HWND artikel = SeitenSteuerelement(seite, IDC_IP_EDIT_ARTIKEL);
         LONG_PTR stil = GetWindowLongPtrA(artikel, GWL_STYLE);
         SetWindowLongPtrA(artikel, GWL_STYLE, (stil | ES_UPPERCASE) & ~(LONG_PTR)ES_LOWERCASE);
     }
@@ -669,8 +674,8 @@ int32_t OXCALL ImportSeiteInit(HWND seite, HWND hauptfenster, int32_t index, LPA
     TabellenmerkmalWaehlen(seite, IDC_IP_SENKRECHT, HostDatenInt(HD_ANZEIGE_WERT1));
     TabellenmerkmalWaehlen(seite, IDC_IP_WAAGRECHT, HostDatenInt(HD_ANZEIGE_WERT2));
 
-    EnableWindow(GetDlgItem(seite, IDC_IP_EDIT_LIEFERANT), FALSE);
-    SetFocus(GetDlgItem(seite, IDC_IP_ZUWEISEN));
+    EnableWindow(SeitenSteuerelement(seite, IDC_IP_EDIT_LIEFERANT), FALSE);
+    SetFocus(SeitenSteuerelement(seite, IDC_IP_ZUWEISEN));
     char text[64] = "";
     StringLaden(IDS_IMPORT_STARTEN, text, sizeof text);
     SetDlgItemTextA(seite, IDC_IP_ZUWEISEN, text);

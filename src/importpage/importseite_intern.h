@@ -50,7 +50,13 @@ void SerieLesen(int32_t serie);
 void PreisZeigen(HWND seite, int id, int32_t wert);
 int32_t PreisLesen(HWND seite, int id);
 
+/* The row's number and EAN and the import counter, and (KatalogwerteZeigen)
+ * the catalogue values: a run that goes on past a row without stopping
+ * only keeps them while AnzeigeRuht is set (the window shows every 64th
+ * row anyway); KatalogAnzeigeNachholen shows the row's values and ends the
+ * rest, before anything asks the person or the run stops. */
 void ZeilenNummerZeigen(HWND seite);
+void KatalogAnzeigeNachholen(HWND seite);
 /* Fills the catalogue values of `zeile` (cuts its additional text to 31
  * characters in the row itself). */
 void KatalogwerteLaden(PRICAT_SATZ* zeile);

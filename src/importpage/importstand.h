@@ -69,6 +69,8 @@ typedef struct IMPORT_LAUF {
     int32_t EingabenAn;              /* the input set was last enabled (1) or not */
     int32_t Standard[12];            /* standard characteristic per kind, read when the page
                                         is entered (the "Standard" page cannot change it meanwhile) */
+    int32_t AnzeigeRuht;             /* the run goes on past this row: its number, EAN and
+                                        catalogue values are shown later (KatalogAnzeigeNachholen) */
 } IMPORT_LAUF;
 
 #pragma pack(pop)
