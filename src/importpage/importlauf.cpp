@@ -370,7 +370,6 @@ static void Lauf(HWND seite, int32_t gewaehlt, int32_t modus)
             TabelleLeeren();
         }
         if (l.StopGrund != 0) {
-            KatalogAnzeigeNachholen(seite);
             SeiteAuffrischen(seite);
             MarkierungenFreigeben();
             memcpy(&k->DialogWerte.Tabelle, &k->DialogWerte.TabelleSicherung, sizeof k->DialogWerte.Tabelle);

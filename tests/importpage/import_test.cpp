@@ -55,6 +55,11 @@ std::vector<int> Haltezeilen(Person& p, HWND s, int knopf = IDC_IP_ZUWEISEN)
         if (Laufen(p, s, i == 0 ? IDC_IP_ZUWEISEN : knopf, IDNO))
             return zeilen;
         zeilen.push_back(Zeilenindex());
+        /* the page shows the row it stopped at, not one the run passed */
+        const PRICAT_DATEN& d = g_Kontext->AktuelleZeile->PricatDaten;
+        EXPECT_EQ(std::to_string(Zeilenindex() + 1), p.Text(s, IDC_IP_SATZNR));
+        EXPECT_EQ(std::string(d.Ean, strnlen(d.Ean, sizeof d.Ean)), p.Text(s, IDC_IP_GTIN));
+        EXPECT_EQ(std::string(g_Kontext->EdiWerte.Farbtext), p.Text(s, IDC_IP_EDI_LFARBE));
     }
     ADD_FAILURE() << "the run did not end";
     return zeilen;
