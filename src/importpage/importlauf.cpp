@@ -302,6 +302,7 @@ static void Lauf(HWND seite, int32_t gewaehlt, int32_t modus)
     l.StopGrund = 0;
     l.LaufAktiv = 1;
     l.AnzeigeRuht = 0;
+    l.AuffrischenOffen = 0;
     int ende = 0;
     if (modus & LAUF_START) {
         ArtikelPerEanSetzen(0);

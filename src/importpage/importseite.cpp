@@ -486,11 +486,24 @@ void KatalogwerteZeigen(HWND seite)
 void KatalogAnzeigeNachholen(HWND seite)
 {
     IMPORT_LAUF& l = g_Kontext->ImportLauf;
-    if (!l.AnzeigeRuht)
-        return;
-    l.AnzeigeRuht = 0;
-    ZeilenNummerZeigen(seite);
-    KatalogwerteAnzeigen(seite);
+    if (l.AnzeigeRuht) {
+        l.AnzeigeRuht = 0;
+        ZeilenNummerZeigen(seite);
+        KatalogwerteAnzeigen(seite);
+    }
+    if (l.AuffrischenOffen)
+        SeiteAuffrischen(seite);
+}
+
+/* The engine's refresh after it wrote an article: left for later while the
+ * display rests (the page's own readers of its fields refresh first). */
+static void SeiteNachArtikelAuffrischen(HWND seite)
+{
+    IMPORT_LAUF& l = g_Kontext->ImportLauf;
+    if (l.AnzeigeRuht)
+        l.AuffrischenOffen = 1;
+    else
+        SeiteAuffrischen(seite);
 }
 
 void ArtikelZeigen(HWND seite)
@@ -584,6 +597,7 @@ static int MwstGezeigt(HWND seite, int32_t satz)
 
 void SeiteAuffrischen(HWND seite)
 {
+    g_Kontext->ImportLauf.AuffrischenOffen = 0;
     for (int id : s_Texte) {
         void* ort = nullptr;
         if (ImportOxOutBindung(id, &ort) > 0)
@@ -636,7 +650,7 @@ int32_t OXCALL ImportSeiteInit(HWND seite, HWND hauptfenster, int32_t index, LPA
     HCURSOR vorher = SetCursor(LoadCursorA(nullptr, (LPCSTR)IDC_WAIT));
 
     SeitenMerkmaleAnmelden();
-    k->SeiteAuffrischen = SeiteAuffrischen;
+    k->SeiteAuffrischen = SeiteNachArtikelAuffrischen;
     for (int i = 0; i < g_ImportArtenAnzahl; i++) {
         const SEITEN_ART& a = g_ImportArten[i];
         if (a.Art != 0 && a.Art != 8)
