@@ -65,7 +65,8 @@ typedef struct SEITEN_FARBREGEL {
  * holds it or no call runs. */
 HBRUSH SeitenFarbe(HDC dc, HWND steuerelement, const SEITEN_FARBREGEL* regeln, int anzahl);
 
-/* Enables or disables the controls `ids[0..anzahl-1]` of `fenster`. */
+/* Enables or disables the controls `ids[0..anzahl-1]` of `fenster` (those
+ * already in that state are left alone). */
 void SteuerelementeFreigeben(HWND fenster, const int* ids, int anzahl, int an);
 
 /* Removes every column of a report list view. */

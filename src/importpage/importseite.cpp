@@ -305,9 +305,8 @@ void PreisfelderFreigeben(HWND seite)
 
 void LaufknoepfeFreigeben(HWND seite, int an)
 {
-    HWND knopf = SeitenSteuerelement(seite, IDC_IP_ZUWEISEN);
-    if ((IsWindowEnabled(knopf) != FALSE) != (an != 0))
-        EnableWindow(knopf, an ? TRUE : FALSE);
+    static const int knopf[] = { IDC_IP_ZUWEISEN };
+    SteuerelementeFreigeben(seite, knopf, ANZAHL(knopf), an);
 }
 
 void EingabenFreigeben(HWND seite, int an)
