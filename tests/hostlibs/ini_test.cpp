@@ -244,3 +244,41 @@ TEST(IniSeparate, SplitsBehindTheLastSeparatorWithinTheBuffers)
 }
 
 } // namespace
+
+/* Values read again come from the file as it is now: a file changed in
+ * place by someone else (same size, a later write; or another size at the
+ * same write time) is read anew. */
+TEST_F(IniTest, ChangeByAnotherWriterIsSeenAtTheNextRead)
+{
+    WriteAll(host, "[EDIIMPORTER]\r\nstopbeiartikelwechsel=1\r\n");
+    EXPECT_EQ(1, INI_GetInt("EDIIMPORTER", "stopbeiartikelwechsel", 7));
+
+    auto zeit = [&](FILETIME* t, bool setzen) {
+        HANDLE d = CreateFileA(host.c_str(), setzen ? FILE_WRITE_ATTRIBUTES : GENERIC_READ,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, d);
+        if (setzen)
+            SetFileTime(d, nullptr, nullptr, t);
+        else
+            GetFileTime(d, nullptr, nullptr, t);
+        CloseHandle(d);
+    };
+    FILETIME t;
+    zeit(&t, false);
+    WriteAll(host, "[EDIIMPORTER]\r\nstopbeiartikelwechsel=2\r\n");
+    ULARGE_INTEGER spaeter;
+    spaeter.LowPart = t.dwLowDateTime;
+    spaeter.HighPart = t.dwHighDateTime;
+    spaeter.QuadPart += 20000000ull;
+    t.dwLowDateTime = spaeter.LowPart;
+    t.dwHighDateTime = spaeter.HighPart;
+    zeit(&t, true);
+    EXPECT_EQ(2, INI_GetInt("EDIIMPORTER", "stopbeiartikelwechsel", 7)) << "same size, later write";
+
+    WriteAll(host, "[EDIIMPORTER]\r\nstopbeiartikelwechsel=33\r\n");
+    zeit(&t, true);
+    EXPECT_EQ(33, INI_GetInt("EDIIMPORTER", "stopbeiartikelwechsel", 7)) << "same write time, other size";
+
+    DeleteFileA(host.c_str());
+    EXPECT_EQ(7, INI_GetInt("EDIIMPORTER", "stopbeiartikelwechsel", 7)) << "file gone";
+}
