@@ -346,6 +346,8 @@ static void Lauf(HWND seite, int32_t gewaehlt, int32_t modus)
         /* A row that may ask the person (discontinued) and every 64th row
          * are shown as they come; the others when the run stops or asks. */
         l.AnzeigeRuht = !auslauf && (l.Zaehler & 63) != 0;
+        if (!l.AnzeigeRuht && l.AuffrischenOffen)
+            SeiteAuffrischen(seite);
         ZeilenNummerZeigen(seite);
         KatalogwerteLaden(zeile);
         TabelleLeeren();

@@ -494,15 +494,20 @@ void KatalogAnzeigeNachholen(HWND seite)
         SeiteAuffrischen(seite);
 }
 
+static void MwstAuffrischen(HWND seite);
+
 /* The engine's refresh after it wrote an article: left for later while the
  * display rests (the page's own readers of its fields refresh first). */
 static void SeiteNachArtikelAuffrischen(HWND seite)
 {
     IMPORT_LAUF& l = g_Kontext->ImportLauf;
-    if (l.AnzeigeRuht)
+    if (l.AnzeigeRuht) {
         l.AuffrischenOffen = 1;
-    else
+        /* the VAT combo is read back as the rate of last resort */
+        MwstAuffrischen(seite);
+    } else {
         SeiteAuffrischen(seite);
+    }
 }
 
 void ArtikelZeigen(HWND seite)
@@ -594,6 +599,13 @@ static int MwstGezeigt(HWND seite, int32_t satz)
     return strcmp(soll, ist) == 0 ? 1 : 0;
 }
 
+static void MwstAuffrischen(HWND seite)
+{
+    int32_t mwst = g_Kontext->OxOut.Mwst;
+    if (mwst >= 0 && mwst <= 5 && !MwstGezeigt(seite, mwst))
+        OX_MWST_Show_MWST_ComboAndEdit_im_Dialog(seite, IDC_IP_MWST, IDC_IP_MWST_PROZENT, mwst);
+}
+
 void SeiteAuffrischen(HWND seite)
 {
     g_Kontext->ImportLauf.AuffrischenOffen = 0;
@@ -608,9 +620,7 @@ void SeiteAuffrischen(HWND seite)
         if (ImportOxOutBindung(id, &ort) == 4)
             PreisZeigen(seite, id, *(const int32_t*)ort);
     }
-    int32_t mwst = g_Kontext->OxOut.Mwst;
-    if (mwst >= 0 && mwst <= 5 && !MwstGezeigt(seite, mwst))
-        OX_MWST_Show_MWST_ComboAndEdit_im_Dialog(seite, IDC_IP_MWST, IDC_IP_MWST_PROZENT, mwst);
+    MwstAuffrischen(seite);
 }
 
 void SeiteLeeren(HWND seite)
