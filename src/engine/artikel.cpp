@@ -147,6 +147,8 @@ void MindestbestandAuslaufartikel(HWND seite, int32_t artikelNummer)
     case 2: {
         char frage[256];
         StringLaden(IDS_MINDBEST_LOESCHEN, frage, sizeof frage);
+        if (g_Kontext != nullptr && g_Kontext->VorRueckfrage != nullptr)
+            g_Kontext->VorRueckfrage(seite);
         if (MessageBoxA(seite, frage, "ORDANEX", MB_YESNO | MB_ICONQUESTION) == IDYES)
             MindbestDBA_Delete(artikelNummer);
         break;
