@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "seiten/seiten_hilfen.h"
+#include "entry/seitenhilfe.h"
 #include "hostapi/ktstorage.h"
 #include "resources/resource.h"
 
@@ -214,4 +215,33 @@ TEST(Hauptfenster, ZuLangerKatalogMeldetBeiJedemLesenUndBehaeltDieErsten32000Zei
             p.Click(w, IDC_HW_BEENDEN);
         },
         300000);
+}
+
+/* The pages' kept control handles: every dialog gets its own controls,
+ * also past the point where the table is emptied for room, and an id a
+ * dialog lacks gives null. */
+TEST(Hauptfenster, SteuerelementeJedesDialogsAusDerTabelle)
+{
+    HINSTANCE instanz = GetModuleHandleA(nullptr);
+    HWND dialoge[3];
+    for (HWND& d : dialoge) {
+        d = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, instanz, nullptr);
+        ASSERT_NE(nullptr, d);
+        for (int id = 1000; id < 1200; id++)
+            CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 1, 1, d, (HMENU)(INT_PTR)id, instanz, nullptr);
+    }
+    for (int runde = 0; runde < 2; runde++) {
+        for (int id = 1000; id < 1200; id++) {
+            for (HWND d : dialoge) {
+                HWND h = SeitenSteuerelement(d, id);
+                ASSERT_NE(nullptr, h);
+                ASSERT_EQ(GetDlgItem(d, id), h) << "id " << id << " round " << runde;
+            }
+        }
+        EXPECT_EQ(nullptr, SeitenSteuerelement(dialoge[0], 999));
+        EXPECT_EQ(nullptr, SeitenSteuerelement(dialoge[0], 999)) << "a missing id kept as missing";
+    }
+    SeitenSteuerelementeVergessen();
+    for (HWND d : dialoge)
+        DestroyWindow(d);
 }
