@@ -132,6 +132,15 @@ OX_EXTERN_C int32_t OXCALL EANDATA_SetArtikelNummerOhneMusterID(const char* ean,
         if (!k) return 0;
         std::shared_ptr<EanBestand> b = EanStore();
         if (!b) return 0;
+        {
+            /* Already so: nothing to write, so no lock on the file (an
+             * import sets the same EAN for every row of a known article). */
+            std::lock_guard<std::recursive_mutex> lock(b->mutex);
+            if (b->Sync()) {
+                const uint32_t* s = b->index.Finde(k);
+                if (s && b->artikel[*s] == artikelNummer && b->muster[*s] == 0) return 1;
+            }
+        }
         Bestand::Sperre sperre(*b);
         if (!sperre.ok) return 0;
         const uint32_t* s = b->index.Finde(k);

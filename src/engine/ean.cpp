@@ -150,8 +150,17 @@ int32_t ZeilenMwstSatz(const PRICAT_SATZ* zeile)
         return -1;
     if (prozent > 10000)
         prozent = 10000;
+    /* A run asks the host's rates once for each percentage in a row of
+     * rows; the page forgets the answer at the start of every run. */
+    EDI_KONTEXT* k = g_Kontext;
+    if (k != nullptr && k->MwstMerkProzent == prozent + 1)
+        return k->MwstMerkSatz;
     int32_t satz = OX_MWST_GetMWSTSatz(static_cast<int32_t>(prozent));
     if (satz == 0 && prozent > 0)
-        return OX_MWST_STANDARD;
+        satz = OX_MWST_STANDARD;
+    if (k != nullptr) {
+        k->MwstMerkProzent = static_cast<int32_t>(prozent) + 1;
+        k->MwstMerkSatz = satz;
+    }
     return satz;
 }

@@ -269,6 +269,9 @@ typedef struct EDI_KONTEXT {
     int32_t BezugsZeit;               /* hh * 10000 + mm * 100 + ss */
     int32_t MarkierterArtikel;        /* marked tables, 0 = none */
     int32_t MarkierteSerie;
+    int32_t MwstMerkProzent;          /* 1 + the catalogue percentage ZeilenMwstSatz resolved
+                                         last, 0 = none (the page clears it when a run starts) */
+    int32_t MwstMerkSatz;             /* and the host's rate number for it */
 
     /* Open orders of the catalogue's supplier and the values they receive */
     HOSTHANDLE AuftragsListe;         /* list of AUFTRAG_BLOCK, 0 = empty */

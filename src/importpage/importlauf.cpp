@@ -303,6 +303,7 @@ static void Lauf(HWND seite, int32_t gewaehlt, int32_t modus)
     l.LaufAktiv = 1;
     l.AnzeigeRuht = 0;
     l.AuffrischenOffen = 0;
+    k->MwstMerkProzent = 0;
     int ende = 0;
     if (modus & LAUF_START) {
         ArtikelPerEanSetzen(0);

@@ -661,6 +661,7 @@ int32_t OXCALL ImportSeiteInit(HWND seite, HWND hauptfenster, int32_t index, LPA
     SeitenMerkmaleAnmelden();
     k->SeiteAuffrischen = SeiteNachArtikelAuffrischen;
     k->VorRueckfrage = KatalogAnzeigeNachholen;
+    k->MwstMerkProzent = 0;
     for (int i = 0; i < g_ImportArtenAnzahl; i++) {
         const SEITEN_ART& a = g_ImportArten[i];
         if (a.Art != 0 && a.Art != 8)
