@@ -47,9 +47,40 @@ static int32_t s_SortSpalte = -1;
 /* Path of the file selected when the page was last left (empty = none). */
 static char s_VerlassenPfad[OX_TXT_PATH];
 
+/* A list entry and what reading its header later needs: listing all
+ * suppliers reads a file's header only when the list shows the row, sorts
+ * by a header column or the entry is chosen. The list holds the address of
+ * `Eintrag`, the first member. */
+typedef struct AUSWAHL_EINTRAG {
+    KATALOGDATEI_EINTRAG Eintrag;
+    int32_t KopfOffen;              /* 1 = the header is still to be read */
+    FILEIO_FUNDSTELLE Fund;         /* the file as the folder search gave it */
+    char Pfad[OX_TXT_PATH];         /* as found (Eintrag.Pfad is upper case) */
+} AUSWAHL_EINTRAG;
+
+/* Reads the header of `e` when that is still to be done. */
+static void KopfNachholen(KATALOGDATEI_EINTRAG* e)
+{
+    if (e == nullptr || e == (KATALOGDATEI_EINTRAG*)-1)
+        return;
+    AUSWAHL_EINTRAG* a = (AUSWAHL_EINTRAG*)e;
+    if (!a->KopfOffen)
+        return;
+    a->KopfOffen = 0;
+    KatalogKopfLesen(a->Pfad, e, &a->Fund.Geschrieben, nullptr, KopfSpeicherSlot(a->Pfad, &a->Fund));
+}
+
 static KATALOGDATEI_EINTRAG* GewaehlterEintrag(void)
 {
     return AuswahlEintragGewaehlt() ? g_Kontext->AuswahlEintrag : nullptr;
+}
+
+/* Makes the list's item data `gewaehlt` (0 = none) the chosen entry, its
+ * header read. */
+static void EintragWaehlen(LPARAM gewaehlt)
+{
+    g_Kontext->AuswahlEintrag = (KATALOGDATEI_EINTRAG*)(gewaehlt == 0 ? -1 : gewaehlt);
+    KopfNachholen(GewaehlterEintrag());
 }
 
 /* Releases the entries of the current filling. With `alle` 0 the chosen
@@ -125,11 +156,13 @@ static void DatumText(int32_t tag, char* aus, size_t groesse)
         TEXDEFS_DatumToString(&datum, aus, (int32_t)groesse);
 }
 
-static void ZellText(const KATALOGDATEI_EINTRAG* e, int spalte, char* aus, size_t groesse)
+static void ZellText(KATALOGDATEI_EINTRAG* e, int spalte, char* aus, size_t groesse)
 {
     aus[0] = '\0';
     if (e == nullptr)
         return;
+    if (spalte >= 1 && spalte <= 3)
+        KopfNachholen(e);
     switch (spalte) {
     case 0: DatumText(e->Datum, aus, groesse); break;
     case 1: TextKopieren(aus, groesse, e->Iln); break;
@@ -142,11 +175,13 @@ static void ZellText(const KATALOGDATEI_EINTRAG* e, int spalte, char* aus, size_
 
 static int CALLBACK EintraegeVergleichen(LPARAM a, LPARAM b, LPARAM spalte)
 {
-    const KATALOGDATEI_EINTRAG* x = (const KATALOGDATEI_EINTRAG*)a;
-    const KATALOGDATEI_EINTRAG* y = (const KATALOGDATEI_EINTRAG*)b;
+    KATALOGDATEI_EINTRAG* x = (KATALOGDATEI_EINTRAG*)a;
+    KATALOGDATEI_EINTRAG* y = (KATALOGDATEI_EINTRAG*)b;
     if (spalte == 0)
         return x->Datum < y->Datum ? -1 : (x->Datum > y->Datum ? 1 : 0);
     if (spalte == 2) {
+        KopfNachholen(x);
+        KopfNachholen(y);
         char tx[64], ty[64];
         TextNachAt(x->LieferantName, tx, sizeof tx);
         TextNachAt(y->LieferantName, ty, sizeof ty);
@@ -160,6 +195,9 @@ static int CALLBACK EintraegeVergleichen(LPARAM a, LPARAM b, LPARAM spalte)
 
 static void ListeSortieren(HWND liste)
 {
+    if (s_SortSpalte >= 1 && s_SortSpalte <= 3)
+        for (int32_t i = 0; i < s_EintraegeAnzahl; i++)
+            KopfNachholen(s_Eintraege[i]);
     if (s_SortSpalte >= 0 && s_SortSpalte < AUSWAHL_SPALTEN)
         SendMessageA(liste, LVM_SORTITEMS, (WPARAM)s_SortSpalte, (LPARAM)EintraegeVergleichen);
 }
@@ -194,10 +232,21 @@ int32_t AuswahlListeFuellen(HWND liste, int32_t lieferant)
             char pfad[OX_TXT_PATH];
             if (TextFormat(pfad, sizeof pfad, "%s%s", k->EdiImportPfad, fund.Name) != 1)
                 continue;
-            KATALOGDATEI_EINTRAG* e = (KATALOGDATEI_EINTRAG*)Storage_Allocate((int32_t)sizeof *e);
-            if (e == nullptr)
+            AUSWAHL_EINTRAG* a = (AUSWAHL_EINTRAG*)Storage_Allocate((int32_t)sizeof *a);
+            if (a == nullptr)
                 break;
-            KatalogKopfLesen(pfad, e, &fund.Geschrieben, &merk, KopfSpeicherSlot(pfad, &fund));
+            KATALOGDATEI_EINTRAG* e = &a->Eintrag;
+            a->Fund = fund;
+            TextKopieren(a->Pfad, sizeof a->Pfad, pfad);
+            /* The supplier filter and a sort by a header column need every
+             * header now; otherwise a row's header is read when it is shown. */
+            if (lieferant >= 1 || (s_SortSpalte >= 1 && s_SortSpalte <= 3)) {
+                a->KopfOffen = 0;
+                KatalogKopfLesen(pfad, e, &fund.Geschrieben, &merk, KopfSpeicherSlot(pfad, &fund));
+            } else {
+                a->KopfOffen = 1;
+                KatalogEintragOhneKopf(pfad, e, &fund.Geschrieben);
+            }
             /* the supplier of the header's ILN, as the header reading found it */
             if ((lieferant >= 1 && e->LieferantNummer != lieferant) || !EintragMerken(e)) {
                 Storage_Deallocate(e);
@@ -361,8 +410,7 @@ int32_t OXCALL AuswahlSeiteInit(HWND seite, HWND /* hauptfenster */, int32_t /* 
         OXListView_RemoveSelection(liste);
     else
         OXListview_Select_Show_FlashItem(liste, wieder);
-    LPARAM gewaehlt = OXListView_GetSelectedITEM(liste);
-    k->AuswahlEintrag = (KATALOGDATEI_EINTRAG*)(gewaehlt == 0 ? -1 : gewaehlt);
+    EintragWaehlen(OXListView_GetSelectedITEM(liste));
     KATALOGDATEI_EINTRAG* e = GewaehlterEintrag();
     if (e != nullptr) {
         k->AktuellerLieferant = LieferantZuIln(e->Iln);
@@ -403,8 +451,7 @@ int32_t OXCALL AuswahlSeiteExit(HWND seite)
 static KATALOGDATEI_EINTRAG* DateiUebernehmen(HWND liste)
 {
     EDI_KONTEXT* k = g_Kontext;
-    LPARAM gewaehlt = OXListView_GetSelectedITEM(liste);
-    k->AuswahlEintrag = (KATALOGDATEI_EINTRAG*)(gewaehlt == 0 ? -1 : gewaehlt);
+    EintragWaehlen(OXListView_GetSelectedITEM(liste));
     KATALOGDATEI_EINTRAG* e = GewaehlterEintrag();
     if (e == nullptr)
         return nullptr;
@@ -424,7 +471,8 @@ static LRESULT ZeilenFarbe(HWND liste, NMLVCUSTOMDRAW* zeichnen)
         return CDRF_NOTIFYITEMDRAW;
     if (zeichnen->nmcd.dwDrawStage != CDDS_ITEMPREPAINT)
         return CDRF_DODEFAULT;
-    const KATALOGDATEI_EINTRAG* e = (const KATALOGDATEI_EINTRAG*)zeichnen->nmcd.lItemlParam;
+    KATALOGDATEI_EINTRAG* e = (KATALOGDATEI_EINTRAG*)zeichnen->nmcd.lItemlParam;
+    KopfNachholen(e);
     int gewaehlt = (SendMessageA(liste, LVM_GETITEMSTATE, zeichnen->nmcd.dwItemSpec, LVIS_SELECTED) &
                     LVIS_SELECTED) != 0;
     int unbekannt = e != nullptr && e->LieferantNummer < 1;
@@ -447,7 +495,7 @@ static INT_PTR ListenNachricht(HWND seite, NMHDR* kopf)
         NMLVDISPINFOA* info = (NMLVDISPINFOA*)kopf;
         if ((info->item.mask & LVIF_TEXT) && info->item.pszText != nullptr && info->item.cchTextMax > 0) {
             char text[OX_TXT_PATH];
-            ZellText((const KATALOGDATEI_EINTRAG*)info->item.lParam, info->item.iSubItem, text, sizeof text);
+            ZellText((KATALOGDATEI_EINTRAG*)info->item.lParam, info->item.iSubItem, text, sizeof text);
             TextKopieren(info->item.pszText, (size_t)info->item.cchTextMax, text);
         }
         return DialogErgebnis(seite, 0);
@@ -455,8 +503,7 @@ static INT_PTR ListenNachricht(HWND seite, NMHDR* kopf)
     case LVN_ITEMCHANGED: {
         NMLISTVIEW* n = (NMLISTVIEW*)kopf;
         if ((n->uChanged & LVIF_STATE) && (n->uNewState & LVIS_SELECTED) && !(n->uOldState & LVIS_SELECTED)) {
-            LPARAM gewaehlt = OXListView_GetSelectedITEM(liste);
-            k->AuswahlEintrag = (KATALOGDATEI_EINTRAG*)(gewaehlt == 0 ? -1 : gewaehlt);
+            EintragWaehlen(OXListView_GetSelectedITEM(liste));
             KopfzeileAnzeigen(k->AuswahlEintrag);
         }
         return DialogErgebnis(seite, 0);

@@ -136,13 +136,23 @@ static int32_t LieferantDesKopfs(const char* iln)
     return nummer;
 }
 
-int KatalogKopfLesen(const char* pfad, KATALOGDATEI_EINTRAG* eintrag, const FILEIO_ZEIT* geschrieben,
-                     KOPF_MERK* merk, KOPF_GELESEN* vorrat)
+int KatalogEintragOhneKopf(const char* pfad, KATALOGDATEI_EINTRAG* eintrag, const FILEIO_ZEIT* geschrieben)
 {
     if (pfad == nullptr || eintrag == nullptr)
         return 0;
     memset(eintrag, 0, sizeof *eintrag);
     eintrag->Datum = DateiDatum(pfad, geschrieben);
+    TextKopieren(eintrag->Pfad, sizeof eintrag->Pfad, pfad);
+    TextGross(eintrag->Pfad);
+    FileIO_Separate(pfad, nullptr, 0, eintrag->Dateiname, sizeof eintrag->Dateiname);
+    return 1;
+}
+
+int KatalogKopfLesen(const char* pfad, KATALOGDATEI_EINTRAG* eintrag, const FILEIO_ZEIT* geschrieben,
+                     KOPF_MERK* merk, KOPF_GELESEN* vorrat)
+{
+    if (KatalogEintragOhneKopf(pfad, eintrag, geschrieben) != 1)
+        return 0;
     s_Merk = merk;
 
     char eigene[KOPF_LESELAENGE];
@@ -166,10 +176,6 @@ int KatalogKopfLesen(const char* pfad, KATALOGDATEI_EINTRAG* eintrag, const FILE
         if (gelesen < 0)
             gelesen = 0;
     }
-
-    TextKopieren(eintrag->Pfad, sizeof eintrag->Pfad, pfad);
-    TextGross(eintrag->Pfad);
-    FileIO_Separate(pfad, nullptr, 0, eintrag->Dateiname, sizeof eintrag->Dateiname);
 
     KATALOG_KOPF kopf;
     KatalogKopfAuswerten(kopfzeile, (size_t)gelesen, LieferantDesKopfs, &kopf);

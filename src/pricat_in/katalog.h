@@ -83,6 +83,12 @@ typedef struct KOPF_MERK {
 int KatalogKopfLesen(const char* pfad, KATALOGDATEI_EINTRAG* eintrag, const FILEIO_ZEIT* geschrieben = nullptr,
                      KOPF_MERK* merk = nullptr, KOPF_GELESEN* gelesen = nullptr);
 
+/* What KatalogKopfLesen fills without opening the file: the date of
+ * `geschrieben` (or asked of the file), the upper-case path and the file
+ * name; the header's fields stay empty. Returns 1, or 0 when `pfad` or
+ * `eintrag` is null. */
+int KatalogEintragOhneKopf(const char* pfad, KATALOGDATEI_EINTRAG* eintrag, const FILEIO_ZEIT* geschrieben);
+
 /* Imports the address file beside the catalogue `pfad` into the supplier
  * of the entry's ILN, when the option "Nach Adressdaten suchen"
  * (AdressimportSuchen) is set. See AdressDateiImportieren. */
