@@ -292,3 +292,58 @@ TEST(AuswahlSeite, NeuGeschriebenerOderGesperrterKatalogZeigtBeimNaechstenListen
         p.Click(w, IDC_HW_BEENDEN);
     });
 }
+
+/* A row the list has not shown yet gets its file's header when it is drawn
+ * or its text is asked for: its colour and texts are those of its supplier,
+ * as for a row read at once. */
+TEST(AuswahlSeite, ZeileAusserSichtLiestIhrenKopfBeimZeichnen)
+{
+    Host h("auswahl_spaeter");
+    for (int i = 0; i < 60; i++) {
+        char name[32];
+        std::snprintf(name, sizeof name, "K%03d.INH", i);
+        Katalog(h.importOrdner + name, ILN_STRICK, "Teil " + std::to_string(i), 1);
+    }
+    /* column widths of an earlier call: the columns are not fitted to
+     * every row's text */
+    for (int spalte = 0; spalte < 5; spalte++)
+        INI2_PutInteger(h.host.iniDatei.c_str(), "KTOXEDI_AUSWAHL", ("SPALTE0" + std::to_string(spalte)).c_str(), 120);
+    h.Rufen([&](Person& p) {
+        HWND w = p.WaitWindow("EDI Import");
+        ASSERT_NE(nullptr, w);
+        HWND s = Auswahl(p, w);
+        ASSERT_EQ(63, p.ListViewCount(s, LISTE));
+        /* a row in the middle: the list shows its first rows, then its last */
+        int zeile = 31;
+        if (p.ListViewText(s, LISTE, zeile, 4) == "FREMD.INH")
+            zeile = 32;
+        std::string datei = p.ListViewText(s, LISTE, zeile, 4);
+        HWND liste = p.Control(s, LISTE);
+        LVITEMA item = {};
+        item.mask = LVIF_PARAM;
+        item.iItem = zeile;
+        SendMessageA(liste, LVM_GETITEMA, 0, (LPARAM)&item);
+        NMLVCUSTOMDRAW zeichnung = {};
+        zeichnung.nmcd.hdr.hwndFrom = liste;
+        zeichnung.nmcd.hdr.idFrom = LISTE;
+        zeichnung.nmcd.hdr.code = NM_CUSTOMDRAW;
+        zeichnung.nmcd.dwDrawStage = CDDS_ITEMPREPAINT;
+        zeichnung.nmcd.dwItemSpec = (DWORD_PTR)zeile;
+        zeichnung.nmcd.lItemlParam = item.lParam;
+        SendMessageA(s, WM_NOTIFY, LISTE, (LPARAM)&zeichnung);
+        EXPECT_EQ(0x00FFFFFFu, zeichnung.clrTextBk) << "a known supplier's row, not the unknown colour";
+        if (datei != "HERBST.INH")
+            EXPECT_EQ("Teil " + std::to_string(std::atoi(datei.c_str() + 1)), p.ListViewText(s, LISTE, zeile, 3));
+        EXPECT_EQ("Strickwaren M\xfcller", p.ListViewText(s, LISTE, zeile, 2));
+        EXPECT_EQ(ILN_STRICK, p.ListViewText(s, LISTE, zeile, 1));
+        /* the unknown sender's file still gets the unknown colour */
+        int fremd = p.ListViewFind(s, LISTE, 4, "FREMD.INH");
+        item.iItem = fremd;
+        SendMessageA(liste, LVM_GETITEMA, 0, (LPARAM)&item);
+        zeichnung.nmcd.dwItemSpec = (DWORD_PTR)fremd;
+        zeichnung.nmcd.lItemlParam = item.lParam;
+        SendMessageA(s, WM_NOTIFY, LISTE, (LPARAM)&zeichnung);
+        EXPECT_EQ(0x008080FFu, zeichnung.clrTextBk);
+        p.Click(w, IDC_HW_BEENDEN);
+    });
+}
