@@ -102,22 +102,11 @@ void Markieren(Person& p, HWND w, int zeile)
 
 uint32_t Hintergrund(HWND w, int zeile)
 {
-    HWND liste = GetDlgItem(w, 1171);
-    LVITEMA item = {};
-    item.mask = LVIF_PARAM;
-    item.iItem = zeile;
-    SendMessageA(liste, LVM_GETITEMA, 0, (LPARAM)&item);
-    NMLVCUSTOMDRAW zeichnung = {};
-    zeichnung.nmcd.hdr.hwndFrom = liste;
-    zeichnung.nmcd.hdr.idFrom = 1171;
-    zeichnung.nmcd.hdr.code = NM_CUSTOMDRAW;
-    zeichnung.nmcd.dwDrawStage = CDDS_ITEMPREPAINT | CDDS_SUBITEM;
-    zeichnung.nmcd.dwItemSpec = (DWORD_PTR)zeile;
-    zeichnung.nmcd.lItemlParam = item.lParam;
-    zeichnung.clrTextBk = 0x12345678;
-    SendMessageA(w, WM_NOTIFY, 1171, (LPARAM)&zeichnung);
-    EXPECT_EQ(0u, zeichnung.clrText);
-    return zeichnung.clrTextBk;
+    Person p(GetWindowThreadProcessId(w, nullptr));
+    COLORREF text = 0;
+    COLORREF hinten = p.ListViewRowColour(w, 1171, zeile, CDDS_ITEMPREPAINT | CDDS_SUBITEM, &text);
+    EXPECT_EQ(0u, text);
+    return hinten;
 }
 
 MessageBoxInfo Uebertragen(Person& p, HWND w, int ms)

@@ -356,6 +356,28 @@ int Person::ListViewCount(HWND fenster, int id)
     return h ? (int)SendMessageA(h, LVM_GETITEMCOUNT, 0, 0) : -1;
 }
 
+COLORREF Person::ListViewRowColour(HWND fenster, int id, int row, DWORD stage, COLORREF* text)
+{
+    HWND liste = Control(fenster, id);
+    LVITEMA item = {};
+    item.mask = LVIF_PARAM;
+    item.iItem = row;
+    SendMessageA(liste, LVM_GETITEMA, 0, (LPARAM)&item);
+    NMLVCUSTOMDRAW zeichnung = {};
+    zeichnung.nmcd.hdr.hwndFrom = liste;
+    zeichnung.nmcd.hdr.idFrom = (UINT_PTR)id;
+    zeichnung.nmcd.hdr.code = NM_CUSTOMDRAW;
+    zeichnung.nmcd.dwDrawStage = stage;
+    zeichnung.nmcd.dwItemSpec = (DWORD_PTR)row;
+    zeichnung.nmcd.lItemlParam = item.lParam;
+    zeichnung.clrText = 0x12345678;
+    zeichnung.clrTextBk = 0x12345678;
+    SendMessageA(fenster, WM_NOTIFY, (WPARAM)id, (LPARAM)&zeichnung);
+    if (text != nullptr)
+        *text = zeichnung.clrText;
+    return zeichnung.clrTextBk;
+}
+
 std::string Person::ListViewText(HWND fenster, int id, int row, int column)
 {
     HWND h = Control(fenster, id);

@@ -93,6 +93,10 @@ public:
      * notification. */
     void ListViewAddSelect(HWND fenster, int id, int row);
     void ListViewColumnClick(HWND fenster, int id, int column);
+    /* The colours the owner of list view `id` gives `row` when asked as
+     * drawing does (NM_CUSTOMDRAW at `stage`, e.g. CDDS_ITEMPREPAINT):
+     * text colour into *text (may be null), background returned. */
+    COLORREF ListViewRowColour(HWND fenster, int id, int row, DWORD stage, COLORREF* text = nullptr);
 
     /* Switches the tab control `id` to page `index` as a click would
      * (TCN_SELCHANGING, selection, TCN_SELCHANGE to the parent). */

@@ -318,32 +318,15 @@ TEST(AuswahlSeite, ZeileAusserSichtLiestIhrenKopfBeimZeichnen)
         if (p.ListViewText(s, LISTE, zeile, 4) == "FREMD.INH")
             zeile = 32;
         std::string datei = p.ListViewText(s, LISTE, zeile, 4);
-        HWND liste = p.Control(s, LISTE);
-        LVITEMA item = {};
-        item.mask = LVIF_PARAM;
-        item.iItem = zeile;
-        SendMessageA(liste, LVM_GETITEMA, 0, (LPARAM)&item);
-        NMLVCUSTOMDRAW zeichnung = {};
-        zeichnung.nmcd.hdr.hwndFrom = liste;
-        zeichnung.nmcd.hdr.idFrom = LISTE;
-        zeichnung.nmcd.hdr.code = NM_CUSTOMDRAW;
-        zeichnung.nmcd.dwDrawStage = CDDS_ITEMPREPAINT;
-        zeichnung.nmcd.dwItemSpec = (DWORD_PTR)zeile;
-        zeichnung.nmcd.lItemlParam = item.lParam;
-        SendMessageA(s, WM_NOTIFY, LISTE, (LPARAM)&zeichnung);
-        EXPECT_EQ(0x00FFFFFFu, zeichnung.clrTextBk) << "a known supplier's row, not the unknown colour";
+        EXPECT_EQ(0x00FFFFFFu, p.ListViewRowColour(s, LISTE, zeile, CDDS_ITEMPREPAINT))
+            << "a known supplier's row, not the unknown colour";
         if (datei != "HERBST.INH")
             EXPECT_EQ("Teil " + std::to_string(std::atoi(datei.c_str() + 1)), p.ListViewText(s, LISTE, zeile, 3));
         EXPECT_EQ("Strickwaren M\xfcller", p.ListViewText(s, LISTE, zeile, 2));
         EXPECT_EQ(ILN_STRICK, p.ListViewText(s, LISTE, zeile, 1));
         /* the unknown sender's file still gets the unknown colour */
         int fremd = p.ListViewFind(s, LISTE, 4, "FREMD.INH");
-        item.iItem = fremd;
-        SendMessageA(liste, LVM_GETITEMA, 0, (LPARAM)&item);
-        zeichnung.nmcd.dwItemSpec = (DWORD_PTR)fremd;
-        zeichnung.nmcd.lItemlParam = item.lParam;
-        SendMessageA(s, WM_NOTIFY, LISTE, (LPARAM)&zeichnung);
-        EXPECT_EQ(0x008080FFu, zeichnung.clrTextBk);
+        EXPECT_EQ(0x008080FFu, p.ListViewRowColour(s, LISTE, fremd, CDDS_ITEMPREPAINT));
         p.Click(w, IDC_HW_BEENDEN);
     });
 }
