@@ -138,6 +138,18 @@ HWND Elternfenster()
                            GetModuleHandleA(nullptr), nullptr);
 }
 
+/* Page `vorlage` of the module with `proc` as a shown child of `eltern`;
+ * null (and a message) when it cannot be made. */
+HWND SeiteMachen(int vorlage, DLGPROC proc, HWND eltern, const char* name)
+{
+    HWND seite = CreateDialogParamA(g_ModulInstanz, MAKEINTRESOURCEA(vorlage), eltern, proc, 0);
+    if (seite == nullptr)
+        std::fprintf(stderr, "the %s page cannot be made\n", name);
+    else
+        ShowWindow(seite, SW_SHOW);
+    return seite;
+}
+
 void Pumpen()
 {
     MSG m;
@@ -209,13 +221,9 @@ int main(int argc, char** argv)
     k->AnzahlSaetzeGesamt = k->AnzahlSaetze = 0;
     HWND eltern = Elternfenster();
     k->HauptFenster = eltern;
-    HWND seiteFenster = CreateDialogParamA(g_ModulInstanz, MAKEINTRESOURCEA(IDD_SEITE_FILTER), eltern,
-                                           FilterSeiteProc, 0);
-    if (seiteFenster == nullptr) {
-        std::fprintf(stderr, "the filter page cannot be made\n");
+    HWND seiteFenster = SeiteMachen(IDD_SEITE_FILTER, FilterSeiteProc, eltern, "filter");
+    if (seiteFenster == nullptr)
         return 1;
-    }
-    ShowWindow(seiteFenster, SW_SHOW);
     Pumpen();
     ZeilenFuellen(k);
     k->DateiGelesen = 1;
@@ -289,13 +297,9 @@ int main(int argc, char** argv)
     /* The page's own dialog, so that drawing the list asks the page for
      * the shown rows' texts (a row's header is read when it is shown). */
     halter = Elternfenster();
-    HWND auswahl = CreateDialogParamA(g_ModulInstanz, MAKEINTRESOURCEA(IDD_SEITE_AUSWAHL), halter,
-                                      AuswahlSeiteProc, 0);
-    if (auswahl == nullptr) {
-        std::fprintf(stderr, "the selection page cannot be made\n");
+    HWND auswahl = SeiteMachen(IDD_SEITE_AUSWAHL, AuswahlSeiteProc, halter, "selection");
+    if (auswahl == nullptr)
         return 1;
-    }
-    ShowWindow(auswahl, SW_SHOW);
     liste = GetDlgItem(auswahl, IDC_AW_LISTE);
     for (int i = 0; i < 5; i++)
         OXListView_AddColWidthText(liste, i, "Spalte", 100, nullptr, nullptr);
