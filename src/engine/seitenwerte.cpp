@@ -121,15 +121,17 @@ void SeiteTabellenArtenSetzen(HWND seite, int32_t senkrecht, int32_t waagrecht)
 
 int32_t SeiteStandard(HWND seite)
 {
-    if (SeitenSteuerelement(seite, IDC_IP_STANDARD) != nullptr)
-        return SendMessageA(SeitenSteuerelement(seite, IDC_IP_STANDARD), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+    HWND kasten = SeitenSteuerelement(seite, IDC_IP_STANDARD);
+    if (kasten != nullptr)
+        return SendMessageA(kasten, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
     return g_Kontext != nullptr && g_Kontext->SeiteStandard != 0 ? 1 : 0;
 }
 
 void SeiteStandardSetzen(HWND seite, int32_t an)
 {
-    if (SeitenSteuerelement(seite, IDC_IP_STANDARD) != nullptr)
-        SendMessageA(SeitenSteuerelement(seite, IDC_IP_STANDARD), BM_SETCHECK, an ? BST_CHECKED : BST_UNCHECKED, 0);
+    HWND kasten = SeitenSteuerelement(seite, IDC_IP_STANDARD);
+    if (kasten != nullptr)
+        SendMessageA(kasten, BM_SETCHECK, an ? BST_CHECKED : BST_UNCHECKED, 0);
     if (g_Kontext != nullptr)
         g_Kontext->SeiteStandard = an ? 1 : 0;
 }

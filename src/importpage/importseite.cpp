@@ -533,7 +533,7 @@ void ArtikelZeigen(HWND seite)
         TabellenmerkmalWaehlen(seite, IDC_IP_SENKRECHT, d.Tabelle.MerkmalSenkrecht);
         TabellenmerkmalWaehlen(seite, IDC_IP_WAAGRECHT, d.Tabelle.MerkmalWaagrecht);
     }
-    SendMessageA(SeitenSteuerelement(seite, IDC_IP_STANDARD), BM_SETCHECK, d.Standard ? BST_CHECKED : BST_UNCHECKED, 0);
+    SeiteStandardSetzen(seite, d.Standard);
     k->OxOut.Kennung[0] = d.Kennung;
     k->OxOut.Kennung[1] = '\0';
     TextKopieren(k->OxOut.Zusatztext, sizeof k->OxOut.Zusatztext, d.Zusatztext);
@@ -564,7 +564,7 @@ void ArtVonSeite(HWND seite, int32_t art, int32_t nummer)
         d.Art[art].Nummer = nummer;
         d.Art[art].Status = STATUS_OFFEN;
     }
-    d.Standard = SendMessageA(SeitenSteuerelement(seite, IDC_IP_STANDARD), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+    d.Standard = SeiteStandard(seite);
     d.Kennung = k->OxOut.Kennung[0];
     TextKopieren(d.Zusatztext, sizeof d.Zusatztext, k->OxOut.Zusatztext);
     TextKopieren(d.Farbtext, sizeof d.Farbtext, k->OxOut.Farbtext);
@@ -630,7 +630,7 @@ void SeiteLeeren(HWND seite)
     static const int preise[] = { 1097, 1098, 1099, 1100, 1115, 1117, 1116, 1138 };
     for (int id : preise)
         SetDlgItemTextA(seite, id, "");
-    SendMessageA(SeitenSteuerelement(seite, IDC_IP_STANDARD), BM_SETCHECK, BST_UNCHECKED, 0);
+    SeiteStandardSetzen(seite, 0);
 }
 
 /* ---- entering and leaving ---------------------------------------------- */
