@@ -6,6 +6,7 @@
 #include "entry/hauptfenster.h"
 #include "entry/ktoxedi.h"
 #include "entry/seitenhilfe.h"
+#include "entry/speichertabelle.h"
 #include "entry/text.h"
 #include "hostapi/dbadll.h"
 #include "hostapi/fileio.h"
@@ -123,17 +124,11 @@ void AuswahlEintraegeFreigeben(void)
 static int EintragMerken(KATALOGDATEI_EINTRAG* eintrag)
 {
     if (s_EintraegeAnzahl >= s_EintraegeRaum) {
-        int32_t raum = s_EintraegeRaum < 64 ? 64 : s_EintraegeRaum * 2;
-        KATALOGDATEI_EINTRAG** neu =
-            (KATALOGDATEI_EINTRAG**)Storage_Allocate((int32_t)(raum * (int32_t)sizeof(KATALOGDATEI_EINTRAG*)));
+        void* neu = SpeichertabelleWachsen(s_Eintraege, s_EintraegeAnzahl, &s_EintraegeRaum,
+                                           sizeof(KATALOGDATEI_EINTRAG*), 64, 0);
         if (neu == nullptr)
             return 0;
-        if (s_Eintraege != nullptr) {
-            memcpy(neu, s_Eintraege, (size_t)s_EintraegeAnzahl * sizeof(KATALOGDATEI_EINTRAG*));
-            Storage_Deallocate(s_Eintraege);
-        }
-        s_Eintraege = neu;
-        s_EintraegeRaum = raum;
+        s_Eintraege = (KATALOGDATEI_EINTRAG**)neu;
     }
     s_Eintraege[s_EintraegeAnzahl++] = eintrag;
     return 1;

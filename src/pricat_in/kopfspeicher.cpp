@@ -3,6 +3,7 @@
  */
 #include "pricat_in/kopfspeicher.h"
 #include "entry/text.h"
+#include "entry/speichertabelle.h"
 #include "hostapi/ktstorage.h"
 
 #include <string.h>
@@ -18,25 +19,6 @@ static int32_t s_Naechster;
 static int Passt(const KOPF_GELESEN* s, unsigned streuwert, const char* pfad)
 {
     return s->Streuwert == streuwert && strcmp(s->Pfad, pfad) == 0;
-}
-
-static int Wachsen(void)
-{
-    int32_t raum = s_Raum < 64 ? 64 : s_Raum * 2;
-    if (raum > KOPF_SPEICHER_MAX)
-        raum = KOPF_SPEICHER_MAX;
-    if (raum <= s_Raum)
-        return 0;
-    KOPF_GELESEN* neu = (KOPF_GELESEN*)Storage_Allocate((int32_t)(raum * (int32_t)sizeof(KOPF_GELESEN)));
-    if (neu == nullptr)
-        return 0;
-    if (s_Slots != nullptr) {
-        memcpy(neu, s_Slots, (size_t)s_Anzahl * sizeof(KOPF_GELESEN));
-        Storage_Deallocate(s_Slots);
-    }
-    s_Slots = neu;
-    s_Raum = raum;
-    return 1;
 }
 
 KOPF_GELESEN* KopfSpeicherSlot(const char* pfad, const FILEIO_FUNDSTELLE* fund)
@@ -61,8 +43,13 @@ KOPF_GELESEN* KopfSpeicherSlot(const char* pfad, const FILEIO_FUNDSTELLE* fund)
         }
     }
     if (slot == nullptr) {
-        if (s_Anzahl >= s_Raum && !Wachsen())
-            return nullptr;
+        if (s_Anzahl >= s_Raum) {
+            void* neu = SpeichertabelleWachsen(s_Slots, s_Anzahl, &s_Raum, sizeof(KOPF_GELESEN), 64,
+                                               KOPF_SPEICHER_MAX);
+            if (neu == nullptr)
+                return nullptr;
+            s_Slots = (KOPF_GELESEN*)neu;
+        }
         slot = &s_Slots[s_Anzahl++];
         memset(slot, 0, sizeof *slot);
         slot->Streuwert = streuwert;

@@ -13,6 +13,7 @@
 #include "entry/ktoxedi.h"
 #include "entry/plattform.h"
 #include "entry/seitenhilfe.h"
+#include "entry/speichertabelle.h"
 #include "entry/text.h"
 #include "hostapi/fileio.h"
 #include "hostapi/ktstorage.h"
@@ -221,18 +222,13 @@ void KatalogOeffnen(EXPORT_LAUF* lauf)
     }
 
     if (lauf->SatzAnzahl == lauf->SatzKapazitaet) {
-        int32_t neu = lauf->SatzKapazitaet ? lauf->SatzKapazitaet * 2 : 16;
-        EXPORT_DATEISATZ* saetze = (EXPORT_DATEISATZ*)Storage_Allocate(neu * (int32_t)sizeof(EXPORT_DATEISATZ));
+        void* saetze = SpeichertabelleWachsen(lauf->Saetze, lauf->SatzAnzahl, &lauf->SatzKapazitaet,
+                                              sizeof(EXPORT_DATEISATZ), 16, 0);
         if (saetze == nullptr) {
             Vermerken(lauf, katalog);
             return;
         }
-        if (lauf->Saetze != nullptr) {
-            memcpy(saetze, lauf->Saetze, (size_t)lauf->SatzAnzahl * sizeof(EXPORT_DATEISATZ));
-            Storage_Deallocate(lauf->Saetze);
-        }
-        lauf->Saetze = saetze;
-        lauf->SatzKapazitaet = neu;
+        lauf->Saetze = (EXPORT_DATEISATZ*)saetze;
     }
     EXPORT_DATEISATZ* satz = &lauf->Saetze[lauf->SatzAnzahl];
     memset(satz, 0, sizeof *satz);
