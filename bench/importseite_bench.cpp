@@ -21,8 +21,8 @@
 #include <map>
 #include <string>
 
-#include "engine/stichwort.h"
-#include "importpage/import_hilfen.h"
+#include "pricat_in/stichwort.h"
+#include "seiten/import_hilfen.h"
 #include "stichprobe.h"
 
 using Uhr = std::chrono::steady_clock;

@@ -27,7 +27,7 @@
 #include <vector>
 
 #include "edi/edi_hilfen.h"
-#include "entry/ktoxedi.h"
+#include "kontext/ktoxedi.h"
 #include "hostapi/dbadll.h"
 #include "hostapi/fileio.h"
 #include "hostapi/ktstorage.h"

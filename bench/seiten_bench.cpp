@@ -31,13 +31,13 @@
 #include <vector>
 
 #include "edi/edi_hilfen.h"
-#include "entry/ktoxedi.h"
+#include "kontext/ktoxedi.h"
 #include "harness/testordner.h"
 #include "hostapi/dbadll.h"
 #include "hostapi/ktstorage.h"
 #include "hostapi/oxlistvw.h"
-#include "pricat_in/auswahlseite.h"
-#include "pricat_in/filterseite.h"
+#include "seiten/auswahlseite.h"
+#include "seiten/filterseite.h"
 #include "pricat_in/katalog.h"
 #include "pricat_in/kopfspeicher.h"
 #include "resources/resource.h"

@@ -7,7 +7,7 @@
  * holds switches (bit 0: article numbers in capitals), the rest fills a
  * catalogue record.
  */
-#include "engine/stichwort.h"
+#include "pricat_in/stichwort.h"
 #include "hostapi/ktlineread.h"
 #include "nativ/werkzeug.h"
 #include "pricat_in/zeilen.h"

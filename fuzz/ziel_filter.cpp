@@ -11,8 +11,8 @@
  * FilterRegelPasst, the counters must follow, and the sorted list must be
  * the selected rows in column order, equal texts in table order.
  */
-#include "engine/stichwort.h"
-#include "entry/plattform.h"
+#include "pricat_in/stichwort.h"
+#include "grund/plattform.h"
 #include "nativ/werkzeug.h"
 #include "pricat_in/filterlauf.h"
 

@@ -9,7 +9,7 @@
  * hostile field contents (full width without terminator, "@" anywhere,
  * blanks, overlong texts) reach the row table.
  */
-#include "engine/stichwort.h"
+#include "pricat_in/stichwort.h"
 #include "hostapi/edi.h"
 #include "hostapi/ktlineread.h"
 #include "nativ/werkzeug.h"

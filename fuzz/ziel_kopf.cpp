@@ -5,8 +5,8 @@
  * and the export's file names: a name found in the export folder read as
  * a working name, and names built from a supplier text and extension.
  */
-#include "engine/stichwort.h"
-#include "entry/text.h"
+#include "pricat_in/stichwort.h"
+#include "grund/text.h"
 #include "hostapi/ktlineread.h"
 #include "nativ/werkzeug.h"
 #include "pricat_in/katalogtext.h"

@@ -1,7 +1,7 @@
 /*
  * anzeige.cpp (native) - no cursor to show.
  */
-#include "pricat_in/anzeige.h"
+#include "grund/anzeige.h"
 
 void* AnzeigeSanduhr(void)
 {

@@ -2,7 +2,7 @@
  * plattform.cpp (native) - the system calls the filter rules make: the
  * text order of the list (byte order here) and the host's memory blocks.
  */
-#include "entry/plattform.h"
+#include "grund/plattform.h"
 #include "hostapi/ktstorage.h"
 
 #include <cstdlib>

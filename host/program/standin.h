@@ -10,7 +10,7 @@
 #ifndef OX_STANDIN_H
 #define OX_STANDIN_H
 
-#include "entry/ktoxedi.h"
+#include "kontext/ktoxedi.h"
 
 #include <string>
 #include <vector>

@@ -8,9 +8,9 @@
 
 #include <string.h>
 
-#include "entry/einstellungen.h"
-#include "entry/seitenhilfe.h"
-#include "entry/text.h"
+#include "kontext/einstellungen.h"
+#include "kontext/seitenhilfe.h"
+#include "grund/text.h"
 #include "hostapi/oxglobdlg.h"
 #include "pricechange/preisaenderung.h"
 #include "resources/resource.h"

@@ -10,7 +10,7 @@
 
 #include <algorithm>
 
-#include "entry/text.h"
+#include "grund/text.h"
 #include "hostapi/ktlisten.h"
 #include "hostapi/ktstorage.h"
 #include "hostapi/oxglobdlg.h"

@@ -9,9 +9,9 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "engine/stichwort.h"
-#include "entry/einstellungen.h"
-#include "entry/text.h"
+#include "pricat_in/stichwort.h"
+#include "kontext/einstellungen.h"
+#include "grund/text.h"
 #include "hostapi/oxglobdlg.h"
 #include "hostapi/oxmwst.h"
 #include "pricat_in/eanliste.h"

@@ -45,7 +45,7 @@
 #include <stddef.h>
 #include <stdint.h>
 
-#include "entry/ktoxedi.h"
+#include "kontext/ktoxedi.h"
 #include "engine/seitenwerte.h"
 #include "hostapi/oxglobdlg.h"
 

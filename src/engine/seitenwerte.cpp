@@ -4,9 +4,9 @@
  * context's mirrors.
  */
 #include "engine/seitenwerte.h"
-#include "entry/seitenhilfe.h"
+#include "kontext/seitenhilfe.h"
 
-#include "entry/ktoxedi.h"
+#include "kontext/ktoxedi.h"
 #include "hostapi/oxglobdlg.h"
 #include "hostapi/oxmwst.h"
 #include "resources/resource.h"

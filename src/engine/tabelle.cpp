@@ -9,8 +9,8 @@
 #include <math.h>
 #include <string.h>
 
-#include "entry/einstellungen.h"
-#include "entry/text.h"
+#include "kontext/einstellungen.h"
+#include "grund/text.h"
 #include "hostapi/oxglobdlg.h"
 #include "hostapi/oxtexdefs.h"
 #include "pricechange/preisaenderung.h"

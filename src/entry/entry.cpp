@@ -2,10 +2,10 @@
  * entry.cpp - the module's entry: attach routine, the call context and the
  * one modal dialog of each call.
  */
-#include "entry/ktoxedi.h"
-#include "entry/seitenhilfe.h"
+#include "kontext/ktoxedi.h"
+#include "kontext/seitenhilfe.h"
 #include "entry/hauptfenster.h"
-#include "entry/text.h"
+#include "grund/text.h"
 #include "ftp/ftp.h"
 #include "partner/partner.h"
 #include "pricat_out/exportdialog.h"

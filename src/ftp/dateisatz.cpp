@@ -4,7 +4,7 @@
  */
 #include "ftp/dateisatz.h"
 
-#include "entry/text.h"
+#include "grund/text.h"
 #include "hostapi/ktlisten.h"
 #include "hostapi/ktstorage.h"
 

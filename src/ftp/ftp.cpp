@@ -5,8 +5,8 @@
  */
 #include "ftp/ftp.h"
 
-#include "entry/plattform.h"
-#include "entry/text.h"
+#include "grund/plattform.h"
+#include "grund/text.h"
 #include "ftp/dateisatz.h"
 #include "ftp/verbindung.h"
 #include "hostapi/fileio.h"

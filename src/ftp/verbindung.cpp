@@ -3,7 +3,7 @@
  */
 #include "ftp/verbindung.h"
 
-#include "entry/text.h"
+#include "grund/text.h"
 #include "hostapi/fileio.h"
 
 #include <string.h>

@@ -3,9 +3,9 @@
  * which ORDANEX article a catalogue article belongs to.
  */
 #include "partner/partner.h"
-#include "partner/artikeldialog.h"
-#include "entry/ktoxedi.h"
-#include "entry/text.h"
+#include "kontext/artikeldialog.h"
+#include "kontext/ktoxedi.h"
+#include "grund/text.h"
 #include "resources/resource.h"
 #include "hostapi/oxlanguage.h"
 

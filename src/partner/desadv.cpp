@@ -11,7 +11,7 @@
  */
 #include "partner/partner.h"
 #include "partner/desadv.h"
-#include "entry/text.h"
+#include "grund/text.h"
 #include "hostapi/edi.h"
 #include "hostapi/fileio.h"
 

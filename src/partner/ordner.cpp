@@ -2,8 +2,8 @@
  * ordner.cpp - the EDI import folder and its backup folder for the host.
  */
 #include "partner/partner.h"
-#include "entry/seitenhilfe.h"
-#include "entry/text.h"
+#include "kontext/seitenhilfe.h"
+#include "grund/text.h"
 #include "resources/resource.h"
 #include "hostapi/fileio.h"
 

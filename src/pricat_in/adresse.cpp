@@ -2,7 +2,7 @@
  * adresse.cpp - the supplier address file: columns, reader and writer.
  */
 #include "pricat_in/adresse.h"
-#include "entry/text.h"
+#include "grund/text.h"
 #include "hostapi/fileio.h"
 #include "hostapi/ktlineread.h"
 #include "pricat_in/katalogtext.h"

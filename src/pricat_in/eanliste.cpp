@@ -3,8 +3,8 @@
  * list, with the host's list and memory libraries.
  */
 #include "pricat_in/eanliste.h"
-#include "entry/ktoxedi.h"
-#include "entry/text.h"
+#include "kontext/ktoxedi.h"
+#include "grund/text.h"
 #include "hostapi/ktlisten.h"
 #include "hostapi/ktstorage.h"
 

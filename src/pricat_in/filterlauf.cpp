@@ -3,8 +3,8 @@
  * filter page (see filterlauf.h).
  */
 #include "pricat_in/filterlauf.h"
-#include "entry/plattform.h"
-#include "entry/text.h"
+#include "grund/plattform.h"
+#include "grund/text.h"
 #include "hostapi/ktstorage.h"
 #include "pricat_in/katalogtext.h"
 

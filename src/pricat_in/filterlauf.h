@@ -14,7 +14,7 @@
 #include <stddef.h>
 #include <stdint.h>
 
-#include "engine/stichwort.h"
+#include "pricat_in/stichwort.h"
 #include "pricat_in/zeilen.h"
 
 enum {

@@ -2,12 +2,12 @@
  * katalog.cpp - the catalogue of the running call.
  */
 #include "pricat_in/katalog.h"
-#include "entry/hauptfenster.h"
-#include "entry/text.h"
+#include "kontext/kopfzeile.h"
+#include "grund/text.h"
 #include "hostapi/dbadll.h"
 #include "hostapi/fileio.h"
-#include "entry/plattform.h"
-#include "partner/partner.h"
+#include "grund/plattform.h"
+#include "kontext/einstellungen.h"
 #include "pricat_in/adresse.h"
 #include "pricat_in/katalogtext.h"
 #include "resources/resource.h"
@@ -52,7 +52,7 @@ int PricatDateiEinlesen(HWND besitzer)
         k->AnzahlGefiltert = 0;
         ZaehlerGefiltertAnzeigen(0);
         char eigeneIln[35] = "";
-        EDI_ErmittleEigeneILN(eigeneIln);
+        EigeneIlnLesen(eigeneIln);
         ZeilenEinlesen(&zeilen, k->AusgewaehlteDatei, eigeneIln, KontextStichwortRegeln());
     }
 
@@ -126,7 +126,7 @@ static int32_t LieferantDesKopfs(const char* iln)
     KOPF_MERK_EINTRAG* m = Gemerkt(iln);
     if (m != nullptr)
         return m->Nummer;
-    int32_t nummer = EDI_ErmittleLieferant(iln);
+    int32_t nummer = LieferantZuIln(iln);
     if (s_Merk != nullptr && s_Merk->Anzahl >= 0 && s_Merk->Anzahl < KOPF_MERK_MAX) {
         m = &s_Merk->Eintrag[s_Merk->Anzahl++];
         memset(m, 0, sizeof *m);

@@ -13,7 +13,7 @@
 
 #include <windows.h>
 
-#include "entry/ktoxedi.h"
+#include "kontext/ktoxedi.h"
 #include "pricat_in/kopf.h"
 #include "pricat_in/kopfspeicher.h"
 #include "hostapi/fileio.h"

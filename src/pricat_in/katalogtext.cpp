@@ -2,7 +2,7 @@
  * katalogtext.cpp - bounded text rules of catalogue data.
  */
 #include "pricat_in/katalogtext.h"
-#include "entry/text.h"
+#include "grund/text.h"
 
 #include <string.h>
 

@@ -10,7 +10,7 @@
 #ifndef KTOXEDI_KATALOGTEXT_H
 #define KTOXEDI_KATALOGTEXT_H
 
-#include "entry/text.h"   /* FeldKopieren and the bounded copies */
+#include "grund/text.h"   /* FeldKopieren and the bounded copies */
 
 #include <stddef.h>
 #include <stdint.h>

@@ -3,10 +3,10 @@
  * of the address file.
  */
 #include "pricat_in/kopf.h"
-#include "entry/text.h"
+#include "grund/text.h"
 #include "hostapi/dbadll.h"
 #include "hostapi/ktlineread.h"
-#include "pricat_in/anzeige.h"
+#include "grund/anzeige.h"
 #include "pricat_in/katalogtext.h"
 
 #include <string.h>

@@ -2,8 +2,8 @@
  * kopfspeicher.cpp - header bytes of catalogue files kept for the call.
  */
 #include "pricat_in/kopfspeicher.h"
-#include "entry/text.h"
-#include "entry/speichertabelle.h"
+#include "grund/text.h"
+#include "grund/speichertabelle.h"
 #include "hostapi/ktstorage.h"
 
 #include <string.h>

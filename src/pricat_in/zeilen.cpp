@@ -2,7 +2,7 @@
  * zeilen.cpp - the catalogue row table.
  */
 #include "pricat_in/zeilen.h"
-#include "entry/text.h"
+#include "grund/text.h"
 #include "pricat_in/katalogtext.h"
 
 #include <string.h>

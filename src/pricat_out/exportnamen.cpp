@@ -2,7 +2,7 @@
  * exportnamen.cpp - names of the export's files (see exportnamen.h).
  */
 #include "pricat_out/exportnamen.h"
-#include "entry/text.h"
+#include "grund/text.h"
 
 #include <string.h>
 

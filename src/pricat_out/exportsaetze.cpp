@@ -14,8 +14,8 @@
  * write buffer.
  */
 #include "pricat_out/exportlauf.h"
-#include "entry/ktoxedi.h"
-#include "entry/text.h"
+#include "kontext/ktoxedi.h"
+#include "grund/text.h"
 #include "hostapi/oxglobdlg.h"
 
 #include <string.h>

@@ -11,8 +11,8 @@
  * store per cell.
  */
 #include "pricat_out/exportlauf.h"
-#include "entry/ktoxedi.h"
-#include "entry/text.h"
+#include "kontext/ktoxedi.h"
+#include "grund/text.h"
 
 #include <string.h>
 

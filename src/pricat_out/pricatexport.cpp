@@ -7,9 +7,9 @@
  */
 #include "pricat_out/pricatexport.h"
 #include "pricat_out/exportlauf.h"
-#include "entry/ktoxedi.h"
-#include "entry/seitenhilfe.h"
-#include "entry/text.h"
+#include "kontext/ktoxedi.h"
+#include "kontext/seitenhilfe.h"
+#include "grund/text.h"
 #include "partner/partner.h"
 #include "hostapi/fileio.h"
 #include "hostapi/ktstorage.h"

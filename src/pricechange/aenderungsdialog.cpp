@@ -4,7 +4,7 @@
  * on closing.
  */
 #include "pricechange/preisaenderung.h"
-#include "entry/ktoxedi.h"
+#include "kontext/ktoxedi.h"
 #include "hostapi/dbadll.h"
 #include "resources/resource.h"
 

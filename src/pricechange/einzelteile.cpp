@@ -3,7 +3,7 @@
  * list and the branch rule for labels (see einzelteile.h).
  */
 #include "pricechange/einzelteile.h"
-#include "entry/text.h"
+#include "grund/text.h"
 #include "hostapi/ktlisten.h"
 #include "hostapi/ktstorage.h"
 

@@ -6,9 +6,9 @@
  */
 #include "pricechange/preisaenderung.h"
 #include "pricechange/einzelteile.h"
-#include "entry/ktoxedi.h"
-#include "entry/einstellungen.h"
-#include "entry/text.h"
+#include "kontext/ktoxedi.h"
+#include "kontext/einstellungen.h"
+#include "grund/text.h"
 #include "hostapi/dbadll.h"
 #include "hostapi/fileio.h"
 #include "hostapi/ktlisten.h"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "engine_hilfen.h"
-#include "entry/einstellungen.h"
+#include "kontext/einstellungen.h"
 #include "hostapi/ktlisten.h"
 
 using namespace enginehilfe;

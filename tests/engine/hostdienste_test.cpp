@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "engine_hilfen.h"
-#include "entry/einstellungen.h"
+#include "kontext/einstellungen.h"
 #include "harness/person.h"
 
 using namespace enginehilfe;

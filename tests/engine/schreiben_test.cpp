@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine_hilfen.h"
-#include "entry/einstellungen.h"
+#include "kontext/einstellungen.h"
 #include "pricat_in/eanliste.h"
 
 using namespace enginehilfe;

@@ -4,7 +4,7 @@
  */
 #include <gtest/gtest.h>
 
-#include "engine/stichwort.h"
+#include "pricat_in/stichwort.h"
 #include "katalog_hilfen.h"
 
 namespace {

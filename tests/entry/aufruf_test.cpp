@@ -4,7 +4,7 @@
  */
 #include <gtest/gtest.h>
 
-#include "entry/ktoxedi.h"
+#include "kontext/ktoxedi.h"
 #include "harness/person.h"
 #include "harness/testordner.h"
 #include "standin.h"

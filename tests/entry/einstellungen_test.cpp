@@ -4,8 +4,8 @@
  */
 #include <gtest/gtest.h>
 
-#include "entry/einstellungen.h"
-#include "entry/ktoxedi.h"
+#include "kontext/einstellungen.h"
+#include "kontext/ktoxedi.h"
 #include "harness/testordner.h"
 #include "standin.h"
 #include "hostapi/oxinifile.h"

@@ -4,8 +4,8 @@
  */
 #include <gtest/gtest.h>
 
-#include "entry/ktoxedi.h"
-#include "entry/text.h"
+#include "kontext/ktoxedi.h"
+#include "grund/text.h"
 #include "standin.h"
 #include "callbacks.h"
 

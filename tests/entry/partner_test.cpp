@@ -4,10 +4,10 @@
  */
 #include <gtest/gtest.h>
 
-#include "entry/ktoxedi.h"
+#include "kontext/ktoxedi.h"
 #include "harness/person.h"
 #include "harness/testordner.h"
-#include "partner/artikeldialog.h"
+#include "kontext/artikeldialog.h"
 #include "partner/partner.h"
 #include "standin.h"
 #include "hostapi/oxinifile.h"

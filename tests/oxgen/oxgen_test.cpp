@@ -5,7 +5,7 @@
  */
 #include <gtest/gtest.h>
 
-#include "entry/ktoxedi.h"
+#include "kontext/ktoxedi.h"
 #include "harness/testordner.h"
 #include "hostapi/dbadll.h"
 #include "hostapi/edi.h"

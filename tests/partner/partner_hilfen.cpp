@@ -3,7 +3,7 @@
  */
 #include "partner_hilfen.h"
 
-#include "entry/ktoxedi.h"
+#include "kontext/ktoxedi.h"
 #include "harness/testordner.h"
 #include "hostapi/oxinifile.h"
 #include "partner/desadv.h"

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "edi/edi_hilfen.h"
-#include "entry/ktoxedi.h"
-#include "entry/text.h"
+#include "kontext/ktoxedi.h"
+#include "grund/text.h"
 #include "harness/testordner.h"
 #include "hostapi/dbadll.h"
 #include "hostapi/fileio.h"

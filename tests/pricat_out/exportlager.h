@@ -11,7 +11,7 @@
 #ifndef OX_TEST_EXPORTLAGER_H
 #define OX_TEST_EXPORTLAGER_H
 
-#include "entry/ktoxedi.h"
+#include "kontext/ktoxedi.h"
 #include "harness/person.h"
 #include "hostapi/dbadll.h"
 #include "hostapi/edi.h"

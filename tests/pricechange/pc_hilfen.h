@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "entry/ktoxedi.h"
+#include "kontext/ktoxedi.h"
 #include "hostapi/dbadll.h"
 #include "standin.h"
 

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "seiten/seiten_hilfen.h"
-#include "entry/seitenhilfe.h"
+#include "kontext/seitenhilfe.h"
 #include "hostapi/ktstorage.h"
 #include "resources/resource.h"
 

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "seiten/seiten_hilfen.h"
-#include "pricat_in/filterseite.h"
+#include "seiten/filterseite.h"
 #include "pricat_in/katalog.h"
 #include "pricat_in/katalog_hilfen.h"
 #include "resources/resource.h"

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "edi/edi_hilfen.h"
-#include "entry/ktoxedi.h"
+#include "kontext/ktoxedi.h"
 #include "harness/person.h"
 #include "harness/testordner.h"
 #include "hostapi/dbadll.h"

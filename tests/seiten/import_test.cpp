@@ -5,9 +5,9 @@
  */
 #include <gtest/gtest.h>
 
-#include "importpage/import_hilfen.h"
-#include "importpage/importseite.h"
-#include "importpage/importseite_intern.h"
+#include "seiten/import_hilfen.h"
+#include "seiten/importseite.h"
+#include "seiten/importseite_intern.h"
 
 using namespace importtest;
 

@@ -7,14 +7,14 @@
  * importlauf.cpp (the run); the article identification in
  * identifikation.cpp.
  */
-#include "importpage/importseite.h"
-#include "importpage/importseite_intern.h"
+#include "seiten/importseite.h"
+#include "seiten/importseite_intern.h"
 
 #include "engine/engine.h"
-#include "entry/einstellungen.h"
-#include "entry/hauptfenster.h"
-#include "entry/seitenhilfe.h"
-#include "entry/text.h"
+#include "kontext/einstellungen.h"
+#include "kontext/kopfzeile.h"
+#include "kontext/seitenhilfe.h"
+#include "grund/text.h"
 #include "hostapi/dbadll.h"
 #include "hostapi/oxmwst.h"
 #include "hostapi/oxtexdefs.h"

@@ -1,8 +1,8 @@
 /*
  * stichwort.cpp - keywords of catalogue rows by characteristic kind.
  */
-#include "engine/stichwort.h"
-#include "entry/text.h"
+#include "pricat_in/stichwort.h"
+#include "grund/text.h"
 #include "pricat_in/katalogtext.h"
 
 #include <string.h>

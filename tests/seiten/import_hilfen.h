@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "seiten/seiten_hilfen.h"
-#include "entry/einstellungen.h"
+#include "kontext/einstellungen.h"
 #include "oxgen.h"
 #include "resources/resource.h"
 

@@ -11,8 +11,9 @@
 
 #include <windows.h>
 
-#include "entry/ktoxedi.h"
+#include "kontext/ktoxedi.h"
 #include "engine/engine.h"
+#include "pricat_in/stichwort.h"
 #include "hostapi/oxglobdlg.h"
 
 /* The controls of one kind on the page (0 = none). */

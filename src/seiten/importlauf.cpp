@@ -5,13 +5,13 @@
  * otherwise has the row written. At the end the catalogue file may go to
  * the backup folder.
  */
-#include "importpage/importseite_intern.h"
+#include "seiten/importseite_intern.h"
 
 #include "engine/engine.h"
-#include "entry/einstellungen.h"
-#include "entry/hauptfenster.h"
-#include "entry/seitenhilfe.h"
-#include "entry/text.h"
+#include "kontext/einstellungen.h"
+#include "kontext/kopfzeile.h"
+#include "kontext/seitenhilfe.h"
+#include "grund/text.h"
 #include "hostapi/dbadll.h"
 #include "hostapi/fileio.h"
 #include "hostapi/oxinifile.h"

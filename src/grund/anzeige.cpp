@@ -1,7 +1,7 @@
 /*
  * anzeige.cpp - the hourglass cursor of the catalogue readers.
  */
-#include "pricat_in/anzeige.h"
+#include "grund/anzeige.h"
 
 #include <windows.h>
 

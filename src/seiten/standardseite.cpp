@@ -1,11 +1,11 @@
 /*
  * standardseite.cpp - the tab page "Standard" (dialog 108).
  */
-#include "entry/standardseite.h"
-#include "entry/einstellungen.h"
-#include "entry/ktoxedi.h"
-#include "entry/seitenhilfe.h"
-#include "entry/text.h"
+#include "seiten/standardseite.h"
+#include "kontext/einstellungen.h"
+#include "kontext/ktoxedi.h"
+#include "kontext/seitenhilfe.h"
+#include "grund/text.h"
 #include "hostapi/oxglobdlg.h"
 #include "resources/resource.h"
 

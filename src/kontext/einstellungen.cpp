@@ -1,9 +1,9 @@
 /*
  * einstellungen.cpp - reading and writing the module's options.
  */
-#include "entry/einstellungen.h"
-#include "entry/ktoxedi.h"
-#include "entry/text.h"
+#include "kontext/einstellungen.h"
+#include "kontext/ktoxedi.h"
+#include "grund/text.h"
 #include "hostapi/oxinifile.h"
 #include "hostapi/dbadll.h"
 
@@ -163,4 +163,35 @@ int ArtikelkennzeichenAkzeptiert(char zeichen)
     if (g_Kontext == nullptr)
         return ArtikelkennzeichenPruefen(zeichen, 0, "");
     return ArtikelkennzeichenPruefen(zeichen, g_Kontext->KennzeichenAktion, g_Kontext->KennzeichenText);
+}
+
+/* The own ILN/GLN of the INI section "EIGNER". */
+static int NummerLesen(const char* format, int32_t index, char* wert, size_t groesse)
+{
+    char key[32];
+    TextFormat(key, sizeof key, format, (int)index);
+    wert[0] = '\0';
+    return INI_GetString("EIGNER", key, wert, (int32_t)groesse);
+}
+
+int32_t EigeneIlnLesen(char* iln)
+{
+    if (iln == nullptr)
+        return 0;
+    int32_t index = INI_GetInteger("EIGNER", "GLNUMMERAKTUELL");
+    if (index == 0)
+        index = INI_GetInteger("EIGNER", "ILNUMMERAKTUELL");
+
+    char wert[32];
+    if (NummerLesen("GLNNUMMER%02d", index, wert, sizeof wert) <= 0)
+        return 0;
+    if (strlen(wert) == 13) {
+        TextKopieren(iln, 14, wert);
+        return 1;
+    }
+    if (NummerLesen("ILNNUMMER%02d", index, wert, sizeof wert) > 0 && strlen(wert) == 13) {
+        TextKopieren(iln, 14, wert);
+        return 1;
+    }
+    return 0;
 }

@@ -1,11 +1,11 @@
 /*
  * filterseite.cpp - the tab page "Filter" (dialog 102).
  */
-#include "pricat_in/filterseite.h"
-#include "entry/hauptfenster.h"
-#include "entry/ktoxedi.h"
-#include "entry/seitenhilfe.h"
-#include "entry/text.h"
+#include "seiten/filterseite.h"
+#include "kontext/kopfzeile.h"
+#include "kontext/ktoxedi.h"
+#include "kontext/seitenhilfe.h"
+#include "grund/text.h"
 #include "hostapi/dbadll.h"
 #include "hostapi/ktstorage.h"
 #include "hostapi/oxlistvw.h"

@@ -81,4 +81,11 @@ int ArtikelkennzeichenPruefen(char zeichen, int32_t aktion, const char* liste);
  * KennzeichenText). */
 int ArtikelkennzeichenAkzeptiert(char zeichen);
 
+/* The company's own ILN/GLN from the INI section "EIGNER": the number
+ * GLNNUMMERnn (else ILNNUMMERnn) of the index GLNUMMERAKTUELL (else
+ * ILNUMMERAKTUELL), taken only when it has exactly 13 characters; copied
+ * into `iln` (14 bytes). Returns 1 when found, 0 otherwise (also for a null
+ * `iln`). */
+int32_t EigeneIlnLesen(char* iln);
+
 #endif

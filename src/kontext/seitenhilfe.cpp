@@ -1,9 +1,9 @@
 /*
  * seitenhilfe.cpp - services shared by the tab pages.
  */
-#include "entry/seitenhilfe.h"
-#include "entry/ktoxedi.h"
-#include "entry/text.h"
+#include "kontext/seitenhilfe.h"
+#include "kontext/ktoxedi.h"
+#include "grund/text.h"
 #include "hostapi/oxinifile.h"
 
 #include <commctrl.h>

@@ -7,12 +7,12 @@
  * Every correction sets the change bit, so the next run step keeps the
  * user's values instead of taking the catalogue's again.
  */
-#include "importpage/importseite_intern.h"
+#include "seiten/importseite_intern.h"
 
 #include "engine/engine.h"
-#include "entry/einstellungen.h"
-#include "entry/seitenhilfe.h"
-#include "entry/text.h"
+#include "kontext/einstellungen.h"
+#include "kontext/seitenhilfe.h"
+#include "grund/text.h"
 #include "hostapi/dbadll.h"
 #include "hostapi/oxmwst.h"
 #include "resources/resource.h"

@@ -1,13 +1,13 @@
 /*
  * seiten.cpp - the page table of the main import window.
  */
-#include "entry/seiten.h"
-#include "entry/ktoxedi.h"
-#include "entry/standardseite.h"
+#include "seiten/seiten.h"
+#include "kontext/ktoxedi.h"
+#include "seiten/standardseite.h"
 #include "hostapi/oxtabctl.h"
-#include "importpage/importseite.h"
-#include "pricat_in/auswahlseite.h"
-#include "pricat_in/filterseite.h"
+#include "seiten/importseite.h"
+#include "seiten/auswahlseite.h"
+#include "seiten/filterseite.h"
 #include "resources/resource.h"
 
 struct SEITE {

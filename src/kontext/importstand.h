@@ -13,7 +13,7 @@
 
 #include "hostapi/dbadll.h"
 #include "hostapi/edi.h"
-#include "partner/artikeldialog.h"
+#include "kontext/artikeldialog.h"
 
 enum {
     IMPORT_ARTIKEL_MAX = 24,    /* longest article number text, "(EDI)" included */

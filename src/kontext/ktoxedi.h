@@ -15,10 +15,10 @@
 #include "hostapi/hostdefs.h"
 #include "hostapi/hostcallbacks.h"
 #include "hostapi/edi.h"
-#include "engine/stichwort.h"
-#include "engine/seitenwerte.h"
-#include "pricat_in/zeilen.h"
-#include "importpage/importstand.h"
+#include "kontext/stichwortstand.h"
+#include "kontext/seitenstand.h"
+#include "kontext/zeilenstand.h"
+#include "kontext/importstand.h"
 
 #define HOSTDATEN_GROESSE 70163
 

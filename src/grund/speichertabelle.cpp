@@ -1,7 +1,7 @@
 /*
  * speichertabelle.cpp - tables that double in a storage block.
  */
-#include "entry/speichertabelle.h"
+#include "grund/speichertabelle.h"
 #include "hostapi/ktstorage.h"
 
 #include <string.h>

@@ -1,8 +1,8 @@
 /*
  * plattform.cpp - the module's system calls with Win32 (see plattform.h).
  */
-#include "entry/plattform.h"
-#include "entry/text.h"
+#include "grund/plattform.h"
+#include "grund/text.h"
 #include "hostapi/oxtexdefs.h"
 
 #include <windows.h>

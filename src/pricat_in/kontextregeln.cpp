@@ -2,8 +2,8 @@
  * kontextregeln.cpp - the keyword rules of the running call, taken from the
  * call context.
  */
-#include "engine/stichwort.h"
-#include "entry/ktoxedi.h"
+#include "pricat_in/stichwort.h"
+#include "kontext/ktoxedi.h"
 
 const STICHWORT_REGELN* KontextStichwortRegeln(void)
 {

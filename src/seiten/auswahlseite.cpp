@@ -1,13 +1,13 @@
 /*
  * auswahlseite.cpp - the tab page "Auswahl" (dialog 109).
  */
-#include "pricat_in/auswahlseite.h"
-#include "entry/einstellungen.h"
-#include "entry/hauptfenster.h"
-#include "entry/ktoxedi.h"
-#include "entry/seitenhilfe.h"
-#include "entry/speichertabelle.h"
-#include "entry/text.h"
+#include "seiten/auswahlseite.h"
+#include "kontext/einstellungen.h"
+#include "kontext/kopfzeile.h"
+#include "kontext/ktoxedi.h"
+#include "kontext/seitenhilfe.h"
+#include "grund/speichertabelle.h"
+#include "grund/text.h"
 #include "hostapi/dbadll.h"
 #include "hostapi/fileio.h"
 #include "hostapi/ktstorage.h"

@@ -9,11 +9,11 @@
  * when "EDI-Daten haben Vorrang" is set: the EDI rule); an existing
  * article keeps its own values where it has them (the article rule).
  */
-#include "importpage/importseite_intern.h"
+#include "seiten/importseite_intern.h"
 
 #include "engine/engine.h"
-#include "entry/einstellungen.h"
-#include "entry/text.h"
+#include "kontext/einstellungen.h"
+#include "grund/text.h"
 #include "hostapi/dbadll.h"
 #include "partner/partner.h"
 

@@ -1,7 +1,7 @@
 /*
  * text.cpp - bounded copies and the folder derivation of the EDI folders.
  */
-#include "entry/text.h"
+#include "grund/text.h"
 
 #include <stdarg.h>
 #include <stdio.h>

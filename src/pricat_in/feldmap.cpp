@@ -2,8 +2,8 @@
  * feldmap.cpp - field map files per supplier: loading the tables and
  * composing a keyword from catalogue fields.
  */
-#include "engine/stichwort.h"
-#include "entry/text.h"
+#include "pricat_in/stichwort.h"
+#include "grund/text.h"
 #include "hostapi/dbadll.h"
 #include "hostapi/edi.h"
 #include "hostapi/ktlineread.h"
