@@ -8,7 +8,7 @@
  * Prints the time per write, the time to load each store into memory
  * (a fresh process's first call) and the time per lookup.
  */
-#include "hostapi/dbadll.h"
+#include "DBADLL/dbadll_host.h"
 #include "hilfe.h"
 
 #include <windows.h>

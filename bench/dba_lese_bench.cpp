@@ -14,8 +14,8 @@
  *         `rounds`, every call on another article than the one before.
  * Also the EAN read of an article that has no EAN entries.
  */
-#include "hostapi/dbadll.h"
-#include "hostapi/oxtabelle.h"
+#include "DBADLL/dbadll_host.h"
+#include "OXTABELLE/oxtabelle_host.h"
 #include "hilfe.h"
 
 #include <chrono>

@@ -35,7 +35,7 @@
 
 #if defined(_WIN32)
 #include <windows.h>
-#include "hostapi/dbadll.h"
+#include "DBADLL/dbadll_host.h"
 #endif
 
 #include <chrono>

@@ -26,7 +26,7 @@
 #include <string>
 
 #include "engine/engine_hilfen.h"
-#include "hostapi/ktstorage.h"
+#include "KTSTORAGE/ktstorage_host.h"
 
 using namespace enginehilfe;
 using Uhr = std::chrono::steady_clock;

@@ -44,6 +44,8 @@
 #include <cstdlib>
 #include <string>
 #include <vector>
+#include "DBADLL/dbadll_host.h"
+#include "OXTABELLE/oxtabelle_host.h"
 
 using Uhr = std::chrono::steady_clock;
 

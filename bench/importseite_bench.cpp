@@ -24,6 +24,7 @@
 #include "pricat_in/stichwort.h"
 #include "seiten/import_hilfen.h"
 #include "stichprobe.h"
+#include "DBADLL/dbadll_host.h"
 
 using Uhr = std::chrono::steady_clock;
 

@@ -33,7 +33,7 @@
 #include "edi/edi_hilfen.h"
 #include "kontext/ktoxedi.h"
 #include "harness/testordner.h"
-#include "hostapi/dbadll.h"
+#include "DBADLL/dbadll_host.h"
 #include "hostapi/ktstorage.h"
 #include "hostapi/oxlistvw.h"
 #include "seiten/auswahlseite.h"

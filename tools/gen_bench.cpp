@@ -3,7 +3,7 @@
  * and EANs written in blocks.
  */
 #include "oxgen.h"
-#include "hostapi/dbadll.h"
+#include "DBADLL/dbadll_host.h"
 
 #include <string.h>
 

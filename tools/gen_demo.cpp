@@ -6,9 +6,9 @@
  */
 #include "oxgen.h"
 #include "gen_intern.h"
-#include "hostapi/dbadll.h"
-#include "hostapi/oxinifile.h"
-#include "hostapi/oxtabelle.h"
+#include "DBADLL/dbadll_host.h"
+#include "OXINIFILE/oxinifile_host.h"
+#include "OXTABELLE/oxtabelle_host.h"
 #include "hostapi/oxtexdefs.h"
 
 #include <stdio.h>

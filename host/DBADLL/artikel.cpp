@@ -3,7 +3,7 @@
  * record per slot; the article number (bytes 0..3) is the key, indexed in
  * memory.
  */
-#include "hostapi/dbadll.h"
+#include "DBADLL/dbadll_host.h"
 #include "familie.h"
 
 #include <map>

@@ -4,7 +4,7 @@
  * AUFTRAG\A<n>.DBA with the head in slot 0 and position p in slot p. A new
  * position and the head's raised count are written as one write.
  */
-#include "hostapi/dbadll.h"
+#include "DBADLL/dbadll_host.h"
 #include "familie.h"
 
 #include <cstdio>

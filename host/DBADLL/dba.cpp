@@ -1,7 +1,7 @@
 /*
  * dba.cpp - the data folder and the store-wide write mode.
  */
-#include "hostapi/dbadll.h"
+#include "DBADLL/dbadll_host.h"
 #include "familie.h"
 
 using namespace dba;

@@ -3,7 +3,7 @@
  * article, pattern id), held in memory as a hash from the EAN to its slot.
  * (The articles' EAN files are in eanartikel.cpp.)
  */
-#include "hostapi/dbadll.h"
+#include "DBADLL/dbadll_host.h"
 #include "familie.h"
 
 #include <algorithm>

@@ -23,7 +23,7 @@
  * list) is one durable write of the store, so it happens whole or not at
  * all, and other handles and processes see it at their next call.
  */
-#include "hostapi/dbadll.h"
+#include "DBADLL/dbadll_host.h"
 #include "familie.h"
 
 #include <cstddef>

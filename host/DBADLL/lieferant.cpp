@@ -4,7 +4,7 @@
  * records are kept in memory; the ILN index (ILN -> first supplier holding
  * it) is rebuilt after any change.
  */
-#include "hostapi/dbadll.h"
+#include "DBADLL/dbadll_host.h"
 #include "familie.h"
 
 #include <unordered_map>

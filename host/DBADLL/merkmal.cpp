@@ -4,7 +4,7 @@
  * indexes: (kind, number), (kind, code) and (kind, text); the code index
  * of kind 0 holds the article name.
  */
-#include "hostapi/dbadll.h"
+#include "DBADLL/dbadll_host.h"
 #include "familie.h"
 
 #include <climits>

@@ -2,7 +2,7 @@
  * mindbest.cpp - MindbestDBA_: minimum stocks in MINDBEST.DBA, keyed by
  * article number (bytes 0..3 of the record; 0 = a free slot).
  */
-#include "hostapi/dbadll.h"
+#include "DBADLL/dbadll_host.h"
 #include "familie.h"
 
 #include <map>

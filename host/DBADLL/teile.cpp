@@ -4,7 +4,7 @@
  * TeileZusatz_ (item extras, TEILZUS.DBA, extra p in slot p-1). The item
  * and extra files are handed out as FILEIO handles for block reading.
  */
-#include "hostapi/dbadll.h"
+#include "DBADLL/dbadll_host.h"
 #include "hostapi/fileio.h"
 #include "familie.h"
 

@@ -4,7 +4,7 @@
  * Open files and searches live in one process-wide table, keyed by a
  * handle number that only grows, so a closed handle never comes back.
  */
-#include "hostapi/fileio.h"
+#include "FILEIO/fileio_host.h"
 #include "fileio_core.h"
 
 #include <windows.h>

@@ -2,7 +2,7 @@
  * ktlineread.cpp - the line reader's calls: a process-wide table of
  * readers keyed by handle numbers that only grow.
  */
-#include "hostapi/ktlineread.h"
+#include "KTLINEREAD/ktlineread_host.h"
 #include "lr_core.h"
 #include "common/griffe.h"
 #include "common/textkern.h"

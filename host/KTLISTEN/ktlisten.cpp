@@ -3,7 +3,7 @@
  * handle numbers that only grow. The table lock is held only to find a
  * list, never while a caller's function runs.
  */
-#include "hostapi/ktlisten.h"
+#include "KTLISTEN/ktlisten_host.h"
 #include "list_core.h"
 #include "common/griffe.h"
 

@@ -6,7 +6,7 @@
  * Blocks from 1 MiB up come from the page allocator, which hands out pages
  * that are already zero; smaller ones from calloc.
  */
-#include "hostapi/ktstorage.h"
+#include "KTSTORAGE/ktstorage_host.h"
 
 #include <cstdlib>
 #include <mutex>

@@ -8,8 +8,8 @@
  * confirms that the table can serve the page's article.
  */
 #include "hostapi/oxglobdlg.h"
-#include "hostapi/dbadll.h"
-#include "hostapi/oxtabelle.h"
+#include "DBADLL/dbadll_host.h"
+#include "OXTABELLE/oxtabelle_host.h"
 #include "oxglobdlg_intern.h"
 
 #include <cstring>

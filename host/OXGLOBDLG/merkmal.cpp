@@ -4,8 +4,8 @@
  * and the picker dialog that lists the characteristics of a kind from the
  * master-data store.
  */
-#include "hostapi/oxglobdlg.h"
-#include "hostapi/dbadll.h"
+#include "OXGLOBDLG/oxglobdlg_host.h"
+#include "DBADLL/dbadll_host.h"
 #include "oxglobdlg_intern.h"
 #include "common/dlgvorlage.h"
 

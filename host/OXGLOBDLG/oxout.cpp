@@ -4,7 +4,7 @@
  * slot a terminated text of at most length-1 characters.
  */
 #include "hostapi/oxglobdlg.h"
-#include "hostapi/dbadll.h"
+#include "DBADLL/dbadll_host.h"
 #include "oxglobdlg_intern.h"
 
 #include <cstdio>

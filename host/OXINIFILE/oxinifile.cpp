@@ -2,7 +2,7 @@
  * oxinifile.cpp - the INI library's calls: the current file and its stack,
  * and every read and write as one pass over the file's content.
  */
-#include "hostapi/oxinifile.h"
+#include "OXINIFILE/oxinifile_host.h"
 #include "fileio_core.h"
 #include "ini_core.h"
 

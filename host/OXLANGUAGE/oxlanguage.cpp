@@ -2,7 +2,7 @@
  * oxlanguage.cpp - dialog templates in the host's user language.
  */
 #include <windows.h>
-#include "hostapi/oxlanguage.h"
+#include "OXLANGUAGE/oxlanguage_host.h"
 
 static int32_t s_Sprache = OXSPRACHE_DEUTSCH;
 

@@ -5,8 +5,8 @@
  */
 #include <windows.h>
 #include <commctrl.h>
-#include "hostapi/oxlistvw.h"
-#include "hostapi/oxinifile.h"
+#include "OXLISTVW/oxlistvw_host.h"
+#include "OXINIFILE/oxinifile_host.h"
 
 #include <cstdio>
 #include <map>

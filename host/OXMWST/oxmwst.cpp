@@ -2,7 +2,7 @@
  * oxmwst.cpp - the host's VAT rate table: six rates in the host's INI file,
  * and the rate combo box of the article dialogs.
  */
-#include "hostapi/oxmwst.h"
+#include "OXMWST/oxmwst_host.h"
 #include "hostapi/oxinifile.h"
 
 #include <cstdio>

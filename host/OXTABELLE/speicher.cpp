@@ -39,8 +39,8 @@
  * writes the live entries into a fresh file and puts it in place (only
  * when no other process has the file open).
  */
-#include "hostapi/oxtabelle.h"
-#include "hostapi/dbadll.h"
+#include "OXTABELLE/oxtabelle_host.h"
+#include "DBADLL/dbadll_host.h"
 #include "../common/positionsio.h"
 #include "../common/pruefsumme.h"
 

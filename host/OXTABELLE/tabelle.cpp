@@ -4,7 +4,7 @@
  * Everything here works on the caller's record only; the table store is in
  * speicher.cpp.
  */
-#include "hostapi/oxtabelle.h"
+#include "OXTABELLE/oxtabelle_host.h"
 
 #include <cstring>
 

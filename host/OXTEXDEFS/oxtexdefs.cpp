@@ -1,7 +1,7 @@
 /*
  * oxtexdefs.cpp - the date and amount calls over texdefs_core.
  */
-#include "hostapi/oxtexdefs.h"
+#include "OXTEXDEFS/oxtexdefs_host.h"
 #include "texdefs_core.h"
 
 #include <cstdio>

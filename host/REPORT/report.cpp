@@ -3,7 +3,7 @@
  * an owner window. The host fills a document line by line; the print
  * viewer (VIEWDLL) copies and shows it.
  */
-#include "hostapi/report.h"
+#include "REPORT/report_host.h"
 
 #include <cstring>
 #include <new>

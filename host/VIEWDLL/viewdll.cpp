@@ -4,12 +4,13 @@
  * drawn as plain text with a fixed-pitch font; the vertical scroll bar, the
  * wheel and the cursor keys move through it.
  */
-#include "hostapi/viewdll.h"
+#include "VIEWDLL/viewdll_host.h"
 
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
+#include "REPORT/report_host.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include "callbacks.h"
 #include "common/dlgvorlage.h"
 #include "etiketten.h"
-#include "hostapi/dbadll.h"
-#include "hostapi/oxtabelle.h"
+#include "DBADLL/dbadll_host.h"
+#include "OXTABELLE/oxtabelle_host.h"
 
 #include <stdio.h>
 #include <string.h>

@@ -4,11 +4,11 @@
  */
 #include "etiketten.h"
 #include "callbacks.h"
-#include "hostapi/dbadll.h"
-#include "hostapi/fileio.h"
+#include "DBADLL/dbadll_host.h"
+#include "FILEIO/fileio_host.h"
 #include "hostapi/ktlisten.h"
 #include "hostapi/oxinifile.h"
-#include "hostapi/report.h"
+#include "REPORT/report_host.h"
 #include "hostapi/viewdll.h"
 
 #include <stdio.h>

@@ -16,7 +16,7 @@
 #include "standin.h"
 #include "eancom_eingang.h"
 #include "etiketten.h"
-#include "hostapi/oxlanguage.h"
+#include "OXLANGUAGE/oxlanguage_host.h"
 
 #include <commctrl.h>
 #include <stdio.h>

@@ -5,8 +5,8 @@
 #include "standin.h"
 #include "callbacks.h"
 #include "hostapi/fileio.h"
-#include "hostapi/oxinifile.h"
-#include "hostapi/dbadll.h"
+#include "OXINIFILE/oxinifile_host.h"
+#include "DBADLL/dbadll_host.h"
 
 #include <string.h>
 
@@ -105,11 +105,10 @@ HMODULE Standin_ModulLaden(void)
 
 int32_t Standin_Bearbeiten(StandinHost& host)
 {
-    typedef int32_t(WINAPI * BEARBEITEN)(EDI_AUFRUFPARAMETER*);
     HMODULE modul = Standin_ModulLaden();
     if (modul == nullptr)
         return -2;
-    BEARBEITEN bearbeiten = (BEARBEITEN)(void*)GetProcAddress(modul, "KTOXEDI_Bearbeiten");
+    KTOXEDI_BEARBEITEN bearbeiten = (KTOXEDI_BEARBEITEN)(void*)GetProcAddress(modul, "KTOXEDI_Bearbeiten");
     if (bearbeiten == nullptr)
         return -2;
     return bearbeiten(&host.parameter);

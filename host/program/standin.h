@@ -10,7 +10,7 @@
 #ifndef OX_STANDIN_H
 #define OX_STANDIN_H
 
-#include "kontext/ktoxedi.h"
+#include "hostapi/aufruf.h"
 
 #include <string>
 #include <vector>

@@ -4,9 +4,9 @@
  * size table.
  */
 #include "wareneingang.h"
-#include "hostapi/dbadll.h"
+#include "DBADLL/dbadll_host.h"
 #include "hostapi/fileio.h"
-#include "hostapi/oxtabelle.h"
+#include "OXTABELLE/oxtabelle_host.h"
 #include "hostapi/oxtexdefs.h"
 
 #include <stdio.h>

@@ -145,13 +145,6 @@ OX_EXTERN_C FILEIO_API int32_t OXCALL FileIO_SetPosFromEnd(HOSTHANDLE file, int3
 /* Size of the open file in bytes, or -1. */
 OX_EXTERN_C FILEIO_API int32_t OXCALL FileIO_GetSize(HOSTHANDLE file);
 
-/* Cuts the file at the position (everything behind it is dropped).
- * 1 = done, -1 = invalid handle or failure. */
-OX_EXTERN_C FILEIO_API int32_t OXCALL FileIO_SetEnd(HOSTHANDLE file);
-
-/* Number of handles currently open (for tests that prove files are closed). */
-OX_EXTERN_C FILEIO_API int32_t OXCALL FileIO_OpenHandles(void);
-
 /* --- file search ---------------------------------------------------------- */
 
 /*

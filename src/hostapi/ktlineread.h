@@ -34,11 +34,6 @@
  * Returns the handle, or 0 when either is null or memory is short. */
 OX_EXTERN_C KTLINEREAD_API HOSTHANDLE OXCALL LR_New(const char* text, const char* separators);
 
-/* Reader over the first `length` bytes of `text` (a NUL byte among them is
- * an ordinary character that ends no token, but the texts handed out end
- * at it). Returns the handle or 0. */
-OX_EXTERN_C KTLINEREAD_API HOSTHANDLE OXCALL LR_NewSized(const char* text, int32_t length, const char* separators);
-
 /* Reader over the file `path`, line by line (lines end at CR LF, LF or CR;
  * a line is kept up to 1 MiB, the rest of a longer one is skipped). No
  * line is current until the first LR_NextLine. Returns the handle, or 0 when
@@ -68,8 +63,5 @@ OX_EXTERN_C KTLINEREAD_API int32_t OXCALL LR_NextLong(HOSTHANDLE reader, int32_t
 
 /* Releases the reader (and closes its file). 1 = done, -1 = invalid handle. */
 OX_EXTERN_C KTLINEREAD_API int32_t OXCALL LR_Destroy(HOSTHANDLE reader);
-
-/* Number of readers not yet destroyed (for tests that prove release). */
-OX_EXTERN_C KTLINEREAD_API int32_t OXCALL LR_OpenReaders(void);
 
 #endif

@@ -82,7 +82,4 @@ OX_EXTERN_C KTLISTEN_API int32_t OXCALL List_RemoveElement(HOSTHANDLE list, void
  * destroyed, 0 for handle 0, -1 for an invalid handle. */
 OX_EXTERN_C KTLISTEN_API int32_t OXCALL List_Destroy(HOSTHANDLE list, LIST_FREIGABE release);
 
-/* Number of lists not yet destroyed (for tests that prove release). */
-OX_EXTERN_C KTLISTEN_API int32_t OXCALL List_OpenLists(void);
-
 #endif

@@ -35,16 +35,4 @@ OX_EXTERN_C KTSTORAGE_API void* OXCALL Storage_Allocate(int32_t size);
  */
 OX_EXTERN_C KTSTORAGE_API int32_t OXCALL Storage_Deallocate(void* block);
 
-/* Number of blocks handed out and not yet given back. */
-OX_EXTERN_C KTSTORAGE_API int32_t OXCALL Storage_OutstandingBlocks(void);
-
-/* Sum of the sizes of the blocks handed out and not yet given back. */
-OX_EXTERN_C KTSTORAGE_API int64_t OXCALL Storage_OutstandingBytes(void);
-
-/*
- * Size of a block handed out by Storage_Allocate and not yet given back,
- * or -1 for any other address.
- */
-OX_EXTERN_C KTSTORAGE_API int32_t OXCALL Storage_BlockSize(const void* block);
-
 #endif

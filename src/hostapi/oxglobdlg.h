@@ -172,18 +172,10 @@ OX_EXTERN_C OXGLOBDLG_API int32_t OXCALL OXGLOBAL_DLGHELP_KorrigiereArtikel(int3
 OX_EXTERN_C OXGLOBDLG_API int32_t OXCALL OXGLOBAL_DLGHELP_HoleSerienmerkmalnummerFromArtikel(const ARTIKEL_SATZ* artikel,
                                                                                             int32_t* fehler);
 
-/* Builds the series table of series `serie` into `tabelle`. 1, 0 when the
- * series has none. */
-OX_EXTERN_C OXGLOBDLG_API int32_t OXCALL OXGLOBAL_DLGHELP_MacheSerientabelle(HWND seite, int32_t serie, OXTABELLE* tabelle);
-
 /* 1 when `tabelle` is a usable size table (the checks of
  * TAB_TesteAufGueltigeTabelle, plus axis kinds that name existing
  * characteristics); 0 otherwise. Shows nothing. */
 OX_EXTERN_C OXGLOBDLG_API int32_t OXCALL OXGLOBAL_DLGHELP_PruefeTabelle(HWND fenster, const OXTABELLE* tabelle);
-
-/* Short and long text of a characteristic record joined ("code text") into
- * `ausgabe` (64 bytes). Returns the length. */
-OX_EXTERN_C OXGLOBDLG_API int32_t OXCALL OXGLOBAL_DLGHELP_Concat_KurzUndLangtext(const MERKMAL_SATZ* satz, char* ausgabe);
 
 /* Creates the description records of the table's cells for the article
  * on the page (the host's "filler"). `modus` 1 = all cells. 1 = done. */

@@ -53,11 +53,6 @@
 
 /* --- choosing the file --------------------------------------------------- */
 
-/* Sets the host's own INI file (the host program calls it once at start;
- * a relative name is made absolute). Makes it current and empties the stack.
- * 1 = set, -1 = null, empty or overlong name. */
-OX_EXTERN_C OXINIFILE_API int32_t OXCALL INI_SetIniFilename(const char* fileName);
-
 /* Makes the host's own file current and empties the stack (see above).
  * `instance` is the caller's module instance and `reserved` must be 0;
  * neither changes the choice. Returns 1. */
@@ -124,18 +119,10 @@ OX_EXTERN_C OXINIFILE_API int32_t OXCALL INI_LoadStringINI(const char* section, 
 
 /* --- a named file ---------------------------------------------------------- */
 
-/* The calls above on the file `fileName` instead of the current file; the
- * current file and the stack are not touched. An invalid file name gives
- * the default (reads) or -1 (writes). */
+/* GetInt on the file `fileName` instead of the current file; the current
+ * file and the stack are not touched. An invalid file name gives the
+ * default. */
 OX_EXTERN_C OXINIFILE_API int32_t OXCALL INI2_GetInt(const char* fileName, const char* section, const char* key,
                                                     int32_t defaultValue);
-OX_EXTERN_C OXINIFILE_API int32_t OXCALL INI2_GetLong(const char* fileName, const char* section, const char* key,
-                                                     int32_t defaultValue);
-OX_EXTERN_C OXINIFILE_API int32_t OXCALL INI2_PutInteger(const char* fileName, const char* section,
-                                                        const char* key, int32_t value);
-OX_EXTERN_C OXINIFILE_API int32_t OXCALL INI2_GetString(const char* fileName, const char* section,
-                                                       const char* key, char* buffer, int32_t size);
-OX_EXTERN_C OXINIFILE_API int32_t OXCALL INI2_PutString(const char* fileName, const char* section,
-                                                       const char* key, const char* value);
 
 #endif

@@ -19,10 +19,6 @@
 
 enum { OXSPRACHE_DEUTSCH = 0, OXSPRACHE_NIEDERLAENDISCH = 1 };
 
-/* Sets the user language (OXSPRACHE_...). Returns the previous one, -1 for
- * an unknown value (nothing changes). */
-OX_EXTERN_C OXLANGUAGE_API int32_t OXCALL OXLANGUAGE_SetSprache(int32_t sprache);
-
 /* The dialog template `dialogId` of module `instanz` in the user language
  * (see above), ready for DialogBoxIndirectParamA; null when the module
  * has no such template. The template stays valid while the module is

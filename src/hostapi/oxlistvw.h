@@ -44,11 +44,6 @@ OX_EXTERN_C OXLISTVW_API LPARAM OXCALL OXListView_GetSelectedITEM(HWND liste);
 /* Index of the first selected item, or -1. */
 OX_EXTERN_C OXLISTVW_API int32_t OXCALL OXListView_GetSelectedIndex(HWND liste);
 
-/* For an NM_DBLCLK notification of the list: the item data of the item
- * that was double-clicked, or -1 (click beside the items, null arguments,
- * another notification). */
-OX_EXTERN_C OXLISTVW_API LPARAM OXCALL OXListView_GetDoubleClickedItem(HWND liste, const NMHDR* nachricht);
-
 /* Deselects every item. 1. */
 OX_EXTERN_C OXLISTVW_API int32_t OXCALL OXListView_RemoveSelection(HWND liste);
 

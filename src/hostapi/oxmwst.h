@@ -55,8 +55,4 @@ OX_EXTERN_C OXMWST_API int32_t OXCALL OX_MWST_GetMWST_WertFromComboBox(HWND comb
  * number outside 0..5. */
 OX_EXTERN_C OXMWST_API int32_t OXCALL OX_MWST_GetMWST_Wert(int32_t satz);
 
-/* Stores the percentage of rate `satz` (hundredths of a percent, 0 to
- * 10000). 1 = stored, -1 for a number or value out of range. */
-OX_EXTERN_C OXMWST_API int32_t OXCALL OX_MWST_SetMWST_Wert(int32_t satz, int32_t hundertstel);
-
 #endif

@@ -53,9 +53,6 @@ OX_EXTERN_C OXTEXDEFS_API int32_t OXCALL TEXDEFS_IntegerToDatum(int32_t tag, TEX
 OX_EXTERN_C OXTEXDEFS_API int32_t OXCALL TEXDEFS_DatumToString(const TEXDEFS_DATUM* datum, char* text,
                                                               int32_t size);
 
-/* Today's local date as a day number (0 outside the range). */
-OX_EXTERN_C OXTEXDEFS_API int32_t OXCALL TEXDEFS_Heute(void);
-
 /* Text of an amount of hundredths, e.g. 123450 -> "1234.50", -5 -> "-0.05",
  * into `text` of `size` bytes (13 bytes hold every value). Returns the
  * number of characters stored, -1 for a null text or a size below 1. */

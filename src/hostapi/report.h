@@ -24,16 +24,6 @@ typedef struct B_DOC B_DOC;
  * short or the name is null. */
 OX_EXTERN_C REPORT_API B_DOC* OXCALL B_DOC_NewDocument(const char* name, HWND besitzer);
 
-/* Appends one line (cut to 255 characters). 1, or -1 for null. */
-OX_EXTERN_C REPORT_API int32_t OXCALL B_DOC_AddZeile(B_DOC* dokument, const char* zeile);
-
-/* Number of lines (0 or more), -1 for null. */
-OX_EXTERN_C REPORT_API int32_t OXCALL B_DOC_AnzahlZeilen(const B_DOC* dokument);
-
-/* Copies line `index` (0-based) into `puffer` (`groesse` bytes, always
- * terminated). 1, 0 for an index outside, -1 for null. */
-OX_EXTERN_C REPORT_API int32_t OXCALL B_DOC_GetZeile(const B_DOC* dokument, int32_t index, char* puffer, int32_t groesse);
-
 /* Releases the document (null is allowed). A viewer showing it keeps its
  * own copy. 1. */
 OX_EXTERN_C REPORT_API int32_t OXCALL B_DOC_DestroyDocument(B_DOC* dokument);

@@ -24,13 +24,4 @@ OX_EXTERN_C VIEWDLL_API HWND OXCALL Viewer_CreatePrinterWindow(const char* titel
  * each page headed by its number ("Seite n von m"). */
 #define VIEWER_ZEILEN_JE_SEITE 60
 
-/* Number of document lines a viewer window shows (0 or more), -1 when
- * `fenster` is not a viewer window. */
-OX_EXTERN_C VIEWDLL_API int32_t OXCALL Viewer_AnzahlZeilen(HWND fenster);
-
-/* Copies line `index` (0-based) of the viewer's document into `puffer`
- * (`groesse` bytes, always terminated). 1, 0 for an index outside, -1 when
- * `fenster` is not a viewer window or the buffer is null. */
-OX_EXTERN_C VIEWDLL_API int32_t OXCALL Viewer_GetZeile(HWND fenster, int32_t index, char* puffer, int32_t groesse);
-
 #endif

@@ -5,7 +5,7 @@
  * writes, and this process (which kept the stores open all along) sees the
  * writer's last versions.
  */
-#include "hostapi/dbadll.h"
+#include "DBADLL/dbadll_host.h"
 #include "hilfe.h"
 #include "muster.h"
 

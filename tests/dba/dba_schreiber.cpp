@@ -5,7 +5,7 @@
  *
  *   dba_schreiber <data folder> <first version>
  */
-#include "hostapi/dbadll.h"
+#include "DBADLL/dbadll_host.h"
 #include "muster.h"
 
 #include <cstdlib>

@@ -3,7 +3,7 @@
  * family, persistence across handles and data folders, the memory copy of
  * the learnt mappings, the change store, items, orders.
  */
-#include "hostapi/dbadll.h"
+#include "DBADLL/dbadll_host.h"
 #include "hostapi/fileio.h"
 #include "hilfe.h"
 #include "../../host/DBADLL/satzdatei.h"

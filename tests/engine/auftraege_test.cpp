@@ -10,6 +10,7 @@
 #include "engine_hilfen.h"
 #include "kontext/einstellungen.h"
 #include "hostapi/ktlisten.h"
+#include "DBADLL/dbadll_host.h"
 
 using namespace enginehilfe;
 

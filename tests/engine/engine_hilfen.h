@@ -15,6 +15,7 @@
 #include "hostapi/oxtexdefs.h"
 #include "oxgen.h"
 #include "pricat_in/eanliste.h"
+#include "DBADLL/dbadll_host.h"
 
 namespace enginehilfe {
 

@@ -9,6 +9,8 @@
 #include "engine_hilfen.h"
 #include "kontext/einstellungen.h"
 #include "pricat_in/eanliste.h"
+#include "DBADLL/dbadll_host.h"
+#include "OXTABELLE/oxtabelle_host.h"
 
 using namespace enginehilfe;
 

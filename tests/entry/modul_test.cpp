@@ -7,7 +7,7 @@
 #include "harness/person.h"
 #include "harness/testordner.h"
 #include "standin.h"
-#include "hostapi/ktstorage.h"
+#include "KTSTORAGE/ktstorage_host.h"
 
 #include <string>
 

@@ -6,7 +6,7 @@
 
 #include "ftp/dateisatz.h"
 #include "hostapi/ktlisten.h"
-#include "hostapi/ktstorage.h"
+#include "KTSTORAGE/ktstorage_host.h"
 
 #include <string>
 #include <vector>

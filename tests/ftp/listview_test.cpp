@@ -8,8 +8,8 @@
 #include <commctrl.h>
 
 #include "harness/testordner.h"
-#include "hostapi/oxinifile.h"
-#include "hostapi/oxlistvw.h"
+#include "OXINIFILE/oxinifile_host.h"
+#include "OXLISTVW/oxlistvw_host.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 /*
  * fileio_test.cpp - the file library on real folders and files.
  */
-#include "hostapi/fileio.h"
+#include "FILEIO/fileio_host.h"
 #include "hostlibs/hostlibs_util.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
  * ini_test.cpp - the INI library on real files: round trips, defaults,
  * the file stack, hostile content and the bounds of every text result.
  */
-#include "hostapi/oxinifile.h"
+#include "OXINIFILE/oxinifile_host.h"
 #include "hostlibs/hostlibs_util.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 /*
  * lineread_test.cpp - tokens and lines of texts and files.
  */
-#include "hostapi/ktlineread.h"
+#include "KTLINEREAD/ktlineread_host.h"
 #include "hostlibs/hostlibs_util.h"
 
 #include <gtest/gtest.h>

@@ -3,8 +3,8 @@
  * walks and release, with elements from the storage library as the module
  * uses them.
  */
-#include "hostapi/ktlisten.h"
-#include "hostapi/ktstorage.h"
+#include "KTLISTEN/ktlisten_host.h"
+#include "KTSTORAGE/ktstorage_host.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 /*
  * storage_test.cpp - zero-filled blocks and the count of what is out.
  */
-#include "hostapi/ktstorage.h"
+#include "KTSTORAGE/ktstorage_host.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 /*
  * texdefs_test.cpp - day numbers, date texts and amount texts.
  */
-#include "hostapi/oxtexdefs.h"
+#include "OXTEXDEFS/oxtexdefs_host.h"
 
 #include <gtest/gtest.h>
 

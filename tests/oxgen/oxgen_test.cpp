@@ -7,9 +7,9 @@
 
 #include "kontext/ktoxedi.h"
 #include "harness/testordner.h"
-#include "hostapi/dbadll.h"
+#include "DBADLL/dbadll_host.h"
 #include "hostapi/edi.h"
-#include "hostapi/oxtabelle.h"
+#include "OXTABELLE/oxtabelle_host.h"
 #include "oxgen.h"
 #include "partner/partner.h"
 #include "pricat_in/adresse.h"

@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "callbacks.h"
-#include "hostapi/dbadll.h"
-#include "hostapi/oxtabelle.h"
+#include "DBADLL/dbadll_host.h"
+#include "OXTABELLE/oxtabelle_host.h"
 #include "partner_hilfen.h"
 
 #include <memory>

@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "harness/testordner.h"
-#include "hostapi/dbadll.h"
-#include "hostapi/oxtabelle.h"
+#include "DBADLL/dbadll_host.h"
+#include "OXTABELLE/oxtabelle_host.h"
 #include "partner/partner.h"
 #include "partner_hilfen.h"
 #include "wareneingang.h"

@@ -4,9 +4,10 @@
  */
 #include <gtest/gtest.h>
 
-#include "hostapi/ktlisten.h"
+#include "KTLISTEN/ktlisten_host.h"
 #include "katalog_hilfen.h"
 #include "pricat_in/eanliste.h"
+#include "KTSTORAGE/ktstorage_host.h"
 
 namespace {
 

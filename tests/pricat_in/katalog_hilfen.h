@@ -16,7 +16,7 @@
 #include "kontext/ktoxedi.h"
 #include "grund/text.h"
 #include "harness/testordner.h"
-#include "hostapi/dbadll.h"
+#include "DBADLL/dbadll_host.h"
 #include "hostapi/fileio.h"
 #include "hostapi/ktstorage.h"
 #include "standin.h"

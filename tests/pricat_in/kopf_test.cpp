@@ -4,7 +4,7 @@
  */
 #include <gtest/gtest.h>
 
-#include "hostapi/oxtexdefs.h"
+#include "OXTEXDEFS/oxtexdefs_host.h"
 #include "katalog_hilfen.h"
 #include "pricat_in/katalog.h"
 #include "pricat_in/katalogtext.h"

@@ -11,6 +11,8 @@
 #include <atomic>
 #include <cstring>
 #include <random>
+#include "DBADLL/dbadll_host.h"
+#include "OXTABELLE/oxtabelle_host.h"
 
 const char* const EIGENE_ILN = "4012345000009";
 

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "harness/testordner.h"
-#include "hostapi/oxinifile.h"
-#include "hostapi/oxmwst.h"
+#include "OXINIFILE/oxinifile_host.h"
+#include "OXMWST/oxmwst_host.h"
 
 class Mwst : public ::testing::Test {
 protected:

@@ -7,7 +7,7 @@
 
 #include "exportlager.h"
 #include "harness/testordner.h"
-#include "hostapi/fileio.h"
+#include "FILEIO/fileio_host.h"
 #include "hostapi/oxinifile.h"
 #include "hostapi/oxmwst.h"
 #include "pricat_out/exportnamen.h"

@@ -13,11 +13,12 @@
 #include "harness/testordner.h"
 #include "hostapi/ktlisten.h"
 #include "hostapi/oxinifile.h"
-#include "hostapi/viewdll.h"
+#include "VIEWDLL/viewdll_host.h"
 #include "resources/resource.h"
 
 #include <cstdio>
 #include <cstring>
+#include "DBADLL/dbadll_host.h"
 
 using namespace pc;
 

@@ -8,7 +8,7 @@
 #include "pricechange/einzelteile.h"
 #include "pricechange/pc_hilfen.h"
 #include "hostapi/ktlisten.h"
-#include "hostapi/ktstorage.h"
+#include "KTSTORAGE/ktstorage_host.h"
 
 #include <cstring>
 

@@ -12,8 +12,8 @@
 #include "harness/testordner.h"
 #include "hostapi/ktlisten.h"
 #include "hostapi/ktstorage.h"
-#include "hostapi/report.h"
-#include "hostapi/viewdll.h"
+#include "REPORT/report_host.h"
+#include "VIEWDLL/viewdll_host.h"
 #include "resources/resource.h"
 
 #include <cstring>

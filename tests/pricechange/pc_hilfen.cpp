@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include "DBADLL/dbadll_host.h"
 
 namespace pc {
 

@@ -8,6 +8,7 @@
 #include "seiten/seiten_hilfen.h"
 #include "hostapi/fileio.h"
 #include "resources/resource.h"
+#include "OXINIFILE/oxinifile_host.h"
 
 using namespace seiten;
 

@@ -7,7 +7,7 @@
 
 #include "seiten/seiten_hilfen.h"
 #include "kontext/seitenhilfe.h"
-#include "hostapi/ktstorage.h"
+#include "KTSTORAGE/ktstorage_host.h"
 #include "resources/resource.h"
 
 using namespace seiten;

@@ -12,6 +12,7 @@
 #include "kontext/einstellungen.h"
 #include "oxgen.h"
 #include "resources/resource.h"
+#include "DBADLL/dbadll_host.h"
 
 
 namespace importtest {

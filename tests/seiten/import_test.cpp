@@ -8,6 +8,7 @@
 #include "seiten/import_hilfen.h"
 #include "seiten/importseite.h"
 #include "seiten/importseite_intern.h"
+#include "DBADLL/dbadll_host.h"
 
 using namespace importtest;
 

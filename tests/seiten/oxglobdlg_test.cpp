@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "seiten/seiten_hilfen.h"
-#include "hostapi/oxglobdlg.h"
+#include "OXGLOBDLG/oxglobdlg_host.h"
 
 #include <map>
 

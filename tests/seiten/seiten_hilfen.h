@@ -17,10 +17,10 @@
 #include "kontext/ktoxedi.h"
 #include "harness/person.h"
 #include "harness/testordner.h"
-#include "hostapi/dbadll.h"
+#include "DBADLL/dbadll_host.h"
 #include "hostapi/oxglobdlg.h"
-#include "hostapi/oxinifile.h"
-#include "hostapi/oxtexdefs.h"
+#include "OXINIFILE/oxinifile_host.h"
+#include "OXTEXDEFS/oxtexdefs_host.h"
 #include "callbacks.h"
 #include "standin.h"
 
