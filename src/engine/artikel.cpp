@@ -149,7 +149,7 @@ void MindestbestandAuslaufartikel(HWND seite, int32_t artikelNummer)
         StringLaden(IDS_MINDBEST_LOESCHEN, frage, sizeof frage);
         if (g_Kontext != nullptr && g_Kontext->VorRueckfrage != nullptr)
             g_Kontext->VorRueckfrage(seite);
-        if (MessageBoxA(seite, frage, "ORDANEX", MB_YESNO | MB_ICONQUESTION) == IDYES)
+        if (SeiteFragen(seite, frage) == 1)
             MindbestDBA_Delete(artikelNummer);
         break;
     }

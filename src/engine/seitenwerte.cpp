@@ -1,14 +1,12 @@
 /*
  * seitenwerte.cpp - the slots of the import page and the controls without
- * slot, read from the page window when it has them, else from the
- * context's mirrors.
+ * slot, read through the page's service when the page holds them, else
+ * from the context's mirrors.
  */
 #include "engine/seitenwerte.h"
-#include "kontext/seitenhilfe.h"
 
 #include "kontext/ktoxedi.h"
 #include "hostapi/oxglobdlg.h"
-#include "hostapi/oxmwst.h"
 #include "resources/resource.h"
 
 namespace {
@@ -32,16 +30,19 @@ int32_t ArtSlot(const int32_t* ids, int32_t id)
     return -1;
 }
 
-void KombiWaehlen(HWND kombi, int32_t art)
+/* The page's answer for control `id`, -1 when there is no page service or
+ * the page does not hold the control. */
+int32_t DienstLesen(HWND seite, int32_t id, int32_t* wert)
 {
-    if (kombi == nullptr)
-        return;
-    LRESULT n = SendMessageA(kombi, CB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < n; i++)
-        if (SendMessageA(kombi, CB_GETITEMDATA, static_cast<WPARAM>(i), 0) == art) {
-            SendMessageA(kombi, CB_SETCURSEL, static_cast<WPARAM>(i), 0);
-            return;
-        }
+    const SEITEN_DIENST* d = g_Kontext != nullptr ? g_Kontext->SeitenDienst : nullptr;
+    return d != nullptr && d->Lesen != nullptr ? d->Lesen(d->Kontext, seite, id, wert) : -1;
+}
+
+void DienstSetzen(HWND seite, int32_t id, int32_t wert)
+{
+    const SEITEN_DIENST* d = g_Kontext != nullptr ? g_Kontext->SeitenDienst : nullptr;
+    if (d != nullptr && d->Setzen != nullptr)
+        d->Setzen(d->Kontext, seite, id, wert);
 }
 
 } // namespace
@@ -99,11 +100,9 @@ void SeitenMerkmaleAnmelden(void)
 
 int32_t SeiteTabellenArt(HWND seite, int senkrecht)
 {
-    HWND kombi = SeitenSteuerelement(seite, senkrecht ? IDC_IP_SENKRECHT : IDC_IP_WAAGRECHT);
-    if (kombi != nullptr) {
-        LRESULT i = SendMessageA(kombi, CB_GETCURSEL, 0, 0);
-        return i == CB_ERR ? 0 : static_cast<int32_t>(SendMessageA(kombi, CB_GETITEMDATA, static_cast<WPARAM>(i), 0));
-    }
+    int32_t art = 0;
+    if (DienstLesen(seite, senkrecht ? IDC_IP_SENKRECHT : IDC_IP_WAAGRECHT, &art) == 1)
+        return art;
     if (g_Kontext == nullptr)
         return 0;
     return senkrecht ? g_Kontext->SeiteSenkrechtArt : g_Kontext->SeiteWaagrechtArt;
@@ -111,8 +110,8 @@ int32_t SeiteTabellenArt(HWND seite, int senkrecht)
 
 void SeiteTabellenArtenSetzen(HWND seite, int32_t senkrecht, int32_t waagrecht)
 {
-    KombiWaehlen(SeitenSteuerelement(seite, IDC_IP_SENKRECHT), senkrecht);
-    KombiWaehlen(SeitenSteuerelement(seite, IDC_IP_WAAGRECHT), waagrecht);
+    DienstSetzen(seite, IDC_IP_SENKRECHT, senkrecht);
+    DienstSetzen(seite, IDC_IP_WAAGRECHT, waagrecht);
     if (g_Kontext != nullptr) {
         g_Kontext->SeiteSenkrechtArt = senkrecht;
         g_Kontext->SeiteWaagrechtArt = waagrecht;
@@ -121,25 +120,31 @@ void SeiteTabellenArtenSetzen(HWND seite, int32_t senkrecht, int32_t waagrecht)
 
 int32_t SeiteStandard(HWND seite)
 {
-    HWND kasten = SeitenSteuerelement(seite, IDC_IP_STANDARD);
-    if (kasten != nullptr)
-        return SendMessageA(kasten, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+    int32_t an = 0;
+    if (DienstLesen(seite, IDC_IP_STANDARD, &an) == 1)
+        return an ? 1 : 0;
     return g_Kontext != nullptr && g_Kontext->SeiteStandard != 0 ? 1 : 0;
 }
 
 void SeiteStandardSetzen(HWND seite, int32_t an)
 {
-    HWND kasten = SeitenSteuerelement(seite, IDC_IP_STANDARD);
-    if (kasten != nullptr)
-        SendMessageA(kasten, BM_SETCHECK, an ? BST_CHECKED : BST_UNCHECKED, 0);
+    DienstSetzen(seite, IDC_IP_STANDARD, an ? 1 : 0);
     if (g_Kontext != nullptr)
         g_Kontext->SeiteStandard = an ? 1 : 0;
 }
 
 int32_t SeiteMwstKombiSatz(HWND seite)
 {
-    HWND kombi = SeitenSteuerelement(seite, IDC_IP_MWST);
-    if (kombi != nullptr)
-        return OX_MWST_GetSatzNr_FromComboBox(kombi);
+    int32_t satz = -1;
+    if (DienstLesen(seite, IDC_IP_MWST, &satz) == 1)
+        return satz;
     return g_Kontext != nullptr ? g_Kontext->SeiteMwstKombiSatz : -1;
+}
+
+int32_t SeiteFragen(HWND seite, const char* frage)
+{
+    const SEITEN_DIENST* d = g_Kontext != nullptr ? g_Kontext->SeitenDienst : nullptr;
+    if (d == nullptr || d->Fragen == nullptr)
+        return 0;
+    return d->Fragen(d->Kontext, seite, frage) == 1 ? 1 : 0;
 }

@@ -11,8 +11,8 @@
  *
  * A few controls have no slot: the Standard box 1072, the table kind
  * combos 1074 / 1075 and the VAT combo 14081. The engine reads them
- * through the Seite... calls below: from the control when the page window
- * holds it, else from the mirror fields of the context (SeiteStandard,
+ * through the Seite... calls below: from the control through the page's
+ * service (SEITEN_DIENST) when the page holds it, else from the mirror fields of the context (SeiteStandard,
  * SeiteSenkrechtArt, SeiteWaagrechtArt, SeiteMwstKombiSatz). Writes go to
  * the mirror and, when it exists, the control. So a row can be written
  * with a null page window: fill the stores and mirrors, call the engine.
@@ -23,7 +23,6 @@
 #ifndef KTOXEDI_SEITENWERTE_H
 #define KTOXEDI_SEITENWERTE_H
 
-#include <windows.h>
 #include <stdint.h>
 
 #include "hostapi/dbadll.h"
@@ -59,5 +58,9 @@ void SeiteStandardSetzen(HWND seite, int32_t an);
 /* Rate number of the selection of combo 14081 (OX_MWST_GetSatzNr_FromComboBox)
  * when the page holds it, else the mirror (-1 = none). */
 int32_t SeiteMwstKombiSatz(HWND seite);
+
+/* Asks the yes/no question `frage` through the page's service: 1 = yes;
+ * 0 = no, also without a service. */
+int32_t SeiteFragen(HWND seite, const char* frage);
 
 #endif

@@ -10,6 +10,7 @@
 #include <string.h>
 
 #include "kontext/einstellungen.h"
+#include "grund/plattform.h"
 #include "grund/text.h"
 #include "hostapi/oxglobdlg.h"
 #include "hostapi/oxtexdefs.h"
@@ -159,9 +160,9 @@ void PreisBlockVonSeite(HWND seite, TAB_PREISE* preise)
 void BezugszeitMerken(void)
 {
     EDI_KONTEXT* k = g_Kontext;
-    SYSTEMTIME jetzt;
-    GetLocalTime(&jetzt);
-    TEXDEFS_DATUM d = { jetzt.wDay, jetzt.wMonth, jetzt.wYear };
+    ORTSZEIT jetzt;
+    JetztOrtszeit(&jetzt);
+    TEXDEFS_DATUM d = { jetzt.Tag, jetzt.Monat, jetzt.Jahr };
     int32_t tag = TEXDEFS_DatumToInteger(&d);
     if (tag <= 0) {
         /* no usable local date: 1.1.1980, midnight */
@@ -170,23 +171,22 @@ void BezugszeitMerken(void)
         return;
     }
     k->BezugsDatum = tag;
-    k->BezugsZeit = jetzt.wHour * 10000 + jetzt.wMinute * 100 + jetzt.wSecond;
+    k->BezugsZeit = jetzt.Stunde * 10000 + jetzt.Minute * 100 + jetzt.Sekunde;
 }
 
 int ZeitstempelAelterAlsBezug(const HOST_ZEITSTEMPEL* zeit)
 {
     if (zeit == nullptr)
         return 0;
-    FILETIME utc = { zeit->Low, zeit->High }, lokal;
-    SYSTEMTIME s;
-    if (!FileTimeToLocalFileTime(&utc, &lokal) || !FileTimeToSystemTime(&lokal, &s))
+    ORTSZEIT s;
+    if (!DateizeitOrtszeit(zeit->Low, zeit->High, &s))
         return 0;
-    TEXDEFS_DATUM d = { s.wDay, s.wMonth, s.wYear };
+    TEXDEFS_DATUM d = { s.Tag, s.Monat, s.Jahr };
     int16_t tag = static_cast<int16_t>(TEXDEFS_DatumToInteger(&d));
     int16_t bezug = static_cast<int16_t>(g_Kontext->BezugsDatum);
     if (tag != bezug)
         return tag < bezug ? 1 : 0;
-    return s.wHour * 10000 + s.wMinute * 100 + s.wSecond < g_Kontext->BezugsZeit ? 1 : 0;
+    return s.Stunde * 10000 + s.Minute * 100 + s.Sekunde < g_Kontext->BezugsZeit ? 1 : 0;
 }
 
 int AchseErgaenzen(int senkrecht, OXTABELLE* tabelle, int32_t art, int32_t nummer, const char* farbText,

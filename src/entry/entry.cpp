@@ -9,6 +9,7 @@
 #include "ftp/ftp.h"
 #include "partner/partner.h"
 #include "pricat_out/exportdialog.h"
+#include "seiten/seitendienst.h"
 #include "resources/resource.h"
 #include "hostapi/ktstorage.h"
 #include "hostapi/fileio.h"
@@ -91,6 +92,8 @@ void KontextAusParameterFuellen(EDI_KONTEXT* k, const EDI_AUFRUFPARAMETER* p)
     TextKopieren(k->IniKeyPreisanpassungVk2, 32, "preisanpassung_vk2");
 
     k->HostFenster = p->HostFenster;
+    /* The engine's questions go to the person even before a page is shown. */
+    k->SeitenDienst = &g_FensterSeitenDienst;
 }
 
 void EdiImportPfadAnlegen(EDI_KONTEXT* k)

@@ -23,6 +23,23 @@ int32_t DateizeitTag(uint32_t niedrig, uint32_t hoch, char* text, size_t groesse
     return TEXDEFS_DatumToInteger(&datum);
 }
 
+void JetztOrtszeit(ORTSZEIT* zeit)
+{
+    SYSTEMTIME s;
+    GetLocalTime(&s);
+    *zeit = { s.wDay, s.wMonth, s.wYear, s.wHour, s.wMinute, s.wSecond };
+}
+
+int DateizeitOrtszeit(uint32_t niedrig, uint32_t hoch, ORTSZEIT* zeit)
+{
+    FILETIME utc = { niedrig, hoch }, lokal;
+    SYSTEMTIME s;
+    if (!FileTimeToLocalFileTime(&utc, &lokal) || !FileTimeToSystemTime(&lokal, &s))
+        return 0;
+    *zeit = { s.wDay, s.wMonth, s.wYear, s.wHour, s.wMinute, s.wSecond };
+    return 1;
+}
+
 uint64_t SystemZeit(void)
 {
     FILETIME jetzt;

@@ -18,6 +18,20 @@
  * cut to `groesse` bytes. */
 int32_t DateizeitTag(uint32_t niedrig, uint32_t hoch, char* text, size_t groesse);
 
+/* A local date and time of day, as the clock shows it. */
+typedef struct ORTSZEIT {
+    int32_t Tag, Monat, Jahr;
+    int32_t Stunde, Minute, Sekunde;
+} ORTSZEIT;
+
+/* The local date and time now into `zeit`. */
+void JetztOrtszeit(ORTSZEIT* zeit);
+
+/* The file time `niedrig`/`hoch` (UTC, 100-ns steps since 1.1.1601) as
+ * local date and time into `zeit`. 1, or 0 when it cannot be converted
+ * (`zeit` untouched). */
+int DateizeitOrtszeit(uint32_t niedrig, uint32_t hoch, ORTSZEIT* zeit);
+
 /* The system time in 100-ns steps since 1.1.1601 UTC. */
 uint64_t SystemZeit(void);
 

@@ -27,6 +27,26 @@ enum {
 /* Page state bit: the current article was identified by its EAN. */
 #define SEITE_ARTIKEL_PER_EAN 4
 
+/* What the engine asks or reads on the "Importieren" page goes through
+ * this record, which the page provides (the window one is in
+ * seiten/seitendienst.h); the engine itself touches no control and shows no
+ * box. `Kontext` is the provider's own and handed back to every call.
+ * Without a record (or a call) the engine uses the context's mirrors and
+ * takes a question as answered with no. */
+typedef struct SEITEN_DIENST {
+    void* Kontext;
+    /* Asks the yes/no question `frage` over page `seite`: 1 = yes, 0 = no. */
+    int32_t (*Fragen)(void* kontext, HWND seite, const char* frage);
+    /* The value of control `id` of `seite` into *wert (a combo's selected
+     * item data, 0 when nothing is selected; a box's tick 1/0; the VAT
+     * combo's rate number). 1 = read, -1 = the page does not hold it. */
+    int32_t (*Lesen)(void* kontext, HWND seite, int32_t id, int32_t* wert);
+    /* Sets control `id` of `seite` to `wert` (selects the combo entry with
+     * that item data, ticks or clears a box). 1 = set, 0 = the combo has no
+     * such entry (left as it is), -1 = the page does not hold the control. */
+    int32_t (*Setzen)(void* kontext, HWND seite, int32_t id, int32_t wert);
+} SEITEN_DIENST;
+
 #pragma pack(push, 1)
 
 /* The OxOut record: the slots of dialog 110. Per-kind arrays are indexed

@@ -9,6 +9,7 @@
  */
 #include "seiten/importseite.h"
 #include "seiten/importseite_intern.h"
+#include "seiten/seitendienst.h"
 
 #include "engine/engine.h"
 #include "kontext/einstellungen.h"
@@ -661,6 +662,7 @@ int32_t OXCALL ImportSeiteInit(HWND seite, HWND hauptfenster, int32_t index, LPA
     SeitenMerkmaleAnmelden();
     k->SeiteAuffrischen = SeiteNachArtikelAuffrischen;
     k->VorRueckfrage = KatalogAnzeigeNachholen;
+    k->SeitenDienst = &g_FensterSeitenDienst;
     k->MwstMerkProzent = 0;
     for (int i = 0; i < g_ImportArtenAnzahl; i++) {
         const SEITEN_ART& a = g_ImportArten[i];

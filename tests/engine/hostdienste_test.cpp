@@ -6,9 +6,14 @@
  */
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
+#include <vector>
+
 #include "engine_hilfen.h"
 #include "kontext/einstellungen.h"
 #include "harness/person.h"
+#include "resources/resource.h"
 #include "DBADLL/dbadll_host.h"
 #include "OXTABELLE/oxtabelle_host.h"
 
@@ -156,4 +161,74 @@ TEST(Hostdienste, UnveraenderteTabelleBehaeltIhreZeit)
     TAB_LeseTabelle(TAB_BESITZER_SERIE, l.serie, gelesen, &nachher);
     EXPECT_FALSE(vorher.Low == nachher.Low && vorher.High == nachher.High);
     EXPECT_EQ(l.groesse[1], gelesen->Senkrecht[1]);
+}
+
+/* A page without a window: the engine reads the table kinds, the Standard
+ * box and the VAT combo and asks its question through the page's service,
+ * and falls back to the mirrors for a control the page does not hold. */
+struct SkriptSeite {
+    std::map<int32_t, int32_t> werte;   /* controls the page holds */
+    std::vector<std::string> fragen;
+    int32_t antwort = 0;
+};
+
+TEST(Hostdienste, SeiteOhneFensterUeberIhrenDienst)
+{
+    Lager l("seitendienst");
+    SkriptSeite s;
+    SEITEN_DIENST dienst = {
+        &s,
+        [](void* c, HWND, const char* frage) {
+            auto* seite = static_cast<SkriptSeite*>(c);
+            seite->fragen.push_back(frage);
+            return seite->antwort;
+        },
+        [](void* c, HWND, int32_t id, int32_t* wert) {
+            auto& w = static_cast<SkriptSeite*>(c)->werte;
+            auto it = w.find(id);
+            if (it == w.end())
+                return -1;
+            *wert = it->second;
+            return 1;
+        },
+        [](void* c, HWND, int32_t id, int32_t wert) {
+            auto& w = static_cast<SkriptSeite*>(c)->werte;
+            if (w.find(id) == w.end())
+                return -1;
+            w[id] = wert;
+            return 1;
+        },
+    };
+    l.k->SeitenDienst = &dienst;
+    s.werte = { { IDC_IP_SENKRECHT, kFarbe }, { IDC_IP_STANDARD, 1 } };
+    EXPECT_EQ(kFarbe, SeiteTabellenArt(nullptr, 1)) << "the page's combo";
+    EXPECT_EQ(kFarbe, SeiteTabellenArt(nullptr, 0)) << "no combo on the page: the mirror";
+    EXPECT_EQ(1, SeiteStandard(nullptr));
+    EXPECT_EQ(-1, SeiteMwstKombiSatz(nullptr));
+    SeiteTabellenArtenSetzen(nullptr, 9, 11);
+    SeiteStandardSetzen(nullptr, 0);
+    EXPECT_EQ(9, s.werte[IDC_IP_SENKRECHT]);
+    EXPECT_EQ(0, s.werte[IDC_IP_STANDARD]);
+    EXPECT_EQ(0u, s.werte.count(IDC_IP_WAAGRECHT)) << "a control the page lacks is not invented";
+    EXPECT_EQ(11, l.k->SeiteWaagrechtArt);
+
+    int32_t artikel = OXGLOBAL_DLGHELP_NeuenArtikelAnlegen("12___4732");
+    Berechnung_PutMindbestLoeschverhalten(2);
+    MINDBEST_SATZ m;
+    std::memset(&m, 0, sizeof m);
+    m.ArtikelNummer = artikel;
+    ASSERT_EQ(1, MindbestDBA_Schreibe(&m));
+    MindestbestandAuslaufartikel(nullptr, artikel);
+    ASSERT_EQ(1u, s.fragen.size());
+    EXPECT_EQ(1, MindbestDBA_MindbestExists(artikel)) << "answered no";
+    s.antwort = 1;
+    MindestbestandAuslaufartikel(nullptr, artikel);
+    EXPECT_EQ(0, MindbestDBA_MindbestExists(artikel)) << "answered yes";
+
+    ASSERT_EQ(1, MindbestDBA_Schreibe(&m));
+    l.k->SeitenDienst = nullptr;
+    MindestbestandAuslaufartikel(nullptr, artikel);
+    EXPECT_EQ(1, MindbestDBA_MindbestExists(artikel)) << "nobody to ask: nothing deleted";
+    l.k->SeiteStandard = 1;
+    EXPECT_EQ(1, SeiteStandard(nullptr)) << "without a service: the mirror";
 }
