@@ -38,6 +38,7 @@
 #include "hostapi/oxlistvw.h"
 #include "seiten/auswahlseite.h"
 #include "seiten/filterseite.h"
+#include "seiten/seiten.h"
 #include "pricat_in/katalog.h"
 #include "pricat_in/kopfspeicher.h"
 #include "resources/resource.h"
@@ -221,7 +222,7 @@ int main(int argc, char** argv)
     k->AnzahlSaetzeGesamt = k->AnzahlSaetze = 0;
     HWND eltern = Elternfenster();
     k->HauptFenster = eltern;
-    HWND seiteFenster = SeiteMachen(IDD_SEITE_FILTER, FilterSeiteProc, eltern, "filter");
+    HWND seiteFenster = SeiteMachen(IDD_SEITE_FILTER, g_FilterSeite.Prozedur, eltern, "filter");
     if (seiteFenster == nullptr)
         return 1;
     Pumpen();
@@ -229,7 +230,7 @@ int main(int argc, char** argv)
     k->DateiGelesen = 1;
     k->AktuellerLieferant = 17;
     std::strcpy(k->AusgewaehlteDatei, "X.INH");
-    Zeiten init = Messen(laeufe, [&] { Pumpen(); }, [&] { FilterSeiteInit(seiteFenster, eltern, 1, 0); });
+    Zeiten init = Messen(laeufe, [&] { Pumpen(); }, [&] { g_FilterSeite.Initialisieren(seiteFenster, eltern, 1, 0); });
     Zeigen("page init: list of 32,000 lines, combos, counts", init);
     Zeiten malen = Messen(laeufe, [&] { InvalidateRect(seiteFenster, nullptr, TRUE); },
                           [&] { UpdateWindow(seiteFenster); RedrawWindow(seiteFenster, nullptr, nullptr,
@@ -297,7 +298,7 @@ int main(int argc, char** argv)
     /* The page's own dialog, so that drawing the list asks the page for
      * the shown rows' texts (a row's header is read when it is shown). */
     halter = Elternfenster();
-    HWND auswahl = SeiteMachen(IDD_SEITE_AUSWAHL, AuswahlSeiteProc, halter, "selection");
+    HWND auswahl = SeiteMachen(IDD_SEITE_AUSWAHL, g_AuswahlSeite.Prozedur, halter, "selection");
     if (auswahl == nullptr)
         return 1;
     liste = GetDlgItem(auswahl, IDC_AW_LISTE);

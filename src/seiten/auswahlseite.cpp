@@ -2,6 +2,8 @@
  * auswahlseite.cpp - the tab page "Auswahl" (dialog 109).
  */
 #include "seiten/auswahlseite.h"
+#include "seiten/seiten.h"
+#include "seiten/listenseite.h"
 #include "kontext/einstellungen.h"
 #include "kontext/kopfzeile.h"
 #include "kontext/ktoxedi.h"
@@ -348,7 +350,7 @@ static void SpaltenAnlegen(HWND liste)
                                      g_Kontext->IniSektionAuswahl);
 }
 
-int32_t OXCALL AuswahlSeiteInit(HWND seite, HWND /* hauptfenster */, int32_t /* index */, LPARAM /* wert */)
+static int32_t OXCALL AuswahlSeiteInit(HWND seite, HWND /* hauptfenster */, int32_t /* index */, LPARAM /* wert */)
 {
     EDI_KONTEXT* k = g_Kontext;
     if (k == nullptr)
@@ -416,7 +418,7 @@ int32_t OXCALL AuswahlSeiteInit(HWND seite, HWND /* hauptfenster */, int32_t /* 
     return 1;
 }
 
-int32_t OXCALL AuswahlSeiteExit(HWND seite)
+static int32_t OXCALL AuswahlSeiteExit(HWND seite)
 {
     EDI_KONTEXT* k = g_Kontext;
     if (k == nullptr)
@@ -481,27 +483,23 @@ static LRESULT ZeilenFarbe(HWND liste, NMLVCUSTOMDRAW* zeichnen)
     return CDRF_NEWFONT;
 }
 
-static INT_PTR ListenNachricht(HWND seite, NMHDR* kopf)
+static void AuswahlZelle(const LVITEMA* item, char* aus, size_t groesse)
+{
+    ZellText((KATALOGDATEI_EINTRAG*)item->lParam, item->iSubItem, aus, groesse);
+}
+
+static LRESULT ListenNachricht(HWND seite, NMHDR* kopf)
 {
     EDI_KONTEXT* k = g_Kontext;
     HWND liste = kopf->hwndFrom;
     switch (kopf->code) {
-    case LVN_GETDISPINFOA: {
-        NMLVDISPINFOA* info = (NMLVDISPINFOA*)kopf;
-        if ((info->item.mask & LVIF_TEXT) && info->item.pszText != nullptr && info->item.cchTextMax > 0) {
-            char text[OX_TXT_PATH];
-            ZellText((KATALOGDATEI_EINTRAG*)info->item.lParam, info->item.iSubItem, text, sizeof text);
-            TextKopieren(info->item.pszText, (size_t)info->item.cchTextMax, text);
-        }
-        return DialogErgebnis(seite, 0);
-    }
     case LVN_ITEMCHANGED: {
         NMLISTVIEW* n = (NMLISTVIEW*)kopf;
         if ((n->uChanged & LVIF_STATE) && (n->uNewState & LVIS_SELECTED) && !(n->uOldState & LVIS_SELECTED)) {
             EintragWaehlen(OXListView_GetSelectedITEM(liste));
             KopfzeileAnzeigen(k->AuswahlEintrag);
         }
-        return DialogErgebnis(seite, 0);
+        return 0;
     }
     case NM_CLICK: {
         KATALOGDATEI_EINTRAG* e = DateiUebernehmen(liste);
@@ -509,7 +507,7 @@ static INT_PTR ListenNachricht(HWND seite, NMHDR* kopf)
             KopfzeileAnzeigen(e);
             LieferantZeigen(seite, k->AktuellerLieferant);
         }
-        return DialogErgebnis(seite, 0);
+        return 0;
     }
     case NM_DBLCLK: {
         KATALOGDATEI_EINTRAG* e = DateiUebernehmen(liste);
@@ -521,17 +519,23 @@ static INT_PTR ListenNachricht(HWND seite, NMHDR* kopf)
             LieferantZeigen(seite, k->AktuellerLieferant);
             OXTabCtl_SetTabIndex(GetParent(seite), IDC_HW_TAB, 1);
         }
-        return DialogErgebnis(seite, 0);
+        return 0;
     }
-    case LVN_COLUMNCLICK:
-        PostMessageA(seite, AUSWAHL_SORTIEREN, (WPARAM)((NMLISTVIEW*)kopf)->iSubItem, 0);
-        return DialogErgebnis(seite, 0);
     case NM_CUSTOMDRAW:
-        return DialogErgebnis(seite, ZeilenFarbe(liste, (NMLVCUSTOMDRAW*)kopf));
+        return ZeilenFarbe(liste, (NMLVCUSTOMDRAW*)kopf);
     default:
-        return DialogErgebnis(seite, 0);
+        return 0;
     }
 }
+
+static const SEITEN_FARBREGEL s_Farben[] = {
+    { IDC_AW_LIEFERANT_NAME, IDC_AW_LIEFERANT_NAME, SEITENFARBE_GELB },
+    { IDC_AW_TEXT, IDC_AW_TEXT, SEITENFARBE_GRAU },
+};
+
+static const LISTENSEITE s_Liste = {
+    IDC_AW_LISTE, AUSWAHL_SORTIEREN, s_Farben, sizeof s_Farben / sizeof s_Farben[0], AuswahlZelle, ListenNachricht,
+};
 
 /* ---- commands --------------------------------------------------------------- */
 
@@ -572,32 +576,23 @@ static void Befehl(HWND seite, int id, int code)
     }
 }
 
-HBRUSH OXCALL AuswahlSeiteFarbe(HWND /* seite */, UINT /* nachricht */, HDC dc, HWND steuerelement)
+static HBRUSH OXCALL AuswahlSeiteFarbe(HWND /* seite */, UINT /* nachricht */, HDC dc, HWND steuerelement)
 {
-    static const SEITEN_FARBREGEL farben[] = {
-        { IDC_AW_LIEFERANT_NAME, IDC_AW_LIEFERANT_NAME, SEITENFARBE_GELB },
-        { IDC_AW_TEXT, IDC_AW_TEXT, SEITENFARBE_GRAU },
-    };
-    return SeitenFarbe(dc, steuerelement, farben, sizeof farben / sizeof farben[0]);
+    return ListenSeiteFarbe(&s_Liste, dc, steuerelement);
 }
 
-INT_PTR CALLBACK AuswahlSeiteProc(HWND seite, UINT nachricht, WPARAM wParam, LPARAM lParam)
+static INT_PTR CALLBACK AuswahlSeiteProc(HWND seite, UINT nachricht, WPARAM wParam, LPARAM lParam)
 {
+    INT_PTR ergebnis;
+    if (ListenSeiteNachricht(&s_Liste, seite, nachricht, wParam, lParam, &ergebnis))
+        return ergebnis;
     switch (nachricht) {
     case WM_INITDIALOG:
         return TRUE;
-    case WM_NOTIFY: {
-        NMHDR* kopf = (NMHDR*)lParam;
-        if (g_Kontext == nullptr || kopf == nullptr || kopf->idFrom != IDC_AW_LISTE)
-            return FALSE;
-        return ListenNachricht(seite, kopf);
-    }
     case WM_COMMAND:
         if (g_Kontext != nullptr)
             Befehl(seite, LOWORD(wParam), HIWORD(wParam));
         return TRUE;
-    case WM_CTLCOLORSTATIC:
-        return (INT_PTR)AuswahlSeiteFarbe(seite, nachricht, (HDC)wParam, (HWND)lParam);
     case AUSWAHL_SORTIEREN:
         s_SortSpalte = (int32_t)wParam;
         ListeSortieren(GetDlgItem(seite, IDC_AW_LISTE));
@@ -609,3 +604,5 @@ INT_PTR CALLBACK AuswahlSeiteProc(HWND seite, UINT nachricht, WPARAM wParam, LPA
         return FALSE;
     }
 }
+
+const SEITE g_AuswahlSeite = { IDD_SEITE_AUSWAHL, AuswahlSeiteInit, AuswahlSeiteExit, AuswahlSeiteProc, AuswahlSeiteFarbe };

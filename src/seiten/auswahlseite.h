@@ -25,12 +25,6 @@
 #include <windows.h>
 #include "hostapi/hostdefs.h"
 
-/* The four page functions registered with the tab-control library. */
-int32_t OXCALL AuswahlSeiteInit(HWND seite, HWND hauptfenster, int32_t index, LPARAM wert);
-int32_t OXCALL AuswahlSeiteExit(HWND seite);
-INT_PTR CALLBACK AuswahlSeiteProc(HWND seite, UINT nachricht, WPARAM wParam, LPARAM lParam);
-HBRUSH OXCALL AuswahlSeiteFarbe(HWND seite, UINT nachricht, HDC dc, HWND steuerelement);
-
 /*
  * Empties list view `liste` and fills it with the catalogue files of
  * EdiImportPfad: first the ".INH" files, then the ".PRI" files, each in

@@ -2,6 +2,8 @@
  * filterseite.cpp - the tab page "Filter" (dialog 102).
  */
 #include "seiten/filterseite.h"
+#include "seiten/seiten.h"
+#include "seiten/listenseite.h"
 #include "kontext/kopfzeile.h"
 #include "kontext/ktoxedi.h"
 #include "kontext/seitenhilfe.h"
@@ -171,7 +173,7 @@ static void KombisFuellen(HWND seite)
     }
 }
 
-int32_t OXCALL FilterSeiteInit(HWND seite, HWND /* hauptfenster */, int32_t /* index */, LPARAM /* wert */)
+static int32_t OXCALL FilterSeiteInit(HWND seite, HWND /* hauptfenster */, int32_t /* index */, LPARAM /* wert */)
 {
     EDI_KONTEXT* k = g_Kontext;
     if (k == nullptr)
@@ -228,7 +230,7 @@ int32_t OXCALL FilterSeiteInit(HWND seite, HWND /* hauptfenster */, int32_t /* i
     return 1;
 }
 
-int32_t OXCALL FilterSeiteExit(HWND seite)
+static int32_t OXCALL FilterSeiteExit(HWND seite)
 {
     EDI_KONTEXT* k = g_Kontext;
     if (k == nullptr)
@@ -311,51 +313,54 @@ static void ArtikelMarkieren(HWND liste)
     }
 }
 
-static INT_PTR ListenNachricht(HWND seite, NMHDR* kopf)
+static void FilterZelle(const LVITEMA* item, char* aus, size_t groesse)
 {
     EDI_KONTEXT* k = g_Kontext;
+    aus[0] = '\0';
+    if (item->iItem >= 0 && item->iItem < k->FilterAnzeigeAnzahl)
+        FilterZellText(&k->PricatTabelle[k->FilterAnzeige[item->iItem]].PricatDaten, item->iSubItem, aus, groesse);
+}
+
+static LRESULT ListenNachricht(HWND /* seite */, NMHDR* kopf)
+{
     HWND liste = kopf->hwndFrom;
     switch (kopf->code) {
-    case LVN_GETDISPINFOA: {
-        NMLVDISPINFOA* info = (NMLVDISPINFOA*)kopf;
-        int32_t i = info->item.iItem;
-        if ((info->item.mask & LVIF_TEXT) && info->item.pszText != nullptr && info->item.cchTextMax > 0) {
-            info->item.pszText[0] = '\0';
-            if (i >= 0 && i < k->FilterAnzeigeAnzahl)
-                FilterZellText(&k->PricatTabelle[k->FilterAnzeige[i]].PricatDaten, info->item.iSubItem,
-                               info->item.pszText, (size_t)info->item.cchTextMax);
-        }
-        return DialogErgebnis(seite, 0);
-    }
     case LVN_ODFINDITEMA:
-        return DialogErgebnis(seite, -1);
+        return -1;
     case LVN_KEYDOWN:
         if (((NMLVKEYDOWN*)kopf)->wVKey == VK_DELETE)
             ZeilenEntfernen(liste);
-        return DialogErgebnis(seite, 0);
+        return 0;
     case NM_DBLCLK:
         ArtikelMarkieren(liste);
-        return DialogErgebnis(seite, 0);
-    case LVN_COLUMNCLICK:
-        PostMessageA(seite, WM_APP + 32, (WPARAM)((NMLISTVIEW*)kopf)->iSubItem, 0);
-        return DialogErgebnis(seite, 0);
+        return 0;
     default:
-        return DialogErgebnis(seite, 0);
+        return 0;
     }
 }
 
-HBRUSH OXCALL FilterSeiteFarbe(HWND /* seite */, UINT /* nachricht */, HDC dc, HWND steuerelement)
+enum { FILTER_SORTIEREN = WM_APP + 32 };   /* posted sort request, wParam = column */
+
+static const SEITEN_FARBREGEL s_Farben[] = {
+    { IDC_FI_TEXT, IDC_FI_TEXT, SEITENFARBE_GRAU },
+    { IDC_FI_ANZAHL1, IDC_FI_ANZAHL4, SEITENFARBE_ROT_AUF_GELB },   /* the five counts, 1024 to 1028 */
+};
+
+static const LISTENSEITE s_Liste = {
+    IDC_FI_LISTE, FILTER_SORTIEREN, s_Farben, sizeof s_Farben / sizeof s_Farben[0], FilterZelle, ListenNachricht,
+};
+
+static HBRUSH OXCALL FilterSeiteFarbe(HWND /* seite */, UINT /* nachricht */, HDC dc, HWND steuerelement)
 {
-    static const SEITEN_FARBREGEL farben[] = {
-        { IDC_FI_TEXT, IDC_FI_TEXT, SEITENFARBE_GRAU },
-        { IDC_FI_ANZAHL1, IDC_FI_ANZAHL4, SEITENFARBE_ROT_AUF_GELB },   /* the five counts, 1024 to 1028 */
-    };
-    return SeitenFarbe(dc, steuerelement, farben, sizeof farben / sizeof farben[0]);
+    return ListenSeiteFarbe(&s_Liste, dc, steuerelement);
 }
 
-INT_PTR CALLBACK FilterSeiteProc(HWND seite, UINT nachricht, WPARAM wParam, LPARAM lParam)
+static INT_PTR CALLBACK FilterSeiteProc(HWND seite, UINT nachricht, WPARAM wParam, LPARAM lParam)
 {
     EDI_KONTEXT* k = g_Kontext;
+    INT_PTR ergebnis;
+    if (ListenSeiteNachricht(&s_Liste, seite, nachricht, wParam, lParam, &ergebnis))
+        return ergebnis;
     switch (nachricht) {
     case WM_INITDIALOG:
         if (k != nullptr) {
@@ -378,15 +383,7 @@ INT_PTR CALLBACK FilterSeiteProc(HWND seite, UINT nachricht, WPARAM wParam, LPAR
             FilterSeiteInit(seite, GetParent(seite), 1, 0);
         }
         return TRUE;
-    case WM_NOTIFY: {
-        NMHDR* kopf = (NMHDR*)lParam;
-        if (k == nullptr || kopf == nullptr || kopf->idFrom != IDC_FI_LISTE)
-            return FALSE;
-        return ListenNachricht(seite, kopf);
-    }
-    case WM_CTLCOLORSTATIC:
-        return (INT_PTR)FilterSeiteFarbe(seite, nachricht, (HDC)wParam, (HWND)lParam);
-    case WM_APP + 32:
+    case FILTER_SORTIEREN:
         /* A header click, after its notification returned. */
         if (k != nullptr) {
             FilterAnzeigeSortieren((int32_t)wParam, s_SortAbsteigend);
@@ -402,3 +399,5 @@ INT_PTR CALLBACK FilterSeiteProc(HWND seite, UINT nachricht, WPARAM wParam, LPAR
         return FALSE;
     }
 }
+
+const SEITE g_FilterSeite = { IDD_SEITE_FILTER, FilterSeiteInit, FilterSeiteExit, FilterSeiteProc, FilterSeiteFarbe };

@@ -29,12 +29,6 @@
 #include "hostapi/edi.h"
 #include "pricat_in/filterlauf.h"
 
-/* The four page functions registered with the tab-control library. */
-int32_t OXCALL FilterSeiteInit(HWND seite, HWND hauptfenster, int32_t index, LPARAM wert);
-int32_t OXCALL FilterSeiteExit(HWND seite);
-INT_PTR CALLBACK FilterSeiteProc(HWND seite, UINT nachricht, WPARAM wParam, LPARAM lParam);
-HBRUSH OXCALL FilterSeiteFarbe(HWND seite, UINT nachricht, HDC dc, HWND steuerelement);
-
 /* The filter view (filterlauf.h) of the running call's rows and tables. */
 FILTER_STAND FilterKontextStand(void);
 

@@ -7,7 +7,7 @@
  * importlauf.cpp (the run); the article identification in
  * identifikation.cpp.
  */
-#include "seiten/importseite.h"
+#include "seiten/seiten.h"
 #include "seiten/importseite_intern.h"
 #include "seiten/seitendienst.h"
 
@@ -195,7 +195,7 @@ static int EdiSeiteFarbe(int id, HDC dc, HBRUSH* ergebnis)
     return 0;
 }
 
-HBRUSH OXCALL ImportSeiteFarbe(HWND seite, UINT nachricht, HDC dc, HWND steuerelement)
+static HBRUSH OXCALL ImportSeiteFarbe(HWND seite, UINT nachricht, HDC dc, HWND steuerelement)
 {
     (void)nachricht;
     EDI_KONTEXT* k = g_Kontext;
@@ -648,7 +648,7 @@ static void ArtikelspeicherSchliessen(EDI_KONTEXT* k)
     k->ArtikelHandle = -1;
 }
 
-int32_t OXCALL ImportSeiteInit(HWND seite, HWND hauptfenster, int32_t index, LPARAM wert)
+static int32_t OXCALL ImportSeiteInit(HWND seite, HWND hauptfenster, int32_t index, LPARAM wert)
 {
     (void)hauptfenster;
     (void)index;
@@ -762,7 +762,7 @@ int32_t OXCALL ImportSeiteInit(HWND seite, HWND hauptfenster, int32_t index, LPA
     return 1;
 }
 
-int32_t OXCALL ImportSeiteExit(HWND seite)
+static int32_t OXCALL ImportSeiteExit(HWND seite)
 {
     (void)seite;
     EDI_KONTEXT* k = g_Kontext;
@@ -783,7 +783,7 @@ int32_t OXCALL ImportSeiteExit(HWND seite)
     return 1;
 }
 
-INT_PTR CALLBACK ImportSeiteProc(HWND seite, UINT nachricht, WPARAM wParam, LPARAM lParam)
+static INT_PTR CALLBACK ImportSeiteProc(HWND seite, UINT nachricht, WPARAM wParam, LPARAM lParam)
 {
     switch (nachricht) {
     case WM_INITDIALOG:
@@ -827,3 +827,5 @@ INT_PTR CALLBACK ImportSeiteProc(HWND seite, UINT nachricht, WPARAM wParam, LPAR
         return 0;
     }
 }
+
+const SEITE g_ImportSeite = { IDD_SEITE_IMPORT, ImportSeiteInit, ImportSeiteExit, ImportSeiteProc, ImportSeiteFarbe };

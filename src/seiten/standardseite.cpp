@@ -1,7 +1,7 @@
 /*
  * standardseite.cpp - the tab page "Standard" (dialog 108).
  */
-#include "seiten/standardseite.h"
+#include "seiten/seiten.h"
 #include "kontext/einstellungen.h"
 #include "kontext/ktoxedi.h"
 #include "kontext/seitenhilfe.h"
@@ -110,7 +110,7 @@ static void StandardmerkmaleZuweisen(HWND seite)
     }
 }
 
-int32_t OXCALL StandardSeiteInit(HWND seite, HWND /* hauptfenster */, int32_t /* index */, LPARAM /* wert */)
+static int32_t OXCALL StandardSeiteInit(HWND seite, HWND /* hauptfenster */, int32_t /* index */, LPARAM /* wert */)
 {
     EDI_KONTEXT* k = g_Kontext;
     if (k == nullptr)
@@ -181,7 +181,7 @@ int32_t OXCALL StandardSeiteInit(HWND seite, HWND /* hauptfenster */, int32_t /*
     return 1;
 }
 
-int32_t OXCALL StandardSeiteExit(HWND seite)
+static int32_t OXCALL StandardSeiteExit(HWND seite)
 {
     (void)seite;
     return 1;
@@ -263,7 +263,7 @@ static void Befehl(HWND seite, int id, int code)
     }
 }
 
-HBRUSH OXCALL StandardSeiteFarbe(HWND /* seite */, UINT /* nachricht */, HDC dc, HWND steuerelement)
+static HBRUSH OXCALL StandardSeiteFarbe(HWND /* seite */, UINT /* nachricht */, HDC dc, HWND steuerelement)
 {
     static const SEITEN_FARBREGEL farben[] = {
         { IDC_ST_TEXT, IDC_ST_TEXT, SEITENFARBE_GRAU },
@@ -276,7 +276,7 @@ HBRUSH OXCALL StandardSeiteFarbe(HWND /* seite */, UINT /* nachricht */, HDC dc,
     return SeitenFarbe(dc, steuerelement, farben, sizeof farben / sizeof farben[0]);
 }
 
-INT_PTR CALLBACK StandardSeiteProc(HWND seite, UINT nachricht, WPARAM wParam, LPARAM lParam)
+static INT_PTR CALLBACK StandardSeiteProc(HWND seite, UINT nachricht, WPARAM wParam, LPARAM lParam)
 {
     switch (nachricht) {
     case WM_INITDIALOG:
@@ -298,3 +298,5 @@ INT_PTR CALLBACK StandardSeiteProc(HWND seite, UINT nachricht, WPARAM wParam, LP
         return 0;
     }
 }
+
+const SEITE g_StandardSeite = { IDD_SEITE_STANDARD, StandardSeiteInit, StandardSeiteExit, StandardSeiteProc, StandardSeiteFarbe };

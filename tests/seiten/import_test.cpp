@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "seiten/import_hilfen.h"
-#include "seiten/importseite.h"
+#include "seiten/seiten.h"
 #include "seiten/importseite_intern.h"
 #include "DBADLL/dbadll_host.h"
 
@@ -221,7 +221,7 @@ TEST(ImportSeite, PreiseKennungUndFarben)
         };
         for (const auto& f : farben) {
             g_Kontext->DialogWerte.Art[1].Status = f.status;
-            ASSERT_NE(nullptr, ImportSeiteFarbe(s, WM_CTLCOLORSTATIC, dc, text1));
+            ASSERT_NE(nullptr, g_ImportSeite.Farbe(s, WM_CTLCOLORSTATIC, dc, text1));
             EXPECT_EQ(f.farbe, GetBkColor(dc)) << "status " << f.status;
             EXPECT_EQ(f.knopf, IsWindowEnabled(p.Control(s, IDC_IP_NEU_HG))) << "status " << f.status;
         }
