@@ -1,5 +1,5 @@
 /*
- * anzeige.cpp (native) - no cursor to show.
+ * anzeige.cpp (native) - no cursor and no message to show.
  */
 #include "grund/anzeige.h"
 
@@ -9,3 +9,4 @@ void* AnzeigeSanduhr(void)
 }
 
 void AnzeigeCursorZurueck(void*) {}
+void AnzeigeMeldung(void*, const char*, const char*, int) {}

@@ -4,49 +4,22 @@
  */
 #include "ftp/dateisatz.h"
 
+#include "grund/plattform.h"
 #include "grund/text.h"
 #include "hostapi/ktlisten.h"
 #include "hostapi/ktstorage.h"
 
 #include <string.h>
 
-#if defined(_WIN32)
-#  include <windows.h>
-#endif
-
 /* The longest path the module builds: 259 characters and the terminator. */
 enum { PFAD_ZEICHEN = 259 };
-
-static int TextVergleich(const char* a, const char* b)
-{
-#if defined(_WIN32)
-    return lstrcmpA(a, b);
-#else
-    return strcmp(a, b);
-#endif
-}
-
-/* Capital of one cp1252 character. */
-static unsigned char Gross(unsigned char c)
-{
-    unsigned char rc = c;
-    if (c >= 'a' && c <= 'z')
-        rc = (unsigned char)(c - 0x20);
-    else if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
-        rc = (unsigned char)(c - 0x20);
-    else if (c == 0x9A || c == 0x9C || c == 0x9E)      /* š œ ž */
-        rc = (unsigned char)(c - 0x10);
-    else if (c == 0xFF)                                  /* ÿ */
-        rc = 0x9F;
-    return rc;
-}
 
 /* 1 when `a` and `b` (b in capitals) are equal over `laenge` characters
  * without regard to case. */
 static int GleichOhneFall(const char* a, const char* b, size_t laenge)
 {
     for (size_t i = 0; i < laenge; i++)
-        if (Gross((unsigned char)a[i]) != (unsigned char)b[i])
+        if (ZeichenGross((unsigned char)a[i]) != (unsigned char)b[i])
             return 0;
     return 1;
 }
@@ -122,7 +95,7 @@ int FtpGrossschreiben(char* ziel, size_t groesse, const char* name)
     int rc = TextKopieren(ziel, groesse, name);
     if (rc >= 0)
         for (char* p = ziel; *p != '\0'; p++)
-            *p = (char)Gross((unsigned char)*p);
+            *p = (char)ZeichenGross((unsigned char)*p);
     return rc;
 }
 
@@ -142,7 +115,7 @@ int FtpSatzName(char* ziel, size_t groesse, const char* name)
 /* The list is held in the order of the date texts. */
 static int32_t OXCALL SaetzeNachDatum(const void* a, const void* b)
 {
-    return TextVergleich(((const FTP_DATEISATZ*)a)->DatumText, ((const FTP_DATEISATZ*)b)->DatumText);
+    return TextVergleichen(((const FTP_DATEISATZ*)a)->DatumText, ((const FTP_DATEISATZ*)b)->DatumText);
 }
 
 /* Does set `element` carry the set name `parameter`? The .INH, description
@@ -276,7 +249,7 @@ int FtpSaetzeVergleichen(const FTP_DATEISATZ* a, const FTP_DATEISATZ* b, int spa
     if (spalte == 0)
         rc = a->Tag < b->Tag ? -1 : (a->Tag > b->Tag ? 1 : 0);
     else
-        rc = TextVergleich(FtpSpaltenText(a, spalte), FtpSpaltenText(b, spalte));
+        rc = TextVergleichen(FtpSpaltenText(a, spalte), FtpSpaltenText(b, spalte));
     return rc;
 }
 

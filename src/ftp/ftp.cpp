@@ -4,6 +4,7 @@
  * the marked ones to the other side.
  */
 #include "ftp/ftp.h"
+#include "grund/anzeige.h"
 
 #include "grund/plattform.h"
 #include "grund/text.h"
@@ -189,7 +190,7 @@ static void Oeffnen(HWND dialog)
         OXListView_AddColWidthString(s_Liste, i, s_Instanz, IDS_FTP_SPALTE_DATUM + i, s_SpaltenBreiten[i],
                                      s_IniDatei, Sektion());
 
-    HCURSOR vorher = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    void* vorher = AnzeigeSanduhr();
     FTP_SITZUNG sitzung;
     if (s_Hochladen) {
         OrtsdateienDurchgehen(s_Ordner, OrtsdateiEintragen);
@@ -201,7 +202,7 @@ static void Oeffnen(HWND dialog)
         OrtsdateienDurchgehen(s_Ordner, OrtsdateiMarkieren);
     }
     FtpTrennen(&sitzung);
-    SetCursor(vorher);
+    AnzeigeCursorZurueck(vorher);
 
     int32_t zeilen = 0;
     List_WithAllElements(s_Saetze, ZeileAnzeigen, &zeilen);
@@ -271,7 +272,7 @@ static void Uebertragen(HWND dialog)
     static FTP_LAUF lauf;
     memset(&lauf, 0, sizeof lauf);
     if (OXListView_GetSelectedCount(s_Liste) > 0) {
-        HCURSOR vorher = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+        void* vorher = AnzeigeSanduhr();
         lauf.Verbunden = FtpVerbinden(&lauf.Sitzung, s_Server, s_Benutzer, s_Passwort, 1) == 1;
         lauf.ServerWeg = !lauf.Verbunden;
         if (lauf.Verbunden) {
@@ -292,7 +293,7 @@ static void Uebertragen(HWND dialog)
             }
         }
         FtpTrennen(&lauf.Sitzung);
-        SetCursor(vorher);
+        AnzeigeCursorZurueck(vorher);
         InvalidateRect(s_Liste, nullptr, FALSE);
     }
 

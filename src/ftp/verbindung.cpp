@@ -2,6 +2,7 @@
  * verbindung.cpp - WinINet FTP steps on the caller's thread.
  */
 #include "ftp/verbindung.h"
+#include "grund/plattform.h"
 
 #include "grund/text.h"
 #include "hostapi/fileio.h"
@@ -35,14 +36,6 @@ static void CALLBACK StatusRueckruf(HINTERNET, DWORD_PTR kontext, DWORD status, 
     }
 }
 
-static LONGLONG Dateigroesse(const char* pfad)
-{
-    WIN32_FILE_ATTRIBUTE_DATA daten;
-    if (!GetFileAttributesExA(pfad, GetFileExInfoStandard, &daten))
-        return -1;
-    return ((LONGLONG)daten.nFileSizeHigh << 32) | daten.nFileSizeLow;
-}
-
 /* Readies the wait for the next asynchronous call of `sitzung`. */
 static void AufrufVorbereiten(FTP_SITZUNG* sitzung)
 {
@@ -70,7 +63,7 @@ static int32_t AufrufAbwarten(FTP_SITZUNG* sitzung, BOOL rc, const char* datei, 
                 ergebnis = s_Ergebnis != 0 ? 1 : 0;
                 break;
             }
-            LONGLONG jetzt = datei != nullptr ? Dateigroesse(datei) : -1;
+            LONGLONG jetzt = datei != nullptr ? DateiGroesse(datei) : -1;
             if (jetzt != groesse) {
                 groesse = jetzt;
                 InterlockedExchange(&s_Lebenszeichen, (LONG)GetTickCount());
@@ -189,7 +182,7 @@ int32_t FtpDateiHolen(FTP_SITZUNG* sitzung, const char* fernName, const char* zi
     int32_t rc = AufrufAbwarten(sitzung, gestartet, temp, hoechstens, 0);
     if (rc == -2)
         warum = FTP_GRUND_ZEIT;
-    if (rc == 1 && erwarteteGroesse != 0 && Dateigroesse(temp) != (LONGLONG)erwarteteGroesse) {
+    if (rc == 1 && erwarteteGroesse != 0 && DateiGroesse(temp) != (LONGLONG)erwarteteGroesse) {
         rc = 0;
         warum = FTP_GRUND_GROESSE;
     }
@@ -198,7 +191,7 @@ int32_t FtpDateiHolen(FTP_SITZUNG* sitzung, const char* fernName, const char* zi
     if (rc != 1) {
         /* Gone already when WinINet removed it; held by a given-up
          * transfer, WinINet removes it when that ends. */
-        DeleteFileA(temp);
+        DateiLoeschen(temp);
         rc = 0;
     }
     if (grund != nullptr)
@@ -214,7 +207,7 @@ int32_t FtpDateiSenden(FTP_SITZUNG* sitzung, const char* lokalPfad, const char* 
         return -1;
     if (sitzung->Aufgegeben || sitzung->Verbindung == nullptr)
         return 0;
-    LONGLONG groesse = Dateigroesse(lokalPfad);
+    LONGLONG groesse = DateiGroesse(lokalPfad);
     if (groesse < 0)
         return 0;
     /* 16 KB/s at the least: 1 ms for every 16 bytes. */

@@ -1,5 +1,5 @@
 /*
- * anzeige.cpp - the hourglass cursor of the catalogue readers.
+ * anzeige.cpp - the hourglass cursor of the module's lengthy steps.
  */
 #include "grund/anzeige.h"
 
@@ -13,4 +13,9 @@ void* AnzeigeSanduhr(void)
 void AnzeigeCursorZurueck(void* vorher)
 {
     SetCursor((HCURSOR)vorher);
+}
+
+void AnzeigeMeldung(void* besitzer, const char* titel, const char* text, int fehler)
+{
+    MessageBoxA((HWND)besitzer, text, titel, MB_OK | (fehler ? MB_ICONERROR : 0));
 }

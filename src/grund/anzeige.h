@@ -1,7 +1,7 @@
 /*
- * anzeige.h - the two display services the catalogue readers use while
- * they work: the hourglass cursor on and off. Declared without windows.h
- * so the readers build natively; anzeige.cpp shows the system's cursor
+ * anzeige.h - the hourglass cursor on and off, for every lengthy step of
+ * the module (reading a catalogue, a page filling its list, a transfer, an
+ * export). Declared without windows.h so the readers build natively; anzeige.cpp shows the system's cursor
  * (the native build brings its own no-op version).
  */
 #ifndef KTOXEDI_ANZEIGE_H
@@ -13,5 +13,10 @@ void* AnzeigeSanduhr(void);
 
 /* Shows `vorher` again (a result of AnzeigeSanduhr). */
 void AnzeigeCursorZurueck(void* vorher);
+
+/* Shows message `text` under `titel` with an OK button over window
+ * `besitzer` (may be null) and returns when it is closed; `fehler` 1 adds
+ * the error sign. */
+void AnzeigeMeldung(void* besitzer, const char* titel, const char* text, int fehler);
 
 #endif

@@ -58,6 +58,19 @@ uint32_t LaufMerkmal(void)
     return h ^ (h >> 8);
 }
 
+int64_t DateiGroesse(const char* pfad)
+{
+    WIN32_FILE_ATTRIBUTE_DATA daten;
+    if (!GetFileAttributesExA(pfad, GetFileExInfoStandard, &daten))
+        return -1;
+    return ((int64_t)daten.nFileSizeHigh << 32) | daten.nFileSizeLow;
+}
+
+int DateiLoeschen(const char* pfad)
+{
+    return DeleteFileA(pfad) ? 1 : 0;
+}
+
 int TextVergleichen(const char* a, const char* b)
 {
     return lstrcmpA(a, b);

@@ -1,6 +1,7 @@
 /*
  * plattform.h - the module's few system calls outside its dialogs: file
- * and system times, the workstation's name, the system's text order.
+ * and system times, local times, file size and deletion, the
+ * workstation's name, the system's text order.
  * plattform.cpp implements them with Win32; the native build of fuzz/
  * brings stand-ins. Everything else of the business logic stays free of
  * windows.h and calls these.
@@ -38,6 +39,12 @@ uint64_t SystemZeit(void);
 /* A number that tells this workstation, process and moment apart from
  * others (workstation name, process id, tick count mixed). */
 uint32_t LaufMerkmal(void);
+
+/* The size of file `pfad` in bytes, -1 when it cannot be had. */
+int64_t DateiGroesse(const char* pfad);
+
+/* Deletes file `pfad`: 1, or 0 when it is not there or cannot be deleted. */
+int DateiLoeschen(const char* pfad);
 
 /* The system's order of two ANSI texts (the comparison its list and combo
  * boxes sort by): below, equal to or above 0. */

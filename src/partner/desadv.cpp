@@ -10,6 +10,7 @@
  * into "DESADVERR.TXT", which is shown in Notepad when a booking failed.
  */
 #include "partner/partner.h"
+#include "grund/anzeige.h"
 #include "partner/desadv.h"
 #include "grund/text.h"
 #include "hostapi/edi.h"
@@ -51,7 +52,7 @@ extern "C" int32_t WINAPI EDILieferung_GetAllDesadvSet(const char* pfad, int32_t
     TextFormat(zeile, sizeof zeile, "Fehler aus DESADV Import %s\n", name);
     Schreiben(fehler, zeile);
 
-    HCURSOR vorher = SetCursor(LoadCursorA(nullptr, (LPCSTR)IDC_WAIT));
+    void* vorher = AnzeigeSanduhr();
     int32_t nichtGebucht = 0;
     int buchungFehlgeschlagen = 0;
     HOSTHANDLE eingabe = EDIGlobal_OpenROS_INH_Datei(pfad);
@@ -107,7 +108,7 @@ extern "C" int32_t WINAPI EDILieferung_GetAllDesadvSet(const char* pfad, int32_t
         }
         EDIGLOBAL_Schliesse_INH_InputDatei(eingabe);
     }
-    SetCursor(vorher);
+    AnzeigeCursorZurueck(vorher);
     if (gtin > 0)
         FileIO_Close(gtin);
     if (rest > 0)

@@ -2,6 +2,7 @@
  * ordner.cpp - the EDI import folder and its backup folder for the host.
  */
 #include "partner/partner.h"
+#include "grund/anzeige.h"
 #include "kontext/seitenhilfe.h"
 #include "grund/text.h"
 #include "resources/resource.h"
@@ -14,7 +15,7 @@ static void OrdnerMelden(const char* ordner, HWND besitzer)
     char format[64], meldung[400];
     StringLaden(IDS_PFAD_FEHLER, format, sizeof format);
     TextFormat(meldung, sizeof meldung, format, ordner);
-    MessageBoxA(besitzer, meldung, "ORDANEX", MB_OK);
+    AnzeigeMeldung(besitzer, "ORDANEX", meldung, 0);
 }
 
 void EdiOrdnerSicherstellen(const char* ordner, HWND besitzer)

@@ -2,12 +2,14 @@
  * katalog.cpp - the catalogue of the running call.
  */
 #include "pricat_in/katalog.h"
+#include "grund/anzeige.h"
 #include "kontext/kopfzeile.h"
 #include "grund/text.h"
 #include "hostapi/dbadll.h"
 #include "hostapi/fileio.h"
 #include "grund/plattform.h"
 #include "kontext/einstellungen.h"
+#include "kontext/seitenhilfe.h"
 #include "pricat_in/adresse.h"
 #include "pricat_in/katalogtext.h"
 #include "resources/resource.h"
@@ -42,7 +44,7 @@ int PricatDateiEinlesen(HWND besitzer)
     EDI_KONTEXT* k = g_Kontext;
     if (k == nullptr)
         return 0;
-    HCURSOR vorher = SetCursor(LoadCursorA(nullptr, (LPCSTR)IDC_WAIT));
+    void* vorher = AnzeigeSanduhr();
     PRICAT_ZEILEN zeilen = KontextZeilen();
     ZeilenFilterAus(&zeilen);
     ZaehlerGefiltertAnzeigen(0);
@@ -56,15 +58,15 @@ int PricatDateiEinlesen(HWND besitzer)
         ZeilenEinlesen(&zeilen, k->AusgewaehlteDatei, eigeneIln, KontextStichwortRegeln());
     }
 
-    SetCursor(vorher);
+    AnzeigeCursorZurueck(vorher);
     /* A full table at the end of a reading is reported every time, also
      * when it holds the rows of an earlier reading (no file chosen now). */
     if (k->AnzahlSaetze >= PRICAT_ZEILEN_MAX) {
         char text[512] = "";
         char titel[128] = "";
-        LoadStringA(g_ModulInstanz, IDS_ZU_VIELE_SAETZE, text, sizeof text);
-        LoadStringA(g_ModulInstanz, IDS_EDI_IMPORT_MELDUNG, titel, sizeof titel);
-        MessageBoxA(besitzer, text, titel, MB_OK);
+        StringLaden(IDS_ZU_VIELE_SAETZE, text, sizeof text);
+        StringLaden(IDS_EDI_IMPORT_MELDUNG, titel, sizeof titel);
+        AnzeigeMeldung(besitzer, titel, text, 0);
     }
     k->AnzahlSaetzeGesamt = k->AnzahlSaetze;
     ZaehlerSaetzeAnzeigen(k->AnzahlSaetzeGesamt);

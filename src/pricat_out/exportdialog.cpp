@@ -4,6 +4,7 @@
  * the upload offer (see exportdialog.h).
  */
 #include "pricat_out/exportdialog.h"
+#include "grund/anzeige.h"
 #include "pricat_out/exportnamen.h"
 #include "kontext/einstellungen.h"
 #include "kontext/ktoxedi.h"
@@ -299,9 +300,9 @@ static void Exportieren(HWND fenster)
     /* "ALLE" is the writer's all-suppliers run (an empty supplier text). */
     const char* lieferant = strcmp(k->ExportLieferantText, ALLE) == 0 ? "" : k->ExportLieferantText;
 
-    HCURSOR vorher = SetCursor(LoadCursorA(nullptr, (LPCSTR)IDC_WAIT));
+    void* vorher = AnzeigeSanduhr();
     int32_t ergebnis = PricatExportieren(fenster, lieferant, erweiterung, k->ZusatzinfoText);
-    SetCursor(vorher);
+    AnzeigeCursorZurueck(vorher);
 
     char ordner[260];
     ExportOrdnerErmitteln(ordner, sizeof ordner, 1);

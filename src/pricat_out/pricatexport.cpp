@@ -6,6 +6,7 @@
  * be grouped by supplier.
  */
 #include "pricat_out/pricatexport.h"
+#include "grund/anzeige.h"
 #include "pricat_out/exportlauf.h"
 #include "kontext/ktoxedi.h"
 #include "kontext/seitenhilfe.h"
@@ -75,7 +76,7 @@ static void FehlerMelden(EXPORT_LAUF* lauf)
     StringLaden(IDS_EXPORT_FEHLGESCHLAGEN, text, 512);
     TextAnhaengen(text, sizeof text, "\n\n");
     TextAnhaengen(text, sizeof text, lauf->Bericht);
-    MessageBoxA(lauf->Dialog, text, "ORDANEX", MB_OK | MB_ICONERROR);
+    AnzeigeMeldung(lauf->Dialog, "ORDANEX", text, 1);
 }
 
 /* Opens what the run reads through and builds the export folder. */

@@ -5,6 +5,7 @@
  * collected and printed.
  */
 #include "pricechange/preisaenderung.h"
+#include "grund/anzeige.h"
 #include "pricechange/einzelteile.h"
 #include "kontext/ktoxedi.h"
 #include "kontext/einstellungen.h"
@@ -229,7 +230,7 @@ int32_t EinzelteileAendern(HWND dialog)
 {
     EDI_KONTEXT* k = g_Kontext;
     int32_t ergebnis = -1;
-    HCURSOR cursor = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    void* cursor = AnzeigeSanduhr();
     EINZELTEIL_SATZ* teile = (EINZELTEIL_SATZ*)Storage_Allocate((int32_t)(TEILE_JE_BLOCK * sizeof(EINZELTEIL_SATZ)));
     TEILEZUSATZ_SATZ* zusaetze =
         (TEILEZUSATZ_SATZ*)Storage_Allocate((int32_t)(TEILE_JE_BLOCK * sizeof(TEILEZUSATZ_SATZ)));
@@ -248,13 +249,13 @@ int32_t EinzelteileAendern(HWND dialog)
         if (Offen(k->BezeichnungHandle) && Offen(k->EinzelteilHandle) && Offen(k->TeileZusatzHandle))
             ergebnis = AlleEinzelteile(dialog, saetze, anzahl, teile, zusaetze, &etiketten);
         Fortschritt(dialog, PBM_SETPOS, 0, 0);
-        SetCursor(cursor);
+        AnzeigeCursorZurueck(cursor);
         StoresSchliessen();
         EDI_AENDERUNG_DBA_Delete();
         if (etiketten && k->EtikettenDrucken == 1)
             PostMessageA(k->HostFenster, WM_COMMAND, BEFEHL_ETIKETTEN_DRUCKEN, 1);
     } else {
-        SetCursor(cursor);
+        AnzeigeCursorZurueck(cursor);
     }
     EDI_AENDERUNG_DBA_FreeMemEDIAENDERUNG(saetze);
     if (teile != nullptr)

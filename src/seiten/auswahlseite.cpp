@@ -2,6 +2,7 @@
  * auswahlseite.cpp - the tab page "Auswahl" (dialog 109).
  */
 #include "seiten/auswahlseite.h"
+#include "grund/anzeige.h"
 #include "seiten/seiten.h"
 #include "seiten/listenseite.h"
 #include "kontext/einstellungen.h"
@@ -330,13 +331,13 @@ static void LieferantUebernehmen(HWND seite, int32_t nummer)
 static void OrdnerEinrichten(void)
 {
     EDI_KONTEXT* k = g_Kontext;
-    HCURSOR vorher = SetCursor(LoadCursorA(nullptr, (LPCSTR)IDC_WAIT));
+    void* vorher = AnzeigeSanduhr();
     EdiImportPfadAnlegen(k);
     k->AdressimportSuchen = EdiOptionLesen(k->IniKeyAdressimportSuchen, 1);
     k->InSicherungsordnerVerschieben = EdiOptionLesen(k->IniKeyInSicherungsordnerVerschieben, 1);
     s_SortSpalte = -1;
     s_VerlassenPfad[0] = '\0';
-    SetCursor(vorher);
+    AnzeigeCursorZurueck(vorher);
 }
 
 static void SpaltenAnlegen(HWND liste)

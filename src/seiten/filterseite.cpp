@@ -2,6 +2,7 @@
  * filterseite.cpp - the tab page "Filter" (dialog 102).
  */
 #include "seiten/filterseite.h"
+#include "grund/anzeige.h"
 #include "seiten/seiten.h"
 #include "seiten/listenseite.h"
 #include "kontext/kopfzeile.h"
@@ -179,7 +180,7 @@ static int32_t OXCALL FilterSeiteInit(HWND seite, HWND /* hauptfenster */, int32
     if (k == nullptr)
         return 0;
     k->FilterSeite = seite;
-    HCURSOR vorher = SetCursor(LoadCursorA(nullptr, (LPCSTR)IDC_WAIT));
+    void* vorher = AnzeigeSanduhr();
     TextKopieren(k->IniSektionFilter, sizeof k->IniSektionFilter, "KTOXEDI_FILTER");
 
     SchriftSetzen(seite, IDC_FI_TEXT, k->SchriftArial8Fett);
@@ -226,7 +227,7 @@ static int32_t OXCALL FilterSeiteInit(HWND seite, HWND /* hauptfenster */, int32
     static const int steuerelemente[] = { IDC_FI_KOMBI1, IDC_FI_KOMBI2, IDC_FI_KOMBI3, IDC_FI_KOMBI4,
                                           IDC_FI_KOMBI5, IDC_FI_FILTERN, IDC_FI_AUS, IDC_FI_LISTE };
     SteuerelementeFreigeben(seite, steuerelemente, (int)(sizeof steuerelemente / sizeof steuerelemente[0]), an);
-    SetCursor(vorher);
+    AnzeigeCursorZurueck(vorher);
     return 1;
 }
 

@@ -6,6 +6,7 @@
  * the backup folder.
  */
 #include "seiten/importseite_intern.h"
+#include "grund/anzeige.h"
 
 #include "engine/engine.h"
 #include "kontext/einstellungen.h"
@@ -428,7 +429,7 @@ void LaufBefehl(HWND seite, int id, int32_t gewaehlt)
 {
     EDI_KONTEXT* k = g_Kontext;
     IMPORT_LAUF& l = k->ImportLauf;
-    HCURSOR vorher = SetCursor(LoadCursorA(nullptr, (LPCSTR)IDC_WAIT));
+    void* vorher = AnzeigeSanduhr();
     char text[64] = "";
     StringLaden(IDS_ZUWEISEN, text, sizeof text);
     SetDlgItemTextA(seite, IDC_IP_ZUWEISEN, text);
@@ -455,5 +456,5 @@ void LaufBefehl(HWND seite, int id, int32_t gewaehlt)
     Lauf(seite, gewaehlt, modus);
     PreisfelderFreigeben(seite);
     SeiteNeuZeichnen(seite);
-    SetCursor(vorher);
+    AnzeigeCursorZurueck(vorher);
 }

@@ -8,6 +8,7 @@
  * identifikation.cpp.
  */
 #include "seiten/seiten.h"
+#include "grund/anzeige.h"
 #include "seiten/importseite_intern.h"
 #include "seiten/seitendienst.h"
 
@@ -657,7 +658,7 @@ static int32_t OXCALL ImportSeiteInit(HWND seite, HWND hauptfenster, int32_t ind
     if (k == nullptr)
         return 0;
     IMPORT_LAUF& l = k->ImportLauf;
-    HCURSOR vorher = SetCursor(LoadCursorA(nullptr, (LPCSTR)IDC_WAIT));
+    void* vorher = AnzeigeSanduhr();
 
     SeitenMerkmaleAnmelden();
     k->SeiteAuffrischen = SeiteNachArtikelAuffrischen;
@@ -758,7 +759,7 @@ static int32_t OXCALL ImportSeiteInit(HWND seite, HWND hauptfenster, int32_t ind
     k->FeldMap.Vorhanden = EDIMapDBA_EDIFeldMapExists(k->KatalogLieferantIln) == 1 ? 1 : 0;
     for (int32_t art = 0; art < SEITE_ARTEN; art++)
         l.Standard[art] = StandardMerkmal_SuchenMem(art);
-    SetCursor(vorher);
+    AnzeigeCursorZurueck(vorher);
     return 1;
 }
 

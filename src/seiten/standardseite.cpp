@@ -2,6 +2,7 @@
  * standardseite.cpp - the tab page "Standard" (dialog 108).
  */
 #include "seiten/seiten.h"
+#include "grund/anzeige.h"
 #include "kontext/einstellungen.h"
 #include "kontext/ktoxedi.h"
 #include "kontext/seitenhilfe.h"
@@ -115,7 +116,7 @@ static int32_t OXCALL StandardSeiteInit(HWND seite, HWND /* hauptfenster */, int
     EDI_KONTEXT* k = g_Kontext;
     if (k == nullptr)
         return 0;
-    HCURSOR vorher = SetCursor(LoadCursorA(nullptr, (LPCSTR)IDC_WAIT));
+    void* vorher = AnzeigeSanduhr();
     s_Anzeigen = 1;
 
     OXGLOBAL_DLGHELP_LoescheDlgElemente();
@@ -177,7 +178,7 @@ static int32_t OXCALL StandardSeiteInit(HWND seite, HWND /* hauptfenster */, int
     int an = k->DateiGelesen != 0 && k->AktuellerLieferant != 0 && k->AusgewaehlteDatei[0] != '\0';
     SteuerelementeFreigeben(seite, s_Einstellungen, (int)(sizeof s_Einstellungen / sizeof s_Einstellungen[0]), an);
     s_Anzeigen = 0;
-    SetCursor(vorher);
+    AnzeigeCursorZurueck(vorher);
     return 1;
 }
 
