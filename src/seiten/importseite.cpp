@@ -10,6 +10,7 @@
 #include "seiten/importseite.h"
 #include "seiten/importseite_intern.h"
 
+#include "engine/protokoll.h"
 #include "engine/engine.h"
 #include "kontext/einstellungen.h"
 #include "kontext/kopfzeile.h"
@@ -769,6 +770,7 @@ int32_t OXCALL ImportSeiteExit(HWND seite)
     IMPORT_LAUF& l = k->ImportLauf;
     l.Aenderungen = 0;
     l.AutoNummerMarke = 0;
+    ProtokollBeenden(k->AktuelleZeile != nullptr ? k->AktuelleZeile->SatzNummer + 1 : 0, l.Zaehler);
     l.Zaehler = 0;
     AenderungsspeicherSchliessen();
     if (!k->KeineAuftragsaenderung)
