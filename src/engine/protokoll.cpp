@@ -105,7 +105,9 @@ int ProtokollBeginnen(const char* katalog)
     Zeile(p, IDS_PROT_KOPF, datum, zeit);
     char iln[14] = "";
     TextKopieren(iln, sizeof iln, g_Kontext->KatalogLieferantIln);
-    Zeile(p, IDS_PROT_KATALOG, katalog != nullptr ? katalog : "", g_Kontext->LieferantNummerText, iln);
+    const char* lieferant =
+        g_Kontext->LieferantNameText[0] != '\0' ? g_Kontext->LieferantNameText : g_Kontext->LieferantNummerText;
+    Zeile(p, IDS_PROT_KATALOG, katalog != nullptr ? katalog : "", lieferant, iln);
     Anfuegen(p, "");
     return 1;
 }

@@ -226,17 +226,18 @@ static void TabelleneintragProtokollieren(int32_t art, int32_t nummer, const cha
     if (k->Protokoll.Offen != 1)
         return;
     char text[96] = "";
+    char bezeichnung[sizeof(MERKMAL_SATZ::Text) + 1] = "";
     MERKMAL_SATZ m;
     memset(&m, 0, sizeof m);
     if (k->HostFunktion15 != nullptr && k->HostFunktion15(art, nummer, &m) == 1) {
-        char code[sizeof m.Code + 1], bezeichnung[sizeof m.Text + 1];
+        char code[sizeof m.Code + 1];
         FeldKopieren(m.Code, sizeof m.Code, code, sizeof code);
         FeldKopieren(m.Text, sizeof m.Text, bezeichnung, sizeof bezeichnung);
         TextFormat(text, sizeof text, "%s (%s)", bezeichnung, code);
     } else {
         TextFormat(text, sizeof text, "%ld", (long)nummer);
     }
-    if (art == 6 && farbText != nullptr && farbText[0] != '\0') {
+    if (art == 6 && farbText != nullptr && farbText[0] != '\0' && strcmp(farbText, bezeichnung) != 0) {
         TextAnhaengen(text, sizeof text, " ");
         TextAnhaengen(text, sizeof text, farbText);
     }

@@ -6,6 +6,7 @@
  */
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "seiten/import_hilfen.h"
@@ -318,4 +319,102 @@ TEST(ImportLauf, AbgebrocheneZuweisungHaeltUndSagtWasGeschieht)
     EXPECT_EQ(vorher.size(), waehrend) << "nothing written while the run stands";
     EXPECT_EQ(vorher, Artikelnummern()) << "Zuweisen wrote into the article the page named";
     EXPECT_EQ(a0, ArtikelDerZeile(h, zeile));
+}
+
+namespace {
+
+/* The import records in the import folder, oldest first. */
+std::vector<std::string> Protokolle(ImportHost& h)
+{
+    std::vector<std::string> namen;
+    WIN32_FIND_DATAA f;
+    HANDLE suche = FindFirstFileA((h.importOrdner + "IMPORTPROTOKOLL_*.TXT").c_str(), &f);
+    if (suche == INVALID_HANDLE_VALUE)
+        return namen;
+    do
+        namen.push_back(h.importOrdner + f.cFileName);
+    while (FindNextFileA(suche, &f));
+    FindClose(suche);
+    std::sort(namen.begin(), namen.end());
+    return namen;
+}
+
+/* The lines of `text` that begin with `anfang`. */
+std::vector<std::string> Zeilen(const std::string& text, const std::string& anfang)
+{
+    std::vector<std::string> zeilen;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t ende = text.find("\r\n", pos);
+        if (ende == std::string::npos)
+            ende = text.size();
+        std::string zeile = text.substr(pos, ende - pos);
+        if (zeile.compare(0, anfang.size(), anfang) == 0)
+            zeilen.push_back(zeile);
+        pos = ende + 2;
+    }
+    return zeilen;
+}
+
+}  // namespace
+
+/* Each catalogue run leaves a dated record in the import folder: what it
+ * created, added, registered and changed, and what it passed over; the
+ * hint line names the file while the end question is asked. */
+TEST(ImportLauf, ImportprotokollSagtWasDerImportGeaendertHat)
+{
+    ImportHost h("lauf_protokoll");
+    ASSERT_GT(ErsterImport(h), 0);
+    std::vector<std::string> protokolle = Protokolle(h);
+    ASSERT_EQ(1u, protokolle.size()) << "one record for the first run";
+    std::string erstes = DateiLesen(protokolle[0]);
+    EXPECT_EQ(1u, Zeilen(erstes, "Importprotokoll vom ").size());
+    EXPECT_EQ((size_t)ERSTE_ARTIKEL, Zeilen(erstes, "Artikel angelegt: ").size()) << erstes;
+    EXPECT_EQ((size_t)(ERSTE_ARTIKEL * ERSTE_VARIANTEN), Zeilen(erstes, "EAN ").size()) << erstes;
+    /* every variation adds a size or a colour to its article's table */
+    EXPECT_GE(Zeilen(erstes, "Gr\xf6\xdf" "en-/Farbtabelle von Artikel Nr. ").size(), (size_t)ERSTE_VARIANTEN);
+    EXPECT_EQ(1u, Zeilen(erstes, "Import zu Ende gef\xfchrt: 12 Zeilen").size()) << erstes;
+    EXPECT_EQ(1u, Zeilen(erstes, "Summe: 3 Artikel angelegt, 0 korrigiert, ").size()) << erstes;
+
+    /* The next catalogue: article 0 at a new EK1 taken over, article 1
+     * passed over with "Diesen Artikel überspringen". */
+    PRICAT_DATEN teurer = h.Zeile(0, ERSTE_VARIANTEN, 0);
+    int32_t alt = atoi(teurer.Preis1);
+    EDI_SETZEN(teurer, Preis1, std::to_string(alt + 1000));
+    KatalogAus(h, "ZWEITER.INH", { teurer, h.Zeile(1, ERSTE_VARIANTEN, 0), h.Zeile(1, ERSTE_VARIANTEN, 1) });
+    int32_t a0 = ArtikelDerZeile(h, teurer);
+    std::string hinweis;
+    h.Rufen([&](Person& p) {
+        HWND w = nullptr;
+        HWND s = Oeffnen(p, "ZWEITER.INH", &w);
+        ASSERT_NE(nullptr, s);
+        p.SetCheck(s, IDC_IP_STOP_WECHSEL, true);
+        p.SetCheck(s, IDC_IP_VORRANG, true);
+        p.SetCheck(s, IDC_IP_UEBERNAHME_EK1, true);
+        ASSERT_FALSE(Laufen(p, s));
+        ASSERT_FALSE(Laufen(p, s));
+        EXPECT_EQ(1, Zeilenindex());
+        p.Click(s, IDC_IP_UEBERSPRINGEN);
+        MessageBoxInfo box;
+        ASSERT_TRUE(p.MessageBoxAppears(3000, &box));
+        hinweis = p.Text(w, IDC_HW_HINWEIS);
+        p.Answer(box, IDNO);
+        p.WaitClosed(box.fenster);
+        Beenden(p, w);
+    });
+    protokolle = Protokolle(h);
+    ASSERT_EQ(2u, protokolle.size()) << "one record per run";
+    EXPECT_EQ("Importprotokoll: " + protokolle[1], hinweis);
+    std::string zweites = DateiLesen(protokolle[1]);
+    char vorher[16], nachher[16];
+    TEXDEFS_LongToKommaString(alt, vorher, sizeof vorher);
+    TEXDEFS_LongToKommaString(alt + 1000, nachher, sizeof nachher);
+    EXPECT_EQ(1u, Zeilen(zweites, "Preis ge\xe4ndert: Artikel Nr. " + std::to_string(a0) + ", EK1 " + vorher + " -> " +
+                                      nachher)
+                      .size())
+        << zweites;
+    EXPECT_EQ(1u, Zeilen(zweites, "Artikel korrigiert: ").size()) << zweites;
+    EXPECT_EQ(0u, Zeilen(zweites, "Artikel angelegt: ").size()) << zweites;
+    EXPECT_EQ(1u, Zeilen(zweites, "Zeile 2 \xfc" "bergangen: Artikel \xfc" "bersprungen").size()) << zweites;
+    EXPECT_EQ(1u, Zeilen(zweites, "Zeile 3 \xfc" "bergangen: Artikel \xfc" "bersprungen").size()) << zweites;
 }
