@@ -7,8 +7,8 @@
  * the same segments whether the input comes in one piece or from a file
  * read in blocks.
  */
-#include "eancom.h"
-#include "edifact.h"
+#include "eancom_lauf.h"
+#include "eancom/edifact.h"
 #include "hostapi/edi.h"
 #include "nativ/werkzeug.h"
 
