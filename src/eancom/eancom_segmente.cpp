@@ -312,9 +312,11 @@ void Lin(Lauf& l, const Segment& s)
         return;
     if (art == C("SA") || art == C("MF"))
         Kopie(l.p.nummer, sizeof l.p.nummer, nummer);
-    else if (art == C("IN") || art == C("BP"))
+    else if (art == C("IN") || art == C("BP")) {
         Kopie(l.p.kaeufer, sizeof l.p.kaeufer, nummer);
-    else
+        if (l.art == PRICAT)
+            SegmentUebergehen(l, s, "buyer's article number not carried (the catalogue has no field for it)");
+    } else
         SegmentUebergehen(l, s, "item number of a type no field takes not carried");
 }
 

@@ -20,7 +20,13 @@ constexpr size_t BLOCK = 1 << 20;   /* bytes read at a time */
 
 bool IstTagZeichen(char c)
 {
-    return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+}
+
+/* Tags are compared in capitals: senders write them in either case. */
+uint8_t Gross(char c)
+{
+    return static_cast<uint8_t>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
 }
 
 } // namespace
@@ -142,7 +148,7 @@ uint32_t TagVon(const Leser* l, const char* a, size_t n)
         return 0;
     if (n > 3 && l->klasse[static_cast<uint8_t>(a[3])] != K_ELEMENT)
         return 0;
-    return (uint32_t)(uint8_t)a[0] << 16 | (uint32_t)(uint8_t)a[1] << 8 | (uint8_t)a[2];
+    return (uint32_t)Gross(a[0]) << 16 | (uint32_t)Gross(a[1]) << 8 | Gross(a[2]);
 }
 
 /* The separators, the release character and the segment terminator of
@@ -296,7 +302,7 @@ const char* Zerlegen(const Leser* l, const char* a, const char* ende, Segment& s
         }
         s.tag = s.anzahl[0] == 1 ? TagVon(l, a, static_cast<size_t>(q - a)) : 0;
         if (s.tag == 0 && s.problem[0] == '\0')
-            snprintf(s.problem, sizeof s.problem, "the segment tag is not three capital letters or digits");
+            snprintf(s.problem, sizeof s.problem, "the segment tag is not three letters or digits");
         return q;
     }
     return nullptr;
