@@ -23,6 +23,7 @@
 #include "pricat_in/kopfspeicher.h"
 #include "partner/eancom_eingang.h"
 #include "partner/partner.h"
+#include "grund/dateisystem.h"
 #include "resources/resource.h"
 
 #include <commctrl.h>
@@ -376,9 +377,11 @@ static int32_t OXCALL AuswahlSeiteInit(HWND seite, HWND /* hauptfenster */, int3
         k->ImportOrdnerGeprueft = 1;
         /* suppliers' EANCOM interchanges become catalogues before the list
          * is filled */
-        char sicherung[260] = "";
-        EDILieferung_HoleSicherungsPfad(sicherung, HostDatenText(HD_HOSTVERZEICHNIS));
-        EancomOrdnerUmsetzen(seite, GetDlgItem(seite, IDC_AW_TEXT), k->EdiImportPfad, sicherung);
+        if (IstOrdner(k->EdiImportPfad)) {
+            char sicherung[260] = "";
+            EDILieferung_HoleSicherungsPfad(sicherung, HostDatenText(HD_HOSTVERZEICHNIS));
+            EancomOrdnerUmsetzen(seite, GetDlgItem(seite, IDC_AW_TEXT), k->EdiImportPfad, sicherung);
+        }
     }
     SetFocus(GetDlgItem(seite, IDC_AW_LIEFERANT));
 
