@@ -7,7 +7,6 @@
  * values the file may or may not replace.
  */
 #include "hostapi/fileio.h"
-#include "hostapi/ktlineread.h"
 #include "KTLINEREAD/ktlineread_host.h"
 #include "nativ/werkzeug.h"
 #include "pricat_in/adresse.h"

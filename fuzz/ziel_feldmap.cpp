@@ -8,7 +8,6 @@
  * catalogue record.
  */
 #include "pricat_in/stichwort.h"
-#include "hostapi/ktlineread.h"
 #include "KTLINEREAD/ktlineread_host.h"
 #include "nativ/werkzeug.h"
 #include "pricat_in/zeilen.h"

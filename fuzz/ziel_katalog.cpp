@@ -11,7 +11,6 @@
  */
 #include "pricat_in/stichwort.h"
 #include "hostapi/edi.h"
-#include "hostapi/ktlineread.h"
 #include "KTLINEREAD/ktlineread_host.h"
 #include "nativ/werkzeug.h"
 #include "pricat_in/zeilen.h"

@@ -7,7 +7,6 @@
  */
 #include "pricat_in/stichwort.h"
 #include "grund/text.h"
-#include "hostapi/ktlineread.h"
 #include "KTLINEREAD/ktlineread_host.h"
 #include "nativ/werkzeug.h"
 #include "pricat_in/katalogtext.h"

@@ -17,10 +17,6 @@
 #include <stdio.h>
 #include <string.h>
 
-/* The tab control and the tab-control library's handle of the open window. */
-static HWND s_TabFenster;
-static HOSTHANDLE s_TabBibliothek;
-
 static void DarstellungAnlegen(HWND fenster)
 {
     EDI_KONTEXT* k = g_Kontext;
@@ -107,27 +103,28 @@ static void Oeffnen(HWND fenster)
     INI_GetIniFilename(k->IniDatei);
     KopfzeileAnzeigen(nullptr);
 
-    s_TabFenster = GetDlgItem(fenster, IDC_HW_TAB);
-    s_TabBibliothek = OXTabCtl_Create(g_ModulInstanz, s_TabFenster);
-    if (s_TabBibliothek == 0)
+    k->TabFenster = GetDlgItem(fenster, IDC_HW_TAB);
+    k->TabBibliothek = OXTabCtl_Create(g_ModulInstanz, k->TabFenster);
+    if (k->TabBibliothek == 0)
         return;
-    SetWindowLongPtrA(fenster, GWLP_USERDATA, (LONG_PTR)s_TabBibliothek);
-    SeitenAnmelden(s_TabBibliothek);
+    SetWindowLongPtrA(fenster, GWLP_USERDATA, (LONG_PTR)k->TabBibliothek);
+    SeitenAnmelden(k->TabBibliothek);
     OXTabCtl_OnTabDlgInit(fenster);
 }
 
 static void Schliessen(HWND fenster)
 {
-    if (s_TabBibliothek != 0)
+    EDI_KONTEXT* k = g_Kontext;
+    if (k->TabBibliothek != 0)
         OXTabCtl_OnTabDlgExit(fenster);
     PreisaenderungenAnbieten(fenster);
     EndDialog(fenster, 1);
     DarstellungFreigeben();
-    if (s_TabBibliothek != 0) {
-        OXTabCtl_Destroy(s_TabBibliothek);
-        s_TabBibliothek = 0;
+    if (k->TabBibliothek != 0) {
+        OXTabCtl_Destroy(k->TabBibliothek);
+        k->TabBibliothek = 0;
     }
-    s_TabFenster = nullptr;
+    k->TabFenster = nullptr;
 }
 
 static INT_PTR TabBenachrichtigung(HWND fenster, const NMHDR* kopf)

@@ -35,6 +35,19 @@ typedef struct KATALOGDATEI_EINTRAG {
     char Dateiname[260];
 } KATALOGDATEI_EINTRAG;
 
+/* The selection page's list of the running call: the entries of the
+ * current filling, the chosen entry of an earlier filling kept alive for
+ * AuswahlEintrag (the pointer table is a storage block that grows), the
+ * column sorted by and the file selected when the page was last left. */
+typedef struct AUSWAHL_STAND {
+    KATALOGDATEI_EINTRAG** Eintraege;
+    int32_t EintraegeAnzahl;
+    int32_t EintraegeRaum;
+    KATALOGDATEI_EINTRAG* Behalten;
+    int32_t SortNach;                 /* column sorted by + 1; 0 = file search order */
+    char VerlassenPfad[260];          /* empty = none */
+} AUSWAHL_STAND;
+
 /* The call context. Byte-packed; field groups in the order of their owners. */
 typedef struct EDI_KONTEXT {
     /* Display resources of the main window */
@@ -86,6 +99,10 @@ typedef struct EDI_KONTEXT {
     int32_t ImportOrdnerGeprueft;
     char LieferantNummerText[5];
     char LieferantNameText[25];
+    AUSWAHL_STAND Auswahl;
+    int32_t StandardAnzeigen;         /* 1 while the "Standard" page fills its controls */
+    HWND TabFenster;                  /* the main window's tab control and its library handle */
+    HOSTHANDLE TabBibliothek;
 
     char EdiImportPfad[260];
 
@@ -175,6 +192,8 @@ typedef struct EDI_KONTEXT {
     char* ZusatzinfoText;             /* info text: 30000-byte block (KTSTORAGE) or null */
     int32_t PflegekennzeichenBeruecksichtigen;  /* 1 = leave unmaintained articles and
                                                    suppliers without ILN out */
+    int32_t ExportNamenLieferant;     /* supplier for which the dialog's name fields were last filled */
+    HFONT ExportEigeneSchrift;        /* font of control 5004 when the dialog made it itself */
 
     /* Import page: its value stores, the mirrors of its controls without
      * slot, and the page state the import engine reads (engine/seitenwerte.h) */

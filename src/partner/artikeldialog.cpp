@@ -9,8 +9,12 @@
 #include "resources/resource.h"
 #include "hostapi/oxlanguage.h"
 
-/* The dialog's result until KTOXEDIARTDIALOG_Dialog returns it. */
-static int32_t s_ArtikelDialogErgebnis;
+/* One showing of the dialog: the candidates it shows and its result, kept
+ * with the dialog window until KTOXEDIARTDIALOG_Dialog returns it. */
+struct ARTIKELDIALOG_LAUF {
+    const KANDIDATEN_BLOCK* Kandidaten;
+    int32_t Ergebnis;
+};
 
 struct ZEILE {
     int Lieferant, Artikel, Nummer, Wahl;
@@ -46,7 +50,6 @@ static void Kandidat(HWND fenster, const ZEILE& zeile, const unsigned char* satz
 
 static void Oeffnen(HWND fenster, const KANDIDATEN_BLOCK* k)
 {
-    s_ArtikelDialogErgebnis = 0;
     Kandidat(fenster, s_Zeilen[0], k->KatalogKandidat, k->KatalogArtikel);
     Kandidat(fenster, s_Zeilen[1], k->GtinKandidat, k->GtinArtikel);
     Kandidat(fenster, s_Zeilen[2], k->MappingKandidat, k->MappingArtikel);
@@ -84,7 +87,8 @@ static INT_PTR CALLBACK ArtikelDialogProc(HWND fenster, UINT nachricht, WPARAM w
 {
     switch (nachricht) {
     case WM_INITDIALOG:
-        Oeffnen(fenster, (const KANDIDATEN_BLOCK*)lParam);
+        SetWindowLongPtrA(fenster, GWLP_USERDATA, lParam);
+        Oeffnen(fenster, ((const ARTIKELDIALOG_LAUF*)lParam)->Kandidaten);
         return 1;
     case WM_COMMAND:
         if (HIWORD(wParam) != 0)
@@ -97,11 +101,11 @@ static INT_PTR CALLBACK ArtikelDialogProc(HWND fenster, UINT nachricht, WPARAM w
             CheckRadioButton(fenster, IDC_AZ_PRICAT_WAHL, IDC_AZ_DIALOG_WAHL, LOWORD(wParam));
             break;
         case IDOK:
-            s_ArtikelDialogErgebnis = Uebernehmen(fenster);
+            ((ARTIKELDIALOG_LAUF*)GetWindowLongPtrA(fenster, GWLP_USERDATA))->Ergebnis = Uebernehmen(fenster);
             EndDialog(fenster, 1);
             break;
         case IDCANCEL:
-            s_ArtikelDialogErgebnis = 0;
+            ((ARTIKELDIALOG_LAUF*)GetWindowLongPtrA(fenster, GWLP_USERDATA))->Ergebnis = 0;
             EndDialog(fenster, 0);
             break;
         }
@@ -113,13 +117,13 @@ static INT_PTR CALLBACK ArtikelDialogProc(HWND fenster, UINT nachricht, WPARAM w
 
 extern "C" int32_t WINAPI KTOXEDIARTDIALOG_Dialog(HWND besitzer, const void* kandidaten)
 {
-    s_ArtikelDialogErgebnis = 0;
     if (kandidaten == nullptr)
         return 0;
     const DLGTEMPLATE* vorlage = (const DLGTEMPLATE*)LoadDialogResource(g_ModulInstanz, IDD_ARTIKELZUWEISUNG);
     if (vorlage == nullptr)
         return 0;
-    if (DialogBoxIndirectParamA(g_ModulInstanz, vorlage, besitzer, ArtikelDialogProc, (LPARAM)kandidaten) == -1)
+    ARTIKELDIALOG_LAUF lauf = { (const KANDIDATEN_BLOCK*)kandidaten, 0 };
+    if (DialogBoxIndirectParamA(g_ModulInstanz, vorlage, besitzer, ArtikelDialogProc, (LPARAM)&lauf) == -1)
         return 0;
-    return s_ArtikelDialogErgebnis;
+    return lauf.Ergebnis;
 }

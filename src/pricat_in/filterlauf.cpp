@@ -11,6 +11,8 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include <algorithm>
+
 /* The row field that criterion `k` (1..5) reads when no field map is in
  * force; criterion 2 takes the first of Warengruppe, WarengruppeErsatz1
  * that is not empty and does not begin with a blank, else
@@ -190,31 +192,11 @@ void FilterZelle(const STICHWORT_REGELN* regeln, const PRICAT_DATEN* zeile, int3
  * rank (texts it calls equal share a rank), then the lines are sorted by
  * rank and, within a rank, in table order. */
 enum { SCHLUESSEL_LAENGE = 76, RANG_PLAETZE = 65536 };
-static const char* s_Schluessel;
-static const int32_t* s_Rang;
-static const int32_t* s_Zeilen;
-static int s_Absteigend;
 
-static const char* Schluessel(int32_t i)
+/* The key text of line `i` in the run's key block. */
+static const char* Schluessel(const char* schluessel, int32_t i)
 {
-    return s_Schluessel + (size_t)i * SCHLUESSEL_LAENGE;
-}
-
-static int TexteVergleichen(const void* a, const void* b)
-{
-    return TextVergleichen(Schluessel(*(const int32_t*)a), Schluessel(*(const int32_t*)b));
-}
-
-static int ZeilenVergleichen(const void* a, const void* b)
-{
-    int32_t x = *(const int32_t*)a, y = *(const int32_t*)b;
-    int32_t rx = s_Rang[x], ry = s_Rang[y];
-    int ergebnis = rx < ry ? -1 : (rx > ry ? 1 : 0);
-    if (s_Absteigend)
-        ergebnis = -ergebnis;
-    if (ergebnis == 0)
-        ergebnis = s_Zeilen[x] < s_Zeilen[y] ? -1 : (s_Zeilen[x] > s_Zeilen[y] ? 1 : 0);
-    return ergebnis;
+    return schluessel + (size_t)i * SCHLUESSEL_LAENGE;
 }
 
 int FilterAnzeigeOrdnen(const FILTER_STAND* f, int32_t spalte, int absteigend)
@@ -231,7 +213,6 @@ int FilterAnzeigeOrdnen(const FILTER_STAND* f, int32_t spalte, int absteigend)
     int32_t* plaetze = (int32_t*)Storage_Allocate((int32_t)(RANG_PLAETZE * sizeof(int32_t)));
     if (schluessel != nullptr && folge != nullptr && zeilen != nullptr && rang != nullptr && eigene != nullptr &&
         plaetze != nullptr) {
-        s_Schluessel = schluessel;
         /* The distinct texts: `eigene` holds the first line of each, `rang`
          * of every line first the number of its distinct text. */
         for (int32_t i = 0; i < RANG_PLAETZE; i++)
@@ -243,7 +224,7 @@ int FilterAnzeigeOrdnen(const FILTER_STAND* f, int32_t spalte, int absteigend)
             char* text = schluessel + (size_t)i * SCHLUESSEL_LAENGE;
             FilterZelle(f->Regeln, &f->Zeilen.Tabelle[zeilen[i]].PricatDaten, spalte, text, SCHLUESSEL_LAENGE);
             uint32_t h = TextStreuwert(TEXT_STREUWERT_ANFANG, text) & (RANG_PLAETZE - 1);
-            while (plaetze[h] != -1 && strcmp(Schluessel(eigene[plaetze[h]]), text) != 0)
+            while (plaetze[h] != -1 && strcmp(Schluessel(schluessel, eigene[plaetze[h]]), text) != 0)
                 h = (h + 1) & (RANG_PLAETZE - 1);
             if (plaetze[h] == -1) {
                 plaetze[h] = verschieden;
@@ -251,20 +232,25 @@ int FilterAnzeigeOrdnen(const FILTER_STAND* f, int32_t spalte, int absteigend)
             }
             rang[i] = plaetze[h];
         }
-        qsort(eigene, (size_t)verschieden, sizeof(int32_t), TexteVergleichen);
+        std::sort(eigene, eigene + verschieden, [schluessel](int32_t a, int32_t b) {
+            return TextVergleichen(Schluessel(schluessel, a), Schluessel(schluessel, b)) < 0;
+        });
         /* plaetze: number of a distinct text -> its rank. */
         int32_t stufe = 0;
         for (int32_t u = 0; u < verschieden; u++) {
-            if (u > 0 && TextVergleichen(Schluessel(eigene[u - 1]), Schluessel(eigene[u])) != 0)
+            if (u > 0 &&
+                TextVergleichen(Schluessel(schluessel, eigene[u - 1]), Schluessel(schluessel, eigene[u])) != 0)
                 stufe++;
             plaetze[rang[eigene[u]]] = stufe;
         }
         for (int32_t i = 0; i < n; i++)
             rang[i] = plaetze[rang[i]];
-        s_Rang = rang;
-        s_Zeilen = zeilen;
-        s_Absteigend = absteigend;
-        qsort(folge, (size_t)n, sizeof(int32_t), ZeilenVergleichen);
+        /* By rank (turned round when descending), then in table order. */
+        std::sort(folge, folge + n, [rang, zeilen, absteigend](int32_t x, int32_t y) {
+            if (rang[x] != rang[y])
+                return absteigend ? rang[x] > rang[y] : rang[x] < rang[y];
+            return zeilen[x] < zeilen[y];
+        });
         for (int32_t i = 0; i < n; i++)
             f->Anzeige[i] = zeilen[folge[i]];
         rc = 1;

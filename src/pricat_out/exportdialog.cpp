@@ -25,9 +25,6 @@ enum {
 
 static const char ALLE[] = "ALLE";
 
-/* The supplier for which the name fields were last filled. */
-static int32_t s_NamenLieferant;
-
 static void InfotextFreigeben(void)
 {
     EDI_KONTEXT* k = g_Kontext;
@@ -124,7 +121,7 @@ static void NamenAktualisieren(HWND fenster)
     char text[260];
     GetDlgItemTextA(fenster, IDC_EX_NAMENSERW, text, sizeof text);
 
-    if (k->AktuellerLieferant != s_NamenLieferant) {
+    if (k->AktuellerLieferant != k->ExportNamenLieferant) {
         SetDlgItemTextA(fenster, IDC_EX_NAMENSERW, "");
         text[0] = '\0';
         InfotextFreigeben();
@@ -133,7 +130,7 @@ static void NamenAktualisieren(HWND fenster)
         ZusatzSteuerelemente(fenster, 0, 0, 0);
         return;
     }
-    s_NamenLieferant = k->AktuellerLieferant;
+    k->ExportNamenLieferant = k->AktuellerLieferant;
     char vorschau[300];
     if (strcmp(k->ExportLieferantText, ALLE) == 0) {
         ZusatzSteuerelemente(fenster, 0, 0, 0);
@@ -202,9 +199,6 @@ static void LieferantTextAufloesen(HWND fenster, const char* text)
         SetDlgItemTextA(fenster, IDC_EX_LIEFERANT, k->ExportLieferantText);
 }
 
-/* The font of control 5004 when the dialog made it itself. */
-static HFONT s_EigeneSchrift;
-
 /* The Dutch layout chooses the supplier in combo box 5002 instead of the
  * picker button and the edit: "ALLE", then every supplier the host knows,
  * as number text and name. */
@@ -260,20 +254,20 @@ static void Initialisieren(HWND fenster)
     SetDlgItemTextA(fenster, IDC_EX_NAMENSERW, "");
     SendDlgItemMessageA(fenster, IDC_EX_LIEFERANT, EM_LIMITTEXT, 31, 0);
     SendDlgItemMessageA(fenster, IDC_EX_NAMENSERW, EM_LIMITTEXT, ERWEITERUNG_MAX, 0);
-    s_NamenLieferant = k->AktuellerLieferant;
+    k->ExportNamenLieferant = k->AktuellerLieferant;
     char ordner[260];
     ExportOrdnerErmitteln(ordner, sizeof ordner, 0);
     SetDlgItemTextA(fenster, IDC_EX_ORDNER, ordner);
     /* Export mode never opens the main window, which makes the fonts: the
      * dialog makes the one it shows and frees it when it closes. */
-    s_EigeneSchrift = nullptr;
+    k->ExportEigeneSchrift = nullptr;
     if (k->SchriftArial9Fett == nullptr) {
         HDC dc = GetDC(fenster);
-        s_EigeneSchrift = dc != nullptr ? SchriftAnlegen(dc, 9, 700, "Arial") : nullptr;
+        k->ExportEigeneSchrift = dc != nullptr ? SchriftAnlegen(dc, 9, 700, "Arial") : nullptr;
         if (dc != nullptr)
             ReleaseDC(fenster, dc);
     }
-    HFONT schrift = k->SchriftArial9Fett != nullptr ? k->SchriftArial9Fett : s_EigeneSchrift;
+    HFONT schrift = k->SchriftArial9Fett != nullptr ? k->SchriftArial9Fett : k->ExportEigeneSchrift;
     if (schrift != nullptr)
         SendDlgItemMessageA(fenster, IDC_EX_ORDNER, WM_SETFONT, (WPARAM)schrift, TRUE);
     LieferantenKombiFuellen(fenster);
@@ -325,10 +319,10 @@ INT_PTR CALLBACK ExportDialogProc(HWND fenster, UINT nachricht, WPARAM wParam, L
         ergebnis = 1;
         break;
     case WM_DESTROY:
-        if (s_EigeneSchrift != nullptr) {
+        if (k != nullptr && k->ExportEigeneSchrift != nullptr) {
             SendDlgItemMessageA(fenster, IDC_EX_ORDNER, WM_SETFONT, 0, FALSE);
-            DeleteObject(s_EigeneSchrift);
-            s_EigeneSchrift = nullptr;
+            DeleteObject(k->ExportEigeneSchrift);
+            k->ExportEigeneSchrift = nullptr;
         }
         break;
     case WM_COMMAND:

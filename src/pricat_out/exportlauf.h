@@ -229,7 +229,7 @@ void PufferLeeren(EXPORT_LAUF* lauf);
 
 /* Makes the catalogue of the current supplier the open file: appends to a
  * set started earlier in the run, or starts a new set (header line,
- * address file, info text). A failure marks the run failed. */
+ * address file, info text). A failure marks the set failed: it is skipped. */
 void KatalogOeffnen(EXPORT_LAUF* lauf);
 
 /* Writes what is collected and closes the open catalogue. */
@@ -261,7 +261,7 @@ void LieferantVorbereiten(EXPORT_LAUF* lauf);
 void VorlageBilden(EXPORT_LAUF* lauf);
 
 /* Fetches the article's table (completed from its series) and writes its
- * records; a record the host cannot build fails the run. */
+ * records; a record the host cannot build fails the supplier's set. */
 void ArtikelSchreiben(EXPORT_LAUF* lauf);
 
 #endif

@@ -9,14 +9,14 @@
  * The host hands the articles over through its export list (callbacks 17
  * and 18); the records are built by the host's EDI record library.
  *
- * A run is all or nothing for the files it writes: every file is written
- * under a working name of its own run and only a run without any write
- * failure gives them their names, replacing the files of an earlier
- * export. The earlier files are first moved aside, so a file another
- * workstation holds open stops the run before anything was replaced. A
- * run that fails removes its working files, leaves the earlier file sets
- * as they were and says so in a message box ("ORDANEX") that names the
- * file. Two workstations exporting the same supplier at once do not mix
+ * Each supplier's file set replaces the files of an earlier export only as
+ * a whole: every file is written under a working name of its own run, and
+ * only a set without any write failure gets its names. The set's earlier
+ * files are first moved aside, so a file another workstation holds open
+ * stops that set before anything of it was replaced. A set that fails is
+ * skipped: its working files go, its earlier files stay as they were; the
+ * other suppliers' sets are still placed, and one message box ("ORDANEX")
+ * at the end names the file of every skipped set. Two workstations exporting the same supplier at once do not mix
  * their files: the later to finish wins. A run cut short (the program
  * ends) leaves only working files; a run 12 hours later clears them and
  * puts back an earlier file that was moved aside when its name is still
@@ -55,8 +55,8 @@ void ExportOrdnerErmitteln(char* ziel, size_t groesse, int mitTrenner);
  * supplier ILN), `ExportModus` (0 normal, 1 with the own ILN marked;
  * anything else exports nothing).
  *
- * Returns 1 when at least one record was written and the files are in
- * place, else 0. Needs a running call (g_Kontext).
+ * Returns 1 when at least one record was written into a set that got its
+ * names, else 0. Needs a running call (g_Kontext).
  */
 int32_t PricatExportieren(HWND dialog, const char* lieferantText, const char* erweiterung, const char* infoText);
 

@@ -40,20 +40,6 @@ static const COLORREF FARBE_ZEILE_GEWAEHLT = 0x00E0E0E0;
 static const COLORREF FARBE_UNBEKANNT = 0x008080FF;
 static const COLORREF FARBE_UNBEKANNT_GEWAEHLT = 0x00C0C0FF;
 
-/* The list entries of the running call: the entries of the current
- * filling, and the chosen entry of an earlier filling kept alive for
- * AuswahlEintrag. The pointer table is a storage block that grows. */
-static KATALOGDATEI_EINTRAG** s_Eintraege;
-static int32_t s_EintraegeAnzahl;
-static int32_t s_EintraegeRaum;
-static KATALOGDATEI_EINTRAG* s_Behalten;
-
-/* Column the list is sorted by (-1 = file search order), kept for the call. */
-static int32_t s_SortSpalte = -1;
-
-/* Path of the file selected when the page was last left (empty = none). */
-static char s_VerlassenPfad[OX_TXT_PATH];
-
 /* A list entry and what reading its header later needs: listing all
  * suppliers reads a file's header only when the list shows the row, sorts
  * by a header column or the entry is chosen. The list holds the address of
@@ -91,29 +77,31 @@ static void EintragWaehlen(LPARAM gewaehlt)
 }
 
 /* Releases the entries of the current filling. With `alle` 0 the chosen
- * entry survives (moved to s_Behalten); with `alle` 1 everything goes. */
+ * entry survives (kept as Auswahl.Behalten); with `alle` 1 everything goes. */
 static void EintraegeLoslassen(int alle)
 {
+    if (g_Kontext == nullptr)
+        return;
     KATALOGDATEI_EINTRAG* gewaehlt = alle ? nullptr : GewaehlterEintrag();
     KATALOGDATEI_EINTRAG* behalten = nullptr;
-    for (int32_t i = 0; i < s_EintraegeAnzahl; i++) {
-        if (s_Eintraege[i] == gewaehlt)
-            behalten = s_Eintraege[i];
+    for (int32_t i = 0; i < g_Kontext->Auswahl.EintraegeAnzahl; i++) {
+        if (g_Kontext->Auswahl.Eintraege[i] == gewaehlt)
+            behalten = g_Kontext->Auswahl.Eintraege[i];
         else
-            Storage_Deallocate(s_Eintraege[i]);
+            Storage_Deallocate(g_Kontext->Auswahl.Eintraege[i]);
     }
-    s_EintraegeAnzahl = 0;
-    if (s_Behalten != nullptr) {
-        if (s_Behalten == gewaehlt)
-            behalten = s_Behalten;
+    g_Kontext->Auswahl.EintraegeAnzahl = 0;
+    if (g_Kontext->Auswahl.Behalten != nullptr) {
+        if (g_Kontext->Auswahl.Behalten == gewaehlt)
+            behalten = g_Kontext->Auswahl.Behalten;
         else
-            Storage_Deallocate(s_Behalten);
+            Storage_Deallocate(g_Kontext->Auswahl.Behalten);
     }
-    s_Behalten = behalten;
-    if (alle && s_Eintraege != nullptr) {
-        Storage_Deallocate(s_Eintraege);
-        s_Eintraege = nullptr;
-        s_EintraegeRaum = 0;
+    g_Kontext->Auswahl.Behalten = behalten;
+    if (alle && g_Kontext->Auswahl.Eintraege != nullptr) {
+        Storage_Deallocate(g_Kontext->Auswahl.Eintraege);
+        g_Kontext->Auswahl.Eintraege = nullptr;
+        g_Kontext->Auswahl.EintraegeRaum = 0;
     }
 }
 
@@ -129,14 +117,14 @@ void AuswahlEintraegeFreigeben(void)
  * cannot grow (the entry is then not listed). */
 static int EintragMerken(KATALOGDATEI_EINTRAG* eintrag)
 {
-    if (s_EintraegeAnzahl >= s_EintraegeRaum) {
-        void* neu = SpeichertabelleWachsen(s_Eintraege, s_EintraegeAnzahl, &s_EintraegeRaum,
+    if (g_Kontext->Auswahl.EintraegeAnzahl >= g_Kontext->Auswahl.EintraegeRaum) {
+        void* neu = SpeichertabelleWachsen(g_Kontext->Auswahl.Eintraege, g_Kontext->Auswahl.EintraegeAnzahl, &g_Kontext->Auswahl.EintraegeRaum,
                                            sizeof(KATALOGDATEI_EINTRAG*), 64, 0);
         if (neu == nullptr)
             return 0;
-        s_Eintraege = (KATALOGDATEI_EINTRAG**)neu;
+        g_Kontext->Auswahl.Eintraege = (KATALOGDATEI_EINTRAG**)neu;
     }
-    s_Eintraege[s_EintraegeAnzahl++] = eintrag;
+    g_Kontext->Auswahl.Eintraege[g_Kontext->Auswahl.EintraegeAnzahl++] = eintrag;
     return 1;
 }
 
@@ -196,11 +184,12 @@ static int CALLBACK EintraegeVergleichen(LPARAM a, LPARAM b, LPARAM spalte)
 
 static void ListeSortieren(HWND liste)
 {
-    if (s_SortSpalte >= 1 && s_SortSpalte <= 3)
-        for (int32_t i = 0; i < s_EintraegeAnzahl; i++)
-            KopfNachholen(s_Eintraege[i]);
-    if (s_SortSpalte >= 0 && s_SortSpalte < AUSWAHL_SPALTEN)
-        SendMessageA(liste, LVM_SORTITEMS, (WPARAM)s_SortSpalte, (LPARAM)EintraegeVergleichen);
+    int32_t spalte = g_Kontext->Auswahl.SortNach - 1;
+    if (spalte >= 1 && spalte <= 3)
+        for (int32_t i = 0; i < g_Kontext->Auswahl.EintraegeAnzahl; i++)
+            KopfNachholen(g_Kontext->Auswahl.Eintraege[i]);
+    if (spalte >= 0 && spalte < AUSWAHL_SPALTEN)
+        SendMessageA(liste, LVM_SORTITEMS, (WPARAM)spalte, (LPARAM)EintraegeVergleichen);
 }
 
 /* ---- filling ------------------------------------------------------------ */
@@ -241,7 +230,7 @@ int32_t AuswahlListeFuellen(HWND liste, int32_t lieferant)
             TextKopieren(a->Pfad, sizeof a->Pfad, pfad);
             /* The supplier filter and a sort by a header column need every
              * header now; otherwise a row's header is read when it is shown. */
-            if (lieferant >= 1 || (s_SortSpalte >= 1 && s_SortSpalte <= 3)) {
+            if (lieferant >= 1 || (k->Auswahl.SortNach >= 2 && k->Auswahl.SortNach <= 4)) {
                 a->KopfOffen = 0;
                 KatalogKopfLesen(pfad, e, &fund.Geschrieben, &merk, KopfSpeicherSlot(pfad, &fund));
             } else {
@@ -338,8 +327,8 @@ static void OrdnerEinrichten(void)
     EdiImportPfadAnlegen(k);
     k->AdressimportSuchen = EdiOptionLesen(k->IniKeyAdressimportSuchen, 1);
     k->InSicherungsordnerVerschieben = EdiOptionLesen(k->IniKeyInSicherungsordnerVerschieben, 1);
-    s_SortSpalte = -1;
-    s_VerlassenPfad[0] = '\0';
+    k->Auswahl.SortNach = 0;
+    g_Kontext->Auswahl.VerlassenPfad[0] = '\0';
     AnzeigeCursorZurueck(vorher);
 }
 
@@ -412,8 +401,8 @@ static int32_t OXCALL AuswahlSeiteInit(HWND seite, HWND /* hauptfenster */, int3
      * files (the click made that file's supplier current), so the item is
      * found by its file; its index only stands in when no file is known. */
     int32_t wieder = k->AuswahlIndex;
-    if (wieder != -1 && s_VerlassenPfad[0] != '\0')
-        wieder = DateiIndex(liste, s_VerlassenPfad);
+    if (wieder != -1 && g_Kontext->Auswahl.VerlassenPfad[0] != '\0')
+        wieder = DateiIndex(liste, g_Kontext->Auswahl.VerlassenPfad);
     if (wieder == -1)
         OXListView_RemoveSelection(liste);
     else
@@ -445,7 +434,7 @@ static int32_t OXCALL AuswahlSeiteExit(HWND seite)
     k->AuswahlIndex = OXListView_GetSelectedIndex(liste);
     LPARAM gewaehlt = OXListView_GetItemData(liste, k->AuswahlIndex);
     const KATALOGDATEI_EINTRAG* e = (const KATALOGDATEI_EINTRAG*)gewaehlt;
-    TextKopieren(s_VerlassenPfad, sizeof s_VerlassenPfad,
+    TextKopieren(g_Kontext->Auswahl.VerlassenPfad, sizeof g_Kontext->Auswahl.VerlassenPfad,
                  (gewaehlt != -1 && e != nullptr) ? e->Pfad : "");
     k->DateiGelesen = 0;
     return 1;
@@ -605,7 +594,9 @@ static INT_PTR CALLBACK AuswahlSeiteProc(HWND seite, UINT nachricht, WPARAM wPar
             Befehl(seite, LOWORD(wParam), HIWORD(wParam));
         return TRUE;
     case AUSWAHL_SORTIEREN:
-        s_SortSpalte = (int32_t)wParam;
+        if (g_Kontext == nullptr)
+            return TRUE;
+        g_Kontext->Auswahl.SortNach = (int32_t)wParam + 1;
         ListeSortieren(GetDlgItem(seite, IDC_AW_LISTE));
         return TRUE;
     case WM_DESTROY:

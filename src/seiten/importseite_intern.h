@@ -4,7 +4,8 @@
  * field actions, the article identification and the run.
  *
  * Every function works on the page state of the running call
- * (g_Kontext->Import) and does nothing without a context.
+ * (g_Kontext: the page's value stores OxOut, EdiWerte and DialogWerte and
+ * its run ImportLauf) and does nothing without a context.
  */
 #ifndef KTOXEDI_IMPORTSEITE_INTERN_H
 #define KTOXEDI_IMPORTSEITE_INTERN_H

@@ -44,10 +44,6 @@ static const int s_Einstellungen[] = {
     IDC_ST_DRUCKEN_VK, IDC_ST_VK2_AUS_VK1,
 };
 
-/* Set while the page shows the stored values: the article-mark edit then
- * changes without the user, and nothing is written. */
-static int s_Anzeigen;
-
 static int Angekreuzt(HWND seite, int id)
 {
     return IsDlgButtonChecked(seite, id) == BST_CHECKED ? 1 : 0;
@@ -117,7 +113,7 @@ static int32_t OXCALL StandardSeiteInit(HWND seite, HWND /* hauptfenster */, int
     if (k == nullptr)
         return 0;
     void* vorher = AnzeigeSanduhr();
-    s_Anzeigen = 1;
+    k->StandardAnzeigen = 1;
 
     OXGLOBAL_DLGHELP_LoescheDlgElemente();
     for (const STANDARD_ART& a : s_Arten)
@@ -177,7 +173,7 @@ static int32_t OXCALL StandardSeiteInit(HWND seite, HWND /* hauptfenster */, int
 
     int an = k->DateiGelesen != 0 && k->AktuellerLieferant != 0 && k->AusgewaehlteDatei[0] != '\0';
     SteuerelementeFreigeben(seite, s_Einstellungen, (int)(sizeof s_Einstellungen / sizeof s_Einstellungen[0]), an);
-    s_Anzeigen = 0;
+    k->StandardAnzeigen = 0;
     AnzeigeCursorZurueck(vorher);
     return 1;
 }
@@ -204,7 +200,7 @@ static void Befehl(HWND seite, int id, int code)
     }
     switch (id) {
     case IDC_ST_KENNZEICHEN_TEXT:
-        if (code == EN_CHANGE && !s_Anzeigen) {
+        if (code == EN_CHANGE && !k->StandardAnzeigen) {
             GetDlgItemTextA(seite, IDC_ST_KENNZEICHEN_TEXT, k->KennzeichenText, (int)sizeof k->KennzeichenText);
             KennzeichenSpeichern();
         }

@@ -172,9 +172,8 @@ TEST_F(Herunterladen, KaputterServerLaesstDieOrtsdateiStehen)
             Dialog(0, server, [&](Person& p, HWND w) {
                 p.ListViewSelect(w, 1171, 0);
                 server.Art(f.art);
-                DWORD start = GetTickCount();
+                /* The message comes within the time limit or the wait fails. */
                 MessageBoxInfo box = Uebertragen(p, w, f.hoechstens);
-                EXPECT_LT(GetTickCount() - start, f.hoechstens) << f.art;
                 EXPECT_EQ(fehler + (f.grund.empty() ? "" : "\n\nPRICAT_A.INH: " + f.grund), box.text) << f.art;
                 p.Answer(box, IDOK);
                 server.Art("normal");
@@ -207,9 +206,7 @@ TEST_F(Herunterladen, EineStockendeDateiHaeltDieAnderenNichtAuf)
         ASSERT_EQ(3, p.ListViewCount(w, 1171));
         for (int i = 0; i < 3; i++)
             Markieren(p, w, i);
-        DWORD start = GetTickCount();
-        MessageBoxInfo box = Uebertragen(p, w, 30000);
-        EXPECT_LT(GetTickCount() - start, 30000u);
+        MessageBoxInfo box = Uebertragen(p, w, 30000);   /* within the time limit */
         EXPECT_EQ("Daten herunterladen war erfolgreich\n\nPRICAT_STOCKT.INH: keine Antwort vom Server", box.text);
         p.Answer(box, IDOK);
         /* Rows still marked: green for the sets whose .INH came. */

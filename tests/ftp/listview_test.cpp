@@ -93,17 +93,21 @@ TEST_F(Listenansicht, EintraegeAuswahlUndDoppelklick)
     EXPECT_EQ(3, OXListView_GetNextSelected(liste, 1));
     EXPECT_EQ(-1, OXListView_GetNextSelected(liste, 3));
 
-    /* The flash lights the item for a moment and leaves it unlit. */
-    bool erleuchtet = false;
-    for (DWORD start = GetTickCount(); GetTickCount() - start < 1500;) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&msg);
-        erleuchtet |= SendMessageA(liste, LVM_GETITEMSTATE, 3, LVIS_DROPHILITED) != 0;
-        Sleep(10);
-    }
-    EXPECT_TRUE(erleuchtet);
-    EXPECT_EQ(0, (int)SendMessageA(liste, LVM_GETITEMSTATE, 3, LVIS_DROPHILITED));
+    /* The flash lights the item for a moment and leaves it unlit: the
+     * messages are handled until each of the two has happened. */
+    auto bis = [&](bool erleuchtet) {
+        for (DWORD start = GetTickCount(); GetTickCount() - start < 10000;) {
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageA(&msg);
+            if ((SendMessageA(liste, LVM_GETITEMSTATE, 3, LVIS_DROPHILITED) != 0) == erleuchtet)
+                return true;
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        }
+        return false;
+    };
+    EXPECT_TRUE(bis(true)) << "lit";
+    EXPECT_TRUE(bis(false)) << "unlit again";
 
     NMITEMACTIVATE klick = {};
     klick.hdr.hwndFrom = liste;

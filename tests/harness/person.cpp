@@ -523,6 +523,11 @@ static MessageBoxInfo ReadMessageBox(HWND h)
     return info;
 }
 
+bool Person::Settle(int ms)
+{
+    return Sync(ui_, ms);
+}
+
 bool Person::MessageBoxAppears(int ms, MessageBoxInfo* info)
 {
     return Warten(

@@ -105,6 +105,10 @@ public:
 
     /* Waits for a message box of the UI thread and reads it. */
     MessageBoxInfo WaitMessageBox(int ms = 10000);
+    /* Waits until the UI thread has fetched everything posted so far: it is
+     * then idle, or inside a modal loop (a message box) it opened meanwhile.
+     * A message box not there after this did not come. */
+    bool Settle(int ms = 10000);
     /* True when a message box shows up within `ms`. */
     bool MessageBoxAppears(int ms, MessageBoxInfo* info = nullptr);
     /* Presses the button with id `buttonId` (IDOK, IDYES, ...). */

@@ -137,10 +137,12 @@ TEST_F(ExportHochladen, KeinAngebotOhneZugangOderOhneSaetze)
     Exportieren("0001", [&](Person& p, HWND w) {
         /* OK was posted: the export runs after this point. */
         p.WaitText(w, IDC_EX_FORTSCHRITT, "100 %", 60000);
-        Sleep(300);
+        /* "Abbrechen" closes the dialog only once the export's OK has
+         * returned; an upload dialog offered in between would keep it open. */
+        p.Click(w, IDCANCEL);
+        EXPECT_TRUE(p.WaitClosed(w));
         for (HWND h : VisibleWindows(p.UiThread()))
             EXPECT_NE(UPLOADTITEL, p.WindowText(h));
-        p.Click(w, IDCANCEL);
     });
     EXPECT_TRUE(Existiert(lager.exportOrdner + "PRICAT-MUELLER_TEXTIL.INH"));
 
@@ -148,9 +150,11 @@ TEST_F(ExportHochladen, KeinAngebotOhneZugangOderOhneSaetze)
     Zugang("127.0.0.1", "geheim");
     Exportieren("0002", [&](Person& p, HWND w) {
         p.WaitText(w, IDC_EX_FORTSCHRITT, "100 %", 60000);
-        Sleep(300);
+        /* "Abbrechen" closes the dialog only once the export's OK has
+         * returned; an upload dialog offered in between would keep it open. */
+        p.Click(w, IDCANCEL);
+        EXPECT_TRUE(p.WaitClosed(w));
         for (HWND h : VisibleWindows(p.UiThread()))
             EXPECT_NE(UPLOADTITEL, p.WindowText(h));
-        p.Click(w, IDCANCEL);
     });
 }
