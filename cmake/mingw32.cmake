@@ -1,4 +1,4 @@
-# Cross build for the 32-bit build, the host program's own word size: compiled and linked, not run.
+# Cross build for the 32-bit build, the host program's own word size (the DLL a retailer installs); run and tested under wine32.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(OX_TRIPLE i686-w64-mingw32)

@@ -49,6 +49,14 @@ std::string UnixPfad(const std::string& windowsPfad)
     return rc;
 }
 
+void ProzessGriffeLoslassen(const PROCESS_INFORMATION& pi)
+{
+    if (pi.hThread != nullptr && pi.dwThreadId != 0 && GetThreadId(pi.hThread) == pi.dwThreadId)
+        CloseHandle(pi.hThread);
+    if (pi.hProcess != nullptr && pi.dwProcessId != 0 && GetProcessId(pi.hProcess) == pi.dwProcessId)
+        CloseHandle(pi.hProcess);
+}
+
 FtpTestServer::FtpTestServer(const std::string& wurzel, const FtpServerOptionen& o)
 {
     std::string unixWurzel = UnixPfad(wurzel);
@@ -88,10 +96,7 @@ FtpTestServer::FtpTestServer(const std::string& wurzel, const FtpServerOptionen&
         meldung_ = "cannot start " + befehl + " (error " + std::to_string(GetLastError()) + ")";
         return;
     }
-    if (pi.hThread)
-        CloseHandle(pi.hThread);
-    if (pi.hProcess)
-        CloseHandle(pi.hProcess);
+    ProzessGriffeLoslassen(pi);
 
     std::string bericht;
     for (int i = 0; i < 400 && bericht.empty(); i++) {

@@ -57,6 +57,15 @@ private:
     std::string adresse_;
 };
 
+/* Closes the handles CreateProcess gave back in `pi`, but only those that
+ * are the process and thread its ids name. Wine starts a Unix program (the
+ * server's python3) by fork and exec and hands back no handles at all:
+ * `pi` then holds what lay on the stack, which can be the number of an
+ * open handle of this program (handle numbers ignore their low two bits,
+ * so 0xd closes 0xc, the standard output of the 32-bit test programs;
+ * their output then broke off in the middle of a test). */
+void ProzessGriffeLoslassen(const PROCESS_INFORMATION& pi);
+
 /* The Unix name of a Windows path (wine), or "" when there is none. */
 std::string UnixPfad(const std::string& windowsPfad);
 
