@@ -26,7 +26,7 @@
 #include <string.h>
 
 /* Rows a run passes without stopping are shown at most this often. */
-enum { ANZEIGE_ABSTAND_MS = 250 };
+enum { ANZEIGE_ABSTAND_MS = 500 };
 
 static PRICAT_SATZ* SatzVon(PRICAT_DATEN* daten)
 {
@@ -352,6 +352,7 @@ static void Lauf(HWND seite, int32_t gewaehlt, int32_t modus)
     l.AnzeigeRuht = 0;
     l.AuffrischenOffen = 0;
     k->MwstMerkProzent = 0;
+    l.MwstWerteBekannt = 0;
     int ende = 0;
     if (modus & LAUF_START) {
         ArtikelPerEanSetzen(0);
@@ -401,7 +402,7 @@ static void Lauf(HWND seite, int32_t gewaehlt, int32_t modus)
         int auslauf = EDIPRICAT_HolePRICAT_NachrichtenfunktionsID(zeile->PricatDaten.Nachrichtenfunktion) ==
                       EDI_NACHRICHTENFUNKTION_AUSLAUF;
         /* A row that may ask the person (discontinued), the first row and a
-         * row every quarter of a second are shown as they come; the others
+         * row every half second are shown as they come; the others
          * when the run stops or asks (a run writes thousands of rows a
          * second: showing each would cost more than writing it). */
         DWORD jetzt = GetTickCount();

@@ -350,6 +350,9 @@ static void TabellenmerkmaleFuellen(HWND seite)
 void TabellenmerkmalWaehlen(HWND seite, int kombi, int32_t art)
 {
     HWND h = SeitenSteuerelement(seite, kombi);
+    LRESULT gewaehlt = SendMessageA(h, CB_GETCURSEL, 0, 0);
+    if (gewaehlt != CB_ERR && (int32_t)SendMessageA(h, CB_GETITEMDATA, (WPARAM)gewaehlt, 0) == art)
+        return;
     LRESULT n = SendMessageA(h, CB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < n; i++)
         if ((int32_t)SendMessageA(h, CB_GETITEMDATA, (WPARAM)i, 0) == art) {
@@ -593,7 +596,13 @@ static int MwstGezeigt(HWND seite, int32_t satz)
     if (i == CB_ERR || SendMessageA(kombi, CB_GETCOUNT, 0, 0) != OX_MWST_ANZAHL ||
         SendMessageA(kombi, CB_GETITEMDATA, (WPARAM)i, 0) != (LRESULT)satz)
         return 0;
-    int32_t wert = OX_MWST_GetMWST_Wert(satz);
+    /* the host's rates are asked once per run */
+    IMPORT_LAUF& l = g_Kontext->ImportLauf;
+    if (!(l.MwstWerteBekannt & (1 << satz))) {
+        l.MwstWerte[satz] = OX_MWST_GetMWST_Wert(satz);
+        l.MwstWerteBekannt |= 1 << satz;
+    }
+    int32_t wert = l.MwstWerte[satz];
     char soll[16] = "", ist[16] = "";
     TextFormat(soll, sizeof soll, "%d,%02d", (int)(wert / 100), (int)(wert % 100));
     GetWindowTextA(SeitenSteuerelement(seite, IDC_IP_MWST_PROZENT), ist, (int)sizeof ist);
