@@ -31,6 +31,16 @@ struct Zustand {
     long proben = 0;
     std::map<DWORD64, long> zaehler;   /* function start -> samples */
     std::map<std::pair<DWORD64, DWORD64>, long> aufrufer;   /* (function, its caller) -> samples */
+
+    /* The split of a measured stretch (Messen): samples with `lauf` on the
+     * stack, of those the ones with a function of `gruppe` on it, and the
+     * ones whose innermost known frame lies in the program itself. */
+    DWORD64 lauf = 0;
+    std::set<DWORD64> gruppe;
+    DWORD64 programmAnfang = 0, programmEnde = 0;
+    volatile LONG messen = 0;
+    long fensterProben = 0, laufProben = 0, gruppeProben = 0, eigeneProben = 0;
+    bool datei = false;
 };
 
 inline Zustand& G()
@@ -68,6 +78,23 @@ inline void Probe(Zustand& z)
         }
     }
     ResumeThread(z.ziel);
+    if (z.messen) {
+        z.fensterProben++;
+        bool imLauf = false, inGruppe = false;
+        for (int i = 0; i < anzahl; i++) {
+            imLauf = imLauf || rahmen[i] == z.lauf;
+            inGruppe = inGruppe || z.gruppe.count(rahmen[i]) != 0;
+        }
+        if (imLauf) {
+            z.laufProben++;
+            if (inGruppe)
+                z.gruppeProben++;
+            if (anzahl > 0 && rahmen[0] >= z.programmAnfang && rahmen[0] < z.programmEnde)
+                z.eigeneProben++;
+        }
+    }
+    if (!z.datei)
+        return;
     z.proben++;
     std::set<DWORD64> gesehen(rahmen, rahmen + anzahl);
     for (DWORD64 a : gesehen)
@@ -90,17 +117,41 @@ inline DWORD WINAPI Faden(void*)
 }
 #endif
 
-/* Starts sampling the calling thread when OX_STICHPROBE is set. */
-inline void Starten()
+/* Starts sampling the calling thread when OX_STICHPROBE is set, or with
+ * `immer` for the split of Messen alone. */
+inline void Starten(bool immer = false)
 {
 #if defined(_WIN64)
-    if (std::getenv("OX_STICHPROBE") == nullptr)
-        return;
     Zustand& z = G();
+    z.datei = std::getenv("OX_STICHPROBE") != nullptr;
+    if (!z.datei && !immer)
+        return;
+    HMODULE programm = GetModuleHandleA(nullptr);
+    const IMAGE_DOS_HEADER* dos = (const IMAGE_DOS_HEADER*)programm;
+    const IMAGE_NT_HEADERS* nt = (const IMAGE_NT_HEADERS*)((const char*)programm + dos->e_lfanew);
+    z.programmAnfang = (DWORD64)programm;
+    z.programmEnde = z.programmAnfang + nt->OptionalHeader.SizeOfImage;
     DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &z.ziel, 0, FALSE,
                     DUPLICATE_SAME_ACCESS);
     z.faden = CreateThread(nullptr, 0, Faden, nullptr, 0, nullptr);
 #endif
+}
+
+/* The split: samples of a stretch in which `lauf` runs, those in which a
+ * function of `gruppe` runs under it, and those in the program's own code.
+ * Messen(1) opens a stretch and zeroes the counts, Messen(0) closes it. */
+inline void Aufteilen(DWORD64 lauf, const std::set<DWORD64>& gruppe)
+{
+    G().lauf = lauf;
+    G().gruppe = gruppe;
+}
+inline void Messen(bool an)
+{
+    Zustand& z = G();
+    if (an)
+        z.fensterProben = z.laufProben = z.gruppeProben = z.eigeneProben = 0;
+    InterlockedExchange(&z.messen, an ? 1 : 0);
+    Sleep(5);
 }
 
 /* Stops and writes the counts. */
@@ -108,11 +159,13 @@ inline void Beenden()
 {
 #if defined(_WIN64)
     Zustand& z = G();
-    const char* datei = std::getenv("OX_STICHPROBE");
-    if (z.faden == nullptr || datei == nullptr)
+    if (z.faden == nullptr)
         return;
     z.halt = 1;
     WaitForSingleObject(z.faden, INFINITE);
+    const char* datei = std::getenv("OX_STICHPROBE");
+    if (datei == nullptr)
+        return;
     std::FILE* f = std::fopen(datei, "w");
     if (f == nullptr)
         return;

@@ -5,7 +5,10 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <chrono>
 #include <map>
+#include <thread>
+#include <vector>
 
 namespace dba {
 
@@ -91,10 +94,15 @@ void ZahlIndex::Leeren()
 
 /* ---- Bestand ------------------------------------------------------------ */
 
+/* Starts (once) the thread that lets go of writer locks held on after a
+ * write; true when stores may hold their lock (Windows builds). */
+static bool LoslasserStarten();
+
 bool Bestand::Oeffnen(const std::string& pfad, uint32_t satzGroesse, uint32_t startAnzahl)
 {
     std::lock_guard<std::recursive_mutex> lock(mutex);
     if (!datei.Oeffnen(pfad, satzGroesse, true, startAnzahl)) return false;
+    datei.Halten(LoslasserStarten());
     gen_ = 0;
     epoche_ = 0xFFFFFFFFu;
     return Sync();
@@ -158,6 +166,30 @@ Register& Reg()
     return *r;
 }
 
+/* A writer lock held on after a write is let go once the store was quiet
+ * for this long, or held for this long in any case. */
+constexpr uint32_t kRuhigMs = 20;
+constexpr uint32_t kHoechstensMs = 250;
+
+void Loslassen()
+{
+    for (;;) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(kRuhigMs / 2));
+        std::vector<std::shared_ptr<Bestand>> offen;
+        {
+            Register& r = Reg();
+            std::lock_guard<std::mutex> lock(r.mutex);
+            offen.reserve(r.bestaende.size());
+            for (const auto& [pfad, schwach] : r.bestaende)
+                if (std::shared_ptr<Bestand> b = schwach.lock()) offen.push_back(std::move(b));
+        }
+        for (const std::shared_ptr<Bestand>& b : offen) {
+            std::unique_lock<std::recursive_mutex> lock(b->mutex, std::try_to_lock);
+            if (lock.owns_lock()) b->datei.LoslassenWennRuhig(kRuhigMs, kHoechstensMs);
+        }
+    }
+}
+
 std::string MitTrenner(std::string p)
 {
     if (!p.empty() && p.back() != '\\' && p.back() != '/') p.push_back('\\');
@@ -172,6 +204,25 @@ std::string StandardPfad()
 }
 
 } // namespace
+
+static bool LoslasserStarten()
+{
+#if defined(_WIN32)
+    static std::once_flag einmal;
+    static bool laeuft = false;
+    std::call_once(einmal, [] {
+        try {
+            std::thread(Loslassen).detach();
+            laeuft = true;
+        } catch (...) {
+            laeuft = false;
+        }
+    });
+    return laeuft;
+#else
+    return false;
+#endif
+}
 
 std::string DatenPfad()
 {

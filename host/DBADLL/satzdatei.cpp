@@ -6,6 +6,7 @@
 
 #include <array>
 #include <atomic>
+#include <chrono>
 #include <cstring>
 
 namespace dba {
@@ -73,18 +74,31 @@ bool SatzDatei::KopfSchreiben(const Kopf& k)
     return daten_.Schreiben(0, puffer, KOPF);
 }
 
+static uint64_t Ticks()
+{
+    return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                     std::chrono::steady_clock::now().time_since_epoch())
+                                     .count());
+}
+
 bool SatzDatei::SperrenRoh()
 {
-    if (sperren_++ == 0 && !daten_.Sperren()) {
-        sperren_ = 0;
-        return false;
+    if (sperren_++ == 0 && !gehalten_) {
+        if (!daten_.Sperren()) {
+            sperren_ = 0;
+            return false;
+        }
+        gehalten_ = true;
+        genommen_ = Ticks();
     }
     return true;
 }
 
 bool SatzDatei::Sperren()
 {
-    bool erstes = sperren_ == 0;
+    /* A lock held on since this object's last write: nobody else can have
+     * written, the header seen then is still the file's. */
+    bool erstes = sperren_ == 0 && !gehalten_;
     if (!SperrenRoh()) return false;
     if (erstes) {
         /* Holding the lock, the file is ours: finish a dead writer's write
@@ -101,7 +115,25 @@ bool SatzDatei::Sperren()
 
 void SatzDatei::Entsperren()
 {
-    if (sperren_ > 0 && --sperren_ == 0) daten_.Entsperren();
+    if (sperren_ > 0 && --sperren_ == 0) {
+        if (halten_) {
+            benutzt_ = Ticks();
+            return;
+        }
+        daten_.Entsperren();
+        gehalten_ = false;
+    }
+}
+
+void SatzDatei::LoslassenWennRuhig(uint32_t ruhigMs, uint32_t hoechstensMs)
+{
+    if (sperren_ > 0 || !gehalten_)
+        return;
+    uint64_t jetzt = Ticks();
+    if (jetzt - benutzt_ < ruhigMs && jetzt - genommen_ < hoechstensMs)
+        return;
+    daten_.Entsperren();
+    gehalten_ = false;
 }
 
 bool SatzDatei::Oeffnen(const std::string& pfad, uint32_t satzGroesse, bool anlegen, uint32_t startAnzahl)
@@ -169,6 +201,8 @@ bool SatzDatei::Oeffnen(const std::string& pfad, uint32_t satzGroesse, bool anle
 void SatzDatei::Schliessen()
 {
     while (sperren_ > 0) Entsperren();
+    if (gehalten_) daten_.Entsperren();
+    gehalten_ = false;
     ansicht_ = nullptr;
     ansichtLaenge_ = 0;
     laenge_ = 0;

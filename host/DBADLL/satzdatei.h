@@ -130,6 +130,18 @@ public:
     bool Sperren();
     void Entsperren();
 
+    /* With `halten` the writer lock stays taken after the last Entsperren,
+     * so that the writes of one run (thousands a second) take it once: the
+     * next Sperren finds it still held and the file unchanged. Every write
+     * stays as durable as before (journal, flush); the lock is let go by
+     * LoslassenWennRuhig. Off by default. */
+    void Halten(bool halten) { halten_ = halten; }
+    /* Lets a held lock go when it is not in use and was last used more than
+     * `ruhigMs` ago, or was taken more than `hoechstensMs` ago (so writers
+     * of other processes wait at most that long). Caller holds whatever
+     * serialises the calls on this object. */
+    void LoslassenWennRuhig(uint32_t ruhigMs, uint32_t hoechstensMs);
+
     /* Brings an owner at generation `bekannt` up to date: calls
      * geaendert(slot) for every slot written since, or geaendert(ALLES)
      * when everything has to be re-read. Takes the lock when there is
@@ -185,6 +197,10 @@ private:
     std::string pfad_;
     uint32_t satz_ = 0;
     int sperren_ = 0;
+    bool halten_ = false;
+    bool gehalten_ = false;                    /* the OS lock is taken by this object */
+    uint64_t genommen_ = 0;                    /* tick when it was taken */
+    uint64_t benutzt_ = 0;                     /* tick of the last Entsperren */
     uint64_t gen_ = 0;
     uint32_t epoche_ = 0;
     uint32_t anzahl_ = 0;

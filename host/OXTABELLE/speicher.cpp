@@ -78,7 +78,23 @@ struct Speicher {
     const unsigned char* ansicht = nullptr;
     uint64_t ansichtLaenge = 0;
     uint32_t fehlgriffe = 0;                 /* reads behind the view since it was made */
+    /* The writers' lock stays taken after an append, so that the appends
+     * of one run take it once; a thread lets it go when the store was quiet
+     * for RUHIG_MS or held for HOECHSTENS_MS (other writers wait no longer). */
+    bool gehalten = false;
+    ULONGLONG genommen = 0;
+    ULONGLONG benutzt = 0;
+    /* A copy of the bytes this process appended behind the view, from
+     * `schwanzAnfang` on: a table written is read back at once, and reading
+     * it from here spares a new view of the whole file each time. */
+    uint64_t schwanzAnfang = 0;
+    std::vector<unsigned char> schwanz;
 };
+
+constexpr size_t SCHWANZ_MAX = 16u << 20;
+
+constexpr ULONGLONG RUHIG_MS = 20;
+constexpr ULONGLONG HOECHSTENS_MS = 250;
 
 /* A view is renewed when the readable part grew by an eighth (at least
  * this) since it was made, or after this many reads behind it; a 32-bit
@@ -217,6 +233,19 @@ void AnsichtLoesen(Speicher& s)
     s.abbildung = nullptr;
     s.ansichtLaenge = 0;
     s.fehlgriffe = 0;
+    s.schwanz.clear();
+    s.schwanzAnfang = 0;
+}
+
+/* The appended bytes at `position` kept in the tail copy when they follow
+ * it directly; otherwise the copy starts anew there. */
+void SchwanzAnfuegen(Speicher& s, uint64_t position, const unsigned char* daten, size_t n)
+{
+    if (position != s.schwanzAnfang + s.schwanz.size() || s.schwanz.size() + n > SCHWANZ_MAX) {
+        s.schwanz.clear();
+        s.schwanzAnfang = position;
+    }
+    s.schwanz.insert(s.schwanz.end(), daten, daten + n);
 }
 
 /* Maps the readable part; the earlier view stays when that fails. */
@@ -244,6 +273,9 @@ bool Abbilden(Speicher& s)
  * else read into `puffer`. Null when they cannot be read. */
 const unsigned char* Bytes(Speicher& s, uint64_t position, uint32_t n, std::vector<unsigned char>& puffer)
 {
+    if (position + n > s.ansichtLaenge && position >= s.schwanzAnfang &&
+        position + n <= s.schwanzAnfang + s.schwanz.size())
+        return s.schwanz.data() + (position - s.schwanzAnfang);
     if (position + n > s.ansichtLaenge) {
         uint64_t lohnt = s.ansichtLaenge / 8 > ZUWACHS_MIN ? s.ansichtLaenge / 8 : ZUWACHS_MIN;
         if (s.ende - s.ansichtLaenge >= lohnt || ++s.fehlgriffe >= FEHLGRIFFE_MAX)
@@ -315,8 +347,20 @@ void Nachlesen(Speicher& s)
     s.ende += i;
 }
 
+void SperreLoesen(Speicher& s)
+{
+    if (!s.gehalten)
+        return;
+    OVERLAPPED sperre{};
+    sperre.Offset = SPERRE_LOW;
+    sperre.OffsetHigh = SPERRE_HIGH;
+    UnlockFileEx(s.h, 0, 1, 0, &sperre);
+    s.gehalten = false;
+}
+
 void Schliessen(Speicher& s)
 {
+    SperreLoesen(s);
     AnsichtLoesen(s);
     if (s.h != INVALID_HANDLE_VALUE)
         CloseHandle(s.h);
@@ -407,19 +451,52 @@ bool Gueltig(int32_t besitzer, int32_t nummer)
     return (besitzer == TAB_BESITZER_ARTIKEL || besitzer == TAB_BESITZER_SERIE) && nummer >= 1;
 }
 
+void Loslassen()
+{
+    for (;;) {
+        Sleep(static_cast<DWORD>(RUHIG_MS / 2));
+        std::unique_lock<std::mutex> lock(g_Sperre, std::try_to_lock);
+        if (!lock.owns_lock() || !g_Speicher.gehalten)
+            continue;
+        ULONGLONG jetzt = GetTickCount64();
+        if (jetzt - g_Speicher.benutzt >= RUHIG_MS || jetzt - g_Speicher.genommen >= HOECHSTENS_MS)
+            SperreLoesen(g_Speicher);
+    }
+}
+
+/* Starts (once) the thread that lets the held writers' lock go; false
+ * when it could not be started (the lock is then let go after each append). */
+bool LoslasserStarten()
+{
+    static std::once_flag einmal;
+    static bool laeuft = false;
+    std::call_once(einmal, [] {
+        HANDLE faden = CreateThread(nullptr, 0, [](void*) -> DWORD { Loslassen(); return 0; }, nullptr, 0, nullptr);
+        laeuft = faden != nullptr;
+        if (faden != nullptr)
+            CloseHandle(faden);
+    });
+    return laeuft;
+}
+
 /* Appends one entry under the writers' lock. */
 int32_t Anhaengen(Speicher& s, int32_t besitzer, int32_t nummer, uint32_t flags, const std::vector<unsigned char>& paket)
 {
-    OVERLAPPED sperre{};
-    sperre.Offset = SPERRE_LOW;
-    sperre.OffsetHigh = SPERRE_HIGH;
-    if (!LockFileEx(s.h, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &sperre))
-        return 0;
-    Nachlesen(s);
     int32_t ergebnis = 1;
+    if (!s.gehalten) {
+        OVERLAPPED sperre{};
+        sperre.Offset = SPERRE_LOW;
+        sperre.OffsetHigh = SPERRE_HIGH;
+        if (!LockFileEx(s.h, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &sperre))
+            return 0;
+        s.gehalten = true;
+        s.genommen = GetTickCount64();
+        Nachlesen(s);
+    }
     /* A torn entry of a writer that died is cut off before appending;
      * where the cut is refused, the new entry goes over it (a reader stops
-     * at whatever of it is left behind the new entry). */
+     * at whatever of it is left behind the new entry). With the lock held
+     * on since this process's last append the file ends where that ended. */
     if (Groesse(s.h) != s.ende) {
         LARGE_INTEGER p;
         p.QuadPart = static_cast<LONGLONG>(s.ende);
@@ -439,12 +516,15 @@ int32_t Anhaengen(Speicher& s, int32_t besitzer, int32_t nummer, uint32_t flags,
         std::memcpy(eintrag.data() + 28, &pruef, 4);
         if (SchreibenAn(s.h, s.ende, eintrag.data(), static_cast<DWORD>(eintrag.size()))) {
             Eintragen(s, s.ende, eintrag.data());
+            SchwanzAnfuegen(s, s.ende, eintrag.data(), eintrag.size());
             s.ende += eintrag.size();
         } else {
             ergebnis = 0;
         }
     }
-    UnlockFileEx(s.h, 0, 1, 0, &sperre);
+    s.benutzt = GetTickCount64();
+    if (ergebnis != 1 || !LoslasserStarten())
+        SperreLoesen(s);
     return ergebnis;
 }
 

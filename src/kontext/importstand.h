@@ -100,6 +100,9 @@ typedef struct IMPORT_LAUF {
                                         is entered (the "Standard" page cannot change it meanwhile) */
     int32_t AnzeigeRuht;             /* the run goes on past this row: its number, EAN and
                                         catalogue values are shown later (KatalogAnzeigeNachholen) */
+    uint32_t ZuletztGezeigt;         /* tick count of the row the run showed last */
+    int32_t MwstWerte[6];            /* the host's percentage of each VAT rate, */
+    int32_t MwstWerteBekannt;        /* asked once per run (bit per rate) */
     int32_t AuffrischenOffen;        /* the refresh after a new or corrected article was left
                                         for later while the display rested */
 } IMPORT_LAUF;

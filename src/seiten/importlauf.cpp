@@ -26,6 +26,9 @@
 #include <stdio.h>
 #include <string.h>
 
+/* Rows a run passes without stopping are shown at most this often. */
+enum { ANZEIGE_ABSTAND_MS = 500 };
+
 static PRICAT_SATZ* SatzVon(PRICAT_DATEN* daten)
 {
     return daten == nullptr ? nullptr : (PRICAT_SATZ*)((char*)daten - offsetof(PRICAT_SATZ, PricatDaten));
@@ -350,6 +353,7 @@ static void Lauf(HWND seite, int32_t gewaehlt, int32_t modus)
     l.AnzeigeRuht = 0;
     l.AuffrischenOffen = 0;
     k->MwstMerkProzent = 0;
+    l.MwstWerteBekannt = 0;
     int ende = 0;
     if (modus & LAUF_START) {
         ArtikelPerEanSetzen(0);
@@ -362,7 +366,7 @@ static void Lauf(HWND seite, int32_t gewaehlt, int32_t modus)
         ProtokollBeginnen(k->AusgewaehlteDatei);
     }
     l.NurGemappte = Berechnung_GetNurGemappte();
-    int erste = 1;
+    int erste = 1, erstGezeigt = 1;
     MSG nachricht;
     for (;;) {
         PRICAT_SATZ* zeile = NaechsteZeile(modus, erste);
@@ -398,9 +402,16 @@ static void Lauf(HWND seite, int32_t gewaehlt, int32_t modus)
         k->EanZugeordnet = 0;
         int auslauf = EDIPRICAT_HolePRICAT_NachrichtenfunktionsID(zeile->PricatDaten.Nachrichtenfunktion) ==
                       EDI_NACHRICHTENFUNKTION_AUSLAUF;
-        /* A row that may ask the person (discontinued) and every 64th row
-         * are shown as they come; the others when the run stops or asks. */
-        l.AnzeigeRuht = !auslauf && (l.Zaehler & 63) != 0;
+        /* A row that may ask the person (discontinued), the first row and a
+         * row every half second are shown as they come; the others
+         * when the run stops or asks (a run writes thousands of rows a
+         * second: showing each would cost more than writing it). */
+        DWORD jetzt = GetTickCount();
+        int zeigen = auslauf || erstGezeigt || jetzt - l.ZuletztGezeigt >= ANZEIGE_ABSTAND_MS;
+        erstGezeigt = 0;
+        if (zeigen)
+            l.ZuletztGezeigt = jetzt;
+        l.AnzeigeRuht = !zeigen;
         if (!l.AnzeigeRuht && l.AuffrischenOffen)
             SeiteAuffrischen(seite);
         ZeilenNummerZeigen(seite);
@@ -476,8 +487,8 @@ static void Lauf(HWND seite, int32_t gewaehlt, int32_t modus)
         ZeileSchreiben(seite, k->AktuelleArtikelNummer, zeile);
         AenderungWeitergeben();
         /* Long runs keep the window alive: the counter and pending paints
-         * are let through now and then. */
-        if ((l.Zaehler & 63) == 0) {
+         * are let through with every shown row. */
+        if (zeigen) {
             ZaehlerImportiertAnzeigen(l.Zaehler);
             while (PeekMessageA(&nachricht, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE))
                 DispatchMessageA(&nachricht);

@@ -77,6 +77,13 @@ void LaufknoepfeFreigeben(HWND seite, int an);
 void EingabenFreigeben(HWND seite, int an);
 /* Selects the entry of kind `art` in combo 1074 / 1075; none = unchanged. */
 void TabellenmerkmalWaehlen(HWND seite, int kombi, int32_t art);
+/* The colour pairs of the page (importfarben.cpp): made when the page is
+ * entered, freed when it is left. */
+void FarbenAnlegen(void);
+void FarbenFreigeben(void);
+/* WM_CTLCOLOR* answer of the page: the brush for `steuerelement`, or
+ * nullptr for the dialog's default. */
+HBRUSH OXCALL ImportSeiteFarbe(HWND seite, UINT nachricht, HDC dc, HWND steuerelement);
 /* Flashes check box `id` red, yellow, green. */
 void KontrollkaestchenBlinken(HWND seite, int id);
 /* The page drawn again at once. */
