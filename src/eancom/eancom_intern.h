@@ -120,7 +120,9 @@ struct Datei {
 /* Values passed over, counted per kind: the first place and how often. */
 enum { UEBERGANGEN_MAX = 48 };
 struct Uebergangen {
-    char was[96];
+    uint32_t tag, code;            /* with `warum`: the key of a segment passed over */
+    const char* warum;
+    char was[96];                  /* otherwise the text itself */
     uint32_t segment;
     uint64_t offset;
     uint32_t anzahl;
@@ -195,6 +197,9 @@ void MeldenF(Lauf& l, int art, const Segment& s, const char* format, ...)
 /* Something of the source not carried into the output: counted by `was`,
  * reported once per kind at the end of the file with its first place. */
 void Uebergehen(Lauf& l, const Segment& s, const char* was);
+/* The same for the segment itself: "<tag>+<qualifier of element 1> <warum>"
+ * (`warum` a text that lives as long as the run). */
+void SegmentUebergehen(Lauf& l, const Segment& s, const char* warum);
 void UebergangenMelden(Lauf& l);
 /* Refuses the open message (its files are discarded). */
 void Ablehnen(Lauf& l, const Segment& s, const char* was);

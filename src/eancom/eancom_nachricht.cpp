@@ -334,15 +334,11 @@ void SegmentVerarbeiten(Lauf& l, const Segment& s)
             if (l.art == DESADV && edi_gleich(s, 1, 0, "BJ"))
                 Text(l, s, 2, 0, l.sscc, sizeof l.sscc);
             else
-                Uebergehen(l, s, "GIN in a LIN group passed over");
+                SegmentUebergehen(l, s, "in a LIN group passed over");
             break;
-        default: {
-            char was[64];
-            snprintf(was, sizeof was, "segment %c%c%c in a LIN group passed over", (char)(tag >> 16),
-                     (char)(tag >> 8), (char)tag);
-            Uebergehen(l, s, was);
+        default:
+            SegmentUebergehen(l, s, "in a LIN group passed over");
             break;
-        }
         }
         return;
     }
@@ -358,7 +354,7 @@ void SegmentVerarbeiten(Lauf& l, const Segment& s)
         if (p != nullptr && l.letzteNad == 'S')
             Text(l, s, 2, 1, p->kontakt, sizeof p->kontakt);
         else
-            Uebergehen(l, s, "CTA passed over (only the supplier's contact is carried)");
+            SegmentUebergehen(l, s, "passed over (only the supplier's contact is carried)");
         break;
     }
     case T_COM:
@@ -367,20 +363,17 @@ void SegmentVerarbeiten(Lauf& l, const Segment& s)
         else if (l.letzteNad == 'S' && edi_gleich(s, 1, 1, "FX") && !l.su.fax[0])
             Text(l, s, 1, 0, l.su.fax, sizeof l.su.fax);
         else
-            Uebergehen(l, s, "COM passed over (only the supplier's first telephone and fax are carried)");
+            SegmentUebergehen(l, s, "passed over (only the supplier's first telephone and fax are carried)");
         break;
     case T_GIN:
         if (l.art == DESADV && edi_gleich(s, 1, 0, "BJ"))
             Text(l, s, 2, 0, l.sscc, sizeof l.sscc);
         else
-            Uebergehen(l, s, "GIN passed over");
+            SegmentUebergehen(l, s, "passed over");
         break;
-    default: {
-        char was[64];
-        snprintf(was, sizeof was, "segment %c%c%c passed over", (char)(tag >> 16), (char)(tag >> 8), (char)tag);
-        Uebergehen(l, s, was);
+    default:
+        SegmentUebergehen(l, s, "passed over");
         break;
-    }
     }
 }
 

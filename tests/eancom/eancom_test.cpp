@@ -290,6 +290,28 @@ TEST(EancomDesadv, PositionenKommenBeimWareneingangAn)
     EXPECT_EQ("20251001", FELD(r, Bestelldatum));
 }
 
+/* The DESADV import handed the interchange itself converts it, books the
+ * despatch advice it became, and moves both into the backup folder. */
+TEST(EancomDesadv, ImportSetztDasInterchangeSelbstUm)
+{
+    PartnerHost h("eancom_desadv_direkt");
+    std::string ordner = h.wurzel + "EDI_IMPORT\\";
+    FileIO_PathCreate(ordner.c_str());
+    Schreibweise w;
+    std::string text = muster_interchange({ muster_desadv(Lieferung("1"), w) }, w);
+    edihilfe::Schreiben(ordner + "LIEFERSCHEIN.TXT", text);
+    g_Buchungen.clear();
+    int32_t saetze = 0;
+    EXPECT_EQ(0, EDILieferung_GetAllDesadvSet((ordner + "LIEFERSCHEIN.TXT").c_str(), 0, EIGENE_GLN, 0, Buchen,
+                                              ordner.c_str(), &saetze));
+    EXPECT_EQ(4, saetze);
+    EXPECT_EQ((std::vector<std::string>{ "4012345100006 SM-1 3", "4012345100013 SM-2 12" }), g_Buchungen);
+    EXPECT_EQ(0, FileIO_Exist((ordner + "LIEFERSCHEIN.TXT").c_str()));
+    EXPECT_EQ(0, FileIO_Exist((ordner + "LIEFERSCHEIN.DES").c_str()));
+    EXPECT_EQ(text, DateiLesen(ordner + "SICHERUNG\\LIEFERSCHEIN.TXT"));
+    EXPECT_EQ(1, FileIO_Exist((ordner + "SICHERUNG\\LIEFERSCHEIN.DES").c_str()));
+}
+
 /* A bad second message: the first converts, the second is refused whole
  * and named with the segment and byte where it went wrong. */
 struct Fehlerfall {
