@@ -138,7 +138,7 @@ void Prozent(int64_t hundertstel, char* aus, size_t groesse)
 
 void Melden(Lauf& l, int art, uint32_t segment, uint64_t offset, const char* text)
 {
-    if (art == EANCOM_WARNUNG)
+    if (art == EANCOM_WARNUNG || art == EANCOM_VERWORFEN)
         l.e->Warnungen++;
     if (l.e->Melden == nullptr)
         return;
@@ -290,7 +290,7 @@ void ZeileVerwerfen(Lauf& l, const Segment& s, const char* format, ...)
     va_start(a, format);
     vsnprintf(text, sizeof text, format, a);
     va_end(a);
-    MeldenF(l, EANCOM_WARNUNG, s, " (message %s %s, LIN %s dropped): %s", l.typ, l.unhRef,
+    MeldenF(l, EANCOM_VERWORFEN, s, " (message %s %s, LIN %s dropped): %s", l.typ, l.unhRef,
             l.p.zeile[0] ? l.p.zeile : "?", text);
 }
 

@@ -63,7 +63,7 @@ void OberPruefen(Lauf& l)
         Segment ort;
         ort.nummer = l.ober.segment;
         ort.offset = l.ober.offset;
-        MeldenF(l, EANCOM_WARNUNG, ort, " (message %s %s, LIN %s dropped): LIN line without an EAN: expected a "
+        MeldenF(l, EANCOM_VERWORFEN, ort, " (message %s %s, LIN %s dropped): LIN line without an EAN: expected a "
                 "GTIN in LIN or PIA (or sub-lines that carry one)", l.typ, l.unhRef,
                 l.ober.zeile[0] ? l.ober.zeile : "?");
         Verworfen(l);

@@ -51,7 +51,9 @@ void Melden(void* daten, int art, const char* zeile)
 {
     EINGANG* g = static_cast<EINGANG*>(daten);
     Berichten(g, zeile);
-    if (art == EANCOM_HINWEIS)
+    /* the message names what could not be converted; values not carried
+     * are in the report file only */
+    if (art != EANCOM_ABGELEHNT && art != EANCOM_VERWORFEN)
         return;
     g->probleme++;
     if (g->zeilen < KURZ_ZEILEN) {
@@ -214,7 +216,7 @@ int32_t EancomOrdnerUmsetzen(HWND besitzer, HWND fortschritt, const char* ordner
             umgesetzt++;
             if (!Sichern(pfad, sicherung)) {
                 snprintf(zeile, sizeof zeile, "%s: could not be moved into %s", pfad, sicherung);
-                Melden(g, EANCOM_WARNUNG, zeile);
+                Melden(g, EANCOM_ABGELEHNT, zeile);
             }
         }
         AnzeigeCursorZurueck(cursor);
@@ -250,7 +252,7 @@ int32_t EancomDesadvUmsetzen(HWND besitzer, const char* pfad, const char* sicher
     if (r != 2 && !Sichern(pfad, sicherung)) {
         char zeile[EANCOM_ZEILE];
         snprintf(zeile, sizeof zeile, "%s: could not be moved into %s", pfad, sicherung);
-        Melden(g, EANCOM_WARNUNG, zeile);
+        Melden(g, EANCOM_ABGELEHNT, zeile);
     }
     Abschliessen(g, besitzer);
     free(lauf);

@@ -300,6 +300,11 @@ TEST(EancomDesadv, ImportSetztDasInterchangeSelbstUm)
     Schreibweise w;
     std::string text = muster_interchange({ muster_desadv(Lieferung("1"), w) }, w);
     edihilfe::Schreiben(ordner + "LIEFERSCHEIN.TXT", text);
+    std::vector<std::string> boxen;
+    g_EancomMeldungAnzeigen = [](HWND, const char* text, void* daten) {
+        static_cast<std::vector<std::string>*>(daten)->push_back(text);
+    };
+    g_EancomMeldungDaten = &boxen;
     g_Buchungen.clear();
     int32_t saetze = 0;
     EXPECT_EQ(0, EDILieferung_GetAllDesadvSet((ordner + "LIEFERSCHEIN.TXT").c_str(), 0, EIGENE_GLN, 0, Buchen,
@@ -310,6 +315,8 @@ TEST(EancomDesadv, ImportSetztDasInterchangeSelbstUm)
     EXPECT_EQ(0, FileIO_Exist((ordner + "LIEFERSCHEIN.DES").c_str()));
     EXPECT_EQ(text, DateiLesen(ordner + "SICHERUNG\\LIEFERSCHEIN.TXT"));
     EXPECT_EQ(1, FileIO_Exist((ordner + "SICHERUNG\\LIEFERSCHEIN.DES").c_str()));
+    g_EancomMeldungAnzeigen = nullptr;
+    EXPECT_TRUE(boxen.empty()) << "values not carried go to the report file only";
 }
 
 /* A bad second message: the first converts, the second is refused whole
