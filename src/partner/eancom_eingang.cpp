@@ -20,7 +20,7 @@ void* g_EancomMeldungDaten = nullptr;
 
 namespace {
 
-enum { KURZ_ZEILEN = 6 };
+enum { KURZ_ZEILEN = 6, KURZ_LAENGE = 240 };
 
 /* What one call gathers: the report file (opened at the first line worth
  * keeping), the first lines for the message box, the progress window. */
@@ -28,7 +28,7 @@ struct EINGANG {
     FILE* bericht;
     char berichtPfad[EANCOM_PFAD];
     char ordner[EANCOM_PFAD];
-    char kurz[KURZ_ZEILEN * 160];
+    char kurz[KURZ_ZEILEN * KURZ_LAENGE];
     int32_t zeilen;
     int32_t probleme;
     HWND fortschritt;
@@ -57,7 +57,11 @@ void Melden(void* daten, int art, const char* zeile)
         return;
     g->probleme++;
     if (g->zeilen < KURZ_ZEILEN) {
-        char kurz[160];
+        /* the file by its name: the folder is the import folder */
+        size_t n = strlen(g->ordner);
+        if (n > 0 && _strnicmp(zeile, g->ordner, n) == 0)
+            zeile += n;
+        char kurz[KURZ_LAENGE];
         TextKopieren(kurz, sizeof kurz, zeile);
         TextAnhaengen(g->kurz, sizeof g->kurz, kurz);
         TextAnhaengen(g->kurz, sizeof g->kurz, "\n");
@@ -141,7 +145,7 @@ void Abschliessen(EINGANG* g, HWND besitzer)
     g->bericht = nullptr;
     if (g->probleme == 0)
         return;
-    char vorlage[256] = "", text[KURZ_ZEILEN * 160 + EANCOM_PFAD + 256];
+    char vorlage[256] = "", text[KURZ_ZEILEN * KURZ_LAENGE + EANCOM_PFAD + 256];
     StringLaden(IDS_EANCOM_NICHT_UMGESETZT, vorlage, sizeof vorlage);
     snprintf(text, sizeof text, vorlage, g->kurz, g->berichtPfad);
     if (g_EancomMeldungAnzeigen != nullptr)
