@@ -73,7 +73,8 @@ void Kopie(char* aus, size_t groesse, const char* text)
 void Text(Lauf& l, const Segment& s, int e, int k, char* aus, size_t groesse)
 {
     int ungueltig = 0;
-    edi_text_kopieren(s, e, k, l.t, l.zs, aus, groesse, &ungueltig);
+    if (edi_text_kopieren(s, e, k, l.t, l.zs, aus, groesse, &ungueltig) >= groesse)
+        SegmentUebergehen(l, s, "with a text longer than its field: cut");
     if (ungueltig)
         Uebergehen(l, s, l.zs == ZS_UTF8 ? "bytes that are no UTF-8 (written as \"?\")"
                                          : "bytes that are no character of the declared character set "
