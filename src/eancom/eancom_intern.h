@@ -77,7 +77,6 @@ struct Posten {
     uint32_t segment;
     uint64_t offset;
     bool verworfen;                /* this line cannot be used: dropped with a warning */
-    bool unterzeilen;              /* a main line whose sub-lines came */
     char ean[14];
     char aktion[4];
     char nummer[36];               /* supplier's article number (SA) */
@@ -167,7 +166,13 @@ struct Lauf {
     bool inPosten;
     Posten p;
     Posten ober;                   /* the last main line: what its sub-lines inherit */
-    bool oberDa;
+    bool oberDa;                   /* `ober` holds the main line of the current sub-lines */
+    bool hauptDa;                  /* `p` holds a usable main line */
+    bool offenDa;                  /* a main line without EAN waits for its sub-lines */
+    bool offenUnterzeilen;
+    uint32_t offenSegment;
+    uint64_t offenOffset;
+    char offenZeile[8];
     /* output */
     Datei haupt, adresse;
     char ausgabeStamm[EANCOM_PFAD]; /* name of the message's files, without extension */

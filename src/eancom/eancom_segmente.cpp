@@ -272,6 +272,12 @@ bool GtinSetzen(Lauf& l, const Segment& s, int e, bool pflicht)
 void Lin(Lauf& l, const Segment& s)
 {
     PostenBeenden(l);
+    /* the main line before the first of its sub-lines is kept for them */
+    if (edi_gleich(s, 4, 0, "1") && l.hauptDa && !l.p.oberzeile[0]) {
+        l.ober = l.p;
+        l.oberDa = true;
+        l.hauptDa = false;
+    }
     l.inPosten = true;
     memset(&l.p, 0, sizeof l.p);
     l.p.ek.rang = l.p.vk.rang = l.p.vk2.rang = 99;
