@@ -12,6 +12,7 @@
 #include "partner/eancom_eingang.h"
 #include "eancom_muster.h"
 #include "partner/partner.h"
+#include "hostapi/oxinifile.h"
 #include "partner/partner_hilfen.h"
 #include "pricat_in/katalog.h"
 #include "pricat_in/katalog_hilfen.h"
@@ -539,12 +540,17 @@ TEST_F(Eancom, ImportordnerWirdVorDemImportUmgesetzt)
     edihilfe::Schreiben(sicherung + "LIEFERANT.TXT", "eine fr\xFChere Sicherung");
     edihilfe::Schreiben(import + "KAPUTT.EDI", Ersetzen(gut, "UNT+", "UNT+9"));
     edihilfe::Schreiben(import + "ALT.INH", gut);   /* looks like EANCOM, but is a host file name */
+    /* a sender without GLN that the settings' table of senders names */
+    edihilfe::Schreiben(import + "ERP.EDI", "UNB+UNOC:3+STRICK01:ZZZ+ORDANEX:ZZZ+250901:1200+7'UNH+1+PRICAT:D:01B:UN:"
+                                            "EAN008'NAD+SU+KUNDE-7::91++Strick'LIN+1++4012345100006:SRS'UNT+4+1'"
+                                            "UNZ+1+7'");
+    ASSERT_EQ(1, INI_PutString("EANCOM_ABSENDER", "STRICK01", SU_GLN));
     std::vector<std::string> boxen;
     g_EancomMeldungAnzeigen = [](HWND, const char* text, void* daten) {
         static_cast<std::vector<std::string>*>(daten)->push_back(text);
     };
     g_EancomMeldungDaten = &boxen;
-    EXPECT_EQ(1, EancomOrdnerUmsetzen(nullptr, nullptr, import.c_str(), sicherung.c_str()));
+    EXPECT_EQ(2, EancomOrdnerUmsetzen(nullptr, nullptr, import.c_str(), sicherung.c_str()));
     g_EancomMeldungAnzeigen = nullptr;
     ASSERT_EQ(1u, boxen.size());
     EXPECT_NE(std::string::npos, boxen[0].find("KAPUTT.EDI")) << boxen[0];
@@ -557,7 +563,8 @@ TEST_F(Eancom, ImportordnerWirdVorDemImportUmgesetzt)
         { import + "LIEFERANT.TXT", false },  { sicherung + "LIEFERANT.TXT", true },
         { sicherung + "LIEFERANT.TXT.1", true }, { import + "KAPUTT.EDI", true },
         { import + "KAPUTT.INH", false },     { import + "ALT.INH", true },
-        { import + "ALT.ADR", false },
+        { import + "ALT.ADR", false },        { import + "ERP.INH", true },
+        { sicherung + "ERP.EDI", true },
     };
     for (const auto& e : erwartet)
         EXPECT_EQ(e.second, FileIO_Exist(e.first.c_str()) == 1) << e.first;
