@@ -99,7 +99,7 @@ int GenEancomDemo(const GEN_DEMO* d, GEN_DEMO_ERGEBNIS* e)
         ds.positionen.push_back(pos);
     }
     eancom::MusterPosition fremd;
-    fremd.gtin = "4099999000018";
+    fremd.gtin = "4099999000012";
     fremd.nummer = "UNBEKANNT-1";
     fremd.beschreibung = "Musterteil";
     fremd.menge = "2";

@@ -13,21 +13,21 @@
 
 namespace {
 
-/* 1 when the file starts like an EDIFACT interchange (the module converts
- * it when it books it). */
+/* 1 when the file starts like an EDIFACT interchange that carries a
+ * despatch advice (the module converts it when it books it). */
 bool Interchange(const std::string& pfad)
 {
     FILE* f = fopen(pfad.c_str(), "rb");
     if (f == nullptr)
         return false;
-    char kopf[16] = "";
-    size_t n = fread(kopf, 1, sizeof kopf - 1, f);
+    std::string kopf(4096, '\0');
+    kopf.resize(fread(&kopf[0], 1, kopf.size(), f));
     fclose(f);
-    size_t i = n >= 3 && memcmp(kopf, "\xEF\xBB\xBF", 3) == 0 ? 3 : 0;
-    while (i < n && (kopf[i] == '\r' || kopf[i] == '\n' || kopf[i] == ' '))
+    size_t i = kopf.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    while (i < kopf.size() && (kopf[i] == '\r' || kopf[i] == '\n' || kopf[i] == ' '))
         i++;
-    return n - i >= 3 && (memcmp(kopf + i, "UNA", 3) == 0 || memcmp(kopf + i, "UNB", 3) == 0 ||
-                          memcmp(kopf + i, "UNH", 3) == 0);
+    bool edifact = kopf.compare(i, 3, "UNA") == 0 || kopf.compare(i, 3, "UNB") == 0 || kopf.compare(i, 3, "UNH") == 0;
+    return edifact && kopf.find("DESADV") != std::string::npos;
 }
 
 std::vector<std::string> Dateien(const std::string& ordner)

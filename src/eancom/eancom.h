@@ -43,7 +43,8 @@ enum {
 enum {
     EANCOM_HINWEIS = 0,          /* what came of a file */
     EANCOM_WARNUNG = 1,          /* something not carried, passed over, dropped */
-    EANCOM_ABGELEHNT = 2         /* a message or file refused */
+    EANCOM_ABGELEHNT = 2,        /* a message or file refused */
+    EANCOM_VERWORFEN = 3         /* a LIN line dropped (its message goes on) */
 };
 
 /* The files a run has read or made, by identity. Zero it before the run. */

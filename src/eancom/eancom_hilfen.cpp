@@ -73,7 +73,8 @@ void Kopie(char* aus, size_t groesse, const char* text)
 void Text(Lauf& l, const Segment& s, int e, int k, char* aus, size_t groesse)
 {
     int ungueltig = 0;
-    edi_text_kopieren(s, e, k, l.t, l.zs, aus, groesse, &ungueltig);
+    if (edi_text_kopieren(s, e, k, l.t, l.zs, aus, groesse, &ungueltig) >= groesse)
+        SegmentUebergehen(l, s, "with a text longer than its field: cut");
     if (ungueltig)
         Uebergehen(l, s, l.zs == ZS_UTF8 ? "bytes that are no UTF-8 (written as \"?\")"
                                          : "bytes that are no character of the declared character set "
@@ -138,7 +139,7 @@ void Prozent(int64_t hundertstel, char* aus, size_t groesse)
 
 void Melden(Lauf& l, int art, uint32_t segment, uint64_t offset, const char* text)
 {
-    if (art == EANCOM_WARNUNG)
+    if (art == EANCOM_WARNUNG || art == EANCOM_VERWORFEN)
         l.e->Warnungen++;
     if (l.e->Melden == nullptr)
         return;
@@ -161,35 +162,100 @@ void MeldenF(Lauf& l, int art, const Segment& s, const char* format, ...)
     Melden(l, art, s.nummer, s.offset, text);
 }
 
+namespace {
+
+Uebergangen* Neu(Lauf& l, const Segment& s)
+{
+    if (l.ueberAnzahl == UEBERGANGEN_MAX)
+        return nullptr;
+    Uebergangen& u = l.ueber[l.ueberAnzahl++];
+    memset(&u, 0, sizeof u);
+    u.segment = s.nummer;
+    u.offset = s.offset;
+    u.anzahl = 1;
+    return &u;
+}
+
+void Kennzeichen(char* aus, size_t groesse, uint32_t code)
+{
+    size_t n = 0;
+    if (code == 0xFFFFFFFFu) {
+        aus[n++] = '?';
+    } else {
+        for (int b = 16; b >= 0 && n + 1 < groesse; b -= 8)
+            if ((code >> b) & 0xFF)
+                aus[n++] = static_cast<char>((code >> b) & 0xFF);
+    }
+    aus[n] = '\0';
+}
+
+void Beschreiben(const Uebergangen& u, char* aus, size_t groesse)
+{
+    if (u.warum == nullptr) {
+        Kopie(aus, groesse, u.was);
+        return;
+    }
+    char tag[4], q[8];
+    Kennzeichen(tag, sizeof tag, u.tag);
+    Kennzeichen(q, sizeof q, u.code);
+    snprintf(aus, groesse, "%s%s%s %s", tag, q[0] ? "+" : "", q, u.warum);
+}
+
+} // namespace
+
 void Uebergehen(Lauf& l, const Segment& s, const char* was)
 {
     for (int i = 0; i < l.ueberAnzahl; i++)
-        if (strcmp(l.ueber[i].was, was) == 0) {
+        if (l.ueber[i].warum == nullptr && strcmp(l.ueber[i].was, was) == 0) {
             l.ueber[i].anzahl++;
             return;
         }
-    if (l.ueberAnzahl == UEBERGANGEN_MAX) {
+    Uebergangen* u = Neu(l, s);
+    if (u == nullptr) {
         /* more kinds than the table holds: this one is named on its own */
         MeldenF(l, EANCOM_WARNUNG, s, ": %s", was);
         return;
     }
-    Uebergangen& u = l.ueber[l.ueberAnzahl++];
-    Kopie(u.was, sizeof u.was, was);
-    u.segment = s.nummer;
-    u.offset = s.offset;
-    u.anzahl = 1;
+    Kopie(u->was, sizeof u->was, was);
+}
+
+void SegmentUebergehen(Lauf& l, const Segment& s, const char* warum)
+{
+    uint32_t code = Code(s, 1, 0);
+    for (int i = 0; i < l.ueberAnzahl; i++) {
+        Uebergangen& u = l.ueber[i];
+        if (u.warum == warum && u.tag == s.tag && u.code == code) {
+            u.anzahl++;
+            return;
+        }
+    }
+    Uebergangen* u = Neu(l, s);
+    if (u == nullptr) {
+        Uebergangen einzeln = {};
+        einzeln.tag = s.tag;
+        einzeln.code = code;
+        einzeln.warum = warum;
+        char text[160];
+        Beschreiben(einzeln, text, sizeof text);
+        MeldenF(l, EANCOM_WARNUNG, s, ": %s", text);
+        return;
+    }
+    u->tag = s.tag;
+    u->code = code;
+    u->warum = warum;
 }
 
 void UebergangenMelden(Lauf& l)
 {
     for (int i = 0; i < l.ueberAnzahl; i++) {
         const Uebergangen& u = l.ueber[i];
-        char text[EANCOM_ZEILE];
+        char was[160], text[EANCOM_ZEILE];
+        Beschreiben(u, was, sizeof was);
         if (u.anzahl > 1)
-            snprintf(text, sizeof text, ": %s (%lu times in the file; this is the first)", u.was,
+            snprintf(text, sizeof text, ": %s (%lu times in the file; this is the first)", was,
                      (unsigned long)u.anzahl);
         else
-            snprintf(text, sizeof text, ": %s", u.was);
+            snprintf(text, sizeof text, ": %s", was);
         Melden(l, EANCOM_WARNUNG, u.segment, u.offset, text);
     }
     l.ueberAnzahl = 0;
@@ -225,7 +291,7 @@ void ZeileVerwerfen(Lauf& l, const Segment& s, const char* format, ...)
     va_start(a, format);
     vsnprintf(text, sizeof text, format, a);
     va_end(a);
-    MeldenF(l, EANCOM_WARNUNG, s, " (message %s %s, LIN %s dropped): %s", l.typ, l.unhRef,
+    MeldenF(l, EANCOM_VERWORFEN, s, " (message %s %s, LIN %s dropped): %s", l.typ, l.unhRef,
             l.p.zeile[0] ? l.p.zeile : "?", text);
 }
 

@@ -77,7 +77,6 @@ struct Posten {
     uint32_t segment;
     uint64_t offset;
     bool verworfen;                /* this line cannot be used: dropped with a warning */
-    bool unterzeilen;              /* a main line whose sub-lines came */
     char ean[14];
     char aktion[4];
     char nummer[36];               /* supplier's article number (SA) */
@@ -120,7 +119,9 @@ struct Datei {
 /* Values passed over, counted per kind: the first place and how often. */
 enum { UEBERGANGEN_MAX = 48 };
 struct Uebergangen {
-    char was[96];
+    uint32_t tag, code;            /* with `warum`: the key of a segment passed over */
+    const char* warum;
+    char was[96];                  /* otherwise the text itself */
     uint32_t segment;
     uint64_t offset;
     uint32_t anzahl;
@@ -165,7 +166,13 @@ struct Lauf {
     bool inPosten;
     Posten p;
     Posten ober;                   /* the last main line: what its sub-lines inherit */
-    bool oberDa;
+    bool oberDa;                   /* `ober` holds the main line of the current sub-lines */
+    bool hauptDa;                  /* `p` holds a usable main line */
+    bool offenDa;                  /* a main line without EAN waits for its sub-lines */
+    bool offenUnterzeilen;
+    uint32_t offenSegment;
+    uint64_t offenOffset;
+    char offenZeile[8];
     /* output */
     Datei haupt, adresse;
     char ausgabeStamm[EANCOM_PFAD]; /* name of the message's files, without extension */
@@ -195,6 +202,9 @@ void MeldenF(Lauf& l, int art, const Segment& s, const char* format, ...)
 /* Something of the source not carried into the output: counted by `was`,
  * reported once per kind at the end of the file with its first place. */
 void Uebergehen(Lauf& l, const Segment& s, const char* was);
+/* The same for the segment itself: "<tag>+<qualifier of element 1> <warum>"
+ * (`warum` a text that lives as long as the run). */
+void SegmentUebergehen(Lauf& l, const Segment& s, const char* warum);
 void UebergangenMelden(Lauf& l);
 /* Refuses the open message (its files are discarded). */
 void Ablehnen(Lauf& l, const Segment& s, const char* was);

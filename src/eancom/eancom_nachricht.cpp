@@ -59,16 +59,16 @@ void Verworfen(Lauf& l)
  * it is dropped with a warning. */
 void OberPruefen(Lauf& l)
 {
-    if (l.oberDa && !l.ober.ean[0] && !l.ober.verworfen && !l.ober.unterzeilen) {
+    if (l.offenDa && !l.offenUnterzeilen) {
         Segment ort;
-        ort.nummer = l.ober.segment;
-        ort.offset = l.ober.offset;
-        MeldenF(l, EANCOM_WARNUNG, ort, " (message %s %s, LIN %s dropped): LIN line without an EAN: expected a "
+        ort.nummer = l.offenSegment;
+        ort.offset = l.offenOffset;
+        MeldenF(l, EANCOM_VERWORFEN, ort, " (message %s %s, LIN %s dropped): LIN line without an EAN: expected a "
                 "GTIN in LIN or PIA (or sub-lines that carry one)", l.typ, l.unhRef,
-                l.ober.zeile[0] ? l.ober.zeile : "?");
+                l.offenZeile[0] ? l.offenZeile : "?");
         Verworfen(l);
     }
-    l.oberDa = false;
+    l.offenDa = false;
 }
 
 void Zeichensatz_(Lauf& l, const Segment& s)
@@ -102,7 +102,7 @@ void NachrichtAnfangen(Lauf& l, const Segment& s)
     l.verworfen = 0;
     l.kopfGeschrieben = false;
     l.inPosten = false;
-    l.oberDa = false;
+    l.oberDa = l.hauptDa = l.offenDa = false;
     l.cciArt = 0;
     l.letzteNad = 0;
     l.kopfRffOn = false;
@@ -159,19 +159,25 @@ void PostenBeenden(Lauf& l)
     if (l.p.oberzeile[0]) {
         if (l.oberDa && strcmp(l.ober.zeile, l.p.oberzeile) == 0) {
             Erben(l.p, l.ober);
-            l.ober.unterzeilen = true;
+            if (l.offenDa && strcmp(l.offenZeile, l.p.oberzeile) == 0)
+                l.offenUnterzeilen = true;
         } else {
             MeldenF(l, EANCOM_WARNUNG, ort, ": LIN %s names line %s as its main line, which is not the line "
                     "before it: taken as a line of its own", l.p.zeile, l.p.oberzeile);
         }
     } else {
         OberPruefen(l);
-        if (!l.p.verworfen) {
-            l.ober = l.p;
-            l.oberDa = true;
-        }
-        if (!l.p.ean[0] && !l.p.verworfen)
+        /* a main line: copied for its sub-lines only when one follows (Lin) */
+        l.oberDa = false;
+        l.hauptDa = !l.p.verworfen;
+        if (!l.p.ean[0] && !l.p.verworfen) {
+            l.offenDa = true;
+            l.offenUnterzeilen = false;
+            l.offenSegment = l.p.segment;
+            l.offenOffset = l.p.offset;
+            Kopie(l.offenZeile, sizeof l.offenZeile, l.p.zeile);
             return;   /* decided by its sub-lines (OberPruefen) */
+        }
     }
     if (l.p.verworfen) {
         Verworfen(l);
@@ -334,15 +340,11 @@ void SegmentVerarbeiten(Lauf& l, const Segment& s)
             if (l.art == DESADV && edi_gleich(s, 1, 0, "BJ"))
                 Text(l, s, 2, 0, l.sscc, sizeof l.sscc);
             else
-                Uebergehen(l, s, "GIN in a LIN group passed over");
+                SegmentUebergehen(l, s, "in a LIN group passed over");
             break;
-        default: {
-            char was[64];
-            snprintf(was, sizeof was, "segment %c%c%c in a LIN group passed over", (char)(tag >> 16),
-                     (char)(tag >> 8), (char)tag);
-            Uebergehen(l, s, was);
+        default:
+            SegmentUebergehen(l, s, "in a LIN group passed over");
             break;
-        }
         }
         return;
     }
@@ -358,7 +360,7 @@ void SegmentVerarbeiten(Lauf& l, const Segment& s)
         if (p != nullptr && l.letzteNad == 'S')
             Text(l, s, 2, 1, p->kontakt, sizeof p->kontakt);
         else
-            Uebergehen(l, s, "CTA passed over (only the supplier's contact is carried)");
+            SegmentUebergehen(l, s, "passed over (only the supplier's contact is carried)");
         break;
     }
     case T_COM:
@@ -367,20 +369,17 @@ void SegmentVerarbeiten(Lauf& l, const Segment& s)
         else if (l.letzteNad == 'S' && edi_gleich(s, 1, 1, "FX") && !l.su.fax[0])
             Text(l, s, 1, 0, l.su.fax, sizeof l.su.fax);
         else
-            Uebergehen(l, s, "COM passed over (only the supplier's first telephone and fax are carried)");
+            SegmentUebergehen(l, s, "passed over (only the supplier's first telephone and fax are carried)");
         break;
     case T_GIN:
         if (l.art == DESADV && edi_gleich(s, 1, 0, "BJ"))
             Text(l, s, 2, 0, l.sscc, sizeof l.sscc);
         else
-            Uebergehen(l, s, "GIN passed over");
+            SegmentUebergehen(l, s, "passed over");
         break;
-    default: {
-        char was[64];
-        snprintf(was, sizeof was, "segment %c%c%c passed over", (char)(tag >> 16), (char)(tag >> 8), (char)tag);
-        Uebergehen(l, s, was);
+    default:
+        SegmentUebergehen(l, s, "passed over");
         break;
-    }
     }
 }
 

@@ -64,6 +64,22 @@ bool LieferantFinden(Lauf& l, const Segment& s)
     return false;
 }
 
+/* A text into a record field of `breite` bytes; a longer text is cut and
+ * counted as not carried, at the LIN line it belongs to. */
+void Feldtext(Lauf& l, char* feld, size_t breite, const char* text, const char* name)
+{
+    Setzen(feld, breite - 1, text);
+    if (strlen(text) < breite)
+        return;
+    Segment ort;
+    ort.nummer = l.p.segment;
+    ort.offset = l.p.offset;
+    char was[96];
+    snprintf(was, sizeof was, "%s longer than %d characters: cut", name, (int)breite - 1);
+    Uebergehen(l, ort, was);
+}
+#define FELDTEXT(rec, feld, text) Feldtext(l, (rec).feld, sizeof (rec).feld, (text), #feld)
+
 } // namespace
 
 bool DateienOeffnen(Lauf& l, const Segment& s)
@@ -131,25 +147,25 @@ void PricatZeile(Lauf& l)
     PRICAT_DATEN d;
     memset(&d, 0, sizeof d);
     SETZEN(d, Nachrichtentyp, "PRICAT");
-    Setzen(d.Lieferant, sizeof d.Lieferant - 1, l.su.name[0] ? l.su.name : l.su.gln);
+    FELDTEXT(d, Lieferant, l.su.name[0] ? l.su.name : l.su.gln);
     Setzen(d.Nachrichtenfunktion, 2, p.aktion[0] == '2' && p.aktion[1] == '\0' ? "AU" : l.funktion);
     Setzen(d.Waehrung, 3, l.waehrung[0] ? l.waehrung : "EUR");
     SETZEN(d, LieferantenIln, l.su.gln);
     Setzen(d.Nachrichtennummer, sizeof d.Nachrichtennummer - 1, l.dokument);
     SETZEN(d, Nachrichtendatum, l.datum);
     SETZEN(d, GueltigAb, p.gueltig[0] ? p.gueltig : l.gueltig);
-    Setzen(d.Lieferantenartikelnummer, sizeof d.Lieferantenartikelnummer - 1, p.nummer);
-    Setzen(d.Hauptgruppe, sizeof d.Hauptgruppe - 1, l.gruppe);
+    FELDTEXT(d, Lieferantenartikelnummer, p.nummer);
+    FELDTEXT(d, Hauptgruppe, l.gruppe);
     SETZEN(d, Mengeneinheit, "PCE");
     SETZEN(d, Ean, p.ean);
-    Setzen(d.Artikel, sizeof d.Artikel - 1, p.nummer[0] ? p.nummer : p.beschreibung[0] ? p.beschreibung : p.ean);
+    FELDTEXT(d, Artikel, p.nummer[0] ? p.nummer : p.beschreibung[0] ? p.beschreibung : p.ean);
     Feld(d.Merkmal7, sizeof d.Merkmal7, p.groesse, true);
     Feld(d.Groessentext, sizeof d.Groessentext, p.groesse, false);
     Feld(d.BleFarbe, sizeof d.BleFarbe, p.farbe, true);
     Feld(d.Lieferantenfarbe, sizeof d.Lieferantenfarbe, p.farbe, false);
     Feld(d.Material, sizeof d.Material, p.material, false);
-    Setzen(d.Zusatztext, sizeof d.Zusatztext - 1, p.kurztext);
-    Setzen(d.Artikelbeschreibung, sizeof d.Artikelbeschreibung - 1, p.beschreibung);
+    FELDTEXT(d, Zusatztext, p.kurztext);
+    FELDTEXT(d, Artikelbeschreibung, p.beschreibung);
     /* a price the supplier did not send stays empty: "no price", never 0 */
     char preis[22];
     if (p.ek.rang < 99) {
@@ -186,14 +202,14 @@ void DesadvZeile(Lauf& l)
     Setzen(r.Bestellposition, sizeof r.Bestellposition - 1, p.bestellposition);
     Setzen(r.Auftragsnummer, sizeof r.Auftragsnummer - 1, p.auftrag);
     Setzen(pos.Positionsnummer, sizeof pos.Positionsnummer - 1, p.zeile);
-    Setzen(pos.Artikelbeschreibung, sizeof pos.Artikelbeschreibung - 1, p.beschreibung);
+    FELDTEXT(pos, Artikelbeschreibung, p.beschreibung);
     Feld(pos.Farbe, sizeof pos.Farbe, p.farbe, false);
     Feld(pos.Groesse, sizeof pos.Groesse, p.groesse, false);
     Setzen(pos.Mengeneinheit, 3, p.einheit[0] ? p.einheit : "PCE");
     Setzen(pos.EmpfaengerIln, 13, l.dkopf.KaeuferIln);
     SETZEN(pos, Gtin, p.ean);
-    Setzen(pos.Lieferantenartikelnummer, sizeof pos.Lieferantenartikelnummer - 1, p.nummer);
-    Setzen(pos.Kaeuferartikelnummer, sizeof pos.Kaeuferartikelnummer - 1, p.kaeufer);
+    FELDTEXT(pos, Lieferantenartikelnummer, p.nummer);
+    FELDTEXT(pos, Kaeuferartikelnummer, p.kaeufer);
     Setzen(pos.Packstueck, sizeof pos.Packstueck - 1, l.sscc);
     Setzen(pos.Charge, sizeof pos.Charge - 1, p.charge);
     char menge[22];

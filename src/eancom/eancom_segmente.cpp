@@ -12,26 +12,6 @@ namespace eancom {
 
 namespace {
 
-void Kennzeichen(char* aus, size_t groesse, uint32_t code)
-{
-    char t[4] = { static_cast<char>(code >> 16), static_cast<char>(code >> 8), static_cast<char>(code), 0 };
-    size_t i = 0;
-    while (i < 3 && t[i] == 0)
-        i++;
-    Kopie(aus, groesse, code == 0xFFFFFFFFu ? "?" : t + i);
-}
-
-/* "passed over" with the segment's tag and qualifier of element 1. */
-void SegmentUebergehen(Lauf& l, const Segment& s, const char* warum)
-{
-    char tag[4] = { static_cast<char>(s.tag >> 16), static_cast<char>(s.tag >> 8), static_cast<char>(s.tag), 0 };
-    char q[8];
-    Kennzeichen(q, sizeof q, Code(s, 1, 0));
-    char was[96];
-    snprintf(was, sizeof was, "%s%s%s %s", tag, q[0] ? "+" : "", q, warum);
-    Uebergehen(l, s, was);
-}
-
 Partei* LetztePartei(Lauf& l)
 {
     return l.letzteNad == 'S' ? &l.su : l.letzteNad == 'B' ? &l.by : l.letzteNad == 'D' ? &l.dp : nullptr;
@@ -292,6 +272,12 @@ bool GtinSetzen(Lauf& l, const Segment& s, int e, bool pflicht)
 void Lin(Lauf& l, const Segment& s)
 {
     PostenBeenden(l);
+    /* the main line before the first of its sub-lines is kept for them */
+    if (edi_gleich(s, 4, 0, "1") && l.hauptDa && !l.p.oberzeile[0]) {
+        l.ober = l.p;
+        l.oberDa = true;
+        l.hauptDa = false;
+    }
     l.inPosten = true;
     memset(&l.p, 0, sizeof l.p);
     l.p.ek.rang = l.p.vk.rang = l.p.vk2.rang = 99;

@@ -359,8 +359,8 @@ bool Anfangssegment(const char* p, size_t n)
 void Vorspann(Leser* l)
 {
     bool fehler = false;
-    size_t start = l->pos;
     Verfuegbar(l, 1 << 16, &fehler);
+    size_t start = l->pos;   /* after loading: the bytes may have moved */
     size_t ende = l->ende - l->pos < (1u << 16) ? l->ende : l->pos + (1u << 16);
     size_t i = l->pos;
     while (i < ende) {

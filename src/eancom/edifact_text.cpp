@@ -117,18 +117,28 @@ size_t edi_text_kopieren(const Segment& s, int e, int k, const Trenner& t, Zeich
         p++;
     size_t laenge = static_cast<size_t>(ende - p);
     bool hoch = false;
-    for (size_t i = 0; i < laenge && !hoch; i++)
-        hoch = p[i] >= 0x80;
-    if (!s.freigabe && !hoch && groesse > 0) {
-        /* the common case: the bytes as they are, cut and trimmed */
+    if (!s.freigabe && groesse > 0) {
+        /* the common case, ASCII without release characters: the bytes as
+         * they are, cut and trimmed, in one pass that notes any byte above
+         * 0x7F (then the text is read again below) */
         while (laenge > 0 && (p[laenge - 1] == ' ' || p[laenge - 1] < 0x20 || p[laenge - 1] == 0x7F))
             laenge--;
         size_t kopie = laenge < groesse ? laenge : groesse - 1;
-        for (size_t i = 0; i < kopie; i++)
+        uint8_t oder = 0;
+        for (size_t i = 0; i < kopie; i++) {
+            oder |= p[i];
             aus[i] = static_cast<char>(p[i] < 0x20 || p[i] == 0x7F ? ' ' : p[i]);
-        aus[kopie] = '\0';
-        return laenge;
+        }
+        for (size_t i = kopie; i < laenge && !(oder & 0x80); i++)
+            oder |= p[i];
+        if (!(oder & 0x80)) {
+            aus[kopie] = '\0';
+            return laenge;
+        }
+        laenge = static_cast<size_t>(ende - p);
     }
+    for (size_t i = 0; i < laenge && !hoch; i++)
+        hoch = p[i] >= 0x80;
     bool utf8 = zs == ZS_UTF8 || (hoch && GanzUtf8(p, laenge));
     size_t n = 0;          /* characters of the converted text */
     size_t bis = 0;        /* characters kept: the text without trailing blanks */

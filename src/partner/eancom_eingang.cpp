@@ -20,7 +20,7 @@ void* g_EancomMeldungDaten = nullptr;
 
 namespace {
 
-enum { KURZ_ZEILEN = 6 };
+enum { KURZ_ZEILEN = 6, KURZ_LAENGE = 240 };
 
 /* What one call gathers: the report file (opened at the first line worth
  * keeping), the first lines for the message box, the progress window. */
@@ -28,7 +28,7 @@ struct EINGANG {
     FILE* bericht;
     char berichtPfad[EANCOM_PFAD];
     char ordner[EANCOM_PFAD];
-    char kurz[KURZ_ZEILEN * 160];
+    char kurz[KURZ_ZEILEN * KURZ_LAENGE];
     int32_t zeilen;
     int32_t probleme;
     HWND fortschritt;
@@ -51,11 +51,17 @@ void Melden(void* daten, int art, const char* zeile)
 {
     EINGANG* g = static_cast<EINGANG*>(daten);
     Berichten(g, zeile);
-    if (art == EANCOM_HINWEIS)
+    /* the message names what could not be converted; values not carried
+     * are in the report file only */
+    if (art != EANCOM_ABGELEHNT && art != EANCOM_VERWORFEN)
         return;
     g->probleme++;
     if (g->zeilen < KURZ_ZEILEN) {
-        char kurz[160];
+        /* the file by its name: the folder is the import folder */
+        size_t n = strlen(g->ordner);
+        if (n > 0 && _strnicmp(zeile, g->ordner, n) == 0)
+            zeile += n;
+        char kurz[KURZ_LAENGE];
         TextKopieren(kurz, sizeof kurz, zeile);
         TextAnhaengen(g->kurz, sizeof g->kurz, kurz);
         TextAnhaengen(g->kurz, sizeof g->kurz, "\n");
@@ -139,7 +145,7 @@ void Abschliessen(EINGANG* g, HWND besitzer)
     g->bericht = nullptr;
     if (g->probleme == 0)
         return;
-    char vorlage[256] = "", text[KURZ_ZEILEN * 160 + EANCOM_PFAD + 256];
+    char vorlage[256] = "", text[KURZ_ZEILEN * KURZ_LAENGE + EANCOM_PFAD + 256];
     StringLaden(IDS_EANCOM_NICHT_UMGESETZT, vorlage, sizeof vorlage);
     snprintf(text, sizeof text, vorlage, g->kurz, g->berichtPfad);
     if (g_EancomMeldungAnzeigen != nullptr)
@@ -214,7 +220,7 @@ int32_t EancomOrdnerUmsetzen(HWND besitzer, HWND fortschritt, const char* ordner
             umgesetzt++;
             if (!Sichern(pfad, sicherung)) {
                 snprintf(zeile, sizeof zeile, "%s: could not be moved into %s", pfad, sicherung);
-                Melden(g, EANCOM_WARNUNG, zeile);
+                Melden(g, EANCOM_ABGELEHNT, zeile);
             }
         }
         AnzeigeCursorZurueck(cursor);
@@ -250,7 +256,7 @@ int32_t EancomDesadvUmsetzen(HWND besitzer, const char* pfad, const char* sicher
     if (r != 2 && !Sichern(pfad, sicherung)) {
         char zeile[EANCOM_ZEILE];
         snprintf(zeile, sizeof zeile, "%s: could not be moved into %s", pfad, sicherung);
-        Melden(g, EANCOM_WARNUNG, zeile);
+        Melden(g, EANCOM_ABGELEHNT, zeile);
     }
     Abschliessen(g, besitzer);
     free(lauf);

@@ -17,9 +17,10 @@
  * despatch files) into that folder, under the hourglass with a progress
  * line in the window `fortschritt` (may be null). Each original moves into
  * `sicherung` once its conversion is complete and converted at least one
- * message (an earlier backup of the name is kept). When something could
- * not be converted or carried, one message box (owner `besitzer`) says so
- * and names the dated report file written into `ordner`. Returns the
+ * message (an earlier backup of the name is kept). Every line of the
+ * conversion goes into a dated report file in `ordner`; when something
+ * could not be converted (a message refused, a line dropped), one message
+ * box (owner `besitzer`) says so and names that file. Returns the
  * number of files converted.
  */
 int32_t EancomOrdnerUmsetzen(HWND besitzer, HWND fortschritt, const char* ordner, const char* sicherung);

@@ -22,8 +22,6 @@
 #include "pricat_in/katalogtext.h"
 #include "pricat_in/kopfspeicher.h"
 #include "partner/eancom_eingang.h"
-#include "partner/partner.h"
-#include "grund/dateisystem.h"
 #include "resources/resource.h"
 
 #include <commctrl.h>
@@ -365,12 +363,12 @@ static int32_t OXCALL AuswahlSeiteInit(HWND seite, HWND /* hauptfenster */, int3
         OrdnerEinrichten();
         k->ImportOrdnerGeprueft = 1;
         /* suppliers' EANCOM interchanges become catalogues before the list
-         * is filled */
-        if (IstOrdner(k->EdiImportPfad)) {
-            char sicherung[260] = "";
-            EDILieferung_HoleSicherungsPfad(sicherung, HostDatenText(HD_HOSTVERZEICHNIS));
+         * is filled (the backup folder inside the import folder is made
+         * when the first original moves there) */
+        char sicherung[300] = "";
+        if (FileIO_PathExist(k->EdiImportPfad) == 1 &&
+            TextFormat(sicherung, sizeof sicherung, "%sSICHERUNG\\", k->EdiImportPfad) == 1)
             EancomOrdnerUmsetzen(seite, GetDlgItem(seite, IDC_AW_TEXT), k->EdiImportPfad, sicherung);
-        }
     }
     SetFocus(GetDlgItem(seite, IDC_AW_LIEFERANT));
 

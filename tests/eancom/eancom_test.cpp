@@ -12,6 +12,7 @@
 #include "partner/eancom_eingang.h"
 #include "eancom_muster.h"
 #include "partner/partner.h"
+#include "hostapi/oxinifile.h"
 #include "partner/partner_hilfen.h"
 #include "pricat_in/katalog.h"
 #include "pricat_in/katalog_hilfen.h"
@@ -290,6 +291,35 @@ TEST(EancomDesadv, PositionenKommenBeimWareneingangAn)
     EXPECT_EQ("20251001", FELD(r, Bestelldatum));
 }
 
+/* The DESADV import handed the interchange itself converts it, books the
+ * despatch advice it became, and moves both into the backup folder. */
+TEST(EancomDesadv, ImportSetztDasInterchangeSelbstUm)
+{
+    PartnerHost h("eancom_desadv_direkt");
+    std::string ordner = h.wurzel + "EDI_IMPORT\\";
+    FileIO_PathCreate(ordner.c_str());
+    Schreibweise w;
+    std::string text = muster_interchange({ muster_desadv(Lieferung("1"), w) }, w);
+    edihilfe::Schreiben(ordner + "LIEFERSCHEIN.TXT", text);
+    std::vector<std::string> boxen;
+    g_EancomMeldungAnzeigen = [](HWND, const char* text, void* daten) {
+        static_cast<std::vector<std::string>*>(daten)->push_back(text);
+    };
+    g_EancomMeldungDaten = &boxen;
+    g_Buchungen.clear();
+    int32_t saetze = 0;
+    EXPECT_EQ(0, EDILieferung_GetAllDesadvSet((ordner + "LIEFERSCHEIN.TXT").c_str(), 0, EIGENE_GLN, 0, Buchen,
+                                              ordner.c_str(), &saetze));
+    EXPECT_EQ(4, saetze);
+    EXPECT_EQ((std::vector<std::string>{ "4012345100006 SM-1 3", "4012345100013 SM-2 12" }), g_Buchungen);
+    EXPECT_EQ(0, FileIO_Exist((ordner + "LIEFERSCHEIN.TXT").c_str()));
+    EXPECT_EQ(0, FileIO_Exist((ordner + "LIEFERSCHEIN.DES").c_str()));
+    EXPECT_EQ(text, DateiLesen(ordner + "SICHERUNG\\LIEFERSCHEIN.TXT"));
+    EXPECT_EQ(1, FileIO_Exist((ordner + "SICHERUNG\\LIEFERSCHEIN.DES").c_str()));
+    g_EancomMeldungAnzeigen = nullptr;
+    EXPECT_TRUE(boxen.empty()) << "values not carried go to the report file only";
+}
+
 /* A bad second message: the first converts, the second is refused whole
  * and named with the segment and byte where it went wrong. */
 struct Fehlerfall {
@@ -510,12 +540,17 @@ TEST_F(Eancom, ImportordnerWirdVorDemImportUmgesetzt)
     edihilfe::Schreiben(sicherung + "LIEFERANT.TXT", "eine fr\xFChere Sicherung");
     edihilfe::Schreiben(import + "KAPUTT.EDI", Ersetzen(gut, "UNT+", "UNT+9"));
     edihilfe::Schreiben(import + "ALT.INH", gut);   /* looks like EANCOM, but is a host file name */
+    /* a sender without GLN that the settings' table of senders names */
+    edihilfe::Schreiben(import + "ERP.EDI", "UNB+UNOC:3+STRICK01:ZZZ+ORDANEX:ZZZ+250901:1200+7'UNH+1+PRICAT:D:01B:UN:"
+                                            "EAN008'NAD+SU+KUNDE-7::91++Strick'LIN+1++4012345100006:SRS'UNT+4+1'"
+                                            "UNZ+1+7'");
+    ASSERT_EQ(1, INI_PutString("EANCOM_ABSENDER", "STRICK01", SU_GLN));
     std::vector<std::string> boxen;
     g_EancomMeldungAnzeigen = [](HWND, const char* text, void* daten) {
         static_cast<std::vector<std::string>*>(daten)->push_back(text);
     };
     g_EancomMeldungDaten = &boxen;
-    EXPECT_EQ(1, EancomOrdnerUmsetzen(nullptr, nullptr, import.c_str(), sicherung.c_str()));
+    EXPECT_EQ(2, EancomOrdnerUmsetzen(nullptr, nullptr, import.c_str(), sicherung.c_str()));
     g_EancomMeldungAnzeigen = nullptr;
     ASSERT_EQ(1u, boxen.size());
     EXPECT_NE(std::string::npos, boxen[0].find("KAPUTT.EDI")) << boxen[0];
@@ -528,7 +563,8 @@ TEST_F(Eancom, ImportordnerWirdVorDemImportUmgesetzt)
         { import + "LIEFERANT.TXT", false },  { sicherung + "LIEFERANT.TXT", true },
         { sicherung + "LIEFERANT.TXT.1", true }, { import + "KAPUTT.EDI", true },
         { import + "KAPUTT.INH", false },     { import + "ALT.INH", true },
-        { import + "ALT.ADR", false },
+        { import + "ALT.ADR", false },        { import + "ERP.INH", true },
+        { sicherung + "ERP.EDI", true },
     };
     for (const auto& e : erwartet)
         EXPECT_EQ(e.second, FileIO_Exist(e.first.c_str()) == 1) << e.first;

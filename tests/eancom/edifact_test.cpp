@@ -274,6 +274,19 @@ TEST(Oxeancom, ExitCodesUndMeldungen)
     EXPECT_EQ(1, GetFileAttributesA((ziel + "TEILS.INH").c_str()) != INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(0, GetFileAttributesA((ziel + "TEILS-2.INH").c_str()) != INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(muster_interchange({ gut }, w), DateiLesen(ordner + "GUT.EDI")) << "the original is left as it was";
+    /* the same lines in a dated report file */
+    std::string bericht = ordner + "BERICHT\\";
+    CreateDirectoryA(bericht.c_str(), nullptr);
+    std::string ausgabe;
+    EXPECT_EQ(1, Ausfuehren("\"" + programm + "\" --bericht \"" + bericht.substr(0, bericht.size() - 1) + "\" --ziel " + z +
+                                " \"" + ordner + "TEILS.EDI\"", &ausgabe));
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA((bericht + "EANCOM-*.TXT").c_str(), &fd);
+    ASSERT_NE(INVALID_HANDLE_VALUE, h);
+    FindClose(h);
+    std::string inhalt = DateiLesen(bericht + fd.cFileName);
+    EXPECT_NE(std::string::npos, inhalt.find("TEILS.EDI: 1 of 2 messages converted")) << inhalt;
+    EXPECT_NE(std::string::npos, inhalt.find("(message PRICAT 2 refused): UNT: the message has")) << inhalt;
 }
 
 } // namespace

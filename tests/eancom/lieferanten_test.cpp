@@ -205,6 +205,12 @@ TEST(EancomLieferanten, SoSchreibenLieferanten)
           [](const std::vector<PRICAT_DATEN>& z) {
               EXPECT_EQ(std::string::npos, FELD(z[0], Artikelbeschreibung).find('\n'));
           } },
+        /* a text longer than its field: cut, and said */
+        { "lange_beschreibung", Umschlag(Nachricht(Mit(KOPF, { LIN, "IMD+F++:::" + std::string(70, 'x') + "'" }))), 0, 1,
+          "Artikelbeschreibung longer than 59 characters: cut",
+          [](const std::vector<PRICAT_DATEN>& z) { EXPECT_EQ(std::string(59, 'x'), FELD(z[0], Artikelbeschreibung)); } },
+        { "ueberlanger_text", Umschlag(Nachricht(Mit(KOPF, { LIN, "IMD+C+35+" + std::string(40, 'r') + "'" }))), 0, 1,
+          "IMD+C with a text longer than its field: cut", Nichts },
         /* only a UNA: said, not silent */
         { "nur_una", "UNA:+.? '", 2, 0, "the file holds no message", Nichts },
     };

@@ -19,7 +19,10 @@ void Melden(void* daten, int art, const char* zeile)
 {
     Ergebnis* e = static_cast<Sammler*>(daten)->e;
     e->zeilen.push_back(zeile);
-    (art == EANCOM_ABGELEHNT ? e->meldungen : art == EANCOM_WARNUNG ? e->warnungen : e->hinweise).push_back(zeile);
+    (art == EANCOM_ABGELEHNT                                ? e->meldungen
+     : art == EANCOM_WARNUNG || art == EANCOM_VERWORFEN ? e->warnungen
+                                                          : e->hinweise)
+        .push_back(zeile);
 }
 
 void Datei(void* daten, const char* name, const char* bytes, size_t n, int ende)
