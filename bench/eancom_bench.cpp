@@ -7,7 +7,7 @@
  *   eancom_bench FILE OUTFOLDER    writes FILE when it does not exist, then
  *                                  prints one line per measurement
  */
-#include "eancom.h"
+#include "eancom_lauf.h"
 #include "eancom_muster.h"
 
 #include <stdio.h>

@@ -5,13 +5,19 @@
  * then records that decode, with 13-digit EANs and GLNs; the counts it
  * reports must match what it wrote; and the EDIFACT reader must hand out
  * the same segments whether the input comes in one piece or from a file
- * read in blocks.
+ * read in blocks. Besides: a sender table is given, so the supplier can be
+ * found the third way; every warning and refusal names the file (and,
+ * where it has one, the segment and byte offset inside the input); every
+ * dropped line is counted as a warning; and an output written into a
+ * folder of the run never takes the name of the source.
  */
-#include "eancom.h"
-#include "edifact.h"
+#include "eancom_lauf.h"
+#include "eancom/edifact.h"
 #include "hostapi/edi.h"
 #include "nativ/werkzeug.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -80,7 +86,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
 {
     const char* text = reinterpret_cast<const char*>(daten);
     Ergebnis e;
-    int r = eancom_speicher_umsetzen(text, groesse, "F.EDI", "", e);
+    Optionen o;
+    o.absender = { { "A", "4012345000016" }, { "STRICK01", "4000000000001" } };
+    int r = eancom_speicher_umsetzen(text, groesse, "F.EDI", "", e, o);
+    NativPruefen(e.verworfen <= static_cast<int>(e.warnungen.size()) || e.warnungen.size() >= 48,
+                 "every dropped line named");
+    for (const std::string& z : e.zeilen) {
+        NativPruefen(z.compare(0, 5, "F.EDI") == 0, "every line names the file");
+        size_t byte = z.find("(byte ");
+        if (byte != std::string::npos && z.compare(5, 10, ": segment ") == 0)
+            NativPruefen(strtoull(z.c_str() + byte + 6, nullptr, 10) <= groesse, "byte offset inside the input");
+    }
     NativPruefen(r >= 0 && r <= 2, "exit code 0, 1 or 2");
     NativPruefen(e.umgesetzt + e.abgelehnt == e.nachrichten, "every message converted or refused");
     NativPruefen((r == 0) == (e.umgesetzt > 0 && e.abgelehnt == 0), "0 = all converted");
@@ -91,9 +107,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
         saetze += Pruefen(datei.first, datei.second);
     NativPruefen(saetze == e.variationen + e.positionen, "counts match the records written");
 
+    NativPruefen(EancomErkennen(text, groesse) == 0 || EancomErkennen(text, groesse) == 1, "recognised or not");
+
     /* the same segments from memory and from a file read in blocks */
     NativArbeitsordner();
     NativDateiSchreiben("F.EDI", daten, groesse);
+    if (groesse < 4096) {
+        /* converted beside itself under the name of its own output (the
+         * catalogue or the address file): the source stays as it was */
+        const char* quelle = groesse % 2 ? "Q.INH" : "Q.ADR";
+        NativDateiSchreiben(quelle, daten, groesse);
+        Ergebnis d;
+        eancom_datei_umsetzen(quelle, "./", d, o);
+        FILE* f = fopen(quelle, "rb");
+        NativPruefen(f != nullptr, "the source is still there");
+        std::string wieder(groesse + 1, '\0');
+        size_t n = f ? fread(&wieder[0], 1, groesse + 1, f) : 0;
+        if (f)
+            fclose(f);
+        NativPruefen(n == groesse && memcmp(wieder.data(), daten, groesse) == 0, "the source is never replaced");
+        for (const std::string& datei : d.dateien)
+            remove(datei.c_str());
+    }
     Leser* a = edi_leser_speicher(text, groesse);
     Leser* b = edi_leser_datei("F.EDI");
     NativPruefen(b != nullptr, "file reader opens");

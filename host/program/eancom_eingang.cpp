@@ -3,24 +3,47 @@
  * goods-receipt command of the stand-in host (see eancom_eingang.h).
  */
 #include "eancom_eingang.h"
-#include "eancom.h"
-#include "eancom_datei.h"
 #include "wareneingang.h"
 
 #include <stdio.h>
 #include <string.h>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
-bool HostDatei(std::string name)
+/* 1 when the file starts like an EDIFACT interchange (the module converts
+ * it when it books it). */
+bool Interchange(const std::string& pfad)
 {
-    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return (char)toupper(c); });
-    for (const char* endung : { ".INH", ".PRI", ".ADR", ".DES" })
-        if (name.size() > 4 && name.compare(name.size() - 4, 4, endung) == 0)
-            return true;
-    return name.empty() || name[0] == '~';
+    FILE* f = fopen(pfad.c_str(), "rb");
+    if (f == nullptr)
+        return false;
+    char kopf[16] = "";
+    size_t n = fread(kopf, 1, sizeof kopf - 1, f);
+    fclose(f);
+    size_t i = n >= 3 && memcmp(kopf, "\xEF\xBB\xBF", 3) == 0 ? 3 : 0;
+    while (i < n && (kopf[i] == '\r' || kopf[i] == '\n' || kopf[i] == ' '))
+        i++;
+    return n - i >= 3 && (memcmp(kopf + i, "UNA", 3) == 0 || memcmp(kopf + i, "UNB", 3) == 0 ||
+                          memcmp(kopf + i, "UNH", 3) == 0);
+}
+
+std::vector<std::string> Dateien(const std::string& ordner)
+{
+    std::vector<std::string> namen;
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA((ordner + "*").c_str(), &fd);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                namen.push_back(fd.cFileName);
+        } while (FindNextFileA(h, &fd));
+        FindClose(h);
+    }
+    std::sort(namen.begin(), namen.end());
+    return namen;
 }
 
 /* Moves `pfad` into the folder `ordner` under `name`, or with ".1",
@@ -51,28 +74,6 @@ int Standin_EdiOrdner(StandinHost& host, std::string* import, std::string* siche
     return 1;
 }
 
-int Standin_EancomUmsetzen(const std::string& importOrdner, const std::string& sicherung)
-{
-    int umgesetzt = 0;
-    for (const std::string& name : eancom::ordner_dateien(importOrdner)) {
-        std::string pfad = importOrdner + name;
-        if (HostDatei(name) || !eancom::eancom_datei_erkennen(pfad.c_str()))
-            continue;
-        eancom::Ergebnis e;
-        int r = eancom::eancom_datei_umsetzen(pfad.c_str(), importOrdner, e);
-        printf("EANCOM %s: %d of %d messages converted\n", name.c_str(), e.umgesetzt, e.nachrichten);
-        for (const std::string& m : e.meldungen)
-            printf("  %s\n", m.c_str());
-        if (r == 2)
-            continue;
-        umgesetzt++;
-        if (!Sichern(pfad, sicherung, name))
-            printf("  %s could not be moved into %s\n", name.c_str(), sicherung.c_str());
-    }
-    fflush(stdout);
-    return umgesetzt;
-}
-
 int32_t Standin_Wareneingang(StandinHost& host)
 {
     std::string import, sicherung;
@@ -88,14 +89,16 @@ int32_t Standin_Wareneingang(StandinHost& host)
         printf("goods receipt: no own GLN (INI section EIGNER)\n");
         return -1;
     }
-    Standin_EancomUmsetzen(import, sicherung);
     int32_t offen = 0;
-    for (const std::string& name : eancom::ordner_dateien(import)) {
+    for (const std::string& name : Dateien(import)) {
         std::string gross = name;
         std::transform(gross.begin(), gross.end(), gross.begin(), [](unsigned char c) { return (char)toupper(c); });
-        if (gross.size() < 5 || gross.compare(gross.size() - 4, 4, ".DES") != 0 || gross == "NOTIMPORTED.DES")
-            continue;
         std::string pfad = import + name;
+        bool des = gross.size() >= 5 && gross.compare(gross.size() - 4, 4, ".DES") == 0;
+        if (gross == "NOTIMPORTED.DES" || gross[0] == '~' || (!des && !Interchange(pfad)))
+            continue;
+        if (GetFileAttributesA(pfad.c_str()) == INVALID_FILE_ATTRIBUTES)
+            continue;   /* converted and moved aside by an earlier booking */
         long vorher = g_StandinGebucht;
         int32_t saetze = 0;
         int32_t nicht = desadv(pfad.c_str(), 0, iln, 0, (void*)Standin_DesadvBuchen, host.datenOrdner.c_str(),
@@ -103,7 +106,7 @@ int32_t Standin_Wareneingang(StandinHost& host)
         printf("goods receipt %s: %ld positions booked, %ld not booked (%ld records)\n", name.c_str(),
                g_StandinGebucht - vorher, (long)nicht, (long)saetze);
         offen += nicht;
-        if (!Sichern(pfad, sicherung, name))
+        if (GetFileAttributesA(pfad.c_str()) != INVALID_FILE_ATTRIBUTES && !Sichern(pfad, sicherung, name))
             printf("  %s could not be moved into %s\n", name.c_str(), sicherung.c_str());
     }
     fflush(stdout);

@@ -257,8 +257,8 @@ static void Bilder(const std::string& ordner)
 
 /* Besides the options above: --wareneingang runs the host's goods receipt
  * of the DESADV files in the EDI import folder (Standin_Wareneingang)
- * instead of the module's window; before the import mode, EANCOM files in
- * the import folder are converted (Standin_EancomUmsetzen). */
+ * instead of the module's window. EANCOM files in the import folder are
+ * converted by the module itself when its import window opens. */
 int main(int argc, char** argv)
 {
     bool wareneingang = false;
@@ -312,9 +312,6 @@ int main(int argc, char** argv)
     Standin_Parameter(host, modus);
     if (wareneingang)
         return Standin_Wareneingang(host) < 0 ? 1 : 0;
-    std::string importOrdner, sicherung;
-    if (modus == 1 && Standin_EdiOrdner(host, &importOrdner, &sicherung))
-        Standin_EancomUmsetzen(importOrdner, sicherung);
     s_UiThread = GetCurrentThreadId();
     std::thread fotograf;
     if (!bilder.empty())

@@ -5,6 +5,7 @@
  * orders brought up to date. Also shows an existing article on the page.
  */
 #include "engine/engine.h"
+#include "engine/protokoll.h"
 
 #include <string.h>
 
@@ -193,8 +194,20 @@ int ArtikelAnlegen(HWND seite, int serieUebernehmen)
     char name[DBA_ARTIKELNAME];
     name[0] = '\0';
     OXGLOBAL_DLGHELP_MakeArtikelStringWithOxOutVariable(seite, name, ImportOxOutBindung);
-    if (HostNummer(kArtArtikel, name) > 0)
+    int32_t bekannt = HostNummer(kArtArtikel, name);
+    if (bekannt > 0)
         serieUebernehmen = 0;
+    /* the prices before, for the import record */
+    int protokoll = k->Protokoll.Offen == 1;
+    int32_t altePreise[4] = {};
+    ARTIKEL_SATZ vorher;
+    int vorherGelesen = protokoll && bekannt > 0 && ArtikelLesen(bekannt, &vorher);
+    if (vorherGelesen) {
+        altePreise[0] = vorher.Ek1;
+        altePreise[1] = vorher.Vk1;
+        altePreise[2] = vorher.Ek2;
+        altePreise[3] = vorher.Vk2;
+    }
     int32_t nummer = OXGLOBAL_DLGHELP_NeuenArtikelAnlegen(name);
     k->AktuelleArtikelNummer = nummer > 0 ? nummer : 0;
     TAB_ClearTabelle(&k->DialogWerte.Tabelle, 0);
@@ -214,6 +227,19 @@ int ArtikelAnlegen(HWND seite, int serieUebernehmen)
         if (k->EanZugeordnet == 1)
             artikel.EanKennzeichen = static_cast<int16_t>(k->LieferantGeprueft ? 1 : 0);
         ARTLIB_WriteArtikel(k->ArtikelHandle, nummer, &artikel);
+    }
+    if (protokoll) {
+        if (bekannt <= 0) {
+            ProtokollZeile(PROT_ARTIKEL_NEU, IDS_PROT_ARTIKEL_NEU, name, (long)nummer);
+            k->Protokoll.Korrigiert = nummer;
+        } else if (k->Protokoll.Korrigiert != nummer) {
+            ProtokollZeile(PROT_ARTIKEL_KORR, IDS_PROT_ARTIKEL_KORR, name, (long)nummer);
+            k->Protokoll.Korrigiert = nummer;
+        }
+        if (vorherGelesen && gelesen && bekannt == nummer) {
+            const int32_t neuePreise[4] = { artikel.Ek1, artikel.Vk1, artikel.Ek2, artikel.Vk2 };
+            ProtokollPreise(nummer, altePreise, neuePreise);
+        }
     }
     if (serieUebernehmen == 1 && gelesen)
         SerienTabelleUebernehmen(seite, nummer, &artikel);
@@ -292,7 +318,7 @@ void ArtikelAnzeigen(HWND seite, int32_t artikelNummer)
 void MerkmalLernen(int32_t art, int32_t nummer, const char* stichwort)
 {
     EDI_KONTEXT* k = g_Kontext;
-    if (nummer < 1 || stichwort == nullptr || stichwort[0] == '\0')
+    if (nummer < 1 || stichwort == nullptr)
         return;
     EDIMAP_SATZ satz;
     memset(&satz, 0, sizeof satz);

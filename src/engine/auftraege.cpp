@@ -5,6 +5,8 @@
  * table, and every head is recomputed.
  */
 #include "engine/engine.h"
+#include "engine/protokoll.h"
+#include "resources/resource.h"
 
 #include <string.h>
 
@@ -103,6 +105,7 @@ void AuftragswerteMerken(int modus, const TAB_PREISE* preise, char kennzeichen, 
         TextKopieren(k->AuftragsZusatztext, sizeof k->AuftragsZusatztext, zusatztext);
         return;
     }
+    k->AuftragsWerteArtikel = k->AktuelleArtikelNummer;
     if (preise != nullptr)
         k->AuftragsPreise = *preise;
     else
@@ -132,7 +135,7 @@ void AuftragAktualisieren(AUFTRAG_BLOCK* block)
     int32_t anzahl = block->Kopf.AnzahlPositionen;
     if (block->Kopf.LieferantNummer == k->AktuellerLieferant && (block->Kopf.Status & kStatusKeineAenderung) == 0 &&
         k->AktuelleArtikelNummer > 0) {
-        int32_t cursor = 0;
+        int32_t cursor = 0, geaendert = 0;
         AUFTRAG_POSITION* position = nullptr;
         while (AUFTRAGDBA_NextPOSITIONSADR_VomSpeicher(block->Positionen, anzahl, &cursor, &position) != 0) {
             char kurz[sizeof position->Kurztext + 1], lang[sizeof position->Langtext + 1];
@@ -147,8 +150,11 @@ void AuftragAktualisieren(AUFTRAG_BLOCK* block)
             if (artikel == k->AktuelleArtikelNummer && (position->Flags & kPositionBit1) == 0) {
                 AuftragsPositionAktualisieren(position);
                 AUFTRAGDBA_WritePosition(handle, cursor, 0, position);
+                geaendert++;
             }
         }
+        if (geaendert > 0)
+            ProtokollZeile(PROT_AUFTRAG, IDS_PROT_AUFTRAG, (long)block->AuftragsNummer, (long)geaendert);
     }
     AuftragsKopfBerechnen(&block->Kopf, block->Positionen, anzahl);
     AUFTRAGDBA_WriteAuftragsKopf(handle, &block->Kopf);
@@ -166,6 +172,11 @@ void AuftragsPositionAktualisieren(AUFTRAG_POSITION* position)
     memset(position->Zusatztext, 0, sizeof position->Zusatztext);
     TextKopieren(position->Zusatztext, sizeof position->Zusatztext, zusatz);
 
+    /* Prices and table values remembered for another article (the previous
+     * row's, before a new article had its table built) are not this
+     * article's: the position keeps its own. */
+    if (k->AuftragsWerteArtikel != k->AktuelleArtikelNummer)
+        return;
     const TAB_PREISE& p = k->AuftragsPreise;
     position->Ek1 = p.Ek1;
     position->Ek2 = p.Ek2;

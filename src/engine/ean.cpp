@@ -4,6 +4,7 @@
  * colour, the article text and the EAN) and the host's EAN index.
  */
 #include "engine/engine.h"
+#include "engine/protokoll.h"
 
 #include <ctype.h>
 #include <stdlib.h>
@@ -125,11 +126,30 @@ void EanRegistrieren(HWND seite, int32_t artikelNummer, const PRICAT_SATZ* zeile
                 EanEintragNeu(artikelNummer, &satz);
             else
                 EanEintragAendern(artikelNummer, &satz, index);
-            k->EanZugeordnet = EANDATA_SetArtikelNummerOhneMusterID(ean, artikelNummer, 1) == 1 ? 1 : 0;
+            k->EanZugeordnet = EanZuordnen(ean, artikelNummer) == 1 ? 1 : 0;
         }
     }
     if (strlen(ean) == 13)
         k->EanZugeordnet = 1;
+}
+
+int32_t EanZuordnen(const char* ean, int32_t artikelNummer)
+{
+    if (ean == nullptr || artikelNummer <= 0)
+        return 0;
+    int32_t muster = 0;
+    int32_t bisher = EANDATA_GetArtikelNummer(ean, &muster);
+    int32_t ergebnis = EANDATA_SetArtikelNummerOhneMusterID(ean, artikelNummer, 1);
+    if (ergebnis != 1 || bisher == artikelNummer)
+        return ergebnis;
+    if (bisher > 0) {
+        /* the EAN now names this article: the other one's list lets go of it */
+        EanAusListeNehmen(bisher, ean);
+        ProtokollZeile(PROT_EAN_UMGETRAGEN, IDS_PROT_EAN_UMGETRAGEN, ean, (long)bisher, (long)artikelNummer);
+    } else {
+        ProtokollZeile(PROT_EAN_NEU, IDS_PROT_EAN_NEU, ean, (long)artikelNummer);
+    }
+    return ergebnis;
 }
 
 int32_t ZeilenMwstSatz(const PRICAT_SATZ* zeile)

@@ -206,8 +206,9 @@ void ArtikelAnzeigen(HWND seite, int32_t artikelNummer);
 
 /* Learns one mapping: the catalogue `stichwort` of kind `art` (at most 35
  * characters) now means characteristic `nummer` for the catalogue's
- * supplier (memory copy of the EDIMAP store). Nothing for a number below 1,
- * an empty keyword, or when the same entry is there already. */
+ * supplier (memory copy of the EDIMAP store). Nothing for a number below 1
+ * or when the same entry is there already. An empty keyword is learnt as
+ * well: a kind the supplier leaves empty then maps to the person's choice. */
 void MerkmalLernen(int32_t art, int32_t nummer, const char* stichwort);
 
 /* ===================================================================
@@ -226,6 +227,13 @@ int EanArtikelSatz(HWND seite, int32_t artikelNummer, const PRICAT_SATZ* zeile, 
  * EanZugeordnet; a 13-character EAN sets EanZugeordnet to 1 in any case.
  * Nothing without a row. */
 void EanRegistrieren(HWND seite, int32_t artikelNummer, const PRICAT_SATZ* zeile);
+
+/* Enters `ean` for article `artikelNummer` in the EAN index
+ * (EANDATA_SetArtikelNummerOhneMusterID) and returns its result. When the
+ * EAN named another article before, that article's EAN list lets go of it
+ * (no EAN stands at two articles); the import record notes the EAN as
+ * registered or moved. */
+int32_t EanZuordnen(const char* ean, int32_t artikelNummer);
 
 /* The host's rate number of the row's VAT percentage (OX_MWST_GetMWSTSatz);
  * 2 when the host gives 0 for a percentage above 0; -1 for an empty or

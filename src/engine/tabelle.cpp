@@ -5,6 +5,7 @@
  * import is changing.
  */
 #include "engine/engine.h"
+#include "engine/protokoll.h"
 
 #include <math.h>
 #include <string.h>
@@ -217,13 +218,46 @@ int AchseErgaenzen(int senkrecht, OXTABELLE* tabelle, int32_t art, int32_t numme
     return vorher;
 }
 
+/* An entry added to the current article's table, into the import record:
+ * the characteristic's text and code (a colour with its colour text). */
+static void TabelleneintragProtokollieren(int32_t art, int32_t nummer, const char* farbText)
+{
+    EDI_KONTEXT* k = g_Kontext;
+    if (k->Protokoll.Offen != 1)
+        return;
+    char text[96] = "";
+    char bezeichnung[sizeof(MERKMAL_SATZ::Text) + 1] = "";
+    MERKMAL_SATZ m;
+    memset(&m, 0, sizeof m);
+    if (k->HostFunktion15 != nullptr && k->HostFunktion15(art, nummer, &m) == 1) {
+        char code[sizeof m.Code + 1];
+        FeldKopieren(m.Code, sizeof m.Code, code, sizeof code);
+        FeldKopieren(m.Text, sizeof m.Text, bezeichnung, sizeof bezeichnung);
+        TextFormat(text, sizeof text, "%s (%s)", bezeichnung, code);
+    } else {
+        TextFormat(text, sizeof text, "%ld", (long)nummer);
+    }
+    if (art == 6 && farbText != nullptr && farbText[0] != '\0' && strcmp(farbText, bezeichnung) != 0) {
+        TextAnhaengen(text, sizeof text, " ");
+        TextAnhaengen(text, sizeof text, farbText);
+    }
+    ProtokollZeile(PROT_TABELLE, IDS_PROT_TABELLE, (long)k->AktuelleArtikelNummer, text);
+}
+
 int ZeilenMerkmaleErgaenzen(HWND seite, OXTABELLE* tabelle, const TAB_PREISE* preise, int32_t vArt, int32_t vNummer,
                             const char* vText, int32_t hArt, int32_t hNummer, const char* hText, int aufzeichnen)
 {
     if (tabelle == nullptr || TAB_MerkmalSenkrecht(tabelle) != vArt || TAB_MerkmalWaagrecht(tabelle) != hArt)
         return 0;
+    int32_t senkrecht = TAB_AnzahlSenkrechtMerkmale(tabelle), waagrecht = TAB_AnzahlWaagrechtMerkmale(tabelle);
     int r = AchseErgaenzen(1, tabelle, vArt, vNummer, vText, preise, 1, aufzeichnen);
     AchseErgaenzen(0, tabelle, hArt, hNummer, hText, preise, r, aufzeichnen);
+    if (aufzeichnen == 1) {
+        if (TAB_AnzahlSenkrechtMerkmale(tabelle) > senkrecht)
+            TabelleneintragProtokollieren(vArt, vNummer, vText);
+        if (TAB_AnzahlWaagrechtMerkmale(tabelle) > waagrecht)
+            TabelleneintragProtokollieren(hArt, hNummer, hText);
+    }
     return Pruefen(seite, &g_Kontext->DialogWerte.Tabelle) ? 1 : 0;
 }
 

@@ -32,7 +32,11 @@ enum {
 /* Stop reason bits of a row. */
 enum {
     STOP_FELD = 1,              /* a field needs attention */
-    STOP_EINSTELLUNG = 4        /* a stop setting fired */
+    STOP_EINSTELLUNG = 4,       /* a stop setting fired */
+    STOP_AUSLAUF = 8,           /* a discontinued row whose article is unknown: only
+                                   "Diesen Artikel überspringen" passes it */
+    STOP_ABSTIMMUNG = 16        /* the article assignment was cancelled: "Zuweisen"
+                                   makes a new article of the row, as the page says */
 };
 
 /* Run mode bits. */
@@ -45,6 +49,26 @@ enum {
 #pragma pack(push, 1)
 
 /* The page's run state and the settings read when the page is entered. */
+/* What the record of one catalogue run counts. */
+enum {
+    PROT_ARTIKEL_NEU, PROT_ARTIKEL_KORR, PROT_TABELLE, PROT_EAN_NEU, PROT_EAN_UMGETRAGEN, PROT_PREIS,
+    PROT_UEBERGANGEN, PROT_AUFTRAG, PROT_ZAEHLER
+};
+
+/* The import record of the running catalogue run (engine/protokoll.h):
+ * lines collected in `Puffer` and written to the file `Pfad` whenever the
+ * buffer fills and whenever the run stands or ends. */
+typedef struct IMPORT_PROTOKOLL {
+    int32_t Offen;                   /* 1 = a run's record is being written */
+    HOSTHANDLE Datei;                /* its file, 0 = not yet created */
+    char Pfad[260];
+    int32_t Fehler;                  /* 1 = the file could not be written */
+    int32_t Zaehler[PROT_ZAEHLER];
+    int32_t Korrigiert;              /* article whose correction was recorded last */
+    int32_t Fuellung;
+    char Puffer[16384];
+} IMPORT_PROTOKOLL;
+
 typedef struct IMPORT_LAUF {
     int32_t Aenderungen;             /* IMPORT_AENDERUNG */
     int32_t LaufAktiv;
@@ -52,11 +76,16 @@ typedef struct IMPORT_LAUF {
     int32_t ArtikelGefunden;
     int32_t StopGrund;               /* STOP_... of the last row */
     int32_t VariationsStop;          /* the every-variation stop fired for this row */
-    int32_t GelbWechsel;             /* toggle of the stop at yellow */
+    int32_t GelbWechsel[12];         /* toggle of the stop at yellow, per kind: every
+                                        yellow kind stops once and passes on "Zuweisen" */
     int32_t AngehaltenWechsel;       /* the run stopped at 1145 / 1107 */
     int32_t AngehaltenVariation;
     int32_t Zaehler;                 /* rows fetched by the run */
     int32_t GewaehlterArtikel;       /* article picked with "Artikel" */
+    const PRICAT_SATZ* GewaehltFuer; /* the row it was picked at (it holds for that row) */
+    const PRICAT_SATZ* AbstimmungFuer;  /* the row whose assignment dialog was answered */
+    int32_t AbstimmungErgebnis;      /* and its answer (0 = cancelled) */
+    int32_t AbstimmungGefragt;       /* the last vote opened the assignment dialog */
     int32_t AutoNummerMarke;         /* "Neu (EDI) autom." made the number */
     int32_t NeuAutom;                /* state of 1165 */
     int32_t ZuletztGeladen;          /* article loaded last into the pending article */

@@ -64,3 +64,10 @@ static void ZaehlerAnzeigen(int id, int32_t anzahl)
 void ZaehlerSaetzeAnzeigen(int32_t anzahl) { ZaehlerAnzeigen(IDC_HW_SAETZE, anzahl); }
 void ZaehlerGefiltertAnzeigen(int32_t anzahl) { ZaehlerAnzeigen(IDC_HW_GEFILTERT, anzahl); }
 void ZaehlerImportiertAnzeigen(int32_t anzahl) { ZaehlerAnzeigen(IDC_HW_IMPORTIERT, anzahl); }
+
+void HinweisAnzeigen(const char* text)
+{
+    if (g_Kontext == nullptr || g_Kontext->HauptFenster == nullptr)
+        return;
+    SetDlgItemTextA(g_Kontext->HauptFenster, IDC_HW_HINWEIS, text != nullptr ? text : "");
+}

@@ -22,4 +22,8 @@ void ZaehlerSaetzeAnzeigen(int32_t anzahl);
 void ZaehlerGefiltertAnzeigen(int32_t anzahl);
 void ZaehlerImportiertAnzeigen(int32_t anzahl);
 
+/* The window's hint line (1300): what the next step of an import will do,
+ * why a run stands, where its record lies. Null or "" empties it. */
+void HinweisAnzeigen(const char* text);
+
 #endif

@@ -246,8 +246,12 @@ typedef struct EDI_KONTEXT {
     int32_t EdiFarbtexte;             /* "bte_edi_farbtexte" */
     OXTABELLE LadeTabelle;
 
+    int32_t AuftragsWerteArtikel;     /* the article the remembered prices and axes belong to */
+
     /* Import page: the run state and the settings read when it is entered */
     IMPORT_LAUF ImportLauf;
+    /* The record of the running catalogue run (engine/protokoll.h) */
+    IMPORT_PROTOKOLL Protokoll;
 } EDI_KONTEXT;
 
 #pragma pack(pop)

@@ -12,6 +12,8 @@
 #include "partner/partner.h"
 #include "grund/anzeige.h"
 #include "partner/desadv.h"
+#include "partner/eancom_eingang.h"
+#include "eancom/eancom.h"
 #include "grund/text.h"
 #include "hostapi/edi.h"
 #include "hostapi/fileio.h"
@@ -27,9 +29,8 @@ static void Schreiben(HOSTHANDLE datei, const char* text)
         FileIO_Write(datei, text, (int32_t)strlen(text));
 }
 
-extern "C" int32_t WINAPI EDILieferung_GetAllDesadvSet(const char* pfad, int32_t wert2, const char* erwarteteIln,
-                                                       int32_t wert4, DESADV_BUCHUNG buchung,
-                                                       const char* fehlerOrdner, int32_t* satzAnzahl)
+static int32_t DesadvSetLesen(const char* pfad, int32_t wert2, const char* erwarteteIln, int32_t wert4,
+                              DESADV_BUCHUNG buchung, const char* fehlerOrdner, int32_t* satzAnzahl)
 {
     if (pfad == nullptr || erwarteteIln == nullptr || buchung == nullptr || fehlerOrdner == nullptr)
         return 0;
@@ -121,5 +122,52 @@ extern "C" int32_t WINAPI EDILieferung_GetAllDesadvSet(const char* pfad, int32_t
         TextFormat(befehl, sizeof befehl, "notepad %s", fehlerDatei);
         g_DesadvProgrammStarter(befehl, SW_SHOWMAXIMIZED);
     }
+    return nichtGebucht;
+}
+
+/* The despatch advice files an EANCOM interchange became. */
+struct DESADV_GEMACHT {
+    char pfad[8][260];
+    int32_t anzahl;
+};
+
+static void DesGemacht(void* daten, const char* pfad)
+{
+    DESADV_GEMACHT* g = static_cast<DESADV_GEMACHT*>(daten);
+    if (g->anzahl < 8)
+        TextKopieren(g->pfad[g->anzahl++], sizeof g->pfad[0], pfad);
+}
+
+extern "C" int32_t WINAPI EDILieferung_GetAllDesadvSet(const char* pfad, int32_t wert2, const char* erwarteteIln,
+                                                       int32_t wert4, DESADV_BUCHUNG buchung,
+                                                       const char* fehlerOrdner, int32_t* satzAnzahl)
+{
+    if (pfad == nullptr || erwarteteIln == nullptr || buchung == nullptr || fehlerOrdner == nullptr)
+        return 0;
+    if (!EancomDateiErkennen(pfad))
+        return DesadvSetLesen(pfad, wert2, erwarteteIln, wert4, buchung, fehlerOrdner, satzAnzahl);
+    /* an EANCOM interchange: converted first, then each despatch advice it
+     * became is read; both move into the backup folder afterwards */
+    char ordner[260] = "", name[260] = "", sicherung[260] = "";
+    FileIO_Separate(pfad, ordner, sizeof ordner, name, sizeof name);
+    TextFormat(sicherung, sizeof sicherung, "%sSICHERUNG\\", ordner);
+    DESADV_GEMACHT gemacht;
+    memset(&gemacht, 0, sizeof gemacht);
+    EancomDesadvUmsetzen(GetActiveWindow(), pfad, sicherung, DesGemacht, &gemacht);
+    int32_t nichtGebucht = 0, saetze = 0;
+    for (int32_t i = 0; i < gemacht.anzahl; i++) {
+        int32_t n = 0;
+        nichtGebucht += DesadvSetLesen(gemacht.pfad[i], wert2, erwarteteIln, wert4, buchung, fehlerOrdner, &n);
+        saetze += n;
+        char des[260] = "", ziel[520] = "";
+        FileIO_Separate(gemacht.pfad[i], ordner, sizeof ordner, des, sizeof des);
+        FileIO_PathCreate(sicherung);
+        TextFormat(ziel, sizeof ziel, "%s%s", sicherung, des);
+        for (int j = 1; FileIO_Exist(ziel) && j < 1000; j++)
+            TextFormat(ziel, sizeof ziel, "%s%s.%d", sicherung, des, j);
+        FileIO_MoveFile(gemacht.pfad[i], ziel);
+    }
+    if (satzAnzahl != nullptr)
+        *satzAnzahl = saetze;
     return nichtGebucht;
 }

@@ -17,6 +17,7 @@ typedef struct EAN_LISTE {
     HOSTHANDLE Liste;                  /* entry copies in sort order */
     int32_t LeseIndex;                 /* next element handed out for saving */
     int32_t Zustand;                   /* match state of the last comparison */
+    int32_t Alle;                      /* 1 = every entry with the EAN loses it */
     const EANARTIKEL_SATZ* Neu;        /* the entry being registered */
 } EAN_LISTE;
 
@@ -143,15 +144,17 @@ static void OXCALL EintragFreigeben(void* element)
     Storage_Deallocate(element);
 }
 
-int32_t EanListePflegen(int32_t artikel, const EANARTIKEL_SATZ* neu)
+/* Cleans the list of `artikel` for `neu`; with `alle` every entry with its
+ * EAN loses it. Returns the number of entries cleared, -1 without memory. */
+static int32_t ListeBereinigen(int32_t artikel, const EANARTIKEL_SATZ* neu, int alle)
 {
-    if (artikel < 1 || neu == nullptr)
-        return 0;
     EAN_LISTE* liste = (EAN_LISTE*)Storage_Allocate(sizeof(EAN_LISTE));
     if (liste == nullptr)
-        return 1;
+        return -1;
     liste->Artikel = artikel;
     liste->Neu = neu;
+    liste->Alle = alle;
+    int32_t geleert = 0;
 
     if (EanDateiOeffnen(artikel, 0) == 1) {
         EANARTIKEL_LoadArtikelEANs_EX_WithOpenFile(g_Kontext->EanDateiHandle, liste, artikel, EintragHinzu);
@@ -162,7 +165,7 @@ int32_t EanListePflegen(int32_t artikel, const EANARTIKEL_SATZ* neu)
         while ((element = (EANARTIKEL_SATZ*)List_FindElementEx(liste->Liste, EintragVergleichen, liste,
                                                                 &position)) != nullptr) {
             int leeren = 0;
-            if (liste->Zustand == EAN_GLEICH)
+            if (liste->Zustand == EAN_GLEICH || (liste->Alle && (liste->Zustand & EAN_GLEICH)))
                 leeren = 1;
             else if (liste->Zustand == EAN_GLEICH + VARIATION_GLEICH) {
                 leeren = gleicheVariationGesehen;
@@ -171,6 +174,7 @@ int32_t EanListePflegen(int32_t artikel, const EANARTIKEL_SATZ* neu)
             if (leeren && element->Ean[0] != '\0') {
                 memset(element->Ean, 0, sizeof element->Ean);
                 liste->Geaendert = 1;
+                geleert++;
             }
         }
         if (liste->Geaendert)
@@ -180,5 +184,24 @@ int32_t EanListePflegen(int32_t artikel, const EANARTIKEL_SATZ* neu)
 
     List_Destroy(liste->Liste, EintragFreigeben);
     Storage_Deallocate(liste);
+    return geleert;
+}
+
+int32_t EanListePflegen(int32_t artikel, const EANARTIKEL_SATZ* neu)
+{
+    if (artikel < 1 || neu == nullptr)
+        return 0;
+    ListeBereinigen(artikel, neu, 0);
     return 1;
+}
+
+int32_t EanAusListeNehmen(int32_t artikel, const char* ean)
+{
+    if (artikel < 1 || ean == nullptr || ean[0] == '\0')
+        return 0;
+    EANARTIKEL_SATZ suche;
+    memset(&suche, 0, sizeof suche);
+    TextKopieren(suche.Ean, sizeof suche.Ean, ean);
+    int32_t geleert = ListeBereinigen(artikel, &suche, 1);
+    return geleert > 0 ? geleert : 0;
 }

@@ -57,4 +57,10 @@ int32_t EanEintragAendern(int32_t artikel, const EANARTIKEL_SATZ* eintrag, int32
  */
 int32_t EanListePflegen(int32_t artikel, const EANARTIKEL_SATZ* neu);
 
+/* Takes `ean` out of the article's EAN list: every entry that carries it
+ * loses it (the variation stays), and the list is saved when anything was
+ * cleared. Returns the number of entries cleared; 0 also when the article
+ * is below 1, `ean` is empty or the article has no EAN file. */
+int32_t EanAusListeNehmen(int32_t artikel, const char* ean);
+
 #endif

@@ -30,6 +30,7 @@
 #define IDC_HW_IMPORTIERT_LABEL 1010
 #define IDC_HW_IMPORTIERT       1011
 #define IDC_HW_BEENDEN          1012
+#define IDC_HW_HINWEIS          1300  /* hint line below the pages */
 
 /* Item changes and labels (1005) */
 #define IDC_EA_DURCHFUEHREN     1158  /* apply the changes; master of the others */
@@ -119,6 +120,7 @@
 #define IDS_FTP_DATEI_FEHLER    7130
 #define IDS_FTP_DATEI_ZEIT      7131
 #define IDS_FTP_DATEI_GROESSE   7132
+#define IDS_EANCOM_NICHT_UMGESETZT 7140
 #define IDS_FTP_SPALTE_DATUM    1069
 #define IDS_FTP_SPALTE_INHALT   1070
 #define IDS_FTP_SPALTE_BESCHR   1071
@@ -334,5 +336,29 @@
 #define IDS_IMPORT_STARTEN      1028
 #define IDS_ZUWEISEN            1029
 #define IDS_IN_SICHERUNG_VERSCHIEBEN 1033
+/* hint line of the import window */
+#define IDS_HINWEIS_NEUER_ARTIKEL     1301
+#define IDS_HINWEIS_ARTIKEL           1302
+#define IDS_HINWEIS_AUSLAUF_UNBEKANNT 1303
+#define IDS_HINWEIS_ABSTIMMUNG        1304
+#define IDS_HINWEIS_PROTOKOLL         1305
+/* import record */
+#define IDS_PROT_NAME                 1310
+#define IDS_PROT_KOPF                 1311
+#define IDS_PROT_KATALOG              1312
+#define IDS_PROT_ARTIKEL_NEU          1313
+#define IDS_PROT_ARTIKEL_KORR         1314
+#define IDS_PROT_TABELLE              1315
+#define IDS_PROT_EAN_NEU              1316
+#define IDS_PROT_EAN_UMGETRAGEN       1317
+#define IDS_PROT_PREIS                1318
+#define IDS_PROT_UEBERSPRUNGEN        1319
+#define IDS_PROT_NURGEMAPPT           1320
+#define IDS_PROT_AUSLAUF              1321
+#define IDS_PROT_AUFTRAG              1322
+#define IDS_PROT_SUMME                1323
+#define IDS_PROT_AUSLAUF_UNBEKANNT    1324
+#define IDS_PROT_ANGEHALTEN           1325
+#define IDS_PROT_ENDE                 1326
 
 #endif

@@ -21,6 +21,9 @@
 #include "pricat_in/katalog.h"
 #include "pricat_in/katalogtext.h"
 #include "pricat_in/kopfspeicher.h"
+#include "partner/eancom_eingang.h"
+#include "partner/partner.h"
+#include "grund/dateisystem.h"
 #include "resources/resource.h"
 
 #include <commctrl.h>
@@ -361,6 +364,13 @@ static int32_t OXCALL AuswahlSeiteInit(HWND seite, HWND /* hauptfenster */, int3
     if (k->ImportOrdnerGeprueft == 0) {
         OrdnerEinrichten();
         k->ImportOrdnerGeprueft = 1;
+        /* suppliers' EANCOM interchanges become catalogues before the list
+         * is filled */
+        if (IstOrdner(k->EdiImportPfad)) {
+            char sicherung[260] = "";
+            EDILieferung_HoleSicherungsPfad(sicherung, HostDatenText(HD_HOSTVERZEICHNIS));
+            EancomOrdnerUmsetzen(seite, GetDlgItem(seite, IDC_AW_TEXT), k->EdiImportPfad, sicherung);
+        }
     }
     SetFocus(GetDlgItem(seite, IDC_AW_LIEFERANT));
 

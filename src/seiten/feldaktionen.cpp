@@ -104,7 +104,11 @@ static void ArtikelWaehlen(HWND seite)
         Geaendert();
         k->AktuelleArtikelNummer = nummer;
         k->ImportLauf.GewaehlterArtikel = nummer;
+        k->ImportLauf.GewaehltFuer = k->AktuelleZeile;
         OXGLOBAL_DLGHELP_MerkmalToDialogOxOut(seite, 0, nummer, ImportOxOutBindung);
+        /* The pending article is the picked one: the run identifies the row
+         * by it, not by the article shown before. */
+        ArtVonSeite(seite, 0, nummer);
         SeiteAuffrischen(seite);
     }
     LaufBefehl(seite, IDC_IP_BTN_ARTIKEL, 1);

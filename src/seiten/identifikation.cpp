@@ -75,7 +75,14 @@ int32_t ArtikelIdentifizieren(HWND seite, int32_t* gewaehlt, PRICAT_SATZ* zeile)
     TextKopieren(b.Artikel, sizeof b.Artikel, d.Artikel);
     const char* katalogArtikel = k->EdiWerte.Art[0].Text;
     int32_t ergebnis = 0;
-    if (gewaehlt == nullptr || *gewaehlt == 0) {
+    /* An article the person picked for this row holds for it: the EAN and
+     * the learnt mapping are not asked again when the row is taken up
+     * once more. */
+    const IMPORT_LAUF& l = k->ImportLauf;
+    int gewaehltHier = (gewaehlt != nullptr && *gewaehlt != 0) || (l.GewaehltFuer == zeile && l.GewaehlterArtikel > 0);
+    if (gewaehltHier)
+        ArtikelPerEanSetzen(0);
+    if (!gewaehltHier) {
         int32_t muster = 0;
         int32_t ean = EANDATA_GetArtikelNummer(b.Gtin, &muster);
         if (ean >= 1)
@@ -129,6 +136,7 @@ int32_t ArtikelAbstimmen(HWND seite, int32_t nummer)
             bester = i;
     if (bester >= 0 && zahl[bester] >= 3)
         return nummern[bester];
+    g_Kontext->ImportLauf.AbstimmungGefragt = 1;
     KatalogAnzeigeNachholen(seite);
     return KTOXEDIARTDIALOG_Dialog(seite, &b);
 }

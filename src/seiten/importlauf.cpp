@@ -9,6 +9,7 @@
 #include "grund/anzeige.h"
 
 #include "engine/engine.h"
+#include "engine/protokoll.h"
 #include "kontext/einstellungen.h"
 #include "kontext/kopfzeile.h"
 #include "kontext/seitenhilfe.h"
@@ -22,6 +23,7 @@
 #include "resources/resource.h"
 
 #include <stddef.h>
+#include <stdio.h>
 #include <string.h>
 
 static PRICAT_SATZ* SatzVon(PRICAT_DATEN* daten)
@@ -31,14 +33,16 @@ static PRICAT_SATZ* SatzVon(PRICAT_DATEN* daten)
 
 /* ---- the mapping status and the stop check ------------------------------ */
 
-static int GelbRegel(void)
+/* The stop at yellow: each kind keeps its own toggle, so a row with
+ * several yellow kinds stops once and passes on the next "Zuweisen". */
+static int GelbRegel(int32_t art)
 {
     EDI_KONTEXT* k = g_Kontext;
-    if (k->BeiGelbStoppen == 0)
+    if (k->BeiGelbStoppen == 0 || art < 0 || art >= 12)
         return 0;
-    IMPORT_LAUF& l = k->ImportLauf;
-    l.GelbWechsel = !l.GelbWechsel;
-    return l.GelbWechsel;
+    int32_t& wechsel = k->ImportLauf.GelbWechsel[art];
+    wechsel = !wechsel;
+    return wechsel;
 }
 
 int MappingStatus(int32_t art)
@@ -62,7 +66,7 @@ int MappingStatus(int32_t art)
         ergebnis = 0;
     } else {
         k->DialogWerte.Art[art].Status = STATUS_ABWEICHEND;
-        ergebnis = GelbRegel();
+        ergebnis = GelbRegel(art);
     }
     return art == 0 ? 0 : ergebnis;
 }
@@ -177,7 +181,47 @@ static void ZeileSchreiben(HWND seite, int32_t nummer, PRICAT_SATZ* zeile)
     char ean[14] = "";
     TextKopieren(ean, sizeof ean, zeile->PricatDaten.Ean);
     if (strlen(ean) == 13 && k->AktuelleArtikelNummer > 0)
-        ArtikelPerEanSetzen(EANDATA_SetArtikelNummerOhneMusterID(ean, k->AktuelleArtikelNummer, 1));
+        ArtikelPerEanSetzen(EanZuordnen(ean, k->AktuelleArtikelNummer));
+}
+
+/* What "Zuweisen" will do with the row the run stands at, in the window's
+ * hint line: the article it writes into, or the new article it makes, or
+ * why the row cannot be written. */
+static void ZuweisenHinweis(HWND seite)
+{
+    (void)seite;
+    EDI_KONTEXT* k = g_Kontext;
+    const IMPORT_LAUF& l = k->ImportLauf;
+    char format[256] = "", text[400] = "";
+    if (l.StopGrund & STOP_AUSLAUF) {
+        char ean[14] = "";
+        if (k->AktuelleZeile != nullptr)
+            TextKopieren(ean, sizeof ean, k->AktuelleZeile->PricatDaten.Ean);
+        StringLaden(IDS_HINWEIS_AUSLAUF_UNBEKANNT, format, sizeof format);
+        snprintf(text, sizeof text, format, (long)(k->AktuelleZeile != nullptr ? k->AktuelleZeile->SatzNummer + 1 : 0),
+                 ean);
+    } else {
+        char vorweg[200] = "";
+        if (l.StopGrund & STOP_ABSTIMMUNG)
+            StringLaden(IDS_HINWEIS_ABSTIMMUNG, vorweg, sizeof vorweg);
+        /* Without an article number the row's article name decides: a name
+         * the host knows is written into that article, else a new one. */
+        int32_t nummer = k->AktuelleArtikelNummer;
+        char name[DBA_ARTIKELNAME] = "";
+        ArtikelnameBilden(name, sizeof name, k->DialogWerte.Art[0].Bezeichnung);
+        if (nummer <= 0 && k->HostFunktion02 != nullptr && name[0] != '\0')
+            nummer = k->HostFunktion02(0, name);
+        char wirkung[300] = "";
+        if (nummer > 0) {
+            StringLaden(IDS_HINWEIS_ARTIKEL, format, sizeof format);
+            snprintf(wirkung, sizeof wirkung, format, k->DialogWerte.Art[0].Bezeichnung, (long)nummer);
+        } else {
+            StringLaden(IDS_HINWEIS_NEUER_ARTIKEL, format, sizeof format);
+            snprintf(wirkung, sizeof wirkung, format, name);
+        }
+        snprintf(text, sizeof text, "%s%s", vorweg, wirkung);
+    }
+    HinweisAnzeigen(text);
 }
 
 /* A discontinued row: its article marked "A". 1 = marked. */
@@ -199,6 +243,7 @@ static int AuslaufZeile(HWND seite, PRICAT_SATZ* zeile)
         return 0;
     a.Kennzeichen = 'A';
     ARTLIB_WriteArtikel(k->ArtikelHandle, nummer, &a);
+    ProtokollZeile(-1, IDS_PROT_AUSLAUF, (long)nummer, (long)(zeile->SatzNummer + 1));
     l.Aenderungen &= ~IMPORT_AENDERUNG;
     LaufknoepfeFreigeben(seite, 1);
     return 1;
@@ -308,10 +353,13 @@ static void Lauf(HWND seite, int32_t gewaehlt, int32_t modus)
     int ende = 0;
     if (modus & LAUF_START) {
         ArtikelPerEanSetzen(0);
+        l.GewaehltFuer = nullptr;
+        l.AbstimmungFuer = nullptr;
         if (!ErsterPricatSatz()) {
             InvalidateRect(seite, nullptr, TRUE);
             return;
         }
+        ProtokollBeginnen(k->AusgewaehlteDatei);
     }
     l.NurGemappte = Berechnung_GetNurGemappte();
     int erste = 1;
@@ -339,10 +387,15 @@ static void Lauf(HWND seite, int32_t gewaehlt, int32_t modus)
         int32_t m = 0;
         if (l.NurGemappte == 1 && !gewechselt)
             m = GelernterArtikelDerZeile(zeile);
-        if (!gewechselt && ((modus & LAUF_UEBERSPRINGEN) || (l.NurGemappte == 1 && m == 0)))
+        if (!gewechselt && ((modus & LAUF_UEBERSPRINGEN) || (l.NurGemappte == 1 && m == 0))) {
+            ProtokollZeile(PROT_UEBERGANGEN, (modus & LAUF_UEBERSPRINGEN) ? IDS_PROT_UEBERSPRUNGEN : IDS_PROT_NURGEMAPPT,
+                           (long)(zeile->SatzNummer + 1));
             continue;
+        }
         modus &= ~LAUF_UEBERSPRINGEN;
         k->AktuelleZeile = zeile;
+        /* the EAN flag tells of this row's EAN only */
+        k->EanZugeordnet = 0;
         int auslauf = EDIPRICAT_HolePRICAT_NachrichtenfunktionsID(zeile->PricatDaten.Nachrichtenfunktion) ==
                       EDI_NACHRICHTENFUNKTION_AUSLAUF;
         /* A row that may ask the person (discontinued) and every 64th row
@@ -354,22 +407,52 @@ static void Lauf(HWND seite, int32_t gewaehlt, int32_t modus)
         KatalogwerteLaden(zeile);
         TabelleLeeren();
         if (auslauf) {
-            if (AuslaufZeile(seite, zeile) == 0)
-                break;
-            continue;
+            if (AuslaufZeile(seite, zeile) == 1)
+                continue;
+            /* The run stands at the row, shown with nothing pending: "Zuweisen"
+             * has no article to write it into; the person passes it over. */
+            k->AktuelleArtikelNummer = 0;
+            memset(&k->DialogWerte, 0, sizeof k->DialogWerte);
+            ZeileVorbereiten(seite, 1);
+            KatalogwerteZeigen(seite);
+            SeiteAuffrischen(seite);
+            EingabenFreigeben(seite, 1);
+            LaufknoepfeFreigeben(seite, 1);
+            l.StopGrund = STOP_AUSLAUF;
+            char ean[14] = "";
+            TextKopieren(ean, sizeof ean, zeile->PricatDaten.Ean);
+            ProtokollZeile(-1, IDS_PROT_AUSLAUF_UNBEKANNT, (long)(zeile->SatzNummer + 1), ean);
+            ProtokollSchreiben();
+            ZuweisenHinweis(seite);
+            ZaehlerImportiertAnzeigen(l.Zaehler - 1);
+            break;
         }
         ZeileVorbereiten(seite, (modus & LAUF_START) || gewechselt ? !gewaehlt : 0);
         EingabenFreigeben(seite, 1);
         LaufknoepfeFreigeben(seite, 1);
         KatalogwerteZeigen(seite);
+        int gewaehltHier = gewaehlt != 0 || (l.GewaehltFuer == zeile && l.GewaehlterArtikel > 0);
         k->AktuelleArtikelNummer = ArtikelIdentifizieren(seite, &gewaehlt, zeile);
-        if (HostDatenInt(HD_IMPORTSCHALTER) != 0)
-            k->AktuelleArtikelNummer = ArtikelAbstimmen(seite, k->AktuelleArtikelNummer);
+        int abgebrochen = 0;
+        if (HostDatenInt(HD_IMPORTSCHALTER) != 0 && !gewaehltHier) {
+            /* The person answers the assignment dialog once per row. */
+            if (l.AbstimmungFuer == zeile) {
+                k->AktuelleArtikelNummer = l.AbstimmungErgebnis;
+            } else {
+                l.AbstimmungGefragt = 0;
+                k->AktuelleArtikelNummer = ArtikelAbstimmen(seite, k->AktuelleArtikelNummer);
+                l.AbstimmungFuer = zeile;
+                l.AbstimmungErgebnis = k->AktuelleArtikelNummer;
+                abgebrochen = l.AbstimmungGefragt && k->AktuelleArtikelNummer <= 0;
+            }
+        }
         ArtikelLaden(k->AktuelleArtikelNummer);
         KatalogwerteUebernehmen(zeile, k->AktuelleArtikelNummer, modus);
         ArtikelZeigen(seite);
         AutomatischeArtikelnummer(seite);
         l.StopGrund = StopPruefen(seite);
+        if (abgebrochen)
+            l.StopGrund |= STOP_ABSTIMMUNG;
         if (l.ArtikelGewechselt && k->TabellenLoeschen == 1 && k->AktuelleArtikelNummer > 0) {
             TabellenMarkieren(k->AktuelleArtikelNummer);
             TabelleLeeren();
@@ -381,6 +464,8 @@ static void Lauf(HWND seite, int32_t gewaehlt, int32_t modus)
             EingabenFreigeben(seite, 1);
             LaufknoepfeFreigeben(seite, 1);
             ZaehlerImportiertAnzeigen(l.Zaehler - 1);
+            ProtokollSchreiben();
+            ZuweisenHinweis(seite);
             break;
         }
         if (!l.ArtikelGefunden && k->AktuelleArtikelNummer > 0)
@@ -409,6 +494,7 @@ static void Lauf(HWND seite, int32_t gewaehlt, int32_t modus)
     SeiteAuffrischen(seite);
     if (ende) {
         ZaehlerImportiertAnzeigen(l.Zaehler);
+        ProtokollBeenden(0, l.Zaehler);
         LaufEnde(seite);
     }
     InvalidateRect(seite, nullptr, TRUE);
@@ -435,7 +521,12 @@ void LaufBefehl(HWND seite, int id, int32_t gewaehlt)
     SetDlgItemTextA(seite, IDC_IP_ZUWEISEN, text);
     l.AngehaltenWechsel = 0;
     l.AngehaltenVariation = 0;
-    if (l.LaufAktiv && id != IDC_IP_UEBERSPRINGEN && k->AktuelleZeile != nullptr) {
+    HinweisAnzeigen(nullptr);
+    /* A row the run stands at because it has no article to go to (a
+     * discontinued row of an unknown EAN) or because the assignment was
+     * cancelled is not written into the article shown before. */
+    int schreibbar = (l.StopGrund & (STOP_AUSLAUF | STOP_ABSTIMMUNG)) == 0;
+    if (l.LaufAktiv && id != IDC_IP_UEBERSPRINGEN && k->AktuelleZeile != nullptr && schreibbar) {
         int nurGemappte = Berechnung_GetNurGemappte();
         if (!(nurGemappte == 1 && GelernterArtikelDerZeile(k->AktuelleZeile) <= 0)) {
             GehalteneZeileSchreiben(seite);

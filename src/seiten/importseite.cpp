@@ -12,6 +12,7 @@
 #include "seiten/importseite_intern.h"
 #include "seiten/seitendienst.h"
 
+#include "engine/protokoll.h"
 #include "engine/engine.h"
 #include "kontext/einstellungen.h"
 #include "kontext/kopfzeile.h"
@@ -772,6 +773,7 @@ static int32_t OXCALL ImportSeiteExit(HWND seite)
     IMPORT_LAUF& l = k->ImportLauf;
     l.Aenderungen = 0;
     l.AutoNummerMarke = 0;
+    ProtokollBeenden(k->AktuelleZeile != nullptr ? k->AktuelleZeile->SatzNummer + 1 : 0, l.Zaehler);
     l.Zaehler = 0;
     AenderungsspeicherSchliessen();
     if (!k->KeineAuftragsaenderung)

@@ -7,8 +7,9 @@
  */
 #include <gtest/gtest.h>
 
-#include "eancom.h"
+#include "eancom_lauf.h"
 #include "eancom_eingang.h"
+#include "partner/eancom_eingang.h"
 #include "eancom_muster.h"
 #include "partner/partner.h"
 #include "partner/partner_hilfen.h"
@@ -315,15 +316,6 @@ TEST_F(Eancom, FehlerhafteNachrichtWirdGanzAbgelehnt)
           "UNT: the message has" },
         { "nachrichtentyp", [](std::string n) { return Ersetzen(n, "PRICAT:D", "ORDERS:D"); }, "UNH+2",
           "unknown message type \"ORDERS\": expected PRICAT or DESADV" },
-        { "lin_ohne_ean", [](std::string n) { return Ersetzen(n, "LIN+2+2+04012345100013:SRS'", "LIN+2+2'"); }, "LIN+2",
-          "LIN group without an EAN: expected a GTIN in LIN or in PIA" },
-        { "element_zu_lang",
-          [](std::string n) { return Ersetzen(n, "IMD+E++:::Jacke", "IMD+E++:::" + std::string(600, 'x')); },
-          "IMD+E++:::xxx", "element 3 has a component longer than 512 characters" },
-        { "gtin_kaputt", [](std::string n) { return Ersetzen(n, "4012345100006:SRS", "40123451000X6:SRS"); },
-          "LIN+1++40123451000X6", "expected a GTIN of 8, 12, 13 or 14 digits, found \"40123451000X6\"" },
-        { "lieferant_ohne_gln", [](std::string n) { return Ersetzen(n, "NAD+SU+4012345000016", "NAD+SU+401234500001"); },
-          "NAD+SU", "NAD+SU: expected a 13-digit GLN, found \"401234500001\"" },
     };
     Schreibweise w;
     for (const Fehlerfall& f : faelle) {
@@ -345,6 +337,40 @@ TEST_F(Eancom, FehlerhafteNachrichtWirdGanzAbgelehnt)
     }
 }
 
+/* A line that cannot be used is dropped with a warning at its segment; the
+ * rest of the message converts. */
+TEST_F(Eancom, UnbrauchbareZeileFaelltAlleinWeg)
+{
+    const Fehlerfall faelle[] = {
+        { "lin_ohne_ean", [](std::string n) { return Ersetzen(n, "LIN+2+2+04012345100013:SRS'", "LIN+2+2'"); }, "LIN+2",
+          "LIN line without an EAN: expected a GTIN in LIN or PIA" },
+        { "gtin_kaputt", [](std::string n) { return Ersetzen(n, "4012345100006:SRS", "40123451000X6:SRS"); },
+          "LIN+1++40123451000X6", "\"40123451000X6\" not taken as the EAN: expected a GTIN of 8, 12, 13 or 14 digits" },
+        { "pruefziffer", [](std::string n) { return Ersetzen(n, "4012345100006:SRS", "4012345100007:SRS"); },
+          "LIN+1++4012345100007", "its check digit is wrong" },
+        { "gtin14_umkarton", [](std::string n) { return Ersetzen(n, "4012345100006:SRS", "14012345100003:SRS"); },
+          "LIN+1++14012345100003", "indicator digit is not 0" },
+        { "element_zu_lang",
+          [](std::string n) { return Ersetzen(n, "IMD+E++:::Jacke", "IMD+E++:::" + std::string(600, 'x')); },
+          "IMD+E++:::xxx", "element 3 has a component longer than 512 characters" },
+    };
+    Schreibweise w;
+    for (const Fehlerfall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        std::string text = muster_interchange({ f.aendern(muster_pricat(Katalog("1"), w)) }, w);
+        std::string name = std::string(f.name) + ".edi";
+        EXPECT_EQ(0, Umsetzen(name, text)) << Meldungen();
+        EXPECT_EQ(1, e.umgesetzt);
+        EXPECT_EQ(1, e.verworfen);
+        EXPECT_EQ(Katalog("1").variationen.size() - 1, (size_t)e.variationen);
+        std::string stelle = Stelle(text, w.t, f.stelle, 0);
+        bool gefunden = false;
+        for (const std::string& z : e.warnungen)
+            gefunden = gefunden || (z.find(stelle) != std::string::npos && z.find(f.erwartet) != std::string::npos);
+        EXPECT_TRUE(gefunden) << stelle << " / " << f.erwartet;
+    }
+}
+
 TEST_F(Eancom, KeinInterchangeUndLeereDateiSetzenNichtsUm)
 {
     const char* const UNB = "UNB+UNOC:3+4012345000009:14+4000000000001:14+250901:1200+IC1'";
@@ -354,18 +380,20 @@ TEST_F(Eancom, KeinInterchangeUndLeereDateiSetzenNichtsUm)
         const char* meldung;
     } faelle[] = {
         { "leer.edi", "", "empty file: expected an interchange (UNA or UNB)" },
-        { "brief.edi", "Sehr geehrte Damen und Herren'\n", "segment 1 (byte 0): no interchange: expected UNA or UNB" },
+        { "brief.edi", "Sehr geehrte Damen und Herren'\n", "segment 1 (byte 0): no interchange: expected UNA, UNB or UNH" },
         { "abgeschnitten.edi", std::string(UNB) + "UNH+1+PRI",
           "segment 2 (byte 61): the file ends inside a segment: expected the segment terminator '" },
         { "nur_rahmen.edi", std::string(UNB) + "UNZ+0+IC1'", "" },
         { "una_kaputt.edi", "UNA::.? 'UNB", "UNA: expected different characters" },
     };
-    /* an interchange named like its own output is never overwritten */
+    /* an interchange named like its own output is never overwritten: the
+     * output takes another name */
     Schreibweise w;
     std::string selbst = muster_interchange({ muster_pricat(Katalog(), w) }, w);
-    EXPECT_EQ(2, Umsetzen("selbst.inh", selbst));
+    EXPECT_EQ(0, Umsetzen("selbst.inh", selbst));
     EXPECT_EQ(selbst, DateiLesen(ziel + "selbst.inh"));
-    EXPECT_NE(std::string::npos, Meldungen().find("would replace the interchange itself")) << Meldungen();
+    EXPECT_TRUE(Da("selbst_2.INH"));
+    EXPECT_TRUE(Da("selbst_2.ADR"));
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
         EXPECT_EQ(2, Umsetzen(f.name, f.inhalt));
@@ -413,14 +441,14 @@ TEST(EancomPricat, PreiseSteuerUndGruppenNachQualifier)
     } faelle[] = {
         { "aab_ohne_aaa", "", "PRI+AAB:10'PRI+AAF:20'", "1000", "2000", "", "", "", "SM-1" },
         { "aaa_vor_aab", "", "PRI+AAB:10'PRI+AAA:9,99'PRI+AAE:19.5'PRI+AAF:25'", "999", "1950", "", "", "", "SM-1" },
-        { "inf_verkauf_und_aktion", "", "PRI+INF:30::SRP'PRI+INF:24.95::DPR'PRI+INF:99'", "0", "3000", "2495", "", "",
+        { "inf_verkauf_und_aktion", "", "PRI+INF:30::SRP'PRI+INF:24.95::DPR'PRI+INF:99'", "", "3000", "2495", "", "",
           "SM-1" },
-        { "preisbasis", "", "PRI+AAA:125:::100:PCE'", "125", "0", "", "", "", "SM-1" },
-        { "steuer_kopf_und_zeile", "TAX+7+VAT+++:::19+S'", "", "0", "0", "", "19", "", "SM-1" },
-        { "steuer_bruch", "", "TAX+7+VAT+++:::5.5+S'", "0", "0", "", "5.5", "", "SM-1" },
-        { "andere_steuer", "", "TAX+7+GST+++:::8+S'", "0", "0", "", "", "", "SM-1" },
-        { "pgi_code", "PGI+2+DOB1'", "", "0", "0", "", "", "DOB1", "SM-1" },
-        { "ohne_nummer", "", "PIA+5+:SA'", "0", "0", "", "", "", "Jacke" },
+        { "preisbasis", "", "PRI+AAA:125:::100:PCE'", "125", "", "", "", "", "SM-1" },
+        { "steuer_kopf_und_zeile", "TAX+7+VAT+++:::19+S'", "", "", "", "", "19", "", "SM-1" },
+        { "steuer_bruch", "", "TAX+7+VAT+++:::5.5+S'", "", "", "", "5.5", "", "SM-1" },
+        { "andere_steuer", "", "TAX+7+GST+++:::8+S'", "", "", "", "", "", "SM-1" },
+        { "pgi_code", "PGI+2+DOB1'", "", "", "", "", "", "DOB1", "SM-1" },
+        { "ohne_nummer", "", "PIA+5+:SA'", "", "", "", "", "", "Jacke" },
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
@@ -457,15 +485,21 @@ TEST(EancomPricat, UngueltigeWerteLehnenAb)
                                 "::9'LIN+1++4012345100006:EN'" + f.first + "UNT+5+1'";
         Ergebnis e;
         EXPECT_TRUE(ImSpeicher("UNB+UNOC:3+A+B+1:1+1'" + nachricht + "UNZ+1+1'", e).empty()) << f.first;
+        /* the line is dropped with a warning at its segment; the message,
+         * left without lines, is refused */
         ASSERT_EQ(1u, e.meldungen.size()) << f.first;
-        EXPECT_NE(std::string::npos, e.meldungen[0].find(f.second)) << e.meldungen[0];
-        EXPECT_NE(std::string::npos, e.meldungen[0].find("segment 5 (byte ")) << e.meldungen[0];
+        EXPECT_NE(std::string::npos, e.meldungen[0].find("every LIN line of the message was dropped"));
+        bool gefunden = false;
+        for (const std::string& w : e.warnungen)
+            gefunden = gefunden || (w.find(f.second) != std::string::npos && w.find("segment 5 (byte ") != std::string::npos);
+        EXPECT_TRUE(gefunden) << f.first;
     }
 }
 
-/* The stand-in host before the import mode: converted files go into the
+/* The module when its import window opens: converted files go into the
  * backup folder (an earlier backup of the same name kept), a file of which
- * nothing converts stays, the host's own files are not touched. */
+ * nothing converts stays and is named in one message and the dated report,
+ * the module's own files are not touched. */
 TEST_F(Eancom, ImportordnerWirdVorDemImportUmgesetzt)
 {
     std::string import = t.wurzel + "EDI_IMPORT\\", sicherung = import + "SICHERUNG\\";
@@ -476,7 +510,19 @@ TEST_F(Eancom, ImportordnerWirdVorDemImportUmgesetzt)
     edihilfe::Schreiben(sicherung + "LIEFERANT.TXT", "eine fr\xFChere Sicherung");
     edihilfe::Schreiben(import + "KAPUTT.EDI", Ersetzen(gut, "UNT+", "UNT+9"));
     edihilfe::Schreiben(import + "ALT.INH", gut);   /* looks like EANCOM, but is a host file name */
-    EXPECT_EQ(1, Standin_EancomUmsetzen(import, sicherung));
+    std::vector<std::string> boxen;
+    g_EancomMeldungAnzeigen = [](HWND, const char* text, void* daten) {
+        static_cast<std::vector<std::string>*>(daten)->push_back(text);
+    };
+    g_EancomMeldungDaten = &boxen;
+    EXPECT_EQ(1, EancomOrdnerUmsetzen(nullptr, nullptr, import.c_str(), sicherung.c_str()));
+    g_EancomMeldungAnzeigen = nullptr;
+    ASSERT_EQ(1u, boxen.size());
+    EXPECT_NE(std::string::npos, boxen[0].find("KAPUTT.EDI")) << boxen[0];
+    size_t bericht = boxen[0].find(import + "EANCOM-");
+    ASSERT_NE(std::string::npos, bericht) << boxen[0];
+    EXPECT_NE(std::string::npos, DateiLesen(boxen[0].substr(bericht, boxen[0].find(".TXT", bericht) + 4 - bericht))
+                                     .find("KAPUTT.EDI: segment "));
     const std::pair<std::string, bool> erwartet[] = {
         { import + "LIEFERANT.INH", true },   { import + "LIEFERANT.ADR", true },
         { import + "LIEFERANT.TXT", false },  { sicherung + "LIEFERANT.TXT", true },
@@ -494,12 +540,11 @@ TEST(EancomGtin, AchtZwoelfDreizehnVierzehnStellen)
 {
     const std::pair<const char*, const char*> faelle[] = {
         { "96385074", "0000096385074" }, { "036000291452", "0036000291452" }, { "4012345100006", "4012345100006" },
-        { "04012345100006", "4012345100006" }, { "14012345100003", "" }, { "401234510000", "0401234510000" },
-        { "4012345", "" }, { "40123451000O6", "" },
+        { "04012345100006", "4012345100006" }, { "14012345100003", "" }, { "4012345", "" }, { "40123451000O6", "" }, { "4012345100007", "" }, { "401234510000", "" },
     };
     for (const auto& f : faelle) {
         char aus[14] = "";
-        int r = eancom_gtin13(f.first, strlen(f.first), aus);
+        int r = EancomGtin13(f.first, strlen(f.first), aus);
         EXPECT_EQ(f.second[0] != '\0', r == 1) << f.first;
         if (r == 1) {
             EXPECT_STREQ(f.second, aus) << f.first;

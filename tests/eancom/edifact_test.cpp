@@ -7,10 +7,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "eancom.h"
+#include "eancom_lauf.h"
 #include "eancom_muster.h"
 #include "edi/edi_hilfen.h"
-#include "edifact.h"
+#include "eancom/edifact.h"
 #include "harness/testordner.h"
 
 #include <string>
@@ -77,8 +77,16 @@ TEST(Edifact, ZerlegenMitFreigabeUndEigenenTrennern)
         { "una_eigene", "UNA^*,# ~UNB*UNOC^3~PRI*AAA^12,5#~~", { "UNA", "UNB|UNOC:3", "PRI|AAA:12,5~" } },
         { "una_ohne_freigabe", "UNA:+.  'FTX+AAI+++a?b'", { "UNA", "FTX|AAI|||a?b" } },
         { "leere_elemente", "DTM+++:'", { "DTM|||:" } },
-        { "schlechter_tag", "lin+1'L1+2'", { "lin|1 !the segment tag is not three capital letters or digits",
-                                              "L1|2 !the segment tag is not three capital letters or digits" } },
+        { "kleiner_tag", "lin+1'", { "lin|1" } },
+        { "schlechter_tag", "L1+2'L-N+3'", { "L1|2 !the segment tag is not three letters or digits",
+                                              "L-N|3 !the segment tag is not three letters or digits" } },
+        { "ohne_elemente", "UNS'CNT'UNS+S'", { "UNS", "CNT", "UNS|S" } },
+        { "zwei_una", "UNA:+.? 'UNB+UNOC:3'UNZ+0'\nUNA^*,# ~UNB*UNOC^3~UNZ*0~",
+          { "UNA", "UNB|UNOC:3", "UNZ|0", "UNA", "UNB|UNOC:3", "UNZ|0" } },
+        { "stern_unter_syntax_3", "UNA:+.?*'FTX+AAI+++2*3 Paar'", { "UNA", "FTX|AAI|||2*3 Paar" } },
+        { "vorspann", "From: lieferant@example.com\r\nSubject: PRICAT\r\n\r\nUNA:+.? 'UNB+UNOC:3'",
+          { "UNA", "UNB|UNOC:3" } },
+        { "zeilenende_als_terminator", "UNA:+.? \nUNB+UNOC:3\r\nPRI+AAA:12.50\r\n", { "UNA", "UNB|UNOC:3", "PRI|AAA:12.50" } },
         { "zu_lang", "IMD+F+" + std::string(513, 'x') + "'",
           { "IMD|F|" + std::string(512, 'x') + " !element 2 has a component longer than 512 characters" } },
         { "freigabe_zaehlt_nicht", "IMD+F+" + std::string(511, 'x') + "?+'", { "IMD|F|" + std::string(511, 'x') + "+" } },
@@ -232,12 +240,15 @@ TEST(Oxeancom, ExitCodesUndMeldungen)
     Schreibweise w;
     MusterPricat p = muster_katalog(1, 2, 2, 401234510000ull);
     std::string gut = muster_pricat(p, w);
-    MusterPricat ohneEan = p;
-    ohneEan.referenz = "2";
-    ohneEan.variationen[1].gtin.clear();
+    MusterPricat zweite = p;
+    zweite.referenz = "2";
+    /* a segment count that does not match refuses the message */
+    std::string falsch = muster_pricat(zweite, w);
+    falsch.replace(falsch.find("UNT+"), 4, "UNT+9");
     edihilfe::Schreiben(ordner + "GUT.EDI", muster_interchange({ gut }, w));
-    edihilfe::Schreiben(ordner + "TEILS.EDI", muster_interchange({ gut, muster_pricat(ohneEan, w) }, w));
-    edihilfe::Schreiben(ordner + "NICHTS.EDI", muster_interchange({ muster_pricat(ohneEan, w) }, w));
+    edihilfe::Schreiben(ordner + "TEILS.EDI", muster_interchange({ gut, falsch }, w));
+    edihilfe::Schreiben(ordner + "NICHTS.EDI", muster_interchange({ falsch }, w));
+    edihilfe::Schreiben(ordner + "NOTIZ.TXT", "kein Interchange");
     /* folders without their last backslash: before a closing quote it
      * would escape the quote */
     std::string z = "\"" + ziel.substr(0, ziel.size() - 1) + "\"";
@@ -247,11 +258,12 @@ TEST(Oxeancom, ExitCodesUndMeldungen)
         const char* zeile;
     } faelle[] = {
         { "\"" + ordner + "GUT.EDI\" --ziel " + z, 0, "GUT.EDI: 1 of 1 messages converted (4 catalogue records" },
-        { "--ziel " + z + " \"" + ordner + "TEILS.EDI\"", 1, "(message PRICAT 2 refused): LIN group without an EAN" },
+        { "--ziel " + z + " \"" + ordner + "TEILS.EDI\"", 1, "(message PRICAT 2 refused): UNT: the message has" },
         { "--ziel " + z + " \"" + ordner + "NICHTS.EDI\"", 2, "NICHTS.EDI: 0 of 1 messages converted" },
         { "", 2, "usage: OXEANCOM" },
         { "--unbekannt x", 2, "usage: OXEANCOM" },
         { "--ziel " + z + " \"" + ordner.substr(0, ordner.size() - 1) + "\"", 1, "TEILS.EDI: 1 of 2 messages converted" },
+        { "--ziel " + z + " \"" + ordner.substr(0, ordner.size() - 1) + "\"", 1, "NOTIZ.TXT: not an EDIFACT interchange: passed over" },
     };
     for (const auto& f : faelle) {
         std::string ausgabe;

@@ -200,3 +200,40 @@ TEST(Auftraege, KopfstatusAusDenPositionen)
         EXPECT_EQ(p.empty() ? 0 : 12, kopf->LieferantNummer);
     }
 }
+
+/* A row that makes its article anew (the article number was not known
+ * when the row was shown) while the order update still holds the prices
+ * and table values of the row before: the article's positions keep their
+ * own until its own table has been built. */
+TEST(Auftraege, NeuerArtikelNimmtNichtDieWerteDerVorigenZeile)
+{
+    Lager l("auftraege_vorige");
+    EDI_KONTEXT* k = l.k;
+    int32_t fuenf = l.ArtikelSchreiben("5000", 1000);
+    ASSERT_GT(fuenf, 0);
+    int32_t auftrag = AuftragAnlegen(l, kLieferant, 0, { { "5000", 3, 0, 0, 0 } });
+    AuftraegeLaden();
+
+    /* the row before: another article at 25.00 */
+    k->AktuelleArtikelNummer = 0;
+    l.SeiteFuellen("4717", 0, 0, 2500);
+    ASSERT_GT(l.Schreiben(l.Zeile("4717", 0, 0)), 0);
+
+    /* the new-article path of a row of "5000" at 30.00: created (found by
+     * its name) before its table is built */
+    k->AktuelleArtikelNummer = 0;
+    l.SeiteFuellen("5000", 1, 1, 3000);
+    ASSERT_EQ(1, ArtikelAnlegen(nullptr, 1));
+    ASSERT_EQ(fuenf, k->AktuelleArtikelNummer);
+    Auftrag a = Lesen(auftrag);
+    ASSERT_EQ(1u, a.positionen.size());
+    EXPECT_EQ(100, a.positionen[0].Ek1) << "not the price of the row before";
+
+    /* once its own table is built, the next write brings its prices */
+    PRICAT_SATZ zeile = l.Zeile("5000", 1, 1);
+    TabelleFuerZeileBauen(nullptr, &zeile, fuenf);
+    ArtikelAnlegen(nullptr, 0);
+    a = Lesen(auftrag);
+    EXPECT_EQ(3000, a.positionen[0].Ek1);
+    AuftraegeVerwerfen();
+}

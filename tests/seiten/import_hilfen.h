@@ -196,6 +196,41 @@ inline std::string TextTeil(const char* feld)
     return at == std::string::npos ? f : f.substr(at + 1);
 }
 
+constexpr int ERSTE_ARTIKEL = 3;
+constexpr int ERSTE_VARIANTEN = 4;
+
+/* Leaves the window; the item changes offered then are not carried out. */
+inline void Beenden(Person& p, HWND w)
+{
+    p.Click(w, IDC_HW_BEENDEN);
+    for (int i = 0; i < 200 && IsWindow(w) && IsWindowVisible(w); i++) {
+        for (HWND h : VisibleWindows(p.UiThread())) {
+            if (p.WindowText(h) == "Einzelteil\xe4nderungen und Etiketten") {
+                p.SetCheck(h, IDC_EA_DURCHFUEHREN, false);
+                p.Click(h, IDOK);
+            }
+        }
+        Sleep(25);
+    }
+}
+
+/* The first import of the test catalogue "NEU.INH" (ERSTE_ARTIKEL articles
+ * x ERSTE_VARIANTEN), all stops answered by
+ * creating what is missing. Returns the number of stops. */
+inline int ErsterImport(ImportHost& h, int antwort = IDYES)
+{
+    h.Katalog("NEU.INH", ERSTE_ARTIKEL, ERSTE_VARIANTEN);
+    int stopps = -1;
+    h.Rufen([&](Person& p) {
+        HWND w = nullptr;
+        HWND s = Oeffnen(p, "NEU.INH", &w);
+        ASSERT_NE(nullptr, s);
+        stopps = BisZumEnde(p, s, 200, antwort);
+        Beenden(p, w);
+    });
+    return stopps;
+}
+
 }  // namespace importtest
 
 #endif

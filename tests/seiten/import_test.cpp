@@ -14,39 +14,8 @@ using namespace importtest;
 
 namespace {
 
-constexpr int ARTIKEL = 3;
-constexpr int VARIANTEN = 4;
-
-/* Leaves the window; the item changes offered then are not carried out. */
-void Beenden(Person& p, HWND w)
-{
-    p.Click(w, IDC_HW_BEENDEN);
-    for (int i = 0; i < 200 && IsWindow(w) && IsWindowVisible(w); i++) {
-        for (HWND h : VisibleWindows(p.UiThread())) {
-            if (p.WindowText(h) == "Einzelteil\xe4nderungen und Etiketten") {
-                p.SetCheck(h, IDC_EA_DURCHFUEHREN, false);
-                p.Click(h, IDOK);
-            }
-        }
-        Sleep(25);
-    }
-}
-
-/* The first import of the test catalogue "NEU.INH", all stops answered by
- * creating what is missing. Returns the number of stops. */
-int ErsterImport(ImportHost& h, int antwort = IDYES)
-{
-    h.Katalog("NEU.INH", ARTIKEL, VARIANTEN);
-    int stopps = -1;
-    h.Rufen([&](Person& p) {
-        HWND w = nullptr;
-        HWND s = Oeffnen(p, "NEU.INH", &w);
-        ASSERT_NE(nullptr, s);
-        stopps = BisZumEnde(p, s, 200, antwort);
-        Beenden(p, w);
-    });
-    return stopps;
-}
+constexpr int ARTIKEL = ERSTE_ARTIKEL;
+constexpr int VARIANTEN = ERSTE_VARIANTEN;
 
 /* The rows at which the run stops from the start to its end. */
 std::vector<int> Haltezeilen(Person& p, HWND s, int knopf = IDC_IP_ZUWEISEN)

@@ -10,7 +10,13 @@
  *    the first segment and after every segment terminator (CR LF, LF);
  *  - the service string advice UNA with any separators, including a blank
  *    release character (= none); without UNA the defaults : + . ? ' apply;
- *  - the release character in front of any separator or of itself.
+ *  - the release character in front of any separator or of itself;
+ *  - lines in front of the first UNA, UNB or UNH that belong to no
+ *    interchange (a mail or transfer header), within the first 64 KB;
+ *  - a UNA in front of every interchange of the file, each in force until
+ *    the next;
+ *  - a line feed as segment terminator with CR LF line ends (the CR is no
+ *    part of the last component).
  * Nothing is copied while reading: components point into the reader's
  * buffer and stay valid until the next call. Text leaves the reader only
  * through edi_text_kopieren, which removes release characters, converts
@@ -18,14 +24,13 @@
  *
  * No windows.h; builds natively and for Windows.
  */
-#ifndef OX_EANCOM_EDIFACT_H
-#define OX_EANCOM_EDIFACT_H
+#ifndef KTOXEDI_EANCOM_EDIFACT_H
+#define KTOXEDI_EANCOM_EDIFACT_H
 
 #include <stddef.h>
 #include <stdint.h>
 #include <stdio.h>
 
-#include <string>
 
 namespace eancom {
 
@@ -84,20 +89,25 @@ constexpr uint32_t EDI_TAG(const char (&t)[4])
  * span when the segment has no such component. */
 Teil edi_teil(const Segment& s, int e, int k);
 
-/* 1 when component (e, k) equals `text` exactly (no release characters
- * are expected in codes). */
+/* 1 when component (e, k) equals the code `text` (upper case), letters
+ * of the component in either case (no release characters are expected in
+ * codes). */
 int edi_gleich(const Segment& s, int e, int k, const char* text);
 
 /*
  * Copies component (e, k) into `aus` (`groesse` bytes, always terminated):
  * release characters removed, the text converted from `zs` into code page
- * 1252 (UTF-8 characters without a cp1252 counterpart and broken UTF-8
- * become "?"; control characters become blanks), outer blanks removed.
- * Returns the length of the whole converted text; a result of `groesse` or
- * more means the copy was cut.
+ * 1252, outer blanks removed; control characters (line breaks in free
+ * text among them) become blanks. Under ISO 8859-1 a component whose
+ * bytes above 0x7F all form UTF-8 sequences is read as UTF-8 (senders
+ * declare UNOC and send UTF-8). Characters without a cp1252 counterpart,
+ * broken UTF-8, the replacement character U+FFFD and the C1 control bytes
+ * 0x80..0x9F of ISO 8859-1 become "?" and set `*ungueltig` to 1 (when
+ * not null). Returns the length of the whole converted text; a result of
+ * `groesse` or more means the copy was cut.
  */
 size_t edi_text_kopieren(const Segment& s, int e, int k, const Trenner& t, Zeichensatz zs, char* aus,
-                         size_t groesse);
+                         size_t groesse, int* ungueltig = nullptr);
 
 /*
  * Reads the decimal number of component (e, k) - digits, an optional sign
@@ -112,7 +122,7 @@ int edi_zahl(const Segment& s, int e, int k, int stellen, int64_t* wert);
 struct Fehler {
     uint32_t segment = 0;
     uint64_t offset = 0;
-    std::string text;
+    char text[160];
 };
 
 /* The reader over a file or a block of memory. */
@@ -129,6 +139,9 @@ const Trenner& edi_trenner(const Leser* l);
 /* Size of the source in bytes (0 when unknown) and bytes consumed so far. */
 uint64_t edi_groesse(const Leser* l);
 uint64_t edi_position(const Leser* l);
+/* Bytes passed over before the first segment: lines of a mail or transfer
+ * header in front of the interchange (0 when none). */
+uint64_t edi_vorspann(const Leser* l);
 
 /*
  * The next segment into `s`. Returns 1 = a segment, 0 = the end of the

@@ -9,8 +9,8 @@
 #include <emmintrin.h>
 #endif
 
-#include <memory>
-#include <vector>
+#include <stdio.h>
+#include <stdlib.h>
 
 namespace eancom {
 
@@ -18,66 +18,23 @@ namespace {
 
 constexpr size_t BLOCK = 1 << 20;   /* bytes read at a time */
 
-/* Unicode code points U+0080..U+FFFF that code page 1252 has in 0x80..0x9F. */
-struct Cp1252 {
-    uint16_t zeichen;
-    uint8_t byte;
-};
-constexpr Cp1252 CP1252_SONDER[] = {
-    { 0x20AC, 0x80 }, { 0x201A, 0x82 }, { 0x0192, 0x83 }, { 0x201E, 0x84 }, { 0x2026, 0x85 },
-    { 0x2020, 0x86 }, { 0x2021, 0x87 }, { 0x02C6, 0x88 }, { 0x2030, 0x89 }, { 0x0160, 0x8A },
-    { 0x2039, 0x8B }, { 0x0152, 0x8C }, { 0x017D, 0x8E }, { 0x2018, 0x91 }, { 0x2019, 0x92 },
-    { 0x201C, 0x93 }, { 0x201D, 0x94 }, { 0x2022, 0x95 }, { 0x2013, 0x96 }, { 0x2014, 0x97 },
-    { 0x02DC, 0x98 }, { 0x2122, 0x99 }, { 0x0161, 0x9A }, { 0x203A, 0x9B }, { 0x0153, 0x9C },
-    { 0x017E, 0x9E }, { 0x0178, 0x9F },
-};
-
-uint8_t AlsCp1252(uint32_t zeichen)
-{
-    if (zeichen < 0x80 || (zeichen >= 0xA0 && zeichen <= 0xFF))
-        return static_cast<uint8_t>(zeichen);
-    for (const Cp1252& c : CP1252_SONDER)
-        if (c.zeichen == zeichen)
-            return c.byte;
-    return '?';
-}
-
-/* Decodes one UTF-8 character from the `n` bytes at `p`; returns its
- * length (1 for a broken sequence, whose code point is then 0xFFFD). */
-size_t Utf8Zeichen(const uint8_t* p, size_t n, uint32_t* zeichen)
-{
-    uint8_t b = p[0];
-    size_t laenge = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
-    *zeichen = 0xFFFD;
-    if (b < 0x80) {
-        *zeichen = b;
-        return 1;
-    }
-    if (laenge == 1 || b >= 0xF8 || laenge > n)
-        return 1;
-    uint32_t z = b & (0x3F >> (laenge - 1));
-    for (size_t i = 1; i < laenge; i++) {
-        if ((p[i] & 0xC0) != 0x80)
-            return 1;
-        z = (z << 6) | (p[i] & 0x3F);
-    }
-    static const uint32_t KLEINSTES[5] = { 0, 0, 0x80, 0x800, 0x10000 };
-    if (z < KLEINSTES[laenge] || z > 0x10FFFF || (z >= 0xD800 && z <= 0xDFFF))
-        return 1;
-    *zeichen = z;
-    return laenge;
-}
-
 bool IstTagZeichen(char c)
 {
-    return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+}
+
+/* Tags are compared in capitals: senders write them in either case. */
+uint8_t Gross(char c)
+{
+    return static_cast<uint8_t>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
 }
 
 } // namespace
 
 struct Leser {
     FILE* datei = nullptr;
-    std::vector<char> eigen;         /* the buffer of a file reader */
+    char* eigen = nullptr;           /* the buffer of a file reader */
+    size_t eigenGroesse = 0;
     const char* puffer = nullptr;    /* bytes [0, ende) held; [pos, ende) not yet consumed */
     size_t ende = 0;
     size_t pos = 0;
@@ -86,6 +43,7 @@ struct Leser {
     bool eof = false;
     bool anfang = true;              /* BOM and UNA not yet looked at */
     bool kaputt = false;
+    uint64_t vorspann = 0;           /* bytes passed over before the first interchange */
     uint32_t segmente = 0;
     Trenner t;
     uint8_t klasse[256];
@@ -106,27 +64,34 @@ bool Nachladen(Leser* l, bool* fehler)
     size_t rest = l->ende - l->pos;
     /* a small file needs no block of full size */
     size_t block = l->groesse > 0 && l->groesse < BLOCK ? static_cast<size_t>(l->groesse) + 1 : BLOCK;
-    if (l->eigen.size() < rest + block)
-        l->eigen.resize(rest + block);
-    memmove(l->eigen.data(), l->eigen.data() + l->pos, rest);
+    if (l->eigenGroesse < rest + block) {
+        char* neu = static_cast<char*>(realloc(l->eigen, rest + block));
+        if (neu == nullptr) {
+            *fehler = true;
+            return false;
+        }
+        l->eigen = neu;
+        l->eigenGroesse = rest + block;
+    }
+    memmove(l->eigen, l->eigen + l->pos, rest);
     l->basis += l->pos;
     l->pos = 0;
-    size_t n = fread(l->eigen.data() + rest, 1, l->eigen.size() - rest, l->datei);
+    size_t n = fread(l->eigen + rest, 1, l->eigenGroesse - rest, l->datei);
     if (n == 0) {
         l->eof = true;
         *fehler = ferror(l->datei) != 0;
     }
-    l->puffer = l->eigen.data();
+    l->puffer = l->eigen;
     l->ende = rest + n;
     return n > 0;
 }
 
-int Kaputt(Leser* l, Fehler& f, uint64_t offset, const std::string& text)
+int Kaputt(Leser* l, Fehler& f, uint64_t offset, const char* text)
 {
     l->kaputt = true;
     f.segment = l->segmente + 1;
     f.offset = offset;
-    f.text = text;
+    snprintf(f.text, sizeof f.text, "%s", text);
     return -1;
 }
 
@@ -183,7 +148,7 @@ uint32_t TagVon(const Leser* l, const char* a, size_t n)
         return 0;
     if (n > 3 && l->klasse[static_cast<uint8_t>(a[3])] != K_ELEMENT)
         return 0;
-    return (uint32_t)(uint8_t)a[0] << 16 | (uint32_t)(uint8_t)a[1] << 8 | (uint8_t)a[2];
+    return (uint32_t)Gross(a[0]) << 16 | (uint32_t)Gross(a[1]) << 8 | Gross(a[2]);
 }
 
 /* The separators, the release character and the segment terminator of
@@ -337,7 +302,7 @@ const char* Zerlegen(const Leser* l, const char* a, const char* ende, Segment& s
         }
         s.tag = s.anzahl[0] == 1 ? TagVon(l, a, static_cast<size_t>(q - a)) : 0;
         if (s.tag == 0 && s.problem[0] == '\0')
-            snprintf(s.problem, sizeof s.problem, "the segment tag is not three capital letters or digits");
+            snprintf(s.problem, sizeof s.problem, "the segment tag is not three letters or digits");
         return q;
     }
     return nullptr;
@@ -381,120 +346,47 @@ int Una(Leser* l, Segment& s, Fehler& f)
     return 1;
 }
 
+/* 1 when the bytes at `p` (`n` of them) start a segment that can open an
+ * interchange or a bare message. */
+bool Anfangssegment(const char* p, size_t n)
+{
+    return n >= 3 && (memcmp(p, "UNA", 3) == 0 || memcmp(p, "UNB", 3) == 0 || memcmp(p, "UNH", 3) == 0);
+}
+
+/* Lines before the first interchange that are not part of it (a mail or
+ * transfer header, blank lines) are passed over, within the first 64 KB;
+ * their bytes are counted in `vorspann`. */
+void Vorspann(Leser* l)
+{
+    bool fehler = false;
+    size_t start = l->pos;
+    Verfuegbar(l, 1 << 16, &fehler);
+    size_t ende = l->ende - l->pos < (1u << 16) ? l->ende : l->pos + (1u << 16);
+    size_t i = l->pos;
+    while (i < ende) {
+        while (i < ende && (l->puffer[i] == ' ' || l->puffer[i] == '\t' || l->puffer[i] == '\r' ||
+                            l->puffer[i] == '\n'))
+            i++;
+        if (i >= ende || Anfangssegment(l->puffer + i, ende - i))
+            break;
+        const char* nl = static_cast<const char*>(memchr(l->puffer + i, '\n', ende - i));
+        if (nl == nullptr) {
+            i = start;   /* no line of its own: the reader reports what it finds */
+            break;
+        }
+        i = static_cast<size_t>(nl - l->puffer) + 1;
+    }
+    if (i >= ende || !Anfangssegment(l->puffer + i, ende - i))
+        return;
+    l->vorspann = i - start;
+    l->pos = i;
+}
+
 } // namespace
 
-Teil edi_teil(const Segment& s, int e, int k)
+uint64_t edi_vorspann(const Leser* l)
 {
-    if (e < 0 || e >= s.elemente || k < 0 || k >= s.anzahl[e] || s.erster[e] + k >= SEG_MAX_TEILE)
-        return Teil{ "", 0 };
-    return s.teile[s.erster[e] + k];
-}
-
-int edi_gleich(const Segment& s, int e, int k, const char* text)
-{
-    Teil t = edi_teil(s, e, k);
-    size_t n = strlen(text);
-    return t.n == n && memcmp(t.p, text, n) == 0;
-}
-
-size_t edi_text_kopieren(const Segment& s, int e, int k, const Trenner& t, Zeichensatz zs, char* aus,
-                         size_t groesse)
-{
-    Teil teil = edi_teil(s, e, k);
-    const uint8_t* p = reinterpret_cast<const uint8_t*>(teil.p);
-    const uint8_t* ende = p + teil.n;
-    if (aus == nullptr)
-        groesse = 0;
-    while (p < ende && (*p == ' ' || *p < 0x20))
-        p++;
-    size_t n = 0;          /* characters of the converted text */
-    size_t bis = 0;        /* characters kept: the text without trailing blanks */
-    const uint8_t freigabe = static_cast<uint8_t>(t.freigabe);
-    if (!s.freigabe && zs == ZS_LATIN1 && groesse > 0) {
-        /* the common case: the bytes as they are, cut and trimmed */
-        size_t laenge = static_cast<size_t>(ende - p);
-        while (laenge > 0 && (p[laenge - 1] == ' ' || p[laenge - 1] < 0x20 || p[laenge - 1] == 0x7F))
-            laenge--;
-        size_t kopie = laenge < groesse ? laenge : groesse - 1;
-        for (size_t i = 0; i < kopie; i++)
-            aus[i] = static_cast<char>(p[i] < 0x20 || p[i] == 0x7F ? ' ' : p[i]);
-        aus[kopie] = '\0';
-        return laenge;
-    }
-    while (p < ende) {
-        uint8_t c = *p;
-        if (c == freigabe && freigabe != 0 && p + 1 < ende)
-            c = *++p;
-        if (zs == ZS_UTF8 && c >= 0x80) {
-            uint32_t zeichen;
-            p += Utf8Zeichen(p, static_cast<size_t>(ende - p), &zeichen);
-            c = AlsCp1252(zeichen);
-        } else {
-            p++;
-        }
-        if (c < 0x20 || c == 0x7F)
-            c = ' ';
-        if (n + 1 < groesse)
-            aus[n] = static_cast<char>(c);
-        n++;
-        if (c != ' ')
-            bis = n;
-    }
-    if (groesse > 0)
-        aus[bis < groesse ? bis : groesse - 1] = '\0';
-    return bis;
-}
-
-int edi_zahl(const Segment& s, int e, int k, int stellen, int64_t* wert)
-{
-    Teil teil = edi_teil(s, e, k);
-    const char* p = teil.p;
-    const char* ende = p + teil.n;
-    while (p < ende && *p == ' ')
-        p++;
-    while (ende > p && ende[-1] == ' ')
-        ende--;
-    if (p == ende)
-        return 0;
-    bool negativ = false;
-    if (*p == '-' || *p == '+')
-        negativ = *p++ == '-';
-    int64_t ganz = 0;
-    int ziffern = 0, nachkomma = -1;
-    int runden = 0;
-    for (; p < ende; p++) {
-        if (*p == '.' || *p == ',') {
-            if (nachkomma >= 0)
-                return -1;
-            nachkomma = 0;
-            continue;
-        }
-        if (*p < '0' || *p > '9')
-            return -1;
-        if (nachkomma >= 0 && nachkomma >= stellen) {
-            if (nachkomma == stellen)
-                runden = *p >= '5';
-            nachkomma++;
-            continue;
-        }
-        ganz = ganz * 10 + (*p - '0');
-        if (++ziffern > 15)
-            return -1;
-        if (nachkomma >= 0)
-            nachkomma++;
-    }
-    if (ziffern == 0)
-        return -1;
-    for (int i = nachkomma < 0 ? 0 : (nachkomma > stellen ? stellen : nachkomma); i < stellen; i++) {
-        ganz *= 10;
-        if (ganz >= 1000000000000000LL)
-            return -1;
-    }
-    ganz += runden;
-    if (ganz >= 1000000000000000LL)
-        return -1;
-    *wert = negativ ? -ganz : ganz;
-    return 1;
+    return l->vorspann;
 }
 
 Leser* edi_leser_datei(const char* pfad)
@@ -511,7 +403,7 @@ Leser* edi_leser_datei(const char* pfad)
         l->groesse = g > 0 ? static_cast<uint64_t>(g) : 0;
         fseek(d, 0, SEEK_SET);
     }
-    l->puffer = l->eigen.data();
+    l->puffer = "";
     KlassenSetzen(l);
     return l;
 }
@@ -533,6 +425,7 @@ void edi_leser_schliessen(Leser* l)
         return;
     if (l->datei)
         fclose(l->datei);
+    free(l->eigen);
     delete l;
 }
 
@@ -560,15 +453,16 @@ int edi_naechstes(Leser* l, Segment& s, Fehler& f)
         l->anfang = false;
         if (Verfuegbar(l, 3, &fehler) && memcmp(l->puffer + l->pos, "\xEF\xBB\xBF", 3) == 0)
             l->pos += 3;
-        if (Zwischenraum(l, &fehler) && Verfuegbar(l, 3, &fehler) &&
-            memcmp(l->puffer + l->pos, "UNA", 3) == 0)
-            return Una(l, s, f);
+        Vorspann(l);
     }
     if (!Zwischenraum(l, &fehler)) {
         if (fehler)
             return Kaputt(l, f, l->basis + l->pos, "read error");
         return 0;
     }
+    /* a service string advice in front of each interchange of the file */
+    if (Verfuegbar(l, 3, &fehler) && memcmp(l->puffer + l->pos, "UNA", 3) == 0)
+        return Una(l, s, f);
     /* One pass splits the segment and finds its terminator. */
     for (;;) {
         const char* a = l->puffer + l->pos;
@@ -577,6 +471,13 @@ int edi_naechstes(Leser* l, Segment& s, Fehler& f)
             grenze = a + SEG_MAX_LAENGE + 1;
         const char* q = Zerlegen(l, a, grenze, s);
         if (q != nullptr) {
+            /* a line feed as terminator: the CR of a CR LF line end is no data */
+            if (l->t.segment == '\n' && q > a && q[-1] == '\r' && s.elemente > 0) {
+                int e = s.elemente - 1;
+                Teil& letzter = s.teile[s.erster[e] + (s.anzahl[e] > 0 ? s.anzahl[e] - 1 : 0)];
+                if (letzter.n > 0 && letzter.p + letzter.n == q)
+                    letzter.n--;
+            }
             l->segmente++;
             s.offset = l->basis + l->pos;
             s.nummer = l->segmente;
@@ -589,8 +490,10 @@ int edi_naechstes(Leser* l, Segment& s, Fehler& f)
         if (!Nachladen(l, &fehler)) {
             if (fehler)
                 return Kaputt(l, f, l->basis + l->pos, "read error");
-            return Kaputt(l, f, l->basis + l->pos, std::string("the file ends inside a segment: expected the "
-                                                               "segment terminator ") + l->t.segment);
+            char text[80];
+            snprintf(text, sizeof text, "the file ends inside a segment: expected the segment terminator %c",
+                     l->t.segment);
+            return Kaputt(l, f, l->basis + l->pos, text);
         }
     }
 }

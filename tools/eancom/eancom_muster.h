@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "edifact.h"
+#include "eancom/edifact.h"
 
 namespace eancom {
 
