@@ -6,8 +6,8 @@
 #include <stdarg.h>
 #include <stdio.h>
 #include <string.h>
-#include <windows.h>
 
+#include "grund/plattform.h"
 #include "grund/text.h"
 #include "hostapi/fileio.h"
 #include "hostapi/oxtexdefs.h"
@@ -80,8 +80,8 @@ int ProtokollBeginnen(const char* katalog)
         ProtokollBeenden(0, 0);
     IMPORT_PROTOKOLL* p = &g_Kontext->Protokoll;
     memset(p, 0, sizeof *p);
-    SYSTEMTIME jetzt;
-    GetLocalTime(&jetzt);
+    ORTSZEIT jetzt;
+    JetztOrtszeit(&jetzt);
     char name[64] = "";
     StringLaden(IDS_PROT_NAME, name, sizeof name);
     if (name[0] == '\0')
@@ -91,8 +91,8 @@ int ProtokollBeginnen(const char* katalog)
         char nummer[8] = "";
         if (n > 0)
             TextFormat(nummer, sizeof nummer, "_%d", n);
-        if (TextFormat(p->Pfad, sizeof p->Pfad, "%s%s_%04u%02u%02u_%02u%02u%02u%s.TXT", g_Kontext->EdiImportPfad,
-                       name, jetzt.wYear, jetzt.wMonth, jetzt.wDay, jetzt.wHour, jetzt.wMinute, jetzt.wSecond,
+        if (TextFormat(p->Pfad, sizeof p->Pfad, "%s%s_%04d%02d%02d_%02d%02d%02d%s.TXT", g_Kontext->EdiImportPfad,
+                       name, jetzt.Jahr, jetzt.Monat, jetzt.Tag, jetzt.Stunde, jetzt.Minute, jetzt.Sekunde,
                        nummer) != 1)
             return 0;
         if (!FileIO_Exist(p->Pfad))
@@ -100,8 +100,8 @@ int ProtokollBeginnen(const char* katalog)
     }
     p->Offen = 1;
     char datum[16], zeit[16];
-    TextFormat(datum, sizeof datum, "%02u.%02u.%04u", jetzt.wDay, jetzt.wMonth, jetzt.wYear);
-    TextFormat(zeit, sizeof zeit, "%02u:%02u:%02u", jetzt.wHour, jetzt.wMinute, jetzt.wSecond);
+    TextFormat(datum, sizeof datum, "%02d.%02d.%04d", jetzt.Tag, jetzt.Monat, jetzt.Jahr);
+    TextFormat(zeit, sizeof zeit, "%02d:%02d:%02d", jetzt.Stunde, jetzt.Minute, jetzt.Sekunde);
     Zeile(p, IDS_PROT_KOPF, datum, zeit);
     char iln[14] = "";
     TextKopieren(iln, sizeof iln, g_Kontext->KatalogLieferantIln);
