@@ -25,16 +25,19 @@ void KatalogAus(ImportHost& h, const std::string& datei, const std::vector<PRICA
     edihilfe::Schreiben(h.importOrdner + datei, text);
 }
 
+int32_t OXCALL EanSammeln(void* liste, const EANARTIKEL_SATZ* e)
+{
+    std::string ean(e->Ean, strnlen(e->Ean, sizeof e->Ean));
+    if (!ean.empty())
+        static_cast<std::set<std::string>*>(liste)->insert(ean);
+    return 1;
+}
+
 /* The EANs in the EAN list of `artikel`. */
 std::set<std::string> EanListe(int32_t artikel)
 {
     std::set<std::string> eans;
-    EANARTIKEL_LoadArtikelEANs_EX(artikel, &eans, [](void* liste, const EANARTIKEL_SATZ* e) -> int32_t {
-        std::string ean(e->Ean, strnlen(e->Ean, sizeof e->Ean));
-        if (!ean.empty())
-            static_cast<std::set<std::string>*>(liste)->insert(ean);
-        return 1;
-    });
+    EANARTIKEL_LoadArtikelEANs_EX(artikel, &eans, EanSammeln);
     return eans;
 }
 
