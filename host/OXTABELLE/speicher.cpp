@@ -464,6 +464,12 @@ void Loslassen()
     }
 }
 
+DWORD WINAPI LoslasserFaden(void*)
+{
+    Loslassen();
+    return 0;
+}
+
 /* Starts (once) the thread that lets the held writers' lock go; false
  * when it could not be started (the lock is then let go after each append). */
 bool LoslasserStarten()
@@ -471,7 +477,7 @@ bool LoslasserStarten()
     static std::once_flag einmal;
     static bool laeuft = false;
     std::call_once(einmal, [] {
-        HANDLE faden = CreateThread(nullptr, 0, [](void*) -> DWORD { Loslassen(); return 0; }, nullptr, 0, nullptr);
+        HANDLE faden = CreateThread(nullptr, 0, LoslasserFaden, nullptr, 0, nullptr);
         laeuft = faden != nullptr;
         if (faden != nullptr)
             CloseHandle(faden);
