@@ -62,14 +62,20 @@ static void Formatieren(char* aus, size_t groesse, int id, va_list werte)
         aus[0] = '\0';
 }
 
-static void Zeile(IMPORT_PROTOKOLL* p, int id, ...)
+/* Appends the line of string `id` formatted with `werte`; cut at 511 bytes. */
+static void ZeileListe(IMPORT_PROTOKOLL* p, int id, va_list werte)
 {
     char text[512];
+    Formatieren(text, sizeof text, id, werte);
+    Anfuegen(p, text);
+}
+
+static void Zeile(IMPORT_PROTOKOLL* p, int id, ...)
+{
     va_list werte;
     va_start(werte, id);
-    Formatieren(text, sizeof text, id, werte);
+    ZeileListe(p, id, werte);
     va_end(werte);
-    Anfuegen(p, text);
 }
 
 int ProtokollBeginnen(const char* katalog)
@@ -119,12 +125,10 @@ void ProtokollZeile(int32_t zaehler, int id, ...)
         return;
     if (zaehler >= 0 && zaehler < PROT_ZAEHLER)
         p->Zaehler[zaehler]++;
-    char text[512];
     va_list werte;
     va_start(werte, id);
-    Formatieren(text, sizeof text, id, werte);
+    ZeileListe(p, id, werte);
     va_end(werte);
-    Anfuegen(p, text);
 }
 
 void ProtokollSchreiben(void)
