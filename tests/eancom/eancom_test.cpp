@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "eancom_lauf.h"
+#include "katalogzeilen.h"
 #include "eancom_eingang.h"
 #include "partner/eancom_eingang.h"
 #include "eancom_muster.h"
@@ -436,23 +437,8 @@ TEST_F(Eancom, KeinInterchangeUndLeereDateiSetzenNichtsUm)
 /* The catalogue records of an interchange converted in memory. */
 std::vector<PRICAT_DATEN> ImSpeicher(const std::string& text, Ergebnis& e)
 {
-    std::vector<PRICAT_DATEN> v;
     eancom_speicher_umsetzen(text.data(), text.size(), "M.EDI", "", e);
-    for (const auto& datei : e.speicher) {
-        if (datei.first.find(".INH") == std::string::npos)
-            continue;
-        size_t pos = datei.second.find('\n') + 1;
-        while (pos < datei.second.size()) {
-            size_t ende = datei.second.find('\n', pos);
-            PRICAT_DATEN d;
-            int32_t info = 0;
-            if (EDIPRICAT_VerarbeitePRICAT_Satz(datei.second.substr(pos, ende + 1 - pos).c_str(), EDI_NACHRICHT_PRICAT,
-                                                &info, &d) == 1)
-                v.push_back(d);
-            pos = ende + 1;
-        }
-    }
-    return v;
+    return KatalogZeilen(e);
 }
 
 /* Segments of one LIN group and what the record carries then. */

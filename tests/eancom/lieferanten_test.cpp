@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include "eancom_lauf.h"
+#include "katalogzeilen.h"
 #include "edi/edi_hilfen.h"
 #include "harness/testordner.h"
 #include "hostapi/edi.h"
@@ -71,22 +72,7 @@ Umgesetzt ImSpeicher(const std::string& text, const Optionen& o = Optionen())
 {
     Umgesetzt u;
     u.rc = eancom_speicher_umsetzen(text.data(), text.size(), "L.EDI", "", u.e, o);
-    for (const auto& datei : u.e.speicher) {
-        if (datei.first.find(".INH") == std::string::npos)
-            continue;
-        size_t pos = datei.second.find('\n') + 1;
-        if (u.kopf.empty())
-            u.kopf = datei.second.substr(0, pos);
-        while (pos < datei.second.size()) {
-            size_t ende = datei.second.find('\n', pos);
-            PRICAT_DATEN d;
-            int32_t info = 0;
-            if (EDIPRICAT_VerarbeitePRICAT_Satz(datei.second.substr(pos, ende + 1 - pos).c_str(), EDI_NACHRICHT_PRICAT,
-                                                &info, &d) == 1)
-                u.zeilen.push_back(d);
-            pos = ende + 1;
-        }
-    }
+    u.zeilen = KatalogZeilen(u.e, &u.kopf);
     return u;
 }
 
