@@ -10,7 +10,7 @@
 #include <string.h>
 
 #include "kontext/einstellungen.h"
-#include "kontext/seitenhilfe.h"
+#include "kontext/stringtabelle.h"
 #include "grund/text.h"
 #include "hostapi/oxglobdlg.h"
 #include "pricechange/preisaenderung.h"

@@ -12,7 +12,7 @@
 #include "hostapi/fileio.h"
 #include "hostapi/oxtexdefs.h"
 #include "kontext/kopfzeile.h"
-#include "kontext/seitenhilfe.h"
+#include "kontext/stringtabelle.h"
 #include "resources/resource.h"
 
 static IMPORT_PROTOKOLL* Offen(void)

@@ -9,7 +9,7 @@
 #ifndef OX_AUFRUF_H
 #define OX_AUFRUF_H
 
-#include <windows.h>
+#include "hostapi/fenster.h"
 #include "hostapi/hostdefs.h"
 #include "hostapi/hostcallbacks.h"
 

@@ -13,7 +13,7 @@
 #ifndef OX_HOSTCALLBACKS_H
 #define OX_HOSTCALLBACKS_H
 
-#include <windows.h>
+#include "hostapi/fenster.h"
 #include "hostapi/hostdefs.h"
 #include "hostapi/dbadll.h"
 #include "hostapi/oxtabelle.h"

@@ -22,7 +22,7 @@
 #ifndef OX_HOSTAPI_OXGLOBDLG_H
 #define OX_HOSTAPI_OXGLOBDLG_H
 
-#include <windows.h>
+#include "hostapi/fenster.h"
 #include "hostapi/hostdefs.h"
 #include "hostapi/dbadll.h"
 #include "hostapi/oxtabelle.h"

@@ -10,7 +10,7 @@
 #ifndef OX_HOSTAPI_OXMWST_H
 #define OX_HOSTAPI_OXMWST_H
 
-#include <windows.h>
+#include "hostapi/fenster.h"
 #include "hostapi/hostdefs.h"
 
 #if defined(BUILD_OXMWST)

@@ -8,7 +8,7 @@
 #ifndef OX_HOSTAPI_REPORT_H
 #define OX_HOSTAPI_REPORT_H
 
-#include <windows.h>
+#include "hostapi/fenster.h"
 #include "hostapi/hostdefs.h"
 
 #if defined(BUILD_REPORT)

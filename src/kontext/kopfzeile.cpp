@@ -3,7 +3,7 @@
  * catalogue and the three counters.
  */
 #include "kontext/kopfzeile.h"
-#include "kontext/seitenhilfe.h"
+#include "kontext/stringtabelle.h"
 #include "grund/text.h"
 #include "resources/resource.h"
 #include "hostapi/oxtexdefs.h"

@@ -11,7 +11,7 @@
 #ifndef KTOXEDI_KTOXEDI_H
 #define KTOXEDI_KTOXEDI_H
 
-#include <windows.h>
+#include "hostapi/fenster.h"
 #include "hostapi/hostdefs.h"
 #include "hostapi/hostcallbacks.h"
 #include "hostapi/edi.h"

@@ -1,7 +1,7 @@
 /*
  * seitenhilfe.h - small services the tab pages of the main import window
- * share: texts from the string table, fonts and colours on controls, and
- * the columns of a list view.
+ * share: fonts and colours on controls, the columns of a list view (and,
+ * through stringtabelle.h, the texts of the string table).
  */
 #ifndef KTOXEDI_SEITENHILFE_H
 #define KTOXEDI_SEITENHILFE_H
@@ -9,16 +9,7 @@
 #include <windows.h>
 #include <stddef.h>
 
-/* Loads string `id` of the module into `ziel` (`groesse` bytes; at most
- * groesse-1 characters). A missing string gives an empty text. Returns the
- * number of characters stored. */
-int StringLaden(int id, char* ziel, size_t groesse);
-
-/* Loads the strings `ids[0..anzahl-1]`, each with room for 255 characters,
- * and joins them into `ziel` (`groesse` bytes, cut when full). Where one
- * part ends and the next begins without a blank on either side, a blank is
- * put between them, so a text split over several strings reads as one. */
-void StringsVerbinden(const int* ids, int anzahl, char* ziel, size_t groesse);
+#include "kontext/stringtabelle.h"
 
 /* Control `id` of the dialog `seite` (null when it has none), from a table
  * of handles kept per dialog and id: looking a control up by its id asks

@@ -7,7 +7,7 @@
 #ifndef KTOXEDI_SEITENSTAND_H
 #define KTOXEDI_SEITENSTAND_H
 
-#include <windows.h>
+#include "hostapi/fenster.h"
 #include <stdint.h>
 
 #include "hostapi/dbadll.h"

@@ -8,7 +8,7 @@
 #include "grund/text.h"
 #include "hostapi/fileio.h"
 #include "hostapi/oxinifile.h"
-#include "kontext/seitenhilfe.h"
+#include "kontext/stringtabelle.h"
 #include "resources/resource.h"
 
 #include <stdio.h>

@@ -3,7 +3,7 @@
  */
 #include "partner/partner.h"
 #include "grund/anzeige.h"
-#include "kontext/seitenhilfe.h"
+#include "kontext/stringtabelle.h"
 #include "grund/text.h"
 #include "resources/resource.h"
 #include "hostapi/fileio.h"

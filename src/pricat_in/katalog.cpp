@@ -9,7 +9,7 @@
 #include "hostapi/fileio.h"
 #include "grund/plattform.h"
 #include "kontext/einstellungen.h"
-#include "kontext/seitenhilfe.h"
+#include "kontext/stringtabelle.h"
 #include "pricat_in/adresse.h"
 #include "pricat_in/katalogtext.h"
 #include "resources/resource.h"

@@ -12,7 +12,7 @@
 #include "pricat_in/adresse.h"
 #include "kontext/ktoxedi.h"
 #include "grund/plattform.h"
-#include "kontext/seitenhilfe.h"
+#include "kontext/stringtabelle.h"
 #include "grund/speichertabelle.h"
 #include "grund/text.h"
 #include "hostapi/fileio.h"

@@ -9,7 +9,7 @@
 #include "grund/anzeige.h"
 #include "pricat_out/exportlauf.h"
 #include "kontext/ktoxedi.h"
-#include "kontext/seitenhilfe.h"
+#include "kontext/stringtabelle.h"
 #include "grund/text.h"
 #include "partner/partner.h"
 #include "hostapi/fileio.h"

@@ -12,7 +12,7 @@
 #include "engine/protokoll.h"
 #include "kontext/einstellungen.h"
 #include "kontext/kopfzeile.h"
-#include "kontext/seitenhilfe.h"
+#include "kontext/stringtabelle.h"
 #include "grund/text.h"
 #include "hostapi/dbadll.h"
 #include "hostapi/fileio.h"
