@@ -110,14 +110,14 @@ void Durchgang(Lager& l, const char* titel, int artikel)
                 bool neu = k->AktuelleArtikelNummer == 0;
                 Uhr::time_point t0 = Uhr::now();
                 if (neu)
-                    ArtikelAnlegen(nullptr, 1);
+                    ArtikelAnlegen(1);
                 Uhr::time_point t1 = Uhr::now();
-                TabelleFuerZeileBauen(nullptr, &zeile, k->AktuelleArtikelNummer);
+                TabelleFuerZeileBauen(&zeile, k->AktuelleArtikelNummer);
                 Uhr::time_point t2 = Uhr::now();
                 if (!neu)
-                    ArtikelAnlegen(nullptr, 0);
+                    ArtikelAnlegen(0);
                 Uhr::time_point t3 = Uhr::now();
-                EanRegistrieren(nullptr, k->AktuelleArtikelNummer, &zeile);
+                EanRegistrieren(k->AktuelleArtikelNummer, &zeile);
                 Uhr::time_point t4 = Uhr::now();
                 schritt[0] += std::chrono::duration<double>(t2 - t1).count();
                 schritt[1] += std::chrono::duration<double>((t1 - t0) + (t3 - t2)).count();

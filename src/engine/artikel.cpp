@@ -13,7 +13,7 @@
 #include "kontext/stringtabelle.h"
 #include "grund/text.h"
 #include "hostapi/oxglobdlg.h"
-#include "pricechange/preisaenderung.h"
+#include "pricechange/aenderungssatz.h"
 #include "resources/resource.h"
 
 namespace {
@@ -42,22 +42,6 @@ void CodeDerArt(const ARTIKEL_KORREKTUR* codes, int32_t art, char* aus)
     aus[OX_TXT_CODE - 1] = '\0';
 }
 
-void SlotText(HWND seite, int32_t id, char* aus, int32_t groesse)
-{
-    aus[0] = '\0';
-    OXGLOBAL_DLGHELP_GetDlgOx_OutItemText(seite, id, aus, groesse, ImportOxOutBindung);
-}
-
-int32_t SlotZahl(HWND seite, int32_t id)
-{
-    return OXGLOBAL_DLGHELP_GetOx_OutItemLong(seite, id, ImportOxOutBindung);
-}
-
-void SlotZahlSetzen(HWND seite, int32_t id, int32_t wert)
-{
-    OXGLOBAL_DLGHELP_SetOx_OutItemLong(seite, id, wert, ImportOxOutBindung);
-}
-
 bool Auslauf(char kennung)
 {
     return kennung == 'A' || kennung == 'a';
@@ -79,12 +63,12 @@ void ArtikelName(char* aus, size_t groesse, const char* artikelText, const char*
     TextAnhaengen(aus, groesse, artikelText);
 }
 
-int32_t MwstSatzNummer(HWND seite)
+int32_t MwstSatzNummer(void)
 {
-    int32_t satz = SlotZahl(seite, IDC_IP_MWST_PROZENT);
+    int32_t satz = SlotZahl(IDC_IP_MWST_PROZENT);
     if (satz >= 0 && satz <= 5)
         return satz;
-    return SeiteMwstKombiSatz(seite);
+    return SeiteMwstKombiSatz();
 }
 
 void SeitenCodesFuellen(ARTIKEL_KORREKTUR* codes)
@@ -97,12 +81,12 @@ void SeitenCodesFuellen(ARTIKEL_KORREKTUR* codes)
         if (OXGLOBAL_DLGHELP_FelderVonMerkmal(art, &edit, nullptr) != 1 || edit == 0)
             continue;
         char text[255];
-        SlotText(nullptr, edit, text, sizeof text);
+        SlotText(edit, text, sizeof text);
         TextKopieren(codes->Codes[art - 1], OX_TXT_CODE, text);
     }
 }
 
-void NeuesTeilFuellen(HWND seite, EINZELTEIL_SATZ* teil)
+void NeuesTeilFuellen(EINZELTEIL_SATZ* teil)
 {
     EDI_KONTEXT* k = g_Kontext;
     if (teil == nullptr)
@@ -112,7 +96,7 @@ void NeuesTeilFuellen(HWND seite, EINZELTEIL_SATZ* teil)
     DATABASE_ClearEinzelteil(teil);
 
     char artikelText[SEITE_ARTIKEL_TEXT], name[DBA_ARTIKELNAME];
-    SlotText(seite, IDC_IP_EDIT_ARTIKEL, artikelText, sizeof artikelText);
+    SlotText(IDC_IP_EDIT_ARTIKEL, artikelText, sizeof artikelText);
     ArtikelName(name, sizeof name, artikelText, k->LieferantNummerText);
     teil->ArtikelNummer = HostNummer(kArtArtikel, name);
 
@@ -126,7 +110,7 @@ void NeuesTeilFuellen(HWND seite, EINZELTEIL_SATZ* teil)
     teil->Filiale2 = teil->Filiale;
 
     TAB_PREISE preise;
-    PreisBlockVonSeite(seite, &preise);
+    PreisBlockVonSeite(&preise);
     teil->Ek1 = preise.Ek1;
     teil->Vk1 = preise.Vk1;
     teil->Ek2 = preise.Ek2;
@@ -135,12 +119,12 @@ void NeuesTeilFuellen(HWND seite, EINZELTEIL_SATZ* teil)
     teil->Preis6 = preise.Vk1Umgerechnet;
     teil->Wert72 = 0;
     teil->Wert100 = 0;
-    teil->MwstSatz = static_cast<int16_t>(MwstSatzNummer(seite));
+    teil->MwstSatz = static_cast<int16_t>(MwstSatzNummer());
 
     AenderungVorbereiten(0, nullptr, nullptr, &codes);
 }
 
-void MindestbestandAuslaufartikel(HWND seite, int32_t artikelNummer)
+void MindestbestandAuslaufartikel(int32_t artikelNummer)
 {
     if (MindbestDBA_MindbestExists(artikelNummer) != 1)
         return;
@@ -148,9 +132,7 @@ void MindestbestandAuslaufartikel(HWND seite, int32_t artikelNummer)
     case 2: {
         char frage[256];
         StringLaden(IDS_MINDBEST_LOESCHEN, frage, sizeof frage);
-        if (g_Kontext != nullptr && g_Kontext->VorRueckfrage != nullptr)
-            g_Kontext->VorRueckfrage(seite);
-        if (SeiteFragen(seite, frage) == 1)
+        if (SeiteFragen(frage) == 1)
             MindbestDBA_Delete(artikelNummer);
         break;
     }
@@ -162,38 +144,38 @@ void MindestbestandAuslaufartikel(HWND seite, int32_t artikelNummer)
     }
 }
 
-int32_t ArtikelKorrigieren(HWND seite, int32_t artikelNummer, const EINZELTEIL_SATZ* teil)
+int32_t ArtikelKorrigieren(int32_t artikelNummer, const EINZELTEIL_SATZ* teil)
 {
     EDI_KONTEXT* k = g_Kontext;
     char kennung[SEITE_KENNUNG];
-    SlotText(seite, IDC_IP_KENNUNG, kennung, sizeof kennung);
+    SlotText(IDC_IP_KENNUNG, kennung, sizeof kennung);
     if (HostDatenInt(HD_SCHALTER2) != 0)
-        SeiteStandardSetzen(seite, 1);
+        SeiteStandardSetzen(1);
 
     ARTIKEL_KORREKTUR korrektur;
     SeitenCodesFuellen(&korrektur);
     korrektur.Kennzeichen = kennung[0];
-    korrektur.Standard = static_cast<int16_t>(SeiteStandard(seite));
+    korrektur.Standard = static_cast<int16_t>(SeiteStandard());
     korrektur.EanZugeordnet = static_cast<int16_t>(k->EanZugeordnet == 1 && k->LieferantGeprueft ? 1 : 0);
     char zusatz[SEITE_TEXT33];
-    SlotText(seite, IDC_IP_ZUSATZ, zusatz, sizeof zusatz);
+    SlotText(IDC_IP_ZUSATZ, zusatz, sizeof zusatz);
     TextKopieren(korrektur.Zusatztext, sizeof korrektur.Zusatztext, zusatz);
 
     ARTIKEL_SATZ artikel;
     if (Auslauf(kennung[0]) && ArtikelLesen(artikelNummer, &artikel) && !Auslauf(artikel.Kennzeichen))
-        MindestbestandAuslaufartikel(seite, artikelNummer);
+        MindestbestandAuslaufartikel(artikelNummer);
     return OXGLOBAL_DLGHELP_KorrigiereArtikel(artikelNummer, &korrektur, teil);
 }
 
-int ArtikelAnlegen(HWND seite, int serieUebernehmen)
+int ArtikelAnlegen(int serieUebernehmen)
 {
     EDI_KONTEXT* k = g_Kontext;
     EINZELTEIL_SATZ teil;
-    NeuesTeilFuellen(seite, &teil);
+    NeuesTeilFuellen(&teil);
 
     char name[DBA_ARTIKELNAME];
     name[0] = '\0';
-    OXGLOBAL_DLGHELP_MakeArtikelStringWithOxOutVariable(seite, name, ImportOxOutBindung);
+    SeiteArtikelText(name);
     int32_t bekannt = HostNummer(kArtArtikel, name);
     if (bekannt > 0)
         serieUebernehmen = 0;
@@ -217,7 +199,7 @@ int ArtikelAnlegen(HWND seite, int serieUebernehmen)
     if (nummer <= 0)
         return 0;
 
-    ArtikelKorrigieren(seite, nummer, &teil);
+    ArtikelKorrigieren(nummer, &teil);
 
     ARTIKEL_SATZ artikel;
     bool gelesen = ArtikelLesen(nummer, &artikel);
@@ -242,9 +224,8 @@ int ArtikelAnlegen(HWND seite, int serieUebernehmen)
         }
     }
     if (serieUebernehmen == 1 && gelesen)
-        SerienTabelleUebernehmen(seite, nummer, &artikel);
-    if (k->SeiteAuffrischen != nullptr)
-        k->SeiteAuffrischen(seite);
+        SerienTabelleUebernehmen(nummer, &artikel);
+    SeiteNachNeuemArtikel();
     if (serieUebernehmen == 1 && k->HostFunktion16 != nullptr)
         k->HostFunktion16(0);
 
@@ -255,45 +236,44 @@ int ArtikelAnlegen(HWND seite, int serieUebernehmen)
         EngineEinstellungenLesen();
     if (k->KeineAuftragsaenderung == 0) {
         char kennung[SEITE_KENNUNG], zusatz[SEITE_TEXT33];
-        SlotText(seite, IDC_IP_KENNUNG, kennung, sizeof kennung);
-        SlotText(seite, IDC_IP_ZUSATZ, zusatz, sizeof zusatz);
+        SlotText(IDC_IP_KENNUNG, kennung, sizeof kennung);
+        SlotText(IDC_IP_ZUSATZ, zusatz, sizeof zusatz);
         AuftragswerteMerken(0, nullptr, kennung[0], zusatz, 0, 0, nullptr, 0, 0, nullptr);
         AuftraegeAktualisieren();
     }
     return 1;
 }
 
-void ArtikelAnzeigen(HWND seite, int32_t artikelNummer)
+void ArtikelAnzeigen(int32_t artikelNummer)
 {
     EDI_KONTEXT* k = g_Kontext;
     ARTIKEL_SATZ artikel;
     if ((k->SeitenZustand & SEITE_ARTIKEL_PER_EAN) != 0 || !ArtikelLesen(artikelNummer, &artikel))
         return;
-    OXGLOBAL_DLGHELP_MerkmalToDialogOxOut(seite, kArtArtikel, artikelNummer, ImportOxOutBindung);
+    SeiteMerkmalZeigen(kArtArtikel, artikelNummer);
     if (artikel.SerienKennzeichen == 0 && artikel.SerienNummer > 0 && k->HostFunktion03 != nullptr) {
         k->HostFunktion03(artikelNummer, &k->DialogWerte.Tabelle, nullptr);
-        OXGLOBAL_DLGHELP_FillRestDialogFromMMOxOut(seite, artikel.SerienNummer, &k->DialogWerte.Tabelle,
-                                                   ImportOxOutBindung);
+        SeiteRestZeigen(artikel.SerienNummer, &k->DialogWerte.Tabelle);
     }
     static const int32_t arten[] = { 1, 2, 3, 4, 5, 6, 7, 11 };
     for (int32_t art : arten) {
         char code[OX_TXT_CODE + 1];
         memcpy(code, artikel.Codes[ArtikelCodeIndex(art)], OX_TXT_CODE);
         code[OX_TXT_CODE] = '\0';
-        OXGLOBAL_DLGHELP_MerkmalToDialogOxOut(seite, art, HostNummer(art, code), ImportOxOutBindung);
+        SeiteMerkmalZeigen(art, HostNummer(art, code));
     }
-    OXGLOBAL_DLGHELP_MerkmalToDialogOxOut(seite, kArtFiliale, artikel.Filiale, ImportOxOutBindung);
+    SeiteMerkmalZeigen(kArtFiliale, artikel.Filiale);
 
     int32_t vorrang = k->ExternAutomapping != 0;
     if (!vorrang) {
         /* The box shows the article's own Standard flag. */
-        SeiteStandardSetzen(seite, artikel.Standard != 0 ? 1 : 0);
+        SeiteStandardSetzen(artikel.Standard != 0 ? 1 : 0);
         char kennung[2] = { artikel.Kennzeichen, '\0' };
-        OXGLOBAL_DLGHELP_SetDlgOx_OutItemText(seite, IDC_IP_KENNUNG, kennung, ImportOxOutBindung);
+        SlotTextSetzen(IDC_IP_KENNUNG, kennung);
         char zusatz[OX_TXT_32 + 1];
         memcpy(zusatz, artikel.Zusatztext, OX_TXT_32);
         zusatz[OX_TXT_32] = '\0';
-        OXGLOBAL_DLGHELP_SetDlgOx_OutItemText(seite, IDC_IP_ZUSATZ, zusatz, ImportOxOutBindung);
+        SlotTextSetzen(IDC_IP_ZUSATZ, zusatz);
     }
 
     struct Preis {
@@ -305,13 +285,13 @@ void ArtikelAnzeigen(HWND seite, int32_t artikelNummer)
         { IDC_IP_VORSCHLAG_VK2, IDC_IP_VK2, artikel.Vk2, k->PreisanpassungVk2 },
     };
     for (const Preis& p : preise)
-        SlotZahlSetzen(seite, p.vorschlag, 0);
+        SlotZahlSetzen(p.vorschlag, 0);
     if (artikel.Ek1 <= 0)
         return;
     for (const Preis& p : preise) {
-        SlotZahlSetzen(seite, p.vorschlag, p.wert);
+        SlotZahlSetzen(p.vorschlag, p.wert);
         if (!(p.uebernehmen && vorrang))
-            SlotZahlSetzen(seite, p.feld, p.wert);
+            SlotZahlSetzen(p.feld, p.wert);
     }
 }
 

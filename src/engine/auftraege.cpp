@@ -191,7 +191,7 @@ void AuftragsPositionAktualisieren(AUFTRAG_POSITION* position)
         return;
     }
     OXTABELLE* t = &position->Tabelle;
-    if (OXGLOBAL_DLGHELP_PruefeTabelle(k->HauptFenster, t) == 1 && TAB_MerkmalSenkrecht(t) == k->AuftragsSenkrechtArt &&
+    if (SeiteTabellePruefen(t, 1) == 1 && TAB_MerkmalSenkrecht(t) == k->AuftragsSenkrechtArt &&
         TAB_MerkmalWaagrecht(t) == k->AuftragsWaagrechtArt) {
         int r = AchseErgaenzen(1, t, k->AuftragsSenkrechtArt, k->AuftragsSenkrechtNummer, k->AuftragsSenkrechtText, &p,
                                1, 0);

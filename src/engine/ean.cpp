@@ -34,7 +34,7 @@ void Feld(char* aus, size_t groesse, const char* feld, size_t breite)
 }
 
 /* The code of kind `art` for the EAN entry. */
-void EanCode(HWND seite, int32_t art, bool tabellenArt, const char* iln, char* aus, size_t groesse)
+void EanCode(int32_t art, bool tabellenArt, const char* iln, char* aus, size_t groesse)
 {
     EDI_KONTEXT* k = g_Kontext;
     aus[0] = '\0';
@@ -56,14 +56,14 @@ void EanCode(HWND seite, int32_t art, bool tabellenArt, const char* iln, char* a
     if (OXGLOBAL_DLGHELP_FelderVonMerkmal(art, &edit, nullptr) == 1 && edit != 0) {
         char text[255];
         text[0] = '\0';
-        OXGLOBAL_DLGHELP_GetDlgOx_OutItemText(seite, edit, text, sizeof text, ImportOxOutBindung);
+        SlotText(edit, text, sizeof text);
         TextKopieren(aus, groesse, text);
     }
 }
 
 } // namespace
 
-int EanArtikelSatz(HWND seite, int32_t artikelNummer, const PRICAT_SATZ* zeile, EANARTIKEL_SATZ* satz)
+int EanArtikelSatz(int32_t artikelNummer, const PRICAT_SATZ* zeile, EANARTIKEL_SATZ* satz)
 {
     EDI_KONTEXT* k = g_Kontext;
     if (satz == nullptr)
@@ -75,11 +75,11 @@ int EanArtikelSatz(HWND seite, int32_t artikelNummer, const PRICAT_SATZ* zeile, 
     const PRICAT_DATEN& d = zeile->PricatDaten;
     char iln[OX_TXT_ILN];
     Feld(iln, sizeof iln, d.LieferantenIln, sizeof d.LieferantenIln);
-    int32_t senkrecht = SeiteTabellenArt(seite, 1), waagrecht = SeiteTabellenArt(seite, 0);
+    int32_t senkrecht = SeiteTabellenArt(1), waagrecht = SeiteTabellenArt(0);
 
     int vollstaendig = 1;
     for (int32_t art = 1; art <= kEanArten; art++) {
-        EanCode(seite, art, art == senkrecht || art == waagrecht, iln, satz->Merkmal[art], OX_TXT_CODE);
+        EanCode(art, art == senkrecht || art == waagrecht, iln, satz->Merkmal[art], OX_TXT_CODE);
         if (satz->Merkmal[art][0] == '\0')
             vollstaendig = 0;
     }
@@ -103,14 +103,14 @@ int EanArtikelSatz(HWND seite, int32_t artikelNummer, const PRICAT_SATZ* zeile, 
     } else {
         char slot[SEITE_TEXT33];
         slot[0] = '\0';
-        OXGLOBAL_DLGHELP_GetDlgOx_OutItemText(seite, IDC_IP_LFARBE, slot, sizeof slot, ImportOxOutBindung);
+        SlotText(IDC_IP_LFARBE, slot, sizeof slot);
         TextKopieren(farbe, sizeof farbe, slot);
     }
     TextKopieren(satz->FarbText, sizeof satz->FarbText, farbe);
     return vollstaendig;
 }
 
-void EanRegistrieren(HWND seite, int32_t artikelNummer, const PRICAT_SATZ* zeile)
+void EanRegistrieren(int32_t artikelNummer, const PRICAT_SATZ* zeile)
 {
     EDI_KONTEXT* k = g_Kontext;
     if (zeile == nullptr)
@@ -118,7 +118,7 @@ void EanRegistrieren(HWND seite, int32_t artikelNummer, const PRICAT_SATZ* zeile
     char ean[sizeof zeile->PricatDaten.Ean + 1];
     Feld(ean, sizeof ean, zeile->PricatDaten.Ean, sizeof zeile->PricatDaten.Ean);
     EANARTIKEL_SATZ satz;
-    if (artikelNummer > 0 && EanArtikelSatz(seite, artikelNummer, zeile, &satz) == 1) {
+    if (artikelNummer > 0 && EanArtikelSatz(artikelNummer, zeile, &satz) == 1) {
         EanListePflegen(artikelNummer, &satz);
         int32_t index = 0;
         if (EanEintragSuchen(artikelNummer, ean, satz.Text, &satz, &index) == 0) {

@@ -12,9 +12,11 @@
  *   4. orders   run from ArtikelAnlegen: open orders of the supplier that
  *               hold the article get its prices and table (auftraege.cpp).
  *
- * Everything reads the page through its value stores (seitenwerte.h): the
- * page window `seite` may be null, then the mirrors of the context stand
- * for the controls without slot. The host is reached through the host
+ * The engine holds no window: it reads, shows and asks on the page through
+ * the page's service and value stores (seitenwerte.h). Without a page the
+ * value stores and the mirrors of the context stand for the controls, and
+ * questions count as answered with no; so the engine also runs where no
+ * window exists (its native tests). The host is reached through the host
  * callbacks of the context (HostFunktion02 to 16) and the host libraries.
  *
  * State in the call context (EDI_KONTEXT, appended by the engine):
@@ -67,7 +69,7 @@ int32_t PreisUmrechnen(int32_t preis, float faktor);
 
 /* The price block of the page: EK1, EK2, VK1, VK2 from slots 1097, 1098,
  * 1099, 1100; EK1 and VK1 converted at the host data's factor. */
-void PreisBlockVonSeite(HWND seite, TAB_PREISE* preise);
+void PreisBlockVonSeite(TAB_PREISE* preise);
 
 /* Records the local date and time as the reference time of the import
  * (1.1.1980 00:00:00 when the local time cannot be had). */
@@ -96,7 +98,7 @@ int AchseErgaenzen(int senkrecht, OXTABELLE* tabelle, int32_t art, int32_t numme
  * vertical, then the horizontal characteristic (AchseErgaenzen) and
  * returns the verdict of OXGLOBAL_DLGHELP_PruefeTabelle on the work table
  * (an axis overflow does not change that verdict). */
-int ZeilenMerkmaleErgaenzen(HWND seite, OXTABELLE* tabelle, const TAB_PREISE* preise, int32_t vArt, int32_t vNummer,
+int ZeilenMerkmaleErgaenzen(OXTABELLE* tabelle, const TAB_PREISE* preise, int32_t vArt, int32_t vNummer,
                             const char* vText, int32_t hArt, int32_t hNummer, const char* hText, int aufzeichnen);
 
 /* Reads the stored table of the article (HostFunktion04) into `aus`: 1
@@ -110,7 +112,7 @@ int GespeicherteTabelleLaden(int32_t artikelNummer, OXTABELLE* aus);
  * flag set); modes 0 and 2 also create the cells' description records
  * (OXGLOBAL_DLGHELP_ErzeugeMMFillerFromDialogOxOut, field 199794 zeroed
  * around the call) - in mode 0 not when `serie` > 0 has a stored table. */
-void TabelleSpeichern(HWND seite, int modus, int32_t serie, int32_t artikelNummer);
+void TabelleSpeichern(int modus, int32_t serie, int32_t artikelNummer);
 
 /*
  * Builds the table of article `artikelNummer` for one row: loads its
@@ -122,7 +124,7 @@ void TabelleSpeichern(HWND seite, int modus, int32_t serie, int32_t artikelNumme
  * Article number 0: 1 and nothing touched; below 0: 0. Returns the verdict
  * of the last addition (1 when none ran); on 0 the work table is cleared.
  */
-int TabelleBauen(HWND seite, int32_t artikelNummer, int32_t vArt, int32_t vNummer, const char* vText, int32_t hArt,
+int TabelleBauen(int32_t artikelNummer, int32_t vArt, int32_t vNummer, const char* vText, int32_t hArt,
                  int32_t hNummer, const char* hText);
 
 /* TabelleBauen with the page's values for `zeile`: kinds from 1074/1075,
@@ -131,7 +133,7 @@ int TabelleBauen(HWND seite, int32_t artikelNummer, int32_t vArt, int32_t vNumme
  * else EdiWerte.Farbtext), passed to the change record as well; a Filiale
  * axis takes HostFunktion02(9, slot 1102). 1 without work for article 0;
  * 0 without row or for a negative number. */
-int TabelleFuerZeileBauen(HWND seite, const PRICAT_SATZ* zeile, int32_t artikelNummer);
+int TabelleFuerZeileBauen(const PRICAT_SATZ* zeile, int32_t artikelNummer);
 
 /* The colour text of the first entry of the colour axis (the vertical one
  * when its kind is 6, else the horizontal one when its kind is 6) that
@@ -143,7 +145,7 @@ int FarbTextDerNummer(const OXTABELLE* tabelle, int32_t nummer, char* aus, size_
  * series whose stored table is valid and whose axis kinds differ from the
  * page's: that table (piece counts cleared) becomes the article's table,
  * the page's combos take its kinds, work and series tables are cleared. */
-void SerienTabelleUebernehmen(HWND seite, int32_t artikelNummer, const ARTIKEL_SATZ* artikel);
+void SerienTabelleUebernehmen(int32_t artikelNummer, const ARTIKEL_SATZ* artikel);
 
 /* Marks the tables of an existing article with a stored table (HostFunktion08,
  * 0) and of its series when that table is older than the reference time
@@ -164,7 +166,7 @@ void ArtikelName(char* aus, size_t groesse, const char* artikelText, const char*
 
 /* The VAT rate number to write: slot 13758 when it holds 0..5, else the
  * page's VAT combo selection (SeiteMwstKombiSatz). */
-int32_t MwstSatzNummer(HWND seite);
+int32_t MwstSatzNummer(void);
 
 /* The characteristic codes of the page (host-side code slots of kinds 1..11
  * but 10, found with OXGLOBAL_DLGHELP_FelderVonMerkmal) into a zeroed
@@ -174,13 +176,13 @@ void SeitenCodesFuellen(ARTIKEL_KORREKTUR* codes);
 /* Fills the new-item record from the page (article, size, season and
  * branch numbers from the host, prices, converted prices, VAT rate) and
  * prepares the change record's characteristic numbers. */
-void NeuesTeilFuellen(HWND seite, EINZELTEIL_SATZ* teil);
+void NeuesTeilFuellen(EINZELTEIL_SATZ* teil);
 
 /* Corrects article `artikelNummer` (OXGLOBAL_DLGHELP_KorrigiereArtikel)
  * from the page's codes, additional text, identification, Standard box and
  * EAN flag; an identification turned into "A"/"a" from another one runs
  * MindestbestandAuslaufartikel first. Returns the library's result. */
-int32_t ArtikelKorrigieren(HWND seite, int32_t artikelNummer, const EINZELTEIL_SATZ* teil);
+int32_t ArtikelKorrigieren(int32_t artikelNummer, const EINZELTEIL_SATZ* teil);
 
 /*
  * Writes the pending article: creates (or finds) it by the page's article
@@ -191,18 +193,18 @@ int32_t ArtikelKorrigieren(HWND seite, int32_t artikelNummer, const EINZELTEIL_S
  * in the change record and, unless "bte_edi_keine_auftragsaenderung" is
  * set, updates the open orders. 1 when an article number > 0 was obtained.
  */
-int ArtikelAnlegen(HWND seite, int serieUebernehmen);
+int ArtikelAnlegen(int serieUebernehmen);
 
 /* With a minimum stock for the article: by "mindbest_loeschverhalten" 2
  * asks (string 1031, Yes deletes), 1 deletes, otherwise keeps it. */
-void MindestbestandAuslaufartikel(HWND seite, int32_t artikelNummer);
+void MindestbestandAuslaufartikel(int32_t artikelNummer);
 
 /* Shows existing article `artikelNummer` in the page's slots (not when it
  * was found by its EAN): number, series table and the rest of the fields,
  * characteristics, identification and additional text (unless "EDI-Daten
  * haben Vorrang"), stored prices on the suggestion slots and, by the
  * price take-over rules, in the price slots. */
-void ArtikelAnzeigen(HWND seite, int32_t artikelNummer);
+void ArtikelAnzeigen(int32_t artikelNummer);
 
 /* Learns one mapping: the catalogue `stichwort` of kind `art` (at most 35
  * characters) now means characteristic `nummer` for the catalogue's
@@ -220,13 +222,13 @@ void MerkmalLernen(int32_t art, int32_t nummer, const char* stichwort);
  * host's record, other kinds from the page's code slots; the EAN when the
  * index accepts it; the article text cut to 24; the supplier colour text).
  * 1 when all eight codes are set, 0 otherwise (also without row/record). */
-int EanArtikelSatz(HWND seite, int32_t artikelNummer, const PRICAT_SATZ* zeile, EANARTIKEL_SATZ* satz);
+int EanArtikelSatz(int32_t artikelNummer, const PRICAT_SATZ* zeile, EANARTIKEL_SATZ* satz);
 
 /* Registers the row's EAN for the article: cleans the article's EAN list,
  * adds or changes the entry and enters the EAN in the index, which sets
  * EanZugeordnet; a 13-character EAN sets EanZugeordnet to 1 in any case.
  * Nothing without a row. */
-void EanRegistrieren(HWND seite, int32_t artikelNummer, const PRICAT_SATZ* zeile);
+void EanRegistrieren(int32_t artikelNummer, const PRICAT_SATZ* zeile);
 
 /* Enters `ean` for article `artikelNummer` in the EAN index
  * (EANDATA_SetArtikelNummerOhneMusterID) and returns its result. When the

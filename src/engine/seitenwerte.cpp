@@ -30,19 +30,25 @@ int32_t ArtSlot(const int32_t* ids, int32_t id)
     return -1;
 }
 
-/* The page's answer for control `id`, -1 when there is no page service or
- * the page does not hold the control. */
-int32_t DienstLesen(HWND seite, int32_t id, int32_t* wert)
+/* The page's service, null without context or page. */
+const SEITEN_DIENST* Dienst(void)
 {
-    const SEITEN_DIENST* d = g_Kontext != nullptr ? g_Kontext->SeitenDienst : nullptr;
-    return d != nullptr && d->Lesen != nullptr ? d->Lesen(d->Kontext, seite, id, wert) : -1;
+    return g_Kontext != nullptr ? &g_Kontext->SeitenDienst : nullptr;
 }
 
-void DienstSetzen(HWND seite, int32_t id, int32_t wert)
+/* The page's answer for control `id`, -1 when there is no page service or
+ * the page does not hold the control. */
+int32_t DienstLesen(int32_t id, int32_t* wert)
 {
-    const SEITEN_DIENST* d = g_Kontext != nullptr ? g_Kontext->SeitenDienst : nullptr;
+    const SEITEN_DIENST* d = Dienst();
+    return d != nullptr && d->Lesen != nullptr ? d->Lesen(d->Seite, id, wert) : -1;
+}
+
+void DienstSetzen(int32_t id, int32_t wert)
+{
+    const SEITEN_DIENST* d = Dienst();
     if (d != nullptr && d->Setzen != nullptr)
-        d->Setzen(d->Kontext, seite, id, wert);
+        d->Setzen(d->Seite, id, wert);
 }
 
 } // namespace
@@ -98,53 +104,140 @@ void SeitenMerkmaleAnmelden(void)
         OXGLOBAL_DLGHELP_FuelleDlgElemente(f[0], f[1], f[2], f[3]);
 }
 
-int32_t SeiteTabellenArt(HWND seite, int senkrecht)
+int32_t SeiteTabellenArt(int senkrecht)
 {
     int32_t art = 0;
-    if (DienstLesen(seite, senkrecht ? IDC_IP_SENKRECHT : IDC_IP_WAAGRECHT, &art) == 1)
+    if (DienstLesen(senkrecht ? IDC_IP_SENKRECHT : IDC_IP_WAAGRECHT, &art) == 1)
         return art;
     if (g_Kontext == nullptr)
         return 0;
     return senkrecht ? g_Kontext->SeiteSenkrechtArt : g_Kontext->SeiteWaagrechtArt;
 }
 
-void SeiteTabellenArtenSetzen(HWND seite, int32_t senkrecht, int32_t waagrecht)
+void SeiteTabellenArtenSetzen(int32_t senkrecht, int32_t waagrecht)
 {
-    DienstSetzen(seite, IDC_IP_SENKRECHT, senkrecht);
-    DienstSetzen(seite, IDC_IP_WAAGRECHT, waagrecht);
+    DienstSetzen(IDC_IP_SENKRECHT, senkrecht);
+    DienstSetzen(IDC_IP_WAAGRECHT, waagrecht);
     if (g_Kontext != nullptr) {
         g_Kontext->SeiteSenkrechtArt = senkrecht;
         g_Kontext->SeiteWaagrechtArt = waagrecht;
     }
 }
 
-int32_t SeiteStandard(HWND seite)
+int32_t SeiteStandard(void)
 {
     int32_t an = 0;
-    if (DienstLesen(seite, IDC_IP_STANDARD, &an) == 1)
+    if (DienstLesen(IDC_IP_STANDARD, &an) == 1)
         return an ? 1 : 0;
     return g_Kontext != nullptr && g_Kontext->SeiteStandard != 0 ? 1 : 0;
 }
 
-void SeiteStandardSetzen(HWND seite, int32_t an)
+void SeiteStandardSetzen(int32_t an)
 {
-    DienstSetzen(seite, IDC_IP_STANDARD, an ? 1 : 0);
+    DienstSetzen(IDC_IP_STANDARD, an ? 1 : 0);
     if (g_Kontext != nullptr)
         g_Kontext->SeiteStandard = an ? 1 : 0;
 }
 
-int32_t SeiteMwstKombiSatz(HWND seite)
+int32_t SeiteMwstKombiSatz(void)
 {
     int32_t satz = -1;
-    if (DienstLesen(seite, IDC_IP_MWST, &satz) == 1)
+    if (DienstLesen(IDC_IP_MWST, &satz) == 1)
         return satz;
     return g_Kontext != nullptr ? g_Kontext->SeiteMwstKombiSatz : -1;
 }
 
-int32_t SeiteFragen(HWND seite, const char* frage)
+int32_t SeiteFragen(const char* frage)
 {
-    const SEITEN_DIENST* d = g_Kontext != nullptr ? g_Kontext->SeitenDienst : nullptr;
+    const SEITEN_DIENST* d = Dienst();
     if (d == nullptr || d->Fragen == nullptr)
         return 0;
-    return d->Fragen(d->Kontext, seite, frage) == 1 ? 1 : 0;
+    if (d->VorRueckfrage != nullptr)
+        d->VorRueckfrage(d->Seite);
+    return d->Fragen(d->Seite, frage) == 1 ? 1 : 0;
+}
+
+void SeiteNachNeuemArtikel(void)
+{
+    const SEITEN_DIENST* d = Dienst();
+    if (d != nullptr && d->Auffrischen != nullptr)
+        d->Auffrischen(d->Seite);
+}
+
+/* The slot calls: through the page's service, else the host's call
+ * without a page window. */
+
+int32_t SlotText(int32_t id, char* aus, int32_t groesse)
+{
+    if (aus == nullptr || groesse < 1)
+        return 0;
+    aus[0] = '\0';
+    const SEITEN_DIENST* d = Dienst();
+    if (d != nullptr && d->SlotText != nullptr)
+        return d->SlotText(d->Seite, id, aus, groesse);
+    return OXGLOBAL_DLGHELP_GetDlgOx_OutItemText(nullptr, id, aus, groesse, ImportOxOutBindung);
+}
+
+int32_t SlotTextSetzen(int32_t id, const char* text)
+{
+    const SEITEN_DIENST* d = Dienst();
+    if (d != nullptr && d->SlotTextSetzen != nullptr)
+        return d->SlotTextSetzen(d->Seite, id, text);
+    return OXGLOBAL_DLGHELP_SetDlgOx_OutItemText(nullptr, id, text, ImportOxOutBindung);
+}
+
+int32_t SlotZahl(int32_t id)
+{
+    const SEITEN_DIENST* d = Dienst();
+    if (d != nullptr && d->SlotZahl != nullptr)
+        return d->SlotZahl(d->Seite, id);
+    return OXGLOBAL_DLGHELP_GetOx_OutItemLong(nullptr, id, ImportOxOutBindung);
+}
+
+int32_t SlotZahlSetzen(int32_t id, int32_t wert)
+{
+    const SEITEN_DIENST* d = Dienst();
+    if (d != nullptr && d->SlotZahlSetzen != nullptr)
+        return d->SlotZahlSetzen(d->Seite, id, wert);
+    return OXGLOBAL_DLGHELP_SetOx_OutItemLong(nullptr, id, wert, ImportOxOutBindung);
+}
+
+int32_t SeiteMerkmalZeigen(int32_t art, int32_t nummer)
+{
+    const SEITEN_DIENST* d = Dienst();
+    if (d != nullptr && d->MerkmalZeigen != nullptr)
+        return d->MerkmalZeigen(d->Seite, art, nummer);
+    return OXGLOBAL_DLGHELP_MerkmalToDialogOxOut(nullptr, art, nummer, ImportOxOutBindung);
+}
+
+int32_t SeiteRestZeigen(int32_t serie, OXTABELLE* tabelle)
+{
+    const SEITEN_DIENST* d = Dienst();
+    if (d != nullptr && d->RestZeigen != nullptr)
+        return d->RestZeigen(d->Seite, serie, tabelle);
+    return OXGLOBAL_DLGHELP_FillRestDialogFromMMOxOut(nullptr, serie, tabelle, ImportOxOutBindung);
+}
+
+int32_t SeiteZellenBeschreiben(OXTABELLE* tabelle, int32_t modus)
+{
+    const SEITEN_DIENST* d = Dienst();
+    if (d != nullptr && d->ZellenBeschreiben != nullptr)
+        return d->ZellenBeschreiben(d->Seite, tabelle, modus);
+    return OXGLOBAL_DLGHELP_ErzeugeMMFillerFromDialogOxOut(nullptr, tabelle, modus, ImportOxOutBindung);
+}
+
+int32_t SeiteArtikelText(char* puffer)
+{
+    const SEITEN_DIENST* d = Dienst();
+    if (d != nullptr && d->ArtikelText != nullptr)
+        return d->ArtikelText(d->Seite, puffer);
+    return OXGLOBAL_DLGHELP_MakeArtikelStringWithOxOutVariable(nullptr, puffer, ImportOxOutBindung);
+}
+
+int32_t SeiteTabellePruefen(const OXTABELLE* tabelle, int32_t hauptfenster)
+{
+    const SEITEN_DIENST* d = Dienst();
+    if (d != nullptr && d->TabellePruefen != nullptr)
+        return d->TabellePruefen(d->Seite, tabelle, hauptfenster);
+    return OXGLOBAL_DLGHELP_PruefeTabelle(nullptr, tabelle);
 }

@@ -15,7 +15,7 @@
 #include "grund/text.h"
 #include "hostapi/oxglobdlg.h"
 #include "hostapi/oxtexdefs.h"
-#include "pricechange/preisaenderung.h"
+#include "pricechange/aenderungssatz.h"
 #include "resources/resource.h"
 
 namespace {
@@ -79,9 +79,9 @@ int32_t Vorgabe(OXTABELLE* t, int32_t code)
     return k->VorgabeErfolg;
 }
 
-bool Pruefen(HWND seite, const OXTABELLE* t)
+bool Pruefen(const OXTABELLE* t)
 {
-    return OXGLOBAL_DLGHELP_PruefeTabelle(seite, t) == 1;
+    return SeiteTabellePruefen(t, 0) == 1;
 }
 
 int32_t AuftragsAenderungAus(void)
@@ -144,16 +144,16 @@ int32_t PreisUmrechnen(int32_t preis, float faktor)
     return static_cast<int32_t>(wert);
 }
 
-void PreisBlockVonSeite(HWND seite, TAB_PREISE* preise)
+void PreisBlockVonSeite(TAB_PREISE* preise)
 {
     if (preise == nullptr)
         return;
     float faktor;
     memcpy(&faktor, g_Kontext->HostDaten + HD_FAKTOR, sizeof faktor);
-    preise->Ek1 = OXGLOBAL_DLGHELP_GetOx_OutItemLong(seite, IDC_IP_EK1, ImportOxOutBindung);
-    preise->Ek2 = OXGLOBAL_DLGHELP_GetOx_OutItemLong(seite, IDC_IP_EK2, ImportOxOutBindung);
-    preise->Vk1 = OXGLOBAL_DLGHELP_GetOx_OutItemLong(seite, IDC_IP_VK1, ImportOxOutBindung);
-    preise->Vk2 = OXGLOBAL_DLGHELP_GetOx_OutItemLong(seite, IDC_IP_VK2, ImportOxOutBindung);
+    preise->Ek1 = SlotZahl(IDC_IP_EK1);
+    preise->Ek2 = SlotZahl(IDC_IP_EK2);
+    preise->Vk1 = SlotZahl(IDC_IP_VK1);
+    preise->Vk2 = SlotZahl(IDC_IP_VK2);
     preise->Ek1Umgerechnet = PreisUmrechnen(preise->Ek1, faktor);
     preise->Vk1Umgerechnet = PreisUmrechnen(preise->Vk1, faktor);
 }
@@ -244,7 +244,7 @@ static void TabelleneintragProtokollieren(int32_t art, int32_t nummer, const cha
     ProtokollZeile(PROT_TABELLE, IDS_PROT_TABELLE, (long)k->AktuelleArtikelNummer, text);
 }
 
-int ZeilenMerkmaleErgaenzen(HWND seite, OXTABELLE* tabelle, const TAB_PREISE* preise, int32_t vArt, int32_t vNummer,
+int ZeilenMerkmaleErgaenzen(OXTABELLE* tabelle, const TAB_PREISE* preise, int32_t vArt, int32_t vNummer,
                             const char* vText, int32_t hArt, int32_t hNummer, const char* hText, int aufzeichnen)
 {
     if (tabelle == nullptr || TAB_MerkmalSenkrecht(tabelle) != vArt || TAB_MerkmalWaagrecht(tabelle) != hArt)
@@ -258,7 +258,7 @@ int ZeilenMerkmaleErgaenzen(HWND seite, OXTABELLE* tabelle, const TAB_PREISE* pr
         if (TAB_AnzahlWaagrechtMerkmale(tabelle) > waagrecht)
             TabelleneintragProtokollieren(hArt, hNummer, hText);
     }
-    return Pruefen(seite, &g_Kontext->DialogWerte.Tabelle) ? 1 : 0;
+    return Pruefen(&g_Kontext->DialogWerte.Tabelle) ? 1 : 0;
 }
 
 int GespeicherteTabelleLaden(int32_t artikelNummer, OXTABELLE* aus)
@@ -275,7 +275,7 @@ int GespeicherteTabelleLaden(int32_t artikelNummer, OXTABELLE* aus)
     return 1;
 }
 
-void TabelleSpeichern(HWND seite, int modus, int32_t serie, int32_t artikelNummer)
+void TabelleSpeichern(int modus, int32_t serie, int32_t artikelNummer)
 {
     EDI_KONTEXT* k = g_Kontext;
     OXTABELLE* arbeit = &k->DialogWerte.Tabelle;
@@ -294,11 +294,11 @@ void TabelleSpeichern(HWND seite, int modus, int32_t serie, int32_t artikelNumme
     int16_t gemerkt = arbeit->FillerSperre;
     arbeit->FillerSperre = 0;
     TabelleGeaendert(arbeit);
-    OXGLOBAL_DLGHELP_ErzeugeMMFillerFromDialogOxOut(seite, arbeit, 1, ImportOxOutBindung);
+    SeiteZellenBeschreiben(arbeit, 1);
     arbeit->FillerSperre = gemerkt;
 }
 
-int TabelleBauen(HWND seite, int32_t artikelNummer, int32_t vArt, int32_t vNummer, const char* vText, int32_t hArt,
+int TabelleBauen(int32_t artikelNummer, int32_t vArt, int32_t vNummer, const char* vText, int32_t hArt,
                  int32_t hNummer, const char* hText)
 {
     EDI_KONTEXT* k = g_Kontext;
@@ -315,40 +315,40 @@ int TabelleBauen(HWND seite, int32_t artikelNummer, int32_t vArt, int32_t vNumme
         serie = OXGLOBAL_DLGHELP_HoleSerienmerkmalnummerFromArtikel(&artikel, &serieFehler);
     }
     TAB_PREISE preise;
-    PreisBlockVonSeite(seite, &preise);
+    PreisBlockVonSeite(&preise);
 
     bool neu = false;
     if (GespeicherteTabelleLaden(artikelNummer, arbeit) != 1) {
         LeereTabelleAnlegen(vArt, hArt);
-        TabelleSpeichern(seite, 0, serie, artikelNummer);
+        TabelleSpeichern(0, serie, artikelNummer);
         neu = true;
     }
     int ergebnis = 1;
     if (gefunden) {
         if (neu && k->HostFunktion03 != nullptr)
             k->HostFunktion03(artikelNummer, arbeit, nullptr);
-        Pruefen(seite, arbeit);
+        Pruefen(arbeit);
         TAB_PreiseVorbesetzen(arbeit, &preise);
         if (AuftragsAenderungAus() == 0)
             AuftragswerteMerken(1, &preise, 0, nullptr, vArt, vNummer, vText, hArt, hNummer, hText);
-        ergebnis = ZeilenMerkmaleErgaenzen(seite, arbeit, &preise, vArt, vNummer, vText, hArt, hNummer, hText, 1);
+        ergebnis = ZeilenMerkmaleErgaenzen(arbeit, &preise, vArt, vNummer, vText, hArt, hNummer, hText, 1);
         if (ergebnis == 1)
-            TabelleSpeichern(seite, 1, serie, artikelNummer);
+            TabelleSpeichern(1, serie, artikelNummer);
 
         /* The series flag of the article record; the series number as the
          * dialog library determined it. */
         if (artikel.SerienKennzeichen == 0 && serieFehler == 0 && serie > 0 && k->HostFunktion06 != nullptr) {
             OXTABELLE* s = &k->SerienTabelle;
             HOST_ZEITSTEMPEL zeit = { 0, 0 };
-            if (k->HostFunktion06(serie, s, &zeit) == 1 && Pruefen(seite, s)) {
+            if (k->HostFunktion06(serie, s, &zeit) == 1 && Pruefen(s)) {
                 bool gleicheArten = TAB_MerkmalSenkrecht(s) == vArt && TAB_MerkmalWaagrecht(s) == hArt;
                 if (gleicheArten || !ZeitstempelAelterAlsBezug(&zeit)) {
                     memcpy(arbeit, s, sizeof *arbeit);
                     TAB_PreiseVorbesetzen(arbeit, &preise);
-                    ergebnis = ZeilenMerkmaleErgaenzen(seite, arbeit, &preise, vArt, vNummer, vText, hArt, hNummer,
+                    ergebnis = ZeilenMerkmaleErgaenzen(arbeit, &preise, vArt, vNummer, vText, hArt, hNummer,
                                                        hText, 0);
                     if (ergebnis == 1)
-                        TabelleSpeichern(seite, 2, serie, artikelNummer);
+                        TabelleSpeichern(2, serie, artikelNummer);
                 }
             }
         }
@@ -358,14 +358,14 @@ int TabelleBauen(HWND seite, int32_t artikelNummer, int32_t vArt, int32_t vNumme
     return ergebnis;
 }
 
-int TabelleFuerZeileBauen(HWND seite, const PRICAT_SATZ* zeile, int32_t artikelNummer)
+int TabelleFuerZeileBauen(const PRICAT_SATZ* zeile, int32_t artikelNummer)
 {
     EDI_KONTEXT* k = g_Kontext;
     if (artikelNummer == 0)
         return 1;
     if (artikelNummer < 0 || zeile == nullptr)
         return 0;
-    int32_t art[2] = { SeiteTabellenArt(seite, 1), SeiteTabellenArt(seite, 0) };
+    int32_t art[2] = { SeiteTabellenArt(1), SeiteTabellenArt(0) };
     int32_t nummer[2] = { 0, 0 };
     char text[2][TAB_FARBTEXT] = { "", "" };
     for (int a = 0; a < 2; a++) {
@@ -373,19 +373,17 @@ int TabelleFuerZeileBauen(HWND seite, const PRICAT_SATZ* zeile, int32_t artikelN
             nummer[a] = k->DialogWerte.Art[art[a]].Nummer;
         if (art[a] == kArtFarbe) {
             if (k->SeitenZustand & SEITE_ARTIKEL_PER_EAN)
-                OXGLOBAL_DLGHELP_GetDlgOx_OutItemText(seite, IDC_IP_LFARBE, text[a], sizeof text[a],
-                                                      ImportOxOutBindung);
+                SlotText(IDC_IP_LFARBE, text[a], sizeof text[a]);
             else
                 TextKopieren(text[a], sizeof text[a], k->EdiWerte.Farbtext);
             AenderungVorbereiten(0, nullptr, text[a], nullptr);
         } else if (art[a] == kArtFiliale) {
             char filiale[SEITE_CODE];
-            OXGLOBAL_DLGHELP_GetDlgOx_OutItemText(seite, IDC_IP_EDIT_FILIALE, filiale, sizeof filiale,
-                                                  ImportOxOutBindung);
+            SlotText(IDC_IP_EDIT_FILIALE, filiale, sizeof filiale);
             nummer[a] = k->HostFunktion02 != nullptr ? k->HostFunktion02(kArtFiliale, filiale) : 0;
         }
     }
-    return TabelleBauen(seite, artikelNummer, art[0], nummer[0], text[0], art[1], nummer[1], text[1]);
+    return TabelleBauen(artikelNummer, art[0], nummer[0], text[0], art[1], nummer[1], text[1]);
 }
 
 int FarbTextDerNummer(const OXTABELLE* tabelle, int32_t nummer, char* aus, size_t groesse)
@@ -415,7 +413,7 @@ int FarbTextDerNummer(const OXTABELLE* tabelle, int32_t nummer, char* aus, size_
     return 0;
 }
 
-void SerienTabelleUebernehmen(HWND seite, int32_t artikelNummer, const ARTIKEL_SATZ* artikel)
+void SerienTabelleUebernehmen(int32_t artikelNummer, const ARTIKEL_SATZ* artikel)
 {
     EDI_KONTEXT* k = g_Kontext;
     if (artikel == nullptr || artikel->SerienKennzeichen != 0 || artikel->SerienNummer <= 0 ||
@@ -423,17 +421,17 @@ void SerienTabelleUebernehmen(HWND seite, int32_t artikelNummer, const ARTIKEL_S
         return;
     OXTABELLE* s = &k->SerienTabelle;
     OXTABELLE* arbeit = &k->DialogWerte.Tabelle;
-    if (k->HostFunktion06(artikel->SerienNummer, s, nullptr) != 1 || !Pruefen(seite, s))
+    if (k->HostFunktion06(artikel->SerienNummer, s, nullptr) != 1 || !Pruefen(s))
         return;
     int32_t vArt = TAB_MerkmalSenkrecht(s), hArt = TAB_MerkmalWaagrecht(s);
-    if (vArt == SeiteTabellenArt(seite, 1) && hArt == SeiteTabellenArt(seite, 0))
+    if (vArt == SeiteTabellenArt(1) && hArt == SeiteTabellenArt(0))
         return;
     memcpy(arbeit, s, sizeof *arbeit);
     TAB_ClearStueckzahlen(arbeit);
     TabelleGeaendert(arbeit);
     if (k->HostFunktion05 != nullptr && artikelNummer > 0)
         k->HostFunktion05(artikelNummer, arbeit);
-    SeiteTabellenArtenSetzen(seite, vArt, hArt);
+    SeiteTabellenArtenSetzen(vArt, hArt);
     TAB_ClearTabelle(arbeit, 0);
     TAB_ClearTabelle(s, 0);
 }

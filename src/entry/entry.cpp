@@ -93,7 +93,7 @@ void KontextAusParameterFuellen(EDI_KONTEXT* k, const EDI_AUFRUFPARAMETER* p)
 
     k->HostFenster = p->HostFenster;
     /* The engine's questions go to the person even before a page is shown. */
-    k->SeitenDienst = &g_FensterSeitenDienst;
+    k->SeitenDienst = g_FensterSeitenDienst;
 }
 
 void EdiImportPfadAnlegen(EDI_KONTEXT* k)

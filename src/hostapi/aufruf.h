@@ -78,7 +78,7 @@ typedef struct EDI_AUFRUFPARAMETER {
 } EDI_AUFRUFPARAMETER;
 
 static_assert(sizeof(EDI_AUFRUFPARAMETER) == 35 * sizeof(void*), "parameter block is 35 words");
-#if !defined(_WIN64)
+#if defined(_WIN32) && !defined(_WIN64)
 static_assert(sizeof(EDI_AUFRUFPARAMETER) == 140, "parameter block is 140 bytes in the host's word size");
 #endif
 

@@ -4,6 +4,8 @@
  */
 #include "kontext/kopfzeile.h"
 #include "kontext/stringtabelle.h"
+
+#include <windows.h>
 #include "grund/text.h"
 #include "resources/resource.h"
 #include "hostapi/oxtexdefs.h"

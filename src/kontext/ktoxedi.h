@@ -210,10 +210,8 @@ typedef struct EDI_KONTEXT {
     int32_t SeitenZustand;            /* bits: SEITE_ARTIKEL_PER_EAN */
     int32_t EanZugeordnet;            /* 1 = the row's EAN belongs to an article */
     int32_t LieferantGeprueft;        /* supplier record flag (byte 1750 of its record) */
-    void (*SeiteAuffrischen)(HWND seite);   /* the page's refresh after a new article; null = none */
-    const SEITEN_DIENST* SeitenDienst;      /* what the engine asks or reads on the page; null = none */
-    void (*VorRueckfrage)(HWND seite);      /* makes the page's display current before the engine
-                                               asks the person something; null = none */
+    SEITEN_DIENST SeitenDienst;       /* what the engine asks, reads or shows on the page
+                                         (kontext/seitenstand.h); zero = no page */
 
     /* Import engine: scratch tables, reference time, table marks */
     OXTABELLE SerienTabelle;

@@ -7,7 +7,6 @@
 #ifndef KTOXEDI_SEITENSTAND_H
 #define KTOXEDI_SEITENSTAND_H
 
-#include "hostapi/fenster.h"
 #include <stdint.h>
 
 #include "hostapi/dbadll.h"
@@ -27,24 +26,58 @@ enum {
 /* Page state bit: the current article was identified by its EAN. */
 #define SEITE_ARTIKEL_PER_EAN 4
 
-/* What the engine asks or reads on the "Importieren" page goes through
- * this record, which the page provides (the window one is in
- * seiten/seitendienst.h); the engine itself touches no control and shows no
- * box. `Kontext` is the provider's own and handed back to every call.
- * Without a record (or a call) the engine uses the context's mirrors and
- * takes a question as answered with no. */
+/* What the engine asks, reads or shows on the "Importieren" page goes
+ * through this record, which the page provides (the window one is in
+ * seiten/seitendienst.h); the engine itself holds no window, touches no
+ * control and shows no box. `Seite` is the provider's own (the window
+ * page's dialog window) and handed back to every call.
+ *
+ * Without a call the engine falls back on what needs no page: questions
+ * count as answered with no, the controls without slot are read from the
+ * context's mirrors, and the host's slot calls run without a page window
+ * (they then reach the OxOut record alone). */
 typedef struct SEITEN_DIENST {
-    void* Kontext;
-    /* Asks the yes/no question `frage` over page `seite`: 1 = yes, 0 = no. */
-    int32_t (*Fragen)(void* kontext, HWND seite, const char* frage);
-    /* The value of control `id` of `seite` into *wert (a combo's selected
-     * item data, 0 when nothing is selected; a box's tick 1/0; the VAT
-     * combo's rate number). 1 = read, -1 = the page does not hold it. */
-    int32_t (*Lesen)(void* kontext, HWND seite, int32_t id, int32_t* wert);
-    /* Sets control `id` of `seite` to `wert` (selects the combo entry with
-     * that item data, ticks or clears a box). 1 = set, 0 = the combo has no
-     * such entry (left as it is), -1 = the page does not hold the control. */
-    int32_t (*Setzen)(void* kontext, HWND seite, int32_t id, int32_t wert);
+    void* Seite;
+    /* Asks the yes/no question `frage`: 1 = yes, 0 = no. */
+    int32_t (*Fragen)(void* seite, const char* frage);
+    /* The value of control `id` into *wert (a combo's selected item data,
+     * 0 when nothing is selected; a box's tick 1/0; the VAT combo's rate
+     * number). 1 = read, -1 = the page does not hold it. */
+    int32_t (*Lesen)(void* seite, int32_t id, int32_t* wert);
+    /* Sets control `id` to `wert` (selects the combo entry with that item
+     * data, ticks or clears a box). 1 = set, 0 = the combo has no such
+     * entry (left as it is), -1 = the page does not hold the control. */
+    int32_t (*Setzen)(void* seite, int32_t id, int32_t wert);
+
+    /* The host's dialog-library calls on the page's slots, each with the
+     * page's binding (ImportOxOutBindung) and the page's window: */
+    /* OXGLOBAL_DLGHELP_GetDlgOx_OutItemText: slot `id` as text into `aus`
+     * (`groesse` bytes, emptied first); the length. */
+    int32_t (*SlotText)(void* seite, int32_t id, char* aus, int32_t groesse);
+    /* OXGLOBAL_DLGHELP_SetDlgOx_OutItemText. */
+    int32_t (*SlotTextSetzen)(void* seite, int32_t id, const char* text);
+    /* OXGLOBAL_DLGHELP_GetOx_OutItemLong / SetOx_OutItemLong. */
+    int32_t (*SlotZahl)(void* seite, int32_t id);
+    int32_t (*SlotZahlSetzen)(void* seite, int32_t id, int32_t wert);
+    /* OXGLOBAL_DLGHELP_MerkmalToDialogOxOut: characteristic `nummer` of
+     * kind `art` into the kind's code and description slots. */
+    int32_t (*MerkmalZeigen)(void* seite, int32_t art, int32_t nummer);
+    /* OXGLOBAL_DLGHELP_FillRestDialogFromMMOxOut. */
+    int32_t (*RestZeigen)(void* seite, int32_t serie, OXTABELLE* tabelle);
+    /* OXGLOBAL_DLGHELP_ErzeugeMMFillerFromDialogOxOut. */
+    int32_t (*ZellenBeschreiben)(void* seite, OXTABELLE* tabelle, int32_t modus);
+    /* OXGLOBAL_DLGHELP_MakeArtikelStringWithOxOutVariable: the article
+     * name of the page into `puffer` (DBA_ARTIKELNAME bytes). */
+    int32_t (*ArtikelText)(void* seite, char* puffer);
+    /* OXGLOBAL_DLGHELP_PruefeTabelle over the page, or with
+     * `hauptfenster` 1 over the main window (the open orders' tables):
+     * 1 when the table may be written. */
+    int32_t (*TabellePruefen)(void* seite, const OXTABELLE* tabelle, int32_t hauptfenster);
+
+    /* The page's own: its refresh after a new article, and what makes its
+     * display current before the engine asks the person something. */
+    void (*Auffrischen)(void* seite);
+    void (*VorRueckfrage)(void* seite);
 } SEITEN_DIENST;
 
 #pragma pack(push, 1)

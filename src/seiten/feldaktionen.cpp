@@ -386,5 +386,5 @@ void MappingsLernen(HWND seite, int32_t artikel, int folge)
         if (k->DialogWerte.Art[art].Status == STATUS_OFFEN || k->DialogWerte.Art[art].Status == STATUS_ABWEICHEND)
             MerkmalLernen(art, k->DialogWerte.Art[art].Nummer, k->EdiWerte.Art[art].Text);
     if (folge == 1)
-        EanRegistrieren(seite, artikel, k->AktuelleZeile);
+        EanRegistrieren(artikel, k->AktuelleZeile);
 }

@@ -165,7 +165,7 @@ static void ZeileSchreiben(HWND seite, int32_t nummer, PRICAT_SATZ* zeile)
     LaufknoepfeFreigeben(seite, 1);
     if (k->AktuelleArtikelNummer == 0) {
         if (!(l.NurGemappte == 1 && GelernterArtikelDerZeile(zeile) <= 0)) {
-            ArtikelAnlegen(seite, 1);
+            ArtikelAnlegen(1);
             if (k->TabellenLoeschen == 1 && !l.ArtikelGefunden && k->AktuelleArtikelNummer > 0) {
                 TabellenMarkieren(k->AktuelleArtikelNummer);
                 TabelleLeeren();
@@ -174,12 +174,12 @@ static void ZeileSchreiben(HWND seite, int32_t nummer, PRICAT_SATZ* zeile)
                 l.ArtikelGefunden = 1;
             MappingsLernen(seite, k->AktuelleArtikelNummer, 1);
             TabellenmerkmaleLaden(seite, k->AktuelleArtikelNummer);
-            TabelleFuerZeileBauen(seite, zeile, k->AktuelleArtikelNummer);
+            TabelleFuerZeileBauen(zeile, k->AktuelleArtikelNummer);
         }
     } else {
         TabellenmerkmaleLaden(seite, k->AktuelleArtikelNummer);
-        TabelleFuerZeileBauen(seite, zeile, k->AktuelleArtikelNummer);
-        ArtikelAnlegen(seite, 0);
+        TabelleFuerZeileBauen(zeile, k->AktuelleArtikelNummer);
+        ArtikelAnlegen(0);
     }
     char ean[14] = "";
     TextKopieren(ean, sizeof ean, zeile->PricatDaten.Ean);
@@ -236,7 +236,7 @@ static int AuslaufZeile(HWND seite, PRICAT_SATZ* zeile)
     TextKopieren(ean, sizeof ean, zeile->PricatDaten.Ean);
     int32_t muster = 0;
     int32_t nummer = EANDATA_GetArtikelNummer(ean, &muster);
-    ArtikelAnzeigen(seite, nummer);
+    ArtikelAnzeigen(nummer);
     if (nummer <= 0)
         return 0;
     ArtikelPerEanSetzen(1);
@@ -516,8 +516,8 @@ static void GehalteneZeileSchreiben(HWND seite)
     EDI_KONTEXT* k = g_Kontext;
     IMPORT_LAUF& l = k->ImportLauf;
     if (l.StopGrund == 0 || l.StopGrund == STOP_EINSTELLUNG) {
-        TabelleFuerZeileBauen(seite, k->AktuelleZeile, k->AktuelleArtikelNummer);
-        ArtikelAnlegen(seite, k->AktuelleArtikelNummer == 0 ? 1 : 0);
+        TabelleFuerZeileBauen(k->AktuelleZeile, k->AktuelleArtikelNummer);
+        ArtikelAnlegen(k->AktuelleArtikelNummer == 0 ? 1 : 0);
         SeiteNeuZeichnen(seite);
     }
 }

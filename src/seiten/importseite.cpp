@@ -378,7 +378,7 @@ void ArtikelZeigen(HWND seite)
         TabellenmerkmalWaehlen(seite, IDC_IP_SENKRECHT, d.Tabelle.MerkmalSenkrecht);
         TabellenmerkmalWaehlen(seite, IDC_IP_WAAGRECHT, d.Tabelle.MerkmalWaagrecht);
     }
-    SeiteStandardSetzen(seite, d.Standard);
+    SeiteStandardSetzen(d.Standard);
     k->OxOut.Kennung[0] = d.Kennung;
     k->OxOut.Kennung[1] = '\0';
     TextKopieren(k->OxOut.Zusatztext, sizeof k->OxOut.Zusatztext, d.Zusatztext);
@@ -409,7 +409,7 @@ void ArtVonSeite(HWND seite, int32_t art, int32_t nummer)
         d.Art[art].Nummer = nummer;
         d.Art[art].Status = STATUS_OFFEN;
     }
-    d.Standard = SeiteStandard(seite);
+    d.Standard = SeiteStandard();
     d.Kennung = k->OxOut.Kennung[0];
     TextKopieren(d.Zusatztext, sizeof d.Zusatztext, k->OxOut.Zusatztext);
     TextKopieren(d.Farbtext, sizeof d.Farbtext, k->OxOut.Farbtext);
@@ -481,7 +481,7 @@ void SeiteLeeren(HWND seite)
     static const int preise[] = { 1097, 1098, 1099, 1100, 1115, 1117, 1116, 1138 };
     for (int id : preise)
         SetDlgItemTextA(seite, id, "");
-    SeiteStandardSetzen(seite, 0);
+    SeiteStandardSetzen(0);
 }
 
 /* ---- entering and leaving ---------------------------------------------- */
@@ -498,6 +498,17 @@ static void ArtikelspeicherSchliessen(EDI_KONTEXT* k)
     k->ArtikelHandle = -1;
 }
 
+/* The page's own calls in its service to the engine. */
+static void DienstAuffrischen(void* seite)
+{
+    SeiteNachArtikelAuffrischen(static_cast<HWND>(seite));
+}
+
+static void DienstVorRueckfrage(void* seite)
+{
+    KatalogAnzeigeNachholen(static_cast<HWND>(seite));
+}
+
 static int32_t OXCALL ImportSeiteInit(HWND seite, HWND hauptfenster, int32_t index, LPARAM wert)
 {
     (void)hauptfenster;
@@ -510,9 +521,10 @@ static int32_t OXCALL ImportSeiteInit(HWND seite, HWND hauptfenster, int32_t ind
     void* vorher = AnzeigeSanduhr();
 
     SeitenMerkmaleAnmelden();
-    k->SeiteAuffrischen = SeiteNachArtikelAuffrischen;
-    k->VorRueckfrage = KatalogAnzeigeNachholen;
-    k->SeitenDienst = &g_FensterSeitenDienst;
+    k->SeitenDienst = g_FensterSeitenDienst;
+    k->SeitenDienst.Seite = seite;
+    k->SeitenDienst.Auffrischen = DienstAuffrischen;
+    k->SeitenDienst.VorRueckfrage = DienstVorRueckfrage;
     k->MwstMerkProzent = 0;
     for (int i = 0; i < g_ImportArtenAnzahl; i++) {
         const SEITEN_ART& a = g_ImportArten[i];
@@ -631,6 +643,8 @@ static int32_t OXCALL ImportSeiteExit(HWND seite)
     ZaehlerImportiertAnzeigen(0);
     FarbenFreigeben();
     ArtikelspeicherSchliessen(k);
+    /* The engine's questions keep their service, without the page. */
+    k->SeitenDienst = g_FensterSeitenDienst;
     return 1;
 }
 

@@ -7,21 +7,27 @@
 #include <windows.h>
 
 #include "kontext/seitenhilfe.h"
+#include "kontext/ktoxedi.h"
+#include "engine/seitenwerte.h"
+#include "hostapi/oxglobdlg.h"
 #include "hostapi/oxmwst.h"
 #include "resources/resource.h"
 
 namespace {
 
-int32_t FensterFragen(void* kontext, HWND seite, const char* frage)
+HWND Fenster(void* seite)
 {
-    (void)kontext;
-    return MessageBoxA(seite, frage, "ORDANEX", MB_YESNO | MB_ICONQUESTION) == IDYES ? 1 : 0;
+    return static_cast<HWND>(seite);
 }
 
-int32_t FensterLesen(void* kontext, HWND seite, int32_t id, int32_t* wert)
+int32_t FensterFragen(void* seite, const char* frage)
 {
-    (void)kontext;
-    HWND element = SeitenSteuerelement(seite, id);
+    return MessageBoxA(Fenster(seite), frage, "ORDANEX", MB_YESNO | MB_ICONQUESTION) == IDYES ? 1 : 0;
+}
+
+int32_t FensterLesen(void* seite, int32_t id, int32_t* wert)
+{
+    HWND element = SeitenSteuerelement(Fenster(seite), id);
     if (element == nullptr)
         return -1;
     if (id == IDC_IP_STANDARD) {
@@ -36,10 +42,9 @@ int32_t FensterLesen(void* kontext, HWND seite, int32_t id, int32_t* wert)
     return 1;
 }
 
-int32_t FensterSetzen(void* kontext, HWND seite, int32_t id, int32_t wert)
+int32_t FensterSetzen(void* seite, int32_t id, int32_t wert)
 {
-    (void)kontext;
-    HWND element = SeitenSteuerelement(seite, id);
+    HWND element = SeitenSteuerelement(Fenster(seite), id);
     if (element == nullptr)
         return -1;
     if (id == IDC_IP_STANDARD) {
@@ -55,6 +60,72 @@ int32_t FensterSetzen(void* kontext, HWND seite, int32_t id, int32_t wert)
     return 0;
 }
 
+/* The host's slot calls with the page's window. */
+
+int32_t FensterSlotText(void* seite, int32_t id, char* aus, int32_t groesse)
+{
+    return OXGLOBAL_DLGHELP_GetDlgOx_OutItemText(Fenster(seite), id, aus, groesse, ImportOxOutBindung);
+}
+
+int32_t FensterSlotTextSetzen(void* seite, int32_t id, const char* text)
+{
+    return OXGLOBAL_DLGHELP_SetDlgOx_OutItemText(Fenster(seite), id, text, ImportOxOutBindung);
+}
+
+int32_t FensterSlotZahl(void* seite, int32_t id)
+{
+    return OXGLOBAL_DLGHELP_GetOx_OutItemLong(Fenster(seite), id, ImportOxOutBindung);
+}
+
+int32_t FensterSlotZahlSetzen(void* seite, int32_t id, int32_t wert)
+{
+    return OXGLOBAL_DLGHELP_SetOx_OutItemLong(Fenster(seite), id, wert, ImportOxOutBindung);
+}
+
+int32_t FensterMerkmalZeigen(void* seite, int32_t art, int32_t nummer)
+{
+    return OXGLOBAL_DLGHELP_MerkmalToDialogOxOut(Fenster(seite), art, nummer, ImportOxOutBindung);
+}
+
+int32_t FensterRestZeigen(void* seite, int32_t serie, OXTABELLE* tabelle)
+{
+    return OXGLOBAL_DLGHELP_FillRestDialogFromMMOxOut(Fenster(seite), serie, tabelle, ImportOxOutBindung);
+}
+
+int32_t FensterZellenBeschreiben(void* seite, OXTABELLE* tabelle, int32_t modus)
+{
+    return OXGLOBAL_DLGHELP_ErzeugeMMFillerFromDialogOxOut(Fenster(seite), tabelle, modus, ImportOxOutBindung);
+}
+
+int32_t FensterArtikelText(void* seite, char* puffer)
+{
+    return OXGLOBAL_DLGHELP_MakeArtikelStringWithOxOutVariable(Fenster(seite), puffer, ImportOxOutBindung);
+}
+
+int32_t FensterTabellePruefen(void* seite, const OXTABELLE* tabelle, int32_t hauptfenster)
+{
+    HWND fenster = Fenster(seite);
+    if (hauptfenster && g_Kontext != nullptr)
+        fenster = g_Kontext->HauptFenster;
+    return OXGLOBAL_DLGHELP_PruefeTabelle(fenster, tabelle);
+}
+
 } // namespace
 
-const SEITEN_DIENST g_FensterSeitenDienst = { nullptr, FensterFragen, FensterLesen, FensterSetzen };
+const SEITEN_DIENST g_FensterSeitenDienst = {
+    nullptr,
+    FensterFragen,
+    FensterLesen,
+    FensterSetzen,
+    FensterSlotText,
+    FensterSlotTextSetzen,
+    FensterSlotZahl,
+    FensterSlotZahlSetzen,
+    FensterMerkmalZeigen,
+    FensterRestZeigen,
+    FensterZellenBeschreiben,
+    FensterArtikelText,
+    FensterTabellePruefen,
+    nullptr,
+    nullptr,
+};

@@ -223,7 +223,7 @@ TEST(Auftraege, NeuerArtikelNimmtNichtDieWerteDerVorigenZeile)
      * its name) before its table is built */
     k->AktuelleArtikelNummer = 0;
     l.SeiteFuellen("5000", 1, 1, 3000);
-    ASSERT_EQ(1, ArtikelAnlegen(nullptr, 1));
+    ASSERT_EQ(1, ArtikelAnlegen(1));
     ASSERT_EQ(fuenf, k->AktuelleArtikelNummer);
     Auftrag a = Lesen(auftrag);
     ASSERT_EQ(1u, a.positionen.size());
@@ -231,8 +231,8 @@ TEST(Auftraege, NeuerArtikelNimmtNichtDieWerteDerVorigenZeile)
 
     /* once its own table is built, the next write brings its prices */
     PRICAT_SATZ zeile = l.Zeile("5000", 1, 1);
-    TabelleFuerZeileBauen(nullptr, &zeile, fuenf);
-    ArtikelAnlegen(nullptr, 0);
+    TabelleFuerZeileBauen(&zeile, fuenf);
+    ArtikelAnlegen(0);
     a = Lesen(auftrag);
     EXPECT_EQ(3000, a.positionen[0].Ek1);
     AuftraegeVerwerfen();

@@ -150,13 +150,13 @@ struct Lager {
     int32_t Schreiben(const PRICAT_SATZ& zeile)
     {
         if (k->AktuelleArtikelNummer == 0) {
-            ArtikelAnlegen(nullptr, 1);
-            TabelleFuerZeileBauen(nullptr, &zeile, k->AktuelleArtikelNummer);
+            ArtikelAnlegen(1);
+            TabelleFuerZeileBauen(&zeile, k->AktuelleArtikelNummer);
         } else {
-            TabelleFuerZeileBauen(nullptr, &zeile, k->AktuelleArtikelNummer);
-            ArtikelAnlegen(nullptr, 0);
+            TabelleFuerZeileBauen(&zeile, k->AktuelleArtikelNummer);
+            ArtikelAnlegen(0);
         }
-        EanRegistrieren(nullptr, k->AktuelleArtikelNummer, &zeile);
+        EanRegistrieren(k->AktuelleArtikelNummer, &zeile);
         return k->AktuelleArtikelNummer;
     }
 

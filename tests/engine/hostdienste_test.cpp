@@ -129,7 +129,7 @@ TEST(Hostdienste, MindestbestandNachRueckfrage)
         ASSERT_EQ(1, MindbestDBA_Schreibe(&m));
         RunWithPerson(
             [&] {
-                MindestbestandAuslaufartikel(nullptr, artikel);
+                MindestbestandAuslaufartikel(artikel);
                 return static_cast<INT_PTR>(0);
             },
             [&](Person& p) {
@@ -170,43 +170,46 @@ struct SkriptSeite {
     std::map<int32_t, int32_t> werte;   /* controls the page holds */
     std::vector<std::string> fragen;
     int32_t antwort = 0;
+    int vorRueckfragen = 0;             /* display made current before a question */
 };
 
 TEST(Hostdienste, SeiteOhneFensterUeberIhrenDienst)
 {
     Lager l("seitendienst");
     SkriptSeite s;
-    SEITEN_DIENST dienst = {
-        &s,
-        [](void* c, HWND, const char* frage) {
-            auto* seite = static_cast<SkriptSeite*>(c);
-            seite->fragen.push_back(frage);
-            return seite->antwort;
-        },
-        [](void* c, HWND, int32_t id, int32_t* wert) {
-            auto& w = static_cast<SkriptSeite*>(c)->werte;
-            auto it = w.find(id);
-            if (it == w.end())
-                return -1;
-            *wert = it->second;
-            return 1;
-        },
-        [](void* c, HWND, int32_t id, int32_t wert) {
-            auto& w = static_cast<SkriptSeite*>(c)->werte;
-            if (w.find(id) == w.end())
-                return -1;
-            w[id] = wert;
-            return 1;
-        },
+    SEITEN_DIENST dienst = {};
+    dienst.Seite = &s;
+    dienst.Fragen = [](void* c, const char* frage) {
+        auto* seite = static_cast<SkriptSeite*>(c);
+        EXPECT_EQ(static_cast<int>(seite->fragen.size()) + 1, seite->vorRueckfragen)
+            << "the page shows its row before the question";
+        seite->fragen.push_back(frage);
+        return seite->antwort;
     };
-    l.k->SeitenDienst = &dienst;
+    dienst.Lesen = [](void* c, int32_t id, int32_t* wert) {
+        auto& w = static_cast<SkriptSeite*>(c)->werte;
+        auto it = w.find(id);
+        if (it == w.end())
+            return -1;
+        *wert = it->second;
+        return 1;
+    };
+    dienst.Setzen = [](void* c, int32_t id, int32_t wert) {
+        auto& w = static_cast<SkriptSeite*>(c)->werte;
+        if (w.find(id) == w.end())
+            return -1;
+        w[id] = wert;
+        return 1;
+    };
+    dienst.VorRueckfrage = [](void* c) { static_cast<SkriptSeite*>(c)->vorRueckfragen++; };
+    l.k->SeitenDienst = dienst;
     s.werte = { { IDC_IP_SENKRECHT, kFarbe }, { IDC_IP_STANDARD, 1 } };
-    EXPECT_EQ(kFarbe, SeiteTabellenArt(nullptr, 1)) << "the page's combo";
-    EXPECT_EQ(kFarbe, SeiteTabellenArt(nullptr, 0)) << "no combo on the page: the mirror";
-    EXPECT_EQ(1, SeiteStandard(nullptr));
-    EXPECT_EQ(-1, SeiteMwstKombiSatz(nullptr));
-    SeiteTabellenArtenSetzen(nullptr, 9, 11);
-    SeiteStandardSetzen(nullptr, 0);
+    EXPECT_EQ(kFarbe, SeiteTabellenArt(1)) << "the page's combo";
+    EXPECT_EQ(kFarbe, SeiteTabellenArt(0)) << "no combo on the page: the mirror";
+    EXPECT_EQ(1, SeiteStandard());
+    EXPECT_EQ(-1, SeiteMwstKombiSatz());
+    SeiteTabellenArtenSetzen(9, 11);
+    SeiteStandardSetzen(0);
     EXPECT_EQ(9, s.werte[IDC_IP_SENKRECHT]);
     EXPECT_EQ(0, s.werte[IDC_IP_STANDARD]);
     EXPECT_EQ(0u, s.werte.count(IDC_IP_WAAGRECHT)) << "a control the page lacks is not invented";
@@ -218,17 +221,28 @@ TEST(Hostdienste, SeiteOhneFensterUeberIhrenDienst)
     std::memset(&m, 0, sizeof m);
     m.ArtikelNummer = artikel;
     ASSERT_EQ(1, MindbestDBA_Schreibe(&m));
-    MindestbestandAuslaufartikel(nullptr, artikel);
+    MindestbestandAuslaufartikel(artikel);
     ASSERT_EQ(1u, s.fragen.size());
     EXPECT_EQ(1, MindbestDBA_MindbestExists(artikel)) << "answered no";
     s.antwort = 1;
-    MindestbestandAuslaufartikel(nullptr, artikel);
+    MindestbestandAuslaufartikel(artikel);
     EXPECT_EQ(0, MindbestDBA_MindbestExists(artikel)) << "answered yes";
 
     ASSERT_EQ(1, MindbestDBA_Schreibe(&m));
-    l.k->SeitenDienst = nullptr;
-    MindestbestandAuslaufartikel(nullptr, artikel);
+    l.k->SeitenDienst = SEITEN_DIENST{};
+    MindestbestandAuslaufartikel(artikel);
     EXPECT_EQ(1, MindbestDBA_MindbestExists(artikel)) << "nobody to ask: nothing deleted";
     l.k->SeiteStandard = 1;
-    EXPECT_EQ(1, SeiteStandard(nullptr)) << "without a service: the mirror";
+    EXPECT_EQ(1, SeiteStandard()) << "without a service: the mirror";
+
+    /* The slots are the page's: a service that answers for them is asked,
+     * without one the OxOut record answers. */
+    l.k->OxOut.Ek2 = 1995;
+    TAB_PREISE preise = {};
+    PreisBlockVonSeite(&preise);
+    EXPECT_EQ(1995, preise.Ek2) << "no service: the OxOut record";
+    dienst.SlotZahl = [](void*, int32_t id) { return id == IDC_IP_EK2 ? 2495 : 0; };
+    l.k->SeitenDienst = dienst;
+    PreisBlockVonSeite(&preise);
+    EXPECT_EQ(2495, preise.Ek2) << "the page's value, through its service";
 }

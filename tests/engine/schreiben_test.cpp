@@ -165,13 +165,13 @@ TEST(Schreiben, TabelleBauenPrueftArtenUndUebernimmtSerien)
     /* article number 0: success, nothing read or stored */
     long gespeichert = g_StandinRufe[5];
     std::memset(&k->DialogWerte.Tabelle, 0x11, sizeof k->DialogWerte.Tabelle);
-    EXPECT_EQ(1, TabelleBauen(nullptr, 0, kGroesse, l.groesse[0], "", kFarbe, l.farbe[0], "rot"));
+    EXPECT_EQ(1, TabelleBauen(0, kGroesse, l.groesse[0], "", kFarbe, l.farbe[0], "rot"));
     EXPECT_EQ(0x11, reinterpret_cast<unsigned char*>(&k->DialogWerte.Tabelle)[100]);
-    EXPECT_EQ(0, TabelleBauen(nullptr, -1, kGroesse, l.groesse[0], "", kFarbe, l.farbe[0], "rot"));
+    EXPECT_EQ(0, TabelleBauen(-1, kGroesse, l.groesse[0], "", kFarbe, l.farbe[0], "rot"));
     EXPECT_EQ(gespeichert, g_StandinRufe[5]);
 
     /* a stored table of other kinds fails the build and clears the work table */
-    EXPECT_EQ(0, TabelleBauen(nullptr, artikel, kFarbe, l.farbe[0], "rot", kGroesse, l.groesse[0], ""));
+    EXPECT_EQ(0, TabelleBauen(artikel, kFarbe, l.farbe[0], "rot", kGroesse, l.groesse[0], ""));
     std::vector<unsigned char> null(sizeof(OXTABELLE), 0);
     EXPECT_EQ(0, std::memcmp(null.data(), &k->DialogWerte.Tabelle, sizeof(OXTABELLE)));
     EXPECT_EQ(4, TAB_AnzahlSenkrechtMerkmale(GespeicherteTabelle(artikel)));
@@ -182,7 +182,7 @@ TEST(Schreiben, TabelleBauenPrueftArtenUndUebernimmtSerien)
         voll->Senkrecht[i] = MerkmalAnlegen(kGroesse, "G" + std::to_string(i), "Gr");
     ASSERT_EQ(1, TAB_SchreibeTabelle(TAB_BESITZER_ARTIKEL, artikel, voll));
     int32_t neue = MerkmalAnlegen(kGroesse, "X", "zu viel");
-    EXPECT_EQ(1, TabelleBauen(nullptr, artikel, kGroesse, neue, "", kFarbe, l.farbe[1], "blau"));
+    EXPECT_EQ(1, TabelleBauen(artikel, kGroesse, neue, "", kFarbe, l.farbe[1], "blau"));
     EXPECT_EQ(TAB_MAX_SENKRECHT, TAB_AnzahlSenkrechtMerkmale(GespeicherteTabelle(artikel)));
 
     /* the series table: one of other kinds is taken over when it changed at
@@ -195,17 +195,17 @@ TEST(Schreiben, TabelleBauenPrueftArtenUndUebernimmtSerien)
     s.Senkrecht[0] = l.farbe[2];
     s.Waagrecht[0] = l.groesse[2];
     ASSERT_EQ(1, TAB_SchreibeTabelle(TAB_BESITZER_SERIE, l.serie, &s));
-    PreisBlockVonSeite(nullptr, &preise);
+    PreisBlockVonSeite(&preise);
     k->BezugsDatum = TEXDEFS_LETZTER_TAG;   /* the series is older */
-    EXPECT_EQ(1, TabelleBauen(nullptr, artikel, kGroesse, l.groesse[1], "", kFarbe, l.farbe[1], "blau"));
+    EXPECT_EQ(1, TabelleBauen(artikel, kGroesse, l.groesse[1], "", kFarbe, l.farbe[1], "blau"));
     k->BezugsDatum = TEXDEFS_ERSTER_TAG;    /* changed during the import */
-    EXPECT_EQ(0, TabelleBauen(nullptr, artikel, kGroesse, l.groesse[1], "", kFarbe, l.farbe[1], "blau"));
+    EXPECT_EQ(0, TabelleBauen(artikel, kGroesse, l.groesse[1], "", kFarbe, l.farbe[1], "blau"));
     /* an article whose series flag forbids it keeps its own table */
     ARTIKEL_SATZ a;
     ARTLIB_LeseArtikel(artikel, &a);
     a.SerienKennzeichen = 1;
     ARTLIB_SchreibeArtikel(artikel, &a);
-    EXPECT_EQ(1, TabelleBauen(nullptr, artikel, kGroesse, l.groesse[1], "", kFarbe, l.farbe[1], "blau"));
+    EXPECT_EQ(1, TabelleBauen(artikel, kGroesse, l.groesse[1], "", kFarbe, l.farbe[1], "blau"));
 }
 
 TEST(Schreiben, ReferenzzeitUndMarken)
@@ -254,7 +254,7 @@ TEST(Schreiben, FilialachseBeginntMitDerVorgabeDesHosts)
     k->SeiteSenkrechtArt = kGroesse;
     k->SeiteWaagrechtArt = 9;
     PRICAT_SATZ z = l.Zeile("4720", 0, 0);
-    EXPECT_EQ(1, TabelleFuerZeileBauen(nullptr, &z, artikel));
+    EXPECT_EQ(1, TabelleFuerZeileBauen(&z, artikel));
     OXTABELLE* t = GespeicherteTabelle(artikel);
     EXPECT_EQ(9, TAB_MerkmalWaagrecht(t));
     ASSERT_EQ(2, TAB_AnzahlWaagrechtMerkmale(t));
@@ -282,7 +282,7 @@ TEST(Schreiben, ArtikelNameMwstUndUmrechnung)
     for (const auto& m : mwst) {
         l.k->OxOut.Mwst = m.slot;
         l.k->SeiteMwstKombiSatz = m.kombi;
-        EXPECT_EQ(m.satz, MwstSatzNummer(nullptr)) << m.slot;
+        EXPECT_EQ(m.satz, MwstSatzNummer()) << m.slot;
     }
 
     struct {
@@ -331,8 +331,8 @@ TEST(Schreiben, AuslaufkennzeichenFragtNachDemMindestbestand)
         Berechnung_PutMindbestLoeschverhalten(f.verhalten);
         l.SeiteFuellen("4714", 0, 0, 1995, f.neu);
         EINZELTEIL_SATZ teil;
-        NeuesTeilFuellen(nullptr, &teil);
-        EXPECT_EQ(1, ArtikelKorrigieren(nullptr, artikel, &teil));
+        NeuesTeilFuellen(&teil);
+        EXPECT_EQ(1, ArtikelKorrigieren(artikel, &teil));
         EXPECT_EQ(f.bleibt, MindbestDBA_MindbestExists(artikel)) << f.vorher << f.neu;
         ARTLIB_LeseArtikel(artikel, &a);
         EXPECT_EQ(f.neu[0], a.Kennzeichen);
@@ -349,7 +349,7 @@ TEST(Schreiben, BestehendenArtikelZeigen)
     k->PreisanpassungEk1 = 1;
     k->ExternAutomapping = 1;   /* "EDI-Daten haben Vorrang": page keeps EK1, texts */
     k->OxOut.Ek1 = 777;
-    ArtikelAnzeigen(nullptr, artikel);
+    ArtikelAnzeigen(artikel);
     EXPECT_STREQ("4715", k->OxOut.ArtikelText);
     EXPECT_STREQ("36", k->OxOut.Code[kGroesse]);   /* the first variation's */
     EXPECT_STREQ("31", k->OxOut.Code[2]);
@@ -360,14 +360,14 @@ TEST(Schreiben, BestehendenArtikelZeigen)
     EXPECT_STREQ("", k->OxOut.Zusatztext);
 
     k->ExternAutomapping = 0;
-    ArtikelAnzeigen(nullptr, artikel);
+    ArtikelAnzeigen(artikel);
     EXPECT_EQ(1500, k->OxOut.Ek1);
     EXPECT_STREQ("pflegeleicht", k->OxOut.Zusatztext);
 
     /* found by its EAN: the page stays as it is */
     std::memset(&k->OxOut, 0, sizeof k->OxOut);
     k->SeitenZustand = SEITE_ARTIKEL_PER_EAN;
-    ArtikelAnzeigen(nullptr, artikel);
+    ArtikelAnzeigen(artikel);
     EXPECT_STREQ("", k->OxOut.ArtikelText);
 }
 
@@ -381,13 +381,13 @@ TEST(Schreiben, EanEintragBestehtOderWirdGeaendert)
     /* the entry is there: nothing changes, the flag still follows the EAN */
     k->EanZugeordnet = 0;
     l.SeiteFuellen("4716", 1, 1);
-    EanRegistrieren(nullptr, artikel, &z);
+    EanRegistrieren(artikel, &z);
     EXPECT_EQ(1, k->EanZugeordnet);
     EXPECT_EQ(16, EanEintraege(artikel));
 
     /* a new EAN for an existing variation changes its entry */
     EDI_SETZEN(z.PricatDaten, Ean, "4099999000012");
-    EanRegistrieren(nullptr, artikel, &z);
+    EanRegistrieren(artikel, &z);
     EXPECT_EQ(16, EanEintraege(artikel));
     EXPECT_EQ(artikel, EANDATA_GetArtikelNummer("4099999000012", nullptr));
 
@@ -395,13 +395,13 @@ TEST(Schreiben, EanEintragBestehtOderWirdGeaendert)
     EANARTIKEL_SATZ satz;
     k->OxOut.Code[4][0] = '\0';
     EDI_SETZEN(z.PricatDaten, Ean, "4099999000029");
-    EXPECT_EQ(0, EanArtikelSatz(nullptr, artikel, &z, &satz));
+    EXPECT_EQ(0, EanArtikelSatz(artikel, &z, &satz));
     EXPECT_STREQ("Pullover", satz.Text);
-    EanRegistrieren(nullptr, artikel, &z);
+    EanRegistrieren(artikel, &z);
     EXPECT_EQ(0, EANDATA_GetArtikelNummer("4099999000029", nullptr));
     EXPECT_EQ(1, k->EanZugeordnet);   /* 13 characters */
     EDI_SETZEN(z.PricatDaten, Ean, "123");
     k->EanZugeordnet = 0;
-    EanRegistrieren(nullptr, artikel, &z);
+    EanRegistrieren(artikel, &z);
     EXPECT_EQ(0, k->EanZugeordnet);
 }
