@@ -18,7 +18,6 @@
 #include <stddef.h>
 #include <string.h>
 
-EDI_KONTEXT* g_Kontext;
 HINSTANCE g_ModulInstanz;
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instanz, DWORD grund, LPVOID reserviert)
@@ -27,29 +26,6 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instanz, DWORD grund, LPVOID reserviert
     (void)reserviert;
     g_ModulInstanz = instanz;
     return TRUE;
-}
-
-int AuswahlEintragGewaehlt(void)
-{
-    if (g_Kontext == nullptr)
-        return 0;
-    KATALOGDATEI_EINTRAG* eintrag = g_Kontext->AuswahlEintrag;
-    return (eintrag != nullptr && eintrag != (KATALOGDATEI_EINTRAG*)-1) ? 1 : 0;
-}
-
-int32_t HostDatenInt(int offset)
-{
-    int32_t wert = 0;
-    if (g_Kontext != nullptr && offset >= 0 && offset + 4 <= HOSTDATEN_GROESSE)
-        memcpy(&wert, g_Kontext->HostDaten + offset, sizeof wert);
-    return wert;
-}
-
-const char* HostDatenText(int offset)
-{
-    if (g_Kontext == nullptr || offset < 0 || offset >= HOSTDATEN_GROESSE)
-        return "";
-    return (const char*)g_Kontext->HostDaten + offset;
 }
 
 void KontextAusParameterFuellen(EDI_KONTEXT* k, const EDI_AUFRUFPARAMETER* p)

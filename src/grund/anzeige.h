@@ -1,8 +1,8 @@
 /*
  * anzeige.h - the hourglass cursor on and off, for every lengthy step of
  * the module (reading a catalogue, a page filling its list, a transfer, an
- * export). Declared without windows.h so the readers build natively; anzeige.cpp shows the system's cursor
- * (the native build brings its own no-op version).
+ * export). Declared without windows.h: anzeige.cpp shows the system's
+ * cursor and message boxes, anzeige_posix.cpp stands for them natively.
  */
 #ifndef KTOXEDI_ANZEIGE_H
 #define KTOXEDI_ANZEIGE_H

@@ -2,8 +2,8 @@
  * plattform.h - the module's few system calls outside its dialogs: file
  * and system times, local times, file size and deletion, the
  * workstation's name, the system's text order.
- * plattform.cpp implements them with Win32; the native build of fuzz/
- * brings stand-ins. Everything else of the business logic stays free of
+ * plattform.cpp implements them with Win32, plattform_posix.cpp with
+ * POSIX calls for the native build. Everything else of the business logic stays free of
  * windows.h and calls these.
  */
 #ifndef KTOXEDI_PLATTFORM_H
