@@ -6,7 +6,9 @@
 #ifndef OX_TEST_KATALOG_HILFEN_H
 #define OX_TEST_KATALOG_HILFEN_H
 
-#include <windows.h>
+#if defined(_WIN32)
+#  include <windows.h>
+#endif
 
 #include <cstring>
 #include <string>
@@ -30,7 +32,9 @@ struct TestKontext {
 
     explicit TestKontext(const std::string& name)
     {
+#if defined(_WIN32)
         g_ModulInstanz = GetModuleHandleA(nullptr);
+#endif
         g_StandinStill = 1;
         wurzel = NeuerTestordner(name);
         Standin_Init(host, wurzel + "DATEN\\");
@@ -125,6 +129,7 @@ inline void FeldMapSchreiben(const char* iln, const std::string& schluessel)
     edihilfe::Schreiben(pfad, "[PRICAT]\r\n" + schluessel);
 }
 
+#if defined(_WIN32)
 /* A hidden window with the main window's two counters (static controls
  * 1007 "Datensaetze" and 1009 "Gefiltert"), showing "-" at first. */
 struct Zaehlerfenster {
@@ -145,5 +150,6 @@ struct Zaehlerfenster {
         return t;
     }
 };
+#endif
 
 #endif
