@@ -37,3 +37,21 @@ target_include_directories(engine_nativ_test PRIVATE ${OX_WURZEL}/tests ${OX_WUR
 target_link_libraries(engine_nativ_test PRIVATE ox_engine_nativ gtest_main gtest)
 add_test(NAME engine_nativ COMMAND engine_nativ_test)
 set_tests_properties(engine_nativ PROPERTIES TIMEOUT 600)
+
+# Fuzz target "engine": catalogue rows with hostile page values through the
+# engine into the store (ziel_engine.cpp), as the readers' targets.
+set(OX_ENGINE_ZIEL ziel_engine.cpp ${OX_WURZEL}/tests/harness/testordner_posix.cpp)
+set(OX_ENGINE_ZIEL_ORDNER ${OX_WURZEL}/tests ${OX_WURZEL}/tests/engine ${OX_WURZEL}/tests/pricat_in
+    ${OX_WURZEL}/tools ${OX_WURZEL}/host/program)
+add_executable(engine_abspielen ${OX_ENGINE_ZIEL} abspielen.cpp)
+target_include_directories(engine_abspielen PRIVATE ${OX_ENGINE_ZIEL_ORDNER})
+target_link_libraries(engine_abspielen PRIVATE ox_engine_nativ)
+add_test(NAME korpus_engine
+         COMMAND engine_abspielen ${CMAKE_CURRENT_SOURCE_DIR}/korpus/engine ${CMAKE_CURRENT_SOURCE_DIR}/funde/engine)
+set_tests_properties(korpus_engine PROPERTIES TIMEOUT 600)
+if(OX_LIBFUZZER)
+  add_executable(engine_fuzzer ${OX_ENGINE_ZIEL})
+  target_include_directories(engine_fuzzer PRIVATE ${OX_ENGINE_ZIEL_ORDNER})
+  target_link_libraries(engine_fuzzer PRIVATE ox_engine_nativ)
+  target_link_options(engine_fuzzer PRIVATE -fsanitize=fuzzer)
+endif()
