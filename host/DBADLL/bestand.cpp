@@ -171,7 +171,7 @@ Register& Reg()
 constexpr uint32_t kRuhigMs = 20;
 constexpr uint32_t kHoechstensMs = 250;
 
-void Loslassen()
+[[maybe_unused]] void Loslassen()
 {
     for (;;) {
         std::this_thread::sleep_for(std::chrono::milliseconds(kRuhigMs / 2));

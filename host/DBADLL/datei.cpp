@@ -10,6 +10,7 @@
 #  include <windows.h>
 #  include "../common/positionsio.h"
 #else
+#  include "../common/posixpfad.h"
 #  include <cerrno>
 #  include <climits>
 #  include <cstdlib>
@@ -188,18 +189,24 @@ static bool EinOrdnerAnlegen(const std::string& pfad)
 
 #else /* POSIX */
 
-static std::string Posix(const std::string& pfad)
-{
-    std::string s = pfad;
-    for (char& c : s)
-        if (c == '\\') c = '/';
-    return s;
-}
+static std::string Posix(const std::string& pfad) { return PosixPfad(pfad); }
+
+/* Locks held per open file, as LockFileEx holds them per handle: two
+ * handles of one process exclude each other, and closing another handle of
+ * the same file (the file library opens the item stores too) keeps them.
+ * Where the system has no such locks, the process-wide ones. */
+#if defined(F_OFD_SETLKW)
+static constexpr int kSetzen = F_OFD_SETLK;
+static constexpr int kSetzenWarten = F_OFD_SETLKW;
+#else
+static constexpr int kSetzen = F_SETLK;
+static constexpr int kSetzenWarten = F_SETLKW;
+#endif
 
 bool Datei::Oeffnen(const std::string& pfad, bool anlegen)
 {
     Schliessen();
-    int fd = ::open(Posix(pfad).c_str(), O_RDWR | (anlegen ? O_CREAT : 0), 0644);
+    int fd = ::open(Posix(pfad).c_str(), O_RDWR | O_CLOEXEC | (anlegen ? O_CREAT : 0), 0644);
     if (fd < 0) return false;
     fd_ = fd;
     return true;
@@ -291,7 +298,7 @@ bool Datei::Sperren()
     fl.l_whence = SEEK_SET;
     fl.l_start = static_cast<off_t>(kSperrPos >> 2);   /* off_t is signed */
     fl.l_len = 1;
-    while (::fcntl(fd_, F_SETLKW, &fl) != 0)
+    while (::fcntl(fd_, kSetzenWarten, &fl) != 0)
         if (errno != EINTR) return false;
     return true;
 }
@@ -304,7 +311,7 @@ void Datei::Entsperren()
     fl.l_whence = SEEK_SET;
     fl.l_start = static_cast<off_t>(kSperrPos >> 2);
     fl.l_len = 1;
-    ::fcntl(fd_, F_SETLK, &fl);
+    ::fcntl(fd_, kSetzen, &fl);
 }
 
 bool OrdnerExistiert(const std::string& pfad)

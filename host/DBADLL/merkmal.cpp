@@ -77,14 +77,15 @@ protected:
         if (Belegt(alt)) {
             auto it = nummern.find(NummerSchluessel(alt.Art, alt.Nummer));
             if (it != nummern.end() && it->second == slot) nummern.erase(it);
-            codes.erase(Schluessel(CodeSchluessel(alt.Art, alt), alt.Nummer));
-            texte.erase(Schluessel(TextSchluessel(alt.Art, alt), alt.Nummer));
+            /* the record is packed: its number is copied, not bound */
+            codes.erase(Schluessel(CodeSchluessel(alt.Art, alt), int32_t{alt.Nummer}));
+            texte.erase(Schluessel(TextSchluessel(alt.Art, alt), int32_t{alt.Nummer}));
         }
         std::memcpy(&alt, daten, sizeof alt);
         if (Belegt(alt)) {
             nummern[NummerSchluessel(alt.Art, alt.Nummer)] = slot;
-            codes[Schluessel(CodeSchluessel(alt.Art, alt), alt.Nummer)] = slot;
-            texte[Schluessel(TextSchluessel(alt.Art, alt), alt.Nummer)] = slot;
+            codes[Schluessel(CodeSchluessel(alt.Art, alt), int32_t{alt.Nummer})] = slot;
+            texte[Schluessel(TextSchluessel(alt.Art, alt), int32_t{alt.Nummer})] = slot;
             if (alt.Nummer > hoechste[alt.Art]) hoechste[alt.Art] = alt.Nummer;
         }
     }

@@ -1,31 +1,21 @@
 /*
- * fileio.cpp - the file library's calls on top of the Win32 ANSI functions.
+ * fileio.cpp - the file library's calls on top of the Win32 ANSI functions
+ * (fileio_posix.cpp has the same calls on POSIX systems).
  *
- * Open files and searches live in one process-wide table, keyed by a
- * handle number that only grows, so a closed handle never comes back.
+ * Open files and searches live in one process-wide table (fileio_tabelle.h).
  */
 #include "FILEIO/fileio_host.h"
 #include "fileio_core.h"
+#include "fileio_tabelle.h"
 
 #include <windows.h>
 
 #include <cstring>
-#include <mutex>
-#include <unordered_map>
 
 namespace {
 
-struct Entry {
-    HANDLE handle;
-    bool search;
-    bool writable;
-};
-
-struct Table {
-    std::mutex lock;
-    std::unordered_map<int32_t, Entry> entries;
-    int32_t next = 1;
-};
+using Table = FileIoTabelle<HANDLE>;
+using Entry = Table::Entry;
 
 Table& table()
 {
@@ -35,17 +25,7 @@ Table& table()
 
 HOSTHANDLE remember(HANDLE handle, bool search, bool writable)
 {
-    HOSTHANDLE rc = -1;
-    try {
-        Table& t = table();
-        std::lock_guard<std::mutex> guard(t.lock);
-        if (t.next < INT32_MAX) {
-            rc = t.next++;
-            t.entries.emplace(rc, Entry{handle, search, writable});
-        }
-    } catch (...) {
-        rc = -1;
-    }
+    HOSTHANDLE rc = table().Remember(handle, search, writable);
     if (rc == -1) {
         if (search)
             FindClose(handle);
@@ -57,25 +37,12 @@ HOSTHANDLE remember(HANDLE handle, bool search, bool writable)
 
 bool lookup(HOSTHANDLE id, bool search, Entry* out)
 {
-    Table& t = table();
-    std::lock_guard<std::mutex> guard(t.lock);
-    auto it = t.entries.find(id);
-    if (it == t.entries.end() || it->second.search != search)
-        return false;
-    *out = it->second;
-    return true;
+    return table().Lookup(id, search, out);
 }
 
 bool forget(HOSTHANDLE id, bool search, Entry* out)
 {
-    Table& t = table();
-    std::lock_guard<std::mutex> guard(t.lock);
-    auto it = t.entries.find(id);
-    if (it == t.entries.end() || it->second.search != search)
-        return false;
-    *out = it->second;
-    t.entries.erase(it);
-    return true;
+    return table().Forget(id, search, out);
 }
 
 DWORD attributesOf(const char* path)
@@ -315,13 +282,7 @@ OX_EXTERN_C int32_t OXCALL FileIO_SetEnd(HOSTHANDLE file)
 
 OX_EXTERN_C int32_t OXCALL FileIO_OpenHandles(void)
 {
-    int32_t n = 0;
-    Table& t = table();
-    std::lock_guard<std::mutex> guard(t.lock);
-    for (const auto& kv : t.entries)
-        if (!kv.second.search)
-            ++n;
-    return n;
+    return table().OpenFiles();
 }
 
 OX_EXTERN_C HOSTHANDLE OXCALL FileIO_FindFirstFile(const char* pattern, FILEIO_FUNDSTELLE* found)

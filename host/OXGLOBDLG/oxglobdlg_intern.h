@@ -1,6 +1,7 @@
 /*
  * oxglobdlg_intern.h - what the parts of the dialog library share: the
- * registered controls of a kind, text helpers and the picker dialog.
+ * registered controls of a kind, text helpers, the slots of a page's
+ * binding and the picker dialog.
  */
 #ifndef OXGLOBDLG_INTERN_H
 #define OXGLOBDLG_INTERN_H
@@ -31,7 +32,20 @@ std::string AnzeigeCode(int32_t art, const MERKMAL_SATZ& satz);
  * blanks around it ignored, letters without regard to case; 0 = none. */
 int32_t CodeSuchen(int32_t art, const std::string& eingabe);
 
-/* Runs the picker of kind `art` over `eltern`: every characteristic of the
+/* The slot the binding gives for control `id`: a 4-byte slot holds a
+ * 32-bit value, every other one a terminated text of at most length-1
+ * characters (adresse null = the binding has none). */
+struct Slot {
+    void* adresse = nullptr;
+    int32_t laenge = 0;
+    bool zahl() const { return laenge == 4; }
+};
+Slot SlotVon(OXOUT_BINDUNG bindung, int32_t id);
+/* Writes `text` into the slot (numbers into a 4-byte slot). 1, 0 without slot. */
+int SlotSchreiben(const Slot& s, const std::string& text);
+std::string SlotLesen(const Slot& s);
+
+/* Runs the picker (dialog.cpp, Windows only) of kind `art` over `eltern`: every characteristic of the
  * kind in number order (kind 0 only the articles whose supplier code is
  * `lieferantCode`, when not empty), the one whose code is `vorwahl`
  * selected. Returns the number chosen, 0 when cancelled or empty. */

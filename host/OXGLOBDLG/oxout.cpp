@@ -14,11 +14,12 @@
 
 namespace {
 
-struct Slot {
-    void* adresse = nullptr;
-    int32_t laenge = 0;
-    bool zahl() const { return laenge == 4; }
-};
+int32_t ZahlAus(const std::string& text)
+{
+    return static_cast<int32_t>(std::strtol(Getrimmt(text).c_str(), nullptr, 10));
+}
+
+}  // namespace
 
 Slot SlotVon(OXOUT_BINDUNG bindung, int32_t id)
 {
@@ -34,12 +35,6 @@ Slot SlotVon(OXOUT_BINDUNG bindung, int32_t id)
     return s;
 }
 
-int32_t ZahlAus(const std::string& text)
-{
-    return static_cast<int32_t>(std::strtol(Getrimmt(text).c_str(), nullptr, 10));
-}
-
-/* Writes `text` into the slot (numbers into a 4-byte slot). 1, 0 without slot. */
 int SlotSchreiben(const Slot& s, const std::string& text)
 {
     if (s.adresse == nullptr)
@@ -66,18 +61,6 @@ std::string SlotLesen(const Slot& s)
         return std::to_string(wert);
     }
     return FeldText(static_cast<const char*>(s.adresse), static_cast<size_t>(s.laenge));
-}
-
-}  // namespace
-
-OX_EXTERN_C int32_t OXCALL OXGLOBAL_DLGHELP_EingabenInOxOutUebernehmen(HWND seite, int32_t id, OXOUT_BINDUNG bindung)
-{
-    Slot s = SlotVon(bindung, id);
-    if (s.adresse == nullptr || seite == nullptr)
-        return 0;
-    char text[OX_TXT_256] = "";
-    GetDlgItemTextA(seite, id, text, sizeof text);
-    return SlotSchreiben(s, text);
 }
 
 OX_EXTERN_C int32_t OXCALL OXGLOBAL_DLGHELP_GetDlgOx_OutItemText(HWND seite, int32_t id, char* puffer, int32_t laenge,
@@ -152,17 +135,6 @@ OX_EXTERN_C int32_t OXCALL OXGLOBAL_DLGHELP_OnEditMerkmalOxOut(HWND seite, int32
     return nummer;
 }
 
-OX_EXTERN_C int32_t OXCALL OXGLOBAL_DLGHELP_OnButtonMerkmalOxOut(HWND seite, int32_t art, OXOUT_BINDUNG bindung)
-{
-    const Felder* f = FelderDerArt(art);
-    if (f == nullptr)
-        return 0;
-    int32_t nummer = MerkmalAuswaehlen(seite, art, SlotLesen(SlotVon(bindung, f->edit)), std::string());
-    if (nummer > 0)
-        OXGLOBAL_DLGHELP_MerkmalToDialogOxOut(seite, art, nummer, bindung);
-    return nummer;
-}
-
 OX_EXTERN_C int32_t OXCALL OXGLOBAL_DLGHELP_MakeArtikelStringOxOut(HWND seite, char* puffer, OXOUT_BINDUNG bindung)
 {
     (void)seite;
@@ -190,20 +162,6 @@ OX_EXTERN_C int32_t OXCALL OXGLOBAL_DLGHELP_OnEditArtikelOxOut(HWND seite, OXOUT
         return 0;
     int32_t nummer = MMLIB_SucheCode(0, name, nullptr);
     return nummer > 0 ? nummer : 0;
-}
-
-OX_EXTERN_C int32_t OXCALL OXGLOBAL_DLGHELP_OnButtonArtikelOxOut(HWND seite, int32_t lieferant, OXOUT_BINDUNG bindung)
-{
-    std::string code;
-    MERKMAL_SATZ satz;
-    if (lieferant > 0 && MMLIB_LeseMerkmal(8, lieferant, &satz) == 1)
-        code = FeldText(satz.Code, sizeof satz.Code);
-    const Felder* f = FelderDerArt(0);
-    std::string vorwahl = f ? SlotLesen(SlotVon(bindung, f->edit)) : std::string();
-    int32_t nummer = MerkmalAuswaehlen(seite, 0, vorwahl, code);
-    if (nummer > 0 && f != nullptr && MMLIB_LeseMerkmal(0, nummer, &satz) == 1)
-        SlotSchreiben(SlotVon(bindung, f->edit), FeldText(satz.Text, sizeof satz.Text));
-    return nummer;
 }
 
 OX_EXTERN_C int32_t OXCALL OXGLOBAL_DLGHELP_NeuenArtikelAnlegen(const char* artikelName)

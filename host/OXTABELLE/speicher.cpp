@@ -41,13 +41,13 @@
  */
 #include "OXTABELLE/oxtabelle_host.h"
 #include "DBADLL/dbadll_host.h"
-#include "../common/positionsio.h"
 #include "../common/pruefsumme.h"
+#include "ablage.h"
 
-#include <windows.h>
-
+#include <chrono>
 #include <cstring>
 #include <mutex>
+#include <thread>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -58,9 +58,6 @@ constexpr uint32_t KENNUNG = 0x3154584Fu; /* "OXT1" */
 constexpr uint32_t KOPF = 32;
 constexpr uint32_t FLAG_GELOESCHT = 1;
 constexpr uint32_t SATZ = sizeof(OXTABELLE);
-/* The lock byte writers take turns on; far behind any data. */
-constexpr DWORD SPERRE_LOW = 0xFFFFFFF0u;
-constexpr DWORD SPERRE_HIGH = 0x7FFFFFFFu;
 
 struct Ort {
     uint64_t position = 0; /* of the entry's header */
@@ -70,20 +67,18 @@ struct Ort {
 
 struct Speicher {
     std::string datei;     /* full path of the open file, empty = none */
-    HANDLE h = INVALID_HANDLE_VALUE;
+    ablage::Datei h = nullptr;
     uint64_t ende = 0;     /* end of the readable part known so far */
     uint64_t lebend = 0;   /* bytes of the entries the index points to */
     std::unordered_map<uint64_t, Ort> index;
-    HANDLE abbildung = nullptr;              /* the view of the readable part */
-    const unsigned char* ansicht = nullptr;
-    uint64_t ansichtLaenge = 0;
+    ablage::Ansicht ansicht;                 /* the view of the readable part */
     uint32_t fehlgriffe = 0;                 /* reads behind the view since it was made */
     /* The writers' lock stays taken after an append, so that the appends
      * of one run take it once; a thread lets it go when the store was quiet
      * for RUHIG_MS or held for HOECHSTENS_MS (other writers wait no longer). */
     bool gehalten = false;
-    ULONGLONG genommen = 0;
-    ULONGLONG benutzt = 0;
+    uint64_t genommen = 0;
+    uint64_t benutzt = 0;
     /* A copy of the bytes this process appended behind the view, from
      * `schwanzAnfang` on: a table written is read back at once, and reading
      * it from here spares a new view of the whole file each time. */
@@ -93,8 +88,8 @@ struct Speicher {
 
 constexpr size_t SCHWANZ_MAX = 16u << 20;
 
-constexpr ULONGLONG RUHIG_MS = 20;
-constexpr ULONGLONG HOECHSTENS_MS = 250;
+constexpr uint64_t RUHIG_MS = 20;
+constexpr uint64_t HOECHSTENS_MS = 250;
 
 /* A view is renewed when the readable part grew by an eighth (at least
  * this) since it was made, or after this many reads behind it; a 32-bit
@@ -105,6 +100,13 @@ constexpr uint64_t ANSICHT_MAX = sizeof(void*) >= 8 ? (1ull << 40) : (256ull << 
 
 std::mutex g_Sperre;
 Speicher g_Speicher;
+
+/* Milliseconds of a steady clock. */
+uint64_t Ticks()
+{
+    using namespace std::chrono;
+    return static_cast<uint64_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
 
 /* ---- packing --------------------------------------------------------------- */
 
@@ -203,35 +205,13 @@ uint32_t Wort(const unsigned char* p)
     return w;
 }
 
-bool LesenAn(HANDLE h, uint64_t position, void* puffer, DWORD n)
-{
-    DWORD gelesen = 0;
-    return positionsio::Lesen(h, position, puffer, n, &gelesen) && gelesen == n;
-}
-
-bool SchreibenAn(HANDLE h, uint64_t position, const void* puffer, DWORD n)
-{
-    DWORD geschrieben = 0;
-    return positionsio::Schreiben(h, position, puffer, n, &geschrieben) && geschrieben == n;
-}
-
-uint64_t Groesse(HANDLE h)
-{
-    LARGE_INTEGER g;
-    if (!GetFileSizeEx(h, &g))
-        return 0;
-    return static_cast<uint64_t>(g.QuadPart);
-}
+using ablage::Groesse;
+using ablage::LesenAn;
+using ablage::SchreibenAn;
 
 void AnsichtLoesen(Speicher& s)
 {
-    if (s.ansicht != nullptr)
-        UnmapViewOfFile(s.ansicht);
-    if (s.abbildung != nullptr)
-        CloseHandle(s.abbildung);
-    s.ansicht = nullptr;
-    s.abbildung = nullptr;
-    s.ansichtLaenge = 0;
+    ablage::AnsichtLoesen(s.ansicht);
     s.fehlgriffe = 0;
     s.schwanz.clear();
     s.schwanzAnfang = 0;
@@ -253,19 +233,11 @@ bool Abbilden(Speicher& s)
 {
     if (s.ende == 0 || s.ende > ANSICHT_MAX)
         return false;
-    HANDLE m = CreateFileMappingA(s.h, nullptr, PAGE_READONLY, static_cast<DWORD>(s.ende >> 32),
-                                  static_cast<DWORD>(s.ende), nullptr);
-    if (m == nullptr)
+    if (!ablage::Abbilden(s.h, s.ende, s.ansicht))
         return false;
-    void* v = MapViewOfFile(m, FILE_MAP_READ, 0, 0, static_cast<SIZE_T>(s.ende));
-    if (v == nullptr) {
-        CloseHandle(m);
-        return false;
-    }
-    AnsichtLoesen(s);
-    s.abbildung = m;
-    s.ansicht = static_cast<const unsigned char*>(v);
-    s.ansichtLaenge = s.ende;
+    s.fehlgriffe = 0;
+    s.schwanz.clear();
+    s.schwanzAnfang = 0;
     return true;
 }
 
@@ -273,16 +245,16 @@ bool Abbilden(Speicher& s)
  * else read into `puffer`. Null when they cannot be read. */
 const unsigned char* Bytes(Speicher& s, uint64_t position, uint32_t n, std::vector<unsigned char>& puffer)
 {
-    if (position + n > s.ansichtLaenge && position >= s.schwanzAnfang &&
+    if (position + n > s.ansicht.laenge && position >= s.schwanzAnfang &&
         position + n <= s.schwanzAnfang + s.schwanz.size())
         return s.schwanz.data() + (position - s.schwanzAnfang);
-    if (position + n > s.ansichtLaenge) {
-        uint64_t lohnt = s.ansichtLaenge / 8 > ZUWACHS_MIN ? s.ansichtLaenge / 8 : ZUWACHS_MIN;
-        if (s.ende - s.ansichtLaenge >= lohnt || ++s.fehlgriffe >= FEHLGRIFFE_MAX)
+    if (position + n > s.ansicht.laenge) {
+        uint64_t lohnt = s.ansicht.laenge / 8 > ZUWACHS_MIN ? s.ansicht.laenge / 8 : ZUWACHS_MIN;
+        if (s.ende - s.ansicht.laenge >= lohnt || ++s.fehlgriffe >= FEHLGRIFFE_MAX)
             Abbilden(s);
     }
-    if (position + n <= s.ansichtLaenge)
-        return s.ansicht + position;
+    if (position + n <= s.ansicht.laenge)
+        return s.ansicht.daten + position;
     puffer.resize(n);
     return LesenAn(s.h, position, puffer.data(), n) ? puffer.data() : nullptr;
 }
@@ -328,7 +300,7 @@ void Nachlesen(Speicher& s)
     if (n > 0x7FFFFFFFu)
         return;
     std::vector<unsigned char> puffer(static_cast<size_t>(n));
-    if (!LesenAn(s.h, s.ende, puffer.data(), static_cast<DWORD>(n)))
+    if (!LesenAn(s.h, s.ende, puffer.data(), static_cast<uint32_t>(n)))
         return;
     size_t i = 0;
     while (i + KOPF <= puffer.size()) {
@@ -351,10 +323,7 @@ void SperreLoesen(Speicher& s)
 {
     if (!s.gehalten)
         return;
-    OVERLAPPED sperre{};
-    sperre.Offset = SPERRE_LOW;
-    sperre.OffsetHigh = SPERRE_HIGH;
-    UnlockFileEx(s.h, 0, 1, 0, &sperre);
+    ablage::Entsperren(s.h);
     s.gehalten = false;
 }
 
@@ -362,19 +331,12 @@ void Schliessen(Speicher& s)
 {
     SperreLoesen(s);
     AnsichtLoesen(s);
-    if (s.h != INVALID_HANDLE_VALUE)
-        CloseHandle(s.h);
-    s.h = INVALID_HANDLE_VALUE;
+    ablage::Schliessen(s.h);
+    s.h = nullptr;
     s.datei.clear();
     s.index.clear();
     s.ende = 0;
     s.lebend = 0;
-}
-
-HANDLE Oeffnen(const std::string& datei)
-{
-    return CreateFileA(datei.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                       OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 /* Writes the live entries into a fresh file and puts it in place of the
@@ -382,9 +344,8 @@ HANDLE Oeffnen(const std::string& datei)
 void Verdichten(Speicher& s)
 {
     std::string neu = s.datei + ".NEU";
-    HANDLE h = CreateFileA(neu.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE)
+    ablage::Datei h = ablage::NeuAnlegen(neu);
+    if (h == nullptr)
         return;
     bool gut = true;
     uint64_t position = 0;
@@ -392,31 +353,29 @@ void Verdichten(Speicher& s)
     for (const auto& [k, o] : s.index) {
         (void)k;
         eintrag.resize(KOPF + o.laenge);
-        if (!LesenAn(s.h, o.position, eintrag.data(), static_cast<DWORD>(eintrag.size())) ||
-            !SchreibenAn(h, position, eintrag.data(), static_cast<DWORD>(eintrag.size()))) {
+        if (!LesenAn(s.h, o.position, eintrag.data(), static_cast<uint32_t>(eintrag.size())) ||
+            !SchreibenAn(h, position, eintrag.data(), static_cast<uint32_t>(eintrag.size()))) {
             gut = false;
             break;
         }
         position += eintrag.size();
     }
     if (gut)
-        gut = FlushFileBuffers(h) != 0;
-    CloseHandle(h);
+        gut = ablage::Flush(h);
+    ablage::Schliessen(h);
     if (!gut) {
-        DeleteFileA(neu.c_str());
+        ablage::Loeschen(neu);
         return;
     }
     std::string datei = s.datei;
     AnsichtLoesen(s);
-    CloseHandle(s.h);
-    s.h = INVALID_HANDLE_VALUE;
-    if (!MoveFileExA(neu.c_str(), datei.c_str(), MOVEFILE_REPLACE_EXISTING))
-        DeleteFileA(neu.c_str());
-    s.h = Oeffnen(datei);
+    /* refused while another handle has the file open */
+    ablage::Ersetzen(s.h, neu, datei);
+    s.h = ablage::Oeffnen(datei);
     s.index.clear();
     s.ende = 0;
     s.lebend = 0;
-    if (s.h == INVALID_HANDLE_VALUE)
+    if (s.h == nullptr)
         s.datei.clear();
     else
         Nachlesen(s);
@@ -430,20 +389,20 @@ bool Bereit(Speicher& s)
     if (DBA_GetDatenPfad(ordner, sizeof ordner) != 1 || ordner[0] == '\0')
         return false;
     std::string datei = std::string(ordner) + "OXTABELLEN.DAT";
-    if (s.h != INVALID_HANDLE_VALUE && s.datei == datei) {
+    if (s.h != nullptr && s.datei == datei) {
         Nachlesen(s);
         return true;
     }
     Schliessen(s);
-    CreateDirectoryA(ordner, nullptr);
-    s.h = Oeffnen(datei);
-    if (s.h == INVALID_HANDLE_VALUE)
+    ablage::OrdnerAnlegen(ordner);
+    s.h = ablage::Oeffnen(datei);
+    if (s.h == nullptr)
         return false;
     s.datei = datei;
     Nachlesen(s);
     if (s.ende > (1u << 20) && s.lebend < s.ende / 2)
         Verdichten(s);
-    return s.h != INVALID_HANDLE_VALUE;
+    return s.h != nullptr;
 }
 
 bool Gueltig(int32_t besitzer, int32_t nummer)
@@ -454,34 +413,23 @@ bool Gueltig(int32_t besitzer, int32_t nummer)
 void Loslassen()
 {
     for (;;) {
-        Sleep(static_cast<DWORD>(RUHIG_MS / 2));
+        std::this_thread::sleep_for(std::chrono::milliseconds(RUHIG_MS / 2));
         std::unique_lock<std::mutex> lock(g_Sperre, std::try_to_lock);
         if (!lock.owns_lock() || !g_Speicher.gehalten)
             continue;
-        ULONGLONG jetzt = GetTickCount64();
+        uint64_t jetzt = Ticks();
         if (jetzt - g_Speicher.benutzt >= RUHIG_MS || jetzt - g_Speicher.genommen >= HOECHSTENS_MS)
             SperreLoesen(g_Speicher);
     }
 }
 
-DWORD WINAPI LoslasserFaden(void*)
-{
-    Loslassen();
-    return 0;
-}
-
 /* Starts (once) the thread that lets the held writers' lock go; false
- * when it could not be started (the lock is then let go after each append). */
+ * when there is none (the lock is then let go after each append). */
 bool LoslasserStarten()
 {
     static std::once_flag einmal;
     static bool laeuft = false;
-    std::call_once(einmal, [] {
-        HANDLE faden = CreateThread(nullptr, 0, LoslasserFaden, nullptr, 0, nullptr);
-        laeuft = faden != nullptr;
-        if (faden != nullptr)
-            CloseHandle(faden);
-    });
+    std::call_once(einmal, [] { laeuft = ablage::HintergrundStarten(Loslassen); });
     return laeuft;
 }
 
@@ -490,37 +438,30 @@ int32_t Anhaengen(Speicher& s, int32_t besitzer, int32_t nummer, uint32_t flags,
 {
     int32_t ergebnis = 1;
     if (!s.gehalten) {
-        OVERLAPPED sperre{};
-        sperre.Offset = SPERRE_LOW;
-        sperre.OffsetHigh = SPERRE_HIGH;
-        if (!LockFileEx(s.h, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &sperre))
+        if (!ablage::Sperren(s.h))
             return 0;
         s.gehalten = true;
-        s.genommen = GetTickCount64();
+        s.genommen = Ticks();
         Nachlesen(s);
     }
     /* A torn entry of a writer that died is cut off before appending;
      * where the cut is refused, the new entry goes over it (a reader stops
      * at whatever of it is left behind the new entry). With the lock held
      * on since this process's last append the file ends where that ended. */
-    if (Groesse(s.h) != s.ende) {
-        LARGE_INTEGER p;
-        p.QuadPart = static_cast<LONGLONG>(s.ende);
-        if (SetFilePointerEx(s.h, p, nullptr, FILE_BEGIN))
-            SetEndOfFile(s.h);
-    }
+    if (Groesse(s.h) != s.ende)
+        ablage::Kuerzen(s.h, s.ende);
     if (ergebnis == 1) {
-        FILETIME jetzt;
-        GetSystemTimeAsFileTime(&jetzt);
+        uint64_t jetzt = ablage::Jetzt();
         std::vector<unsigned char> eintrag(KOPF + paket.size());
         uint32_t w[7] = { KENNUNG, static_cast<uint32_t>(besitzer), static_cast<uint32_t>(nummer),
-                          jetzt.dwLowDateTime, jetzt.dwHighDateTime, flags, static_cast<uint32_t>(paket.size()) };
+                          static_cast<uint32_t>(jetzt), static_cast<uint32_t>(jetzt >> 32), flags,
+                          static_cast<uint32_t>(paket.size()) };
         std::memcpy(eintrag.data(), w, sizeof w);
         if (!paket.empty())
             std::memcpy(eintrag.data() + KOPF, paket.data(), paket.size());
         uint32_t pruef = pruefsumme::Crc32(pruefsumme::Crc32(0, eintrag.data(), 28), eintrag.data() + KOPF, paket.size());
         std::memcpy(eintrag.data() + 28, &pruef, 4);
-        if (SchreibenAn(s.h, s.ende, eintrag.data(), static_cast<DWORD>(eintrag.size()))) {
+        if (SchreibenAn(s.h, s.ende, eintrag.data(), static_cast<uint32_t>(eintrag.size()))) {
             Eintragen(s, s.ende, eintrag.data());
             SchwanzAnfuegen(s, s.ende, eintrag.data(), eintrag.size());
             s.ende += eintrag.size();
@@ -528,7 +469,7 @@ int32_t Anhaengen(Speicher& s, int32_t besitzer, int32_t nummer, uint32_t flags,
             ergebnis = 0;
         }
     }
-    s.benutzt = GetTickCount64();
+    s.benutzt = Ticks();
     if (ergebnis != 1 || !LoslasserStarten())
         SperreLoesen(s);
     return ergebnis;

@@ -20,11 +20,18 @@ bool SpalteGueltig(int32_t spalte)
     return spalte >= 0 && spalte < TAB_MAX_WAAGRECHT;
 }
 
-int32_t Belegt(const int32_t* liste, int32_t kapazitaet)
+/* Entries up to the last one not 0. The record is packed: the list is
+ * read by bytes, not through an int32_t pointer. */
+int32_t Belegt(const void* liste, int32_t kapazitaet)
 {
+    const unsigned char* p = static_cast<const unsigned char*>(liste);
     int32_t n = kapazitaet;
-    while (n > 0 && liste[n - 1] == 0)
-        --n;
+    for (; n > 0; --n) {
+        int32_t wert;
+        std::memcpy(&wert, p + static_cast<size_t>(n - 1) * sizeof wert, sizeof wert);
+        if (wert != 0)
+            break;
+    }
     return n;
 }
 

@@ -6,6 +6,7 @@
 
 #include "hostapi/hostcallbacks.h"
 
+#include <string>
 #include <vector>
 
 int32_t WINAPI Host01(int32_t art, HWND fenster, int32_t herkunft);
@@ -50,6 +51,8 @@ int32_t WINAPI Host26(HWND fenster, B_DOC* dokument, HOSTHANDLE liste);
  * leaves the module's default caption). This host names kinds 3, 4 and 5
  * "Serie", "Label" and "Material". */
 void Standin_ArtName(int32_t art, const char* name);
+/* The name set for kind `art`; empty when it has none. */
+std::string Standin_ArtNameVon(int32_t art);
 
 /* The articles the host hands to an export (17): the marked articles in
  * the given order (numbers the store does not hold come with an empty
@@ -87,5 +90,13 @@ void Standin_ExportAuswahlAlle(void);
 /* 1 while the table of (owner kind TAB_BESITZER_..., number) is marked by
  * 08 / 09 (flag 0); 08 / 09 with flag 1 and 10 / 11 take the mark away. */
 int Standin_TabelleMarkiert(int32_t besitzer, int32_t nummer);
+
+/* How often each callback was called (index 1 to 26), for tests. */
+extern long g_StandinRufe[27];
+
+/* When set, a callback that the stand-in host does not offer records its
+ * number here instead of showing its message box (tests of the module's
+ * own behaviour). 0 = show the message box. */
+extern int g_StandinStill;
 
 #endif

@@ -11,6 +11,7 @@
 #define OX_STANDIN_H
 
 #include "hostapi/aufruf.h"
+#include "callbacks.h"
 
 #include <string>
 #include <vector>
@@ -49,13 +50,5 @@ HMODULE Standin_ModulLaden(void);
 /* Calls KTOXEDI_Bearbeiten of the loaded module with host.parameter.
  * Returns its result, or -2 when the module or export cannot be found. */
 int32_t Standin_Bearbeiten(StandinHost& host);
-
-/* How often each callback was called (index 1 to 26), for tests. */
-extern long g_StandinRufe[27];
-
-/* When set, a callback that the stand-in host does not offer records its
- * number here instead of showing its message box (tests of the module's
- * own behaviour). 0 = show the message box. */
-extern int g_StandinStill;
 
 #endif

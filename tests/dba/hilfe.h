@@ -6,10 +6,11 @@
 
 #include <string>
 
-/* A new empty folder under the temp folder, with trailing "\". */
+/* A new empty folder under the temp folder, with trailing "\" ("/" in the
+ * native build). */
 std::string NeuerTestOrdner(const char* name);
 
-/* The folder of the running test program, with trailing "\". */
+/* The folder of the running test program, with trailing separator. */
 std::string ProgrammOrdner();
 
 #endif

@@ -1,9 +1,10 @@
 #include "harness/testordner.h"
 
-#include <windows.h>
-
 #include <fstream>
 #include <sstream>
+
+#if defined(_WIN32)
+#include <windows.h>
 
 static void Loeschen(const std::string& ordner)
 {
@@ -41,6 +42,38 @@ std::string NeuerTestordner(const std::string& name)
     return ordner;
 }
 
+bool Existiert(const std::string& pfad)
+{
+    return GetFileAttributesA(pfad.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+#else
+
+/* The native build: folders under $TMPDIR (else /tmp), trailing "/". */
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
+
+std::string NeuerTestordner(const std::string& name)
+{
+    static int zaehler;
+    const char* temp = std::getenv("TMPDIR");
+    std::string basis = std::string(temp != nullptr && *temp ? temp : "/tmp") + "/oxtest/";
+    std::string ordner = basis + name + "_" + std::to_string(getpid()) + "_" + std::to_string(++zaehler) + "/";
+    std::error_code fehler;
+    std::filesystem::remove_all(ordner, fehler);
+    std::filesystem::create_directories(ordner, fehler);
+    return ordner;
+}
+
+bool Existiert(const std::string& pfad)
+{
+    std::error_code fehler;
+    return std::filesystem::exists(pfad, fehler);
+}
+
+#endif
+
 std::string DateiLesen(const std::string& pfad)
 {
     std::ifstream f(pfad, std::ios::binary);
@@ -53,9 +86,4 @@ void DateiSchreiben(const std::string& pfad, const std::string& inhalt)
 {
     std::ofstream f(pfad, std::ios::binary | std::ios::trunc);
     f << inhalt;
-}
-
-bool Existiert(const std::string& pfad)
-{
-    return GetFileAttributesA(pfad.c_str()) != INVALID_FILE_ATTRIBUTES;
 }

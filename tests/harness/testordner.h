@@ -7,7 +7,7 @@
 #include <string>
 
 /* A new, empty folder under the temp folder, unique per call, with
- * trailing backslash. */
+ * trailing backslash ("/" in the native build). */
 std::string NeuerTestordner(const std::string& name);
 
 /* Whole file as bytes; empty when missing. */
