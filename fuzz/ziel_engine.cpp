@@ -86,9 +86,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
     k->SeiteMwstKombiSatz = (schalter & 8) ? q.Byte() % 8 - 1 : -1;
     for (int n = 0; n < zeilen && q.rest > 0; n++) {
         int i = q.Byte() % 4, j = q.Byte() % 4;
-        int32_t ek = (q.Byte() & 1) ? q.Zahl() : 1995;
+        bool preise = q.Byte() & 1;
         std::string kennung = q.Text(2), zusatz = q.Text(40);
-        l.SeiteFuellen(artikel, i, j, ek, kennung.c_str(), zusatz.c_str());
+        l.SeiteFuellen(artikel, i, j, 1995, kennung.c_str(), zusatz.c_str());
+        if (preise) {
+            k->OxOut.Ek1 = q.Zahl();
+            k->OxOut.Ek2 = q.Zahl();
+            k->OxOut.Vk1 = q.Zahl();
+            k->OxOut.Vk2 = q.Zahl();
+        }
         PRICAT_SATZ z = l.Zeile(artikel, i, j);
         uint8_t was = q.Byte();
         if (was & 1)

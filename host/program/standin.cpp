@@ -59,7 +59,9 @@ void Standin_Parameter(StandinHost& host, int modus)
     EDI_AUFRUFPARAMETER& p = host.parameter;
     memset(&p, 0, sizeof p);
     p.HostFenster = host.fenster;
+#if defined(_WIN32)
     p.HostFunktion01 = Host01;
+#endif
     p.HostFunktion02 = Host02;
     p.HostFunktion03 = Host03;
     p.HostFunktion04 = Host04;
@@ -70,21 +72,25 @@ void Standin_Parameter(StandinHost& host, int modus)
     p.HostFunktion09 = Host09;
     p.HostFunktion10 = Host10;
     p.HostFunktion11 = Host11;
-    p.HostFunktion12 = Host12;
-    p.HostFunktion13 = Host13;
     p.HostFunktion14 = Host14;
     p.HostFunktion15 = Host15;
     p.HostFunktion16 = Host16;
     p.HostFunktion17 = Host17;
     p.HostFunktion18 = Host18;
-    p.HostFunktion19 = Host19;
     p.HostFunktion20 = Host20;
+#if defined(_WIN32)
+    /* The callbacks that show a window; off Windows (the native build) the
+     * stand-in has none, and the module does without them. */
+    p.HostFunktion12 = Host12;
+    p.HostFunktion13 = Host13;
+    p.HostFunktion19 = Host19;
     p.HostFunktion21 = Host21;
     p.HostFunktion22 = Host22;
     p.HostFunktion23 = Host23;
     p.HostFunktion24 = Host24;
     p.HostFunktion25 = Host25;
     p.HostFunktion26 = Host26;
+#endif
     p.HostDaten = host.hostDaten.data();
     p.Modus = modus;
     p.FtpServer = host.ftpServer.c_str();
@@ -95,6 +101,7 @@ void Standin_Parameter(StandinHost& host, int modus)
     p.BenutzerKennung = host.benutzerKennung.c_str();
 }
 
+#if defined(_WIN32)
 HMODULE Standin_ModulLaden(void)
 {
     HMODULE modul = GetModuleHandleA("KTOXEDI.DLL");
@@ -113,3 +120,4 @@ int32_t Standin_Bearbeiten(StandinHost& host)
         return -2;
     return bearbeiten(&host.parameter);
 }
+#endif

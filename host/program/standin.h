@@ -43,6 +43,7 @@ void Standin_HostDatenInt(StandinHost& host, int offset, int32_t wert);
  * including the terminator). */
 void Standin_HostDatenText(StandinHost& host, int offset, const std::string& text, int max);
 
+#if defined(_WIN32)
 /* Loads the module (from the program's folder) and returns its instance,
  * or null. The seven exports are then reached with GetProcAddress. */
 HMODULE Standin_ModulLaden(void);
@@ -50,5 +51,6 @@ HMODULE Standin_ModulLaden(void);
 /* Calls KTOXEDI_Bearbeiten of the loaded module with host.parameter.
  * Returns its result, or -2 when the module or export cannot be found. */
 int32_t Standin_Bearbeiten(StandinHost& host);
+#endif
 
 #endif

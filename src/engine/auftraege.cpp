@@ -88,8 +88,11 @@ int32_t OXCALL AuftragUebernehmen(HOSTHANDLE handle, int32_t auftragsNummer, AUF
     memcpy(&block->Kopf, kopf, sizeof block->Kopf);
     block->Kopf.AnzahlPositionen = gelesen < n ? gelesen : n;
     block->Positionen = positionen;
-    int32_t r = k->AuftragsListe == 0 ? List_NewElement(&k->AuftragsListe, block)
-                                       : List_AddSortElement(&k->AuftragsListe, block, AlleGleich);
+    /* The list library takes the handle's address: an aligned copy, as
+     * the context is byte-packed. */
+    HOSTHANDLE liste = k->AuftragsListe;
+    int32_t r = liste == 0 ? List_NewElement(&liste, block) : List_AddSortElement(&liste, block, AlleGleich);
+    k->AuftragsListe = liste;
     if (r != 1)
         BlockFreigeben(block);
     return 1;

@@ -30,25 +30,30 @@ int32_t ArtSlot(const int32_t* ids, int32_t id)
     return -1;
 }
 
-/* The page's service, null without context or page. */
-const SEITEN_DIENST* Dienst(void)
+/* A copy of the page's service (the context is byte-packed, so the record
+ * is read whole, never through a pointer into it); all null without
+ * context or page. */
+SEITEN_DIENST Dienst(void)
 {
-    return g_Kontext != nullptr ? &g_Kontext->SeitenDienst : nullptr;
+    SEITEN_DIENST d = {};
+    if (g_Kontext != nullptr)
+        d = g_Kontext->SeitenDienst;
+    return d;
 }
 
 /* The page's answer for control `id`, -1 when there is no page service or
  * the page does not hold the control. */
 int32_t DienstLesen(int32_t id, int32_t* wert)
 {
-    const SEITEN_DIENST* d = Dienst();
-    return d != nullptr && d->Lesen != nullptr ? d->Lesen(d->Seite, id, wert) : -1;
+    const SEITEN_DIENST d = Dienst();
+    return d.Lesen != nullptr ? d.Lesen(d.Seite, id, wert) : -1;
 }
 
 void DienstSetzen(int32_t id, int32_t wert)
 {
-    const SEITEN_DIENST* d = Dienst();
-    if (d != nullptr && d->Setzen != nullptr)
-        d->Setzen(d->Seite, id, wert);
+    const SEITEN_DIENST d = Dienst();
+    if (d.Setzen != nullptr)
+        d.Setzen(d.Seite, id, wert);
 }
 
 } // namespace
@@ -149,19 +154,19 @@ int32_t SeiteMwstKombiSatz(void)
 
 int32_t SeiteFragen(const char* frage)
 {
-    const SEITEN_DIENST* d = Dienst();
-    if (d == nullptr || d->Fragen == nullptr)
+    const SEITEN_DIENST d = Dienst();
+    if (d.Fragen == nullptr)
         return 0;
-    if (d->VorRueckfrage != nullptr)
-        d->VorRueckfrage(d->Seite);
-    return d->Fragen(d->Seite, frage) == 1 ? 1 : 0;
+    if (d.VorRueckfrage != nullptr)
+        d.VorRueckfrage(d.Seite);
+    return d.Fragen(d.Seite, frage) == 1 ? 1 : 0;
 }
 
 void SeiteNachNeuemArtikel(void)
 {
-    const SEITEN_DIENST* d = Dienst();
-    if (d != nullptr && d->Auffrischen != nullptr)
-        d->Auffrischen(d->Seite);
+    const SEITEN_DIENST d = Dienst();
+    if (d.Auffrischen != nullptr)
+        d.Auffrischen(d.Seite);
 }
 
 /* The slot calls: through the page's service, else the host's call
@@ -172,72 +177,72 @@ int32_t SlotText(int32_t id, char* aus, int32_t groesse)
     if (aus == nullptr || groesse < 1)
         return 0;
     aus[0] = '\0';
-    const SEITEN_DIENST* d = Dienst();
-    if (d != nullptr && d->SlotText != nullptr)
-        return d->SlotText(d->Seite, id, aus, groesse);
+    const SEITEN_DIENST d = Dienst();
+    if (d.SlotText != nullptr)
+        return d.SlotText(d.Seite, id, aus, groesse);
     return OXGLOBAL_DLGHELP_GetDlgOx_OutItemText(nullptr, id, aus, groesse, ImportOxOutBindung);
 }
 
 int32_t SlotTextSetzen(int32_t id, const char* text)
 {
-    const SEITEN_DIENST* d = Dienst();
-    if (d != nullptr && d->SlotTextSetzen != nullptr)
-        return d->SlotTextSetzen(d->Seite, id, text);
+    const SEITEN_DIENST d = Dienst();
+    if (d.SlotTextSetzen != nullptr)
+        return d.SlotTextSetzen(d.Seite, id, text);
     return OXGLOBAL_DLGHELP_SetDlgOx_OutItemText(nullptr, id, text, ImportOxOutBindung);
 }
 
 int32_t SlotZahl(int32_t id)
 {
-    const SEITEN_DIENST* d = Dienst();
-    if (d != nullptr && d->SlotZahl != nullptr)
-        return d->SlotZahl(d->Seite, id);
+    const SEITEN_DIENST d = Dienst();
+    if (d.SlotZahl != nullptr)
+        return d.SlotZahl(d.Seite, id);
     return OXGLOBAL_DLGHELP_GetOx_OutItemLong(nullptr, id, ImportOxOutBindung);
 }
 
 int32_t SlotZahlSetzen(int32_t id, int32_t wert)
 {
-    const SEITEN_DIENST* d = Dienst();
-    if (d != nullptr && d->SlotZahlSetzen != nullptr)
-        return d->SlotZahlSetzen(d->Seite, id, wert);
+    const SEITEN_DIENST d = Dienst();
+    if (d.SlotZahlSetzen != nullptr)
+        return d.SlotZahlSetzen(d.Seite, id, wert);
     return OXGLOBAL_DLGHELP_SetOx_OutItemLong(nullptr, id, wert, ImportOxOutBindung);
 }
 
 int32_t SeiteMerkmalZeigen(int32_t art, int32_t nummer)
 {
-    const SEITEN_DIENST* d = Dienst();
-    if (d != nullptr && d->MerkmalZeigen != nullptr)
-        return d->MerkmalZeigen(d->Seite, art, nummer);
+    const SEITEN_DIENST d = Dienst();
+    if (d.MerkmalZeigen != nullptr)
+        return d.MerkmalZeigen(d.Seite, art, nummer);
     return OXGLOBAL_DLGHELP_MerkmalToDialogOxOut(nullptr, art, nummer, ImportOxOutBindung);
 }
 
 int32_t SeiteRestZeigen(int32_t serie, OXTABELLE* tabelle)
 {
-    const SEITEN_DIENST* d = Dienst();
-    if (d != nullptr && d->RestZeigen != nullptr)
-        return d->RestZeigen(d->Seite, serie, tabelle);
+    const SEITEN_DIENST d = Dienst();
+    if (d.RestZeigen != nullptr)
+        return d.RestZeigen(d.Seite, serie, tabelle);
     return OXGLOBAL_DLGHELP_FillRestDialogFromMMOxOut(nullptr, serie, tabelle, ImportOxOutBindung);
 }
 
 int32_t SeiteZellenBeschreiben(OXTABELLE* tabelle, int32_t modus)
 {
-    const SEITEN_DIENST* d = Dienst();
-    if (d != nullptr && d->ZellenBeschreiben != nullptr)
-        return d->ZellenBeschreiben(d->Seite, tabelle, modus);
+    const SEITEN_DIENST d = Dienst();
+    if (d.ZellenBeschreiben != nullptr)
+        return d.ZellenBeschreiben(d.Seite, tabelle, modus);
     return OXGLOBAL_DLGHELP_ErzeugeMMFillerFromDialogOxOut(nullptr, tabelle, modus, ImportOxOutBindung);
 }
 
 int32_t SeiteArtikelText(char* puffer)
 {
-    const SEITEN_DIENST* d = Dienst();
-    if (d != nullptr && d->ArtikelText != nullptr)
-        return d->ArtikelText(d->Seite, puffer);
+    const SEITEN_DIENST d = Dienst();
+    if (d.ArtikelText != nullptr)
+        return d.ArtikelText(d.Seite, puffer);
     return OXGLOBAL_DLGHELP_MakeArtikelStringWithOxOutVariable(nullptr, puffer, ImportOxOutBindung);
 }
 
 int32_t SeiteTabellePruefen(const OXTABELLE* tabelle, int32_t hauptfenster)
 {
-    const SEITEN_DIENST* d = Dienst();
-    if (d != nullptr && d->TabellePruefen != nullptr)
-        return d->TabellePruefen(d->Seite, tabelle, hauptfenster);
+    const SEITEN_DIENST d = Dienst();
+    if (d.TabellePruefen != nullptr)
+        return d.TabellePruefen(d.Seite, tabelle, hauptfenster);
     return OXGLOBAL_DLGHELP_PruefeTabelle(nullptr, tabelle);
 }

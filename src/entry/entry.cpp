@@ -28,49 +28,6 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instanz, DWORD grund, LPVOID reserviert
     return TRUE;
 }
 
-void KontextAusParameterFuellen(EDI_KONTEXT* k, const EDI_AUFRUFPARAMETER* p)
-{
-    /* The callbacks stand in the same order in both records. */
-    static_assert(offsetof(EDI_AUFRUFPARAMETER, HostFunktion26) - offsetof(EDI_AUFRUFPARAMETER, HostFunktion01) ==
-                      offsetof(EDI_KONTEXT, HostFunktion26) - offsetof(EDI_KONTEXT, HostFunktion01),
-                  "callbacks in one block");
-    memcpy(&k->HostFunktion01, &p->HostFunktion01,
-           offsetof(EDI_AUFRUFPARAMETER, HostFunktion26) + sizeof p->HostFunktion26 -
-               offsetof(EDI_AUFRUFPARAMETER, HostFunktion01));
-
-    /* Texts longer than their buffers are outside the host's contract;
-     * they are cut, never copied past the buffer. */
-    TextKopieren(k->FtpServer, sizeof k->FtpServer, p->FtpServer);
-    TextKopieren(k->FtpBenutzer, sizeof k->FtpBenutzer, p->FtpBenutzer);
-    TextKopieren(k->FtpPasswort, sizeof k->FtpPasswort, p->FtpPasswort);
-    TextKopieren(k->UploadBasisPfad, sizeof k->UploadBasisPfad, p->UploadBasisPfad);
-    TextKopieren(k->UploadZusatz, sizeof k->UploadZusatz, p->UploadZusatz);
-    TextKopieren(k->BenutzerKennung, sizeof k->BenutzerKennung, p->BenutzerKennung);
-
-    if (p->HostDaten != nullptr)
-        memcpy(k->HostDaten, p->HostDaten, HOSTDATEN_GROESSE);
-    /* The path field is the host's; make sure it ends inside the copy. */
-    k->HostDaten[HOSTDATEN_GROESSE - 1] = '\0';
-
-    k->AuswahlIndex = -1;
-    k->AuswahlEintrag = (KATALOGDATEI_EINTRAG*)-1;
-
-    TextKopieren(k->IniSektionEdi, sizeof k->IniSektionEdi, "EDIIMPORTER");
-    TextKopieren(k->IniKeyAdressimportSuchen, 32, "adressimportsuchen");
-    TextKopieren(k->IniKeyBleExport, 32, "bleexport");
-    TextKopieren(k->IniKeyInSicherungsordnerVerschieben, 32, "insicherungsordnerverschieben");
-    TextKopieren(k->IniKeyStopBeiArtikelwechsel, 32, "stopbeiartikelwechsel");
-    TextKopieren(k->IniKeyStopBeiArtikelvariation, 32, "stopbeiartikelvariation");
-    TextKopieren(k->IniKeyExternAutomapping, 32, "externautomapping");
-    TextKopieren(k->IniKeyPreisanpassungEk1, 32, "preisanpassung_ek1");
-    TextKopieren(k->IniKeyPreisanpassungEk2, 32, "preisanpassung_ek2");
-    TextKopieren(k->IniKeyPreisanpassungVk1, 32, "preisanpassung_vk1");
-    TextKopieren(k->IniKeyPreisanpassungVk2, 32, "preisanpassung_vk2");
-
-    k->HostFenster = p->HostFenster;
-    /* The engine's questions go to the person even before a page is shown. */
-    k->SeitenDienst = g_FensterSeitenDienst;
-}
 
 void EdiImportPfadAnlegen(EDI_KONTEXT* k)
 {
@@ -90,6 +47,8 @@ extern "C" int32_t WINAPI KTOXEDI_Bearbeiten(EDI_AUFRUFPARAMETER* parameter)
     g_Kontext = kontext;
 
     KontextAusParameterFuellen(kontext, parameter);
+    /* The engine's questions go to the person even before a page is shown. */
+    kontext->SeitenDienst = g_FensterSeitenDienst;
     EdiImportPfadAnlegen(kontext);
 
     INT_PTR ergebnis;

@@ -270,9 +270,10 @@ const char* HostDatenText(int offset);
 /* The entry of the host. See the module's documentation of the call. */
 extern "C" int32_t WINAPI KTOXEDI_Bearbeiten(EDI_AUFRUFPARAMETER* parameter);
 
-/* Entry steps, exposed for tests: the parameter copy into a fresh context
- * (steps 2 to 5 and 7: callbacks, texts cut to their buffers, host data,
- * no file chosen, INI names, host window). */
+/* The parameter copy into a fresh context, the entry's first steps
+ * (callbacks, texts cut to their buffers, host data, no file chosen, INI
+ * names, host window); the entry then gives the context the window
+ * service of the engine's questions. Exposed for tests. */
 void KontextAusParameterFuellen(EDI_KONTEXT* kontext, const EDI_AUFRUFPARAMETER* parameter);
 
 /* Builds `EdiImportPfad` from the host path: derived parent folder +

@@ -34,8 +34,13 @@ static void SlotFuellen(FELDMAP_STAND* stand, int art, int slot, const char* fel
 {
     if (strchr(felder, '+') == nullptr) {
         stand->Feld[art][slot][0] = ZahlAusText(felder);
-        if (gelesenP >= 1)
-            PositionLesen(positionen, &stand->Start[art][slot][0], &stand->Laenge[art][slot][0]);
+        if (gelesenP >= 1) {
+            /* through locals: the tables may lie byte-packed in the context */
+            int32_t start = 0, laenge = 0;
+            PositionLesen(positionen, &start, &laenge);
+            stand->Start[art][slot][0] = start;
+            stand->Laenge[art][slot][0] = laenge;
+        }
         return;
     }
     HOSTHANDLE feldLeser = LR_New(felder, "+");

@@ -181,8 +181,7 @@ TEST(Auftraege, KopfstatusAusDenPositionen)
         { { 2, 2 }, 1, 0, 2 },    { { 2, 0 }, 1, 0, 4 },   { {}, 0, 7, 1 },
     };
     for (const auto& f : faelle) {
-        std::vector<AUFTRAG_POSITION> p(f.flags.size());
-        std::memset(p.data(), 0, p.size() * sizeof(AUFTRAG_POSITION));
+        std::vector<AUFTRAG_POSITION> p(f.flags.size());   /* value-initialised: zeroed */
         for (size_t i = 0; i < p.size(); i++) {
             p[i].Flags = f.flags[i];
             p[i].Menge = f.menge;
