@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine_hilfen.h"
+#include "seiten/seitendienst.h"
 #include "kontext/einstellungen.h"
 #include "harness/person.h"
 #include "resources/resource.h"
@@ -120,6 +121,7 @@ TEST(Hostdienste, TabellenpruefungUndKorrektur)
 TEST(Hostdienste, MindestbestandNachRueckfrage)
 {
     Lager l("mindfrage");
+    l.k->SeitenDienst = g_FensterSeitenDienst;   /* as the entry gives it */
     int32_t artikel = OXGLOBAL_DLGHELP_NeuenArtikelAnlegen("12___4731");
     Berechnung_PutMindbestLoeschverhalten(2);
     for (int antwort : { IDNO, IDYES }) {
