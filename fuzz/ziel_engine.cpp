@@ -13,6 +13,7 @@
  * article the engine reports as written can be read back.
  */
 #include "engine_hilfen.h"
+#include "nativ/werkzeug.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -21,39 +22,32 @@
 
 namespace {
 
-struct Quelle {
-    const uint8_t* p;
-    size_t rest;
-    uint8_t Byte()
-    {
-        if (rest == 0)
-            return 0;
-        rest--;
-        return *p++;
-    }
-    int32_t Zahl()
-    {
-        uint32_t z = 0;
-        for (int i = 0; i < 4; i++)
-            z = z << 8 | Byte();
-        return static_cast<int32_t>(z);
-    }
-    std::string Text(size_t hoechstens)
-    {
-        std::string t;
-        size_t n = Byte() % (hoechstens + 1);
-        for (size_t i = 0; i < n && rest > 0; i++)
-            t += static_cast<char>(Byte());
-        return t;
-    }
-    /* Fills a fixed field: up to its full width, terminator not promised. */
-    void Feld(char* feld, size_t breite)
-    {
-        size_t n = Byte() % (breite + 1);
-        for (size_t i = 0; i < n; i++)
-            feld[i] = static_cast<char>(Byte());
-    }
-};
+using Quelle = NativQuelle;
+
+int32_t Zahl(Quelle& q)
+{
+    uint32_t z = 0;
+    for (int i = 0; i < 4; i++)
+        z = z << 8 | q.Byte();
+    return static_cast<int32_t>(z);
+}
+
+std::string Text(Quelle& q, size_t hoechstens)
+{
+    std::string t;
+    size_t n = q.Byte() % (hoechstens + 1);
+    for (size_t i = 0; i < n && q.rest > 0; i++)
+        t += static_cast<char>(q.Byte());
+    return t;
+}
+
+/* Fills a fixed field: up to its full width, terminator not promised. */
+void Feld(Quelle& q, char* feld, size_t breite)
+{
+    size_t n = q.Byte() % (breite + 1);
+    for (size_t i = 0; i < n; i++)
+        feld[i] = static_cast<char>(q.Byte());
+}
 
 void Pruefen(bool bedingung, const char* was)
 {
@@ -76,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
     enginehilfe::Lager& l = Lager();
     EDI_KONTEXT* k = l.k;
     Quelle q{ daten, groesse };
-    std::string artikel = q.Text(40);
+    std::string artikel = Text(q, 40);
     int zeilen = 1 + q.Byte() % 8;
     uint8_t schalter = q.Byte();
     k->AktuelleArtikelNummer = 0;
@@ -87,35 +81,35 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
     for (int n = 0; n < zeilen && q.rest > 0; n++) {
         int i = q.Byte() % 4, j = q.Byte() % 4;
         bool preise = q.Byte() & 1;
-        std::string kennung = q.Text(2), zusatz = q.Text(40);
+        std::string kennung = Text(q, 2), zusatz = Text(q, 40);
         l.SeiteFuellen(artikel, i, j, 1995, kennung.c_str(), zusatz.c_str());
         if (preise) {
-            k->OxOut.Ek1 = q.Zahl();
-            k->OxOut.Ek2 = q.Zahl();
-            k->OxOut.Vk1 = q.Zahl();
-            k->OxOut.Vk2 = q.Zahl();
+            k->OxOut.Ek1 = Zahl(q);
+            k->OxOut.Ek2 = Zahl(q);
+            k->OxOut.Vk1 = Zahl(q);
+            k->OxOut.Vk2 = Zahl(q);
         }
         PRICAT_SATZ z = l.Zeile(artikel, i, j);
         uint8_t was = q.Byte();
         if (was & 1)
-            q.Feld(z.PricatDaten.Ean, sizeof z.PricatDaten.Ean);
+            Feld(q, z.PricatDaten.Ean, sizeof z.PricatDaten.Ean);
         if (was & 2)
-            q.Feld(z.PricatDaten.Lieferantenfarbe, sizeof z.PricatDaten.Lieferantenfarbe);
+            Feld(q, z.PricatDaten.Lieferantenfarbe, sizeof z.PricatDaten.Lieferantenfarbe);
         if (was & 4) {
             int art = q.Byte() % SEITE_ARTEN;
-            q.Feld(k->OxOut.Code[art], sizeof k->OxOut.Code[art]);
-            q.Feld(k->OxOut.Bezeichnung[art], sizeof k->OxOut.Bezeichnung[art]);
+            Feld(q, k->OxOut.Code[art], sizeof k->OxOut.Code[art]);
+            Feld(q, k->OxOut.Bezeichnung[art], sizeof k->OxOut.Bezeichnung[art]);
         }
         if (was & 8)
-            q.Feld(k->OxOut.Farbtext, sizeof k->OxOut.Farbtext);
+            Feld(q, k->OxOut.Farbtext, sizeof k->OxOut.Farbtext);
         if (was & 16) {
-            k->DialogWerte.Art[enginehilfe::kGroesse].Nummer = q.Zahl();
-            k->DialogWerte.Art[enginehilfe::kFarbe].Nummer = q.Zahl();
+            k->DialogWerte.Art[enginehilfe::kGroesse].Nummer = Zahl(q);
+            k->DialogWerte.Art[enginehilfe::kFarbe].Nummer = Zahl(q);
         }
         if (was & 32)
-            k->OxOut.Mwst = q.Zahl();
+            k->OxOut.Mwst = Zahl(q);
         if (was & 64)
-            q.Feld(k->OxOut.ArtikelText, sizeof k->OxOut.ArtikelText);
+            Feld(q, k->OxOut.ArtikelText, sizeof k->OxOut.ArtikelText);
         int32_t geschrieben = l.Schreiben(z);
         if (geschrieben > 0) {
             ARTIKEL_SATZ a;
