@@ -147,7 +147,7 @@ inline void FehlendeAnlegen(Person& p, HWND s)
             continue;
         std::string schluessel = st.EdiWerte.Art[art].Schluessel, text = st.EdiWerte.Art[art].Text;
         /* The colour rule enables the button when the page is painted. */
-        for (int t = 0; t < 200 && !p.IsEnabled(s, knoepfe[i]); t++)
+        for (int t = 0; t < 1000 && !p.IsEnabled(s, knoepfe[i]); t++)
             Sleep(10);
         p.Click(s, knoepfe[i]);
         HWND d = nullptr;
