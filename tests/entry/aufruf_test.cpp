@@ -150,7 +150,7 @@ TEST_F(Aufruf, FtpSchrittNurMitServerBenutzerUndPasswort)
             /* The exchange dialog may report the unreachable server first. */
             while (erstes != "EDI Import") {
                 MessageBoxInfo box;
-                if (p.MessageBoxAppears(500, &box))
+                if (p.Settle() && p.MessageBoxAppears(0, &box))
                     p.Answer(box, box.buttonIds.front());
                 else
                     p.CloseBox(w);

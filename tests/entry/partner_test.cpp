@@ -95,7 +95,7 @@ TEST(EdiOrdner, ZuLangerOrdnernameMeldetPathCreateError)
     RunWithPerson([&] { return (INT_PTR)(EDILieferung_HoleSicherungsPfad(ordner, (eltern + "DATEN\\").c_str()) != nullptr); },
                   [&](Person& p) {
                       MessageBoxInfo box;
-                      while (p.MessageBoxAppears(3000, &box)) {
+                      while (p.WaitMessageBoxOr([&] { return p.CallReturned(); }, &box)) {
                           texte.push_back(box.caption + "|" + box.text);
                           p.Answer(box, IDOK);
                       }

@@ -91,7 +91,7 @@ bool Warten(const std::function<bool()>& erreicht, int ms)
 {
     DWORD start = GetTickCount();
     while (!erreicht()) {
-        if ((int)(GetTickCount() - start) > ms)
+        if ((int)(GetTickCount() - start) >= ms)
             return false;
         Sleepy();
     }
@@ -528,20 +528,36 @@ bool Person::Settle(int ms)
     return Sync(ui_, ms);
 }
 
+/* A message box of the thread shown now, read into *info. */
+static bool MessageBoxDa(DWORD ui, MessageBoxInfo* info)
+{
+    for (HWND h : ThreadWindows(ui)) {
+        if (IsMessageBox(h)) {
+            if (info)
+                *info = ReadMessageBox(h);
+            return true;
+        }
+    }
+    return false;
+}
+
 bool Person::MessageBoxAppears(int ms, MessageBoxInfo* info)
 {
-    return Warten(
-        [&] {
-            for (HWND h : ThreadWindows(ui_)) {
-                if (IsMessageBox(h)) {
-                    if (info)
-                        *info = ReadMessageBox(h);
-                    return true;
-                }
-            }
-            return false;
-        },
-        ms);
+    return Warten([&] { return MessageBoxDa(ui_, info); }, ms);
+}
+
+bool Person::WaitMessageBoxOr(const std::function<bool()>& instead, MessageBoxInfo* info, int ms)
+{
+    bool box = false;
+    if (Warten([&] { return (box = MessageBoxDa(ui_, info)) || instead(); }, ms))
+        return box;
+    ADD_FAILURE() << "neither a message box nor the awaited state came within " << ms << " ms";
+    return false;
+}
+
+bool Person::CallReturned() const
+{
+    return g_modalFertig.load();
 }
 
 MessageBoxInfo Person::WaitMessageBox(int ms)

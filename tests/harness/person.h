@@ -111,6 +111,14 @@ public:
     bool Settle(int ms = 10000);
     /* True when a message box shows up within `ms`. */
     bool MessageBoxAppears(int ms, MessageBoxInfo* info = nullptr);
+    /* For an action with two outcomes, a message box or a state the test
+     * can see: waits until a message box shows up (true, read into *info)
+     * or `instead` holds (false). `ms` only guards against neither coming:
+     * the test fails then. */
+    bool WaitMessageBoxOr(const std::function<bool()>& instead, MessageBoxInfo* info, int ms = 20000);
+    /* True once the modal call has returned: no message box of it can
+     * come any more. */
+    bool CallReturned() const;
     /* Presses the button with id `buttonId` (IDOK, IDYES, ...). */
     void Answer(const MessageBoxInfo& box, int buttonId);
 

@@ -14,16 +14,17 @@ class Zeilentabelle : public ::testing::Test {
 protected:
     Zeilentabelle() : t("zeilen") { t.k->HauptFenster = z.fenster; }
 
-    /* Reads `pfad`; returns the message box shown within `warten` ms
-     * (empty caption: none); its owner goes to `besitzer`. */
-    MessageBoxInfo Einlesen(const std::string& pfad, int warten = 300)
+    /* Reads `pfad`; returns the message box the reading shows (empty
+     * caption: none, the reading returned without); its owner goes to
+     * `besitzer`. `warten` only guards against a reading that never ends. */
+    MessageBoxInfo Einlesen(const std::string& pfad, int warten = 20000)
     {
         TextKopieren(t.k->AusgewaehlteDatei, sizeof t.k->AusgewaehlteDatei, pfad.c_str());
         SetDlgItemTextA(z.fenster, 1009, "7");
         MessageBoxInfo box;
         RunWithPerson([&] { return (INT_PTR)PricatDateiEinlesen(z.fenster); },
                       [&](Person& p) {
-                          if (p.MessageBoxAppears(warten, &box)) {
+                          if (p.WaitMessageBoxOr([&] { return p.CallReturned(); }, &box, warten)) {
                               besitzer = GetWindow(box.fenster, GW_OWNER);
                               p.Answer(box, IDOK);
                           }

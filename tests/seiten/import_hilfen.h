@@ -95,20 +95,33 @@ inline HWND Oeffnen(Person& p, const std::string& datei, HWND* fenster)
     return *fenster != nullptr ? ImportSeite(p, *fenster, datei) : nullptr;
 }
 
-/* Presses `knopf` (a run command). True when the run ended and asked
- * whether the file goes to the backup folder; the question is answered
- * with `antwort`. */
-inline bool Laufen(Person& p, HWND s, int knopf = IDC_IP_ZUWEISEN, int antwort = IDYES)
+/* How the run the person's last action set going came out: true when it
+ * ended and asked whether the file goes to the backup folder (answered
+ * with `antwort`), false when it stands at a row. The action returns once
+ * the window has handled it; then the run has either stopped at a row,
+ * keeping the reason it stopped for, or reached the end, which leaves no
+ * reason and asks (a call already over counts as standing). */
+inline bool Laufausgang(Person& p, int antwort = IDYES)
 {
-    p.Click(s, knopf);
     MessageBoxInfo box;
-    if (!p.MessageBoxAppears(400, &box))
+    auto steht = [] {
+        const EDI_KONTEXT* k = g_Kontext;
+        return k == nullptr || k->ImportLauf.StopGrund != 0;
+    };
+    if (!p.WaitMessageBoxOr(steht, &box))
         return false;
     EXPECT_EQ("ORDANEX", box.caption);
     EXPECT_EQ("Importierte PRICAT-Datei in das Sicherungsverzeichnis verschieben (J/N)?", box.text);
     p.Answer(box, antwort);
     p.WaitClosed(box.fenster);
     return true;
+}
+
+/* Presses `knopf` (a run command); see Laufausgang. */
+inline bool Laufen(Person& p, HWND s, int knopf = IDC_IP_ZUWEISEN, int antwort = IDYES)
+{
+    p.Click(s, knopf);
+    return Laufausgang(p, antwort);
 }
 
 /* The current row's 0-based index, -1 = none. */
@@ -134,7 +147,7 @@ inline void FehlendeAnlegen(Person& p, HWND s)
             continue;
         std::string schluessel = st.EdiWerte.Art[art].Schluessel, text = st.EdiWerte.Art[art].Text;
         /* The colour rule enables the button when the page is painted. */
-        for (int t = 0; t < 200 && !p.IsEnabled(s, knoepfe[i]); t++)
+        for (int t = 0; t < 1000 && !p.IsEnabled(s, knoepfe[i]); t++)
             Sleep(10);
         p.Click(s, knoepfe[i]);
         HWND d = nullptr;
