@@ -14,7 +14,12 @@
  * handle switch at once. Until the first call the folder is the value of
  * the environment variable OX_DATENPFAD, else "DATEN\" in the current
  * directory. 1 = set, 0 = the folder cannot be made, -1 = null, empty or
- * longer than 240 characters. */
+ * longer than 240 characters.
+ * Built natively (POSIX) the folder is a POSIX folder ("/srv/daten"); the
+ * stores' names written the Windows way work there: "\" is taken as "/",
+ * and a part of a name that exists in another case is found (see
+ * host/common/posixpfad.h). The table store (OXTABELLE) lives in the same
+ * folder. */
 OX_EXTERN_C DBADLL_API int32_t OXCALL DBA_SetDatenPfad(const char* pfad);
 
 /* Copies the current data folder (with trailing "\") into `puffer`

@@ -1,7 +1,9 @@
 /*
  * ini_platform.cpp - the INI library's few system calls: reading a file,
  * replacing it in one step, a per-file lock shared by all processes, and
- * the choice of names. Windows uses the ANSI functions; elsewhere POSIX.
+ * the choice of names. Windows uses the ANSI functions; elsewhere POSIX,
+ * where a name written the Windows way is found as common/posixpfad.h
+ * says.
  */
 #include "ini_core.h"
 
@@ -14,6 +16,7 @@
 #if defined(_WIN32)
 #  include <windows.h>
 #else
+#  include "common/posixpfad.h"
 #  include <fcntl.h>
 #  include <limits.h>
 #  include <sys/file.h>
@@ -123,9 +126,27 @@ int32_t ini_read_file(const std::string& path, std::string* content)
 #else
 int32_t ini_read_file(const std::string& path, std::string* content)
 {
-    return read_whole(path, content);
+    return read_whole(PosixPfad(path), content);
 }
 #endif
+
+/* The name of a file's lock, the same for every process: a hash of the
+ * upper-case full name. */
+static std::string lock_name(const std::string& path)
+{
+    uint64_t hash = 1469598103934665603ull;
+    for (char c : ini_full_name(path)) {
+        unsigned char u = static_cast<unsigned char>(c);
+        if (u >= 'a' && u <= 'z')
+            u = static_cast<unsigned char>(u - 32);
+        if (u == '/')
+            u = '\\';
+        hash = (hash ^ u) * 1099511628211ull;
+    }
+    char name[64];
+    std::snprintf(name, sizeof(name), "OXINIFILE_%016llx", static_cast<unsigned long long>(hash));
+    return name;
+}
 
 #if defined(_WIN32)
 
@@ -164,20 +185,8 @@ int32_t ini_replace_file(const std::string& path, const std::string& content)
 
 void* ini_lock(const std::string& path)
 {
-    /* One named mutex per file: the name is a hash of the upper-case full
-     * name (mutex names cannot hold "\"). */
-    uint64_t hash = 1469598103934665603ull;
-    for (char c : ini_full_name(path)) {
-        unsigned char u = static_cast<unsigned char>(c);
-        if (u >= 'a' && u <= 'z')
-            u = static_cast<unsigned char>(u - 32);
-        if (u == '/')
-            u = '\\';
-        hash = (hash ^ u) * 1099511628211ull;
-    }
-    char name[64];
-    std::snprintf(name, sizeof(name), "OXINIFILE_%016llx", static_cast<unsigned long long>(hash));
-    HANDLE m = CreateMutexA(nullptr, FALSE, name);
+    /* One named mutex per file (mutex names cannot hold "\\"). */
+    HANDLE m = CreateMutexA(nullptr, FALSE, lock_name(path).c_str());
     if (m == nullptr)
         return nullptr;
     DWORD w = WaitForSingleObject(m, 10000);
@@ -219,8 +228,9 @@ std::string ini_default_file(void)
 
 #else
 
-int32_t ini_replace_file(const std::string& path, const std::string& content)
+int32_t ini_replace_file(const std::string& name, const std::string& content)
 {
+    std::string path = PosixPfad(name);
     std::string temp = path + "." + std::to_string(static_cast<long>(getpid())) + ".tmp";
     int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd < 0)
@@ -243,8 +253,11 @@ int32_t ini_replace_file(const std::string& path, const std::string& content)
 
 void* ini_lock(const std::string& path)
 {
-    std::string name = path + ".lck";
-    int fd = open(name.c_str(), O_RDWR | O_CREAT, 0644);
+    /* A lock file per INI file in the temp folder (nothing is left beside
+     * the INI file), locked with flock. */
+    const char* temp = std::getenv("TMPDIR");
+    std::string name = std::string(temp != nullptr && *temp ? temp : "/tmp") + "/" + lock_name(path) + ".lck";
+    int fd = open(name.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0)
         return nullptr;
     if (flock(fd, LOCK_EX) != 0) {
@@ -263,8 +276,9 @@ void ini_unlock(void* lock)
     close(fd);
 }
 
-std::string ini_full_name(const std::string& path)
+std::string ini_full_name(const std::string& name)
 {
+    std::string path = PosixPfad(name);
     if (!path.empty() && path[0] == '/')
         return path;
     char cwd[PATH_MAX];

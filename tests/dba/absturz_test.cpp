@@ -10,11 +10,13 @@
 #include "muster.h"
 
 #include <gtest/gtest.h>
-#include <windows.h>
 
+#include <chrono>
 #include <cstdio>
+#include <fstream>
 #include <memory>
 #include <random>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -39,14 +41,10 @@ const EANARTIKEL_SATZ* OXCALL Naechster(void* liste)
 int OffeneJournale(const std::string& ordner)
 {
     int offen = 0;
-    for (const char* name : {"ARTIKEL.DBA.JNL", "MERKMAL.DBA.JNL", "AUFTRAG\\A0000001.DBA.JNL", "EANARTIKEL.DBA.JNL"}) {
-        HANDLE f = CreateFileA((ordner + name).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                               OPEN_EXISTING, 0, nullptr);
-        if (f == INVALID_HANDLE_VALUE) continue;
+    for (const char* name : {"ARTIKEL.DBA.JNL", "MERKMAL.DBA.JNL", "AUFTRAG/A0000001.DBA.JNL", "EANARTIKEL.DBA.JNL"}) {
+        std::ifstream f(ordner + name, std::ios::binary);
         uint32_t wort = 0;
-        DWORD gelesen = 0;
-        if (ReadFile(f, &wort, 4, &gelesen, nullptr) && gelesen == 4 && wort != 0) ++offen;
-        CloseHandle(f);
+        if (f.read(reinterpret_cast<char*>(&wort), 4) && wort != 0) ++offen;
     }
     return offen;
 }
@@ -129,36 +127,18 @@ void Grundstand(const std::string& ordner)
     ASSERT_EQ(EANARTIKEL_SaveArtikelEANs_EX(MUSTER_EAN_ARTIKEL, &start, Naechster), 1);
 }
 
-/* Starts the writer on `ordner` with versions from `version` on. */
-bool SchreiberStarten(const std::string& ordner, uint32_t version, PROCESS_INFORMATION* pi)
-{
-    std::string schreiber = ProgrammOrdner() + "dba_schreiber.exe";
-    char befehl[1024];
-    std::string ohneTrenner = ordner.substr(0, ordner.size() - 1);   /* a "\" before the quote would escape it */
-    std::snprintf(befehl, sizeof befehl, "\"%s\" \"%s\" %u", schreiber.c_str(), ohneTrenner.c_str(),
-                  static_cast<unsigned>(version));
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    *pi = PROCESS_INFORMATION{};
-    return CreateProcessA(nullptr, befehl, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, pi) != 0;
-}
-
-void SchreiberBeenden(PROCESS_INFORMATION* pi)
-{
-    TerminateProcess(pi->hProcess, 9);
-    WaitForSingleObject(pi->hProcess, 10000);
-    CloseHandle(pi->hThread);
-    CloseHandle(pi->hProcess);
-}
-
 /* A running writer, ended however the test ends. */
 struct LaufenderSchreiber {
-    PROCESS_INFORMATION pi{};
+    intptr_t prozess = 0;
     bool laeuft = false;
-    LaufenderSchreiber(const std::string& ordner, uint32_t version) { laeuft = SchreiberStarten(ordner, version, &pi); }
+    LaufenderSchreiber(const std::string& ordner, uint32_t version)
+    {
+        prozess = ProzessStarten("dba_schreiber", ordner, version);
+        laeuft = prozess != 0;
+    }
     ~LaufenderSchreiber()
     {
-        if (laeuft) SchreiberBeenden(&pi);
+        if (laeuft) ProzessToeten(prozess);
     }
 };
 
@@ -177,13 +157,11 @@ TEST(Absturz, KilledWriterNeverLeavesATornRecord)
     const int runden = 14;
     for (int runde = 0; runde < runden; ++runde) {
         SCOPED_TRACE(runde);
-        PROCESS_INFORMATION pi;
-        ASSERT_TRUE(SchreiberStarten(ordner, static_cast<uint32_t>((runde + 1) * 1000000), &pi)) << "dba_schreiber";
-        Sleep(400 + zufall() % 900);
-        DWORD code = 0;
-        GetExitCodeProcess(pi.hProcess, &code);
-        EXPECT_EQ(code, STILL_ACTIVE) << "the writer ended on its own";
-        SchreiberBeenden(&pi);
+        intptr_t schreiber = ProzessStarten("dba_schreiber", ordner, static_cast<uint32_t>((runde + 1) * 1000000));
+        ASSERT_NE(schreiber, 0) << "dba_schreiber";
+        std::this_thread::sleep_for(std::chrono::milliseconds(400 + zufall() % 900));
+        EXPECT_TRUE(ProzessLaeuft(schreiber)) << "the writer ended on its own";
+        ProzessToeten(schreiber);
 
         if (OffeneJournale(ordner) > 0) ++unterbrochen;
         uint32_t hoechste = AllesPruefen();
@@ -214,8 +192,8 @@ TEST(Absturz, ReadsWhileAnotherProcessWritesGetWholeRecords)
     auto a = std::make_unique<ARTIKEL_SATZ>();
     uint32_t hoechste = 0;
     long lesungen = 0;
-    DWORD ende = GetTickCount() + 2500;
-    while (GetTickCount() < ende && !HasFailure()) {
+    auto ende = std::chrono::steady_clock::now() + std::chrono::milliseconds(2500);
+    while (std::chrono::steady_clock::now() < ende && !HasFailure()) {
         for (int32_t n = 1; n <= MUSTER_ARTIKEL; ++n) {
             uint32_t v = 0;
             ASSERT_EQ(ARTLIB_ReadArtikel(h, n, a.get()), 1);

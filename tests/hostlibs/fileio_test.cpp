@@ -59,7 +59,7 @@ TEST(FileIoFiles, DeleteCopyAndMove)
     EXPECT_EQ(1, FileIO_MoveFile(b.c_str(), c.c_str()));
     EXPECT_EQ(0, FileIO_Exist(b.c_str()));
     EXPECT_EQ("eins", ReadAll(c));
-    SetFileAttributesA(c.c_str(), FILE_ATTRIBUTE_READONLY);
+    hostlibs::MakeReadOnly(c);
     EXPECT_EQ(1, FileIO_DeleteFile(c.c_str()));
     EXPECT_EQ(0, FileIO_Exist(c.c_str()));
     EXPECT_EQ(0, FileIO_DeleteFile(c.c_str()));
@@ -125,21 +125,12 @@ TEST(FileIoFiles, TimeInfoGivesTheLastWrite)
     ScratchFolder folder("fio");
     std::string path = folder / "T.INH";
     WriteAll(path, "x");
-    FILETIME stamp;
-    SYSTEMTIME st{};
-    st.wYear = 2004;
-    st.wMonth = 3;
-    st.wDay = 12;
-    st.wHour = 10;
-    SystemTimeToFileTime(&st, &stamp);
-    HANDLE f = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, f);
-    SetFileTime(f, nullptr, nullptr, &stamp);
-    CloseHandle(f);
+    const uint64_t stamp = (1079085600ull + 11644473600ull) * 10000000ull; /* 2004-03-12 10:00 UTC */
+    ASSERT_TRUE(hostlibs::SetWriteTime(path, stamp));
     FILEIO_ZEIT written;
     EXPECT_EQ(1, FileIO_TimeInfo(path.c_str(), nullptr, nullptr, &written));
-    EXPECT_EQ(stamp.dwLowDateTime, written.Low);
-    EXPECT_EQ(stamp.dwHighDateTime, written.High);
+    EXPECT_EQ(static_cast<uint32_t>(stamp), written.Low);
+    EXPECT_EQ(static_cast<uint32_t>(stamp >> 32), written.High);
     EXPECT_EQ(0, FileIO_TimeInfo((folder / "FEHLT").c_str(), nullptr, nullptr, &written));
     EXPECT_EQ(0u, written.Low);
 }
@@ -150,7 +141,7 @@ TEST(FileIoSearch, FindsEveryMatchButNotTheDotEntries)
     WriteAll(folder / "PRICAT_1.INH", "1");
     WriteAll(folder / "PRICAT_2.INH", "22");
     WriteAll(folder / "PRICAT_2.ADR", "x");
-    CreateDirectoryA((folder / "SICHERUNG").c_str(), nullptr);
+    hostlibs::MakeFolder(folder / "SICHERUNG");
     FILEIO_FUNDSTELLE found;
     std::vector<std::string> names;
     HOSTHANDLE s = FileIO_FindFirstFile((folder / "*.INH").c_str(), &found);

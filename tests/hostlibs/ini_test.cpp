@@ -154,7 +154,12 @@ TEST_F(IniTest, HostileContentIsReadWithinTheBuffer)
 
 TEST_F(IniTest, FileNameIsBoundedTo260Bytes)
 {
-    std::string name = "C:\\" + std::string(252, 'n') + ".INI"; /* 259 characters */
+#if defined(_WIN32)
+    const std::string wurzel = "C:\\";
+#else
+    const std::string wurzel = "/";
+#endif
+    std::string name = wurzel + std::string(255 - wurzel.size(), 'n') + ".INI"; /* 259 characters */
     ASSERT_EQ(259u, name.size());
     ASSERT_EQ(1, INI_SetIniFilename(name.c_str()));
     char buffer[300];
@@ -253,32 +258,17 @@ TEST_F(IniTest, ChangeByAnotherWriterIsSeenAtTheNextRead)
     WriteAll(host, "[EDIIMPORTER]\r\nstopbeiartikelwechsel=1\r\n");
     EXPECT_EQ(1, INI_GetInt("EDIIMPORTER", "stopbeiartikelwechsel", 7));
 
-    auto zeit = [&](FILETIME* t, bool setzen) {
-        HANDLE d = CreateFileA(host.c_str(), setzen ? FILE_WRITE_ATTRIBUTES : GENERIC_READ,
-                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
-        ASSERT_NE(INVALID_HANDLE_VALUE, d);
-        if (setzen)
-            SetFileTime(d, nullptr, nullptr, t);
-        else
-            GetFileTime(d, nullptr, nullptr, t);
-        CloseHandle(d);
-    };
-    FILETIME t;
-    zeit(&t, false);
+    uint64_t t = hostlibs::WriteTime(host);
+    ASSERT_NE(0u, t);
     WriteAll(host, "[EDIIMPORTER]\r\nstopbeiartikelwechsel=2\r\n");
-    ULARGE_INTEGER spaeter;
-    spaeter.LowPart = t.dwLowDateTime;
-    spaeter.HighPart = t.dwHighDateTime;
-    spaeter.QuadPart += 20000000ull;
-    t.dwLowDateTime = spaeter.LowPart;
-    t.dwHighDateTime = spaeter.HighPart;
-    zeit(&t, true);
+    t += 20000000ull;
+    ASSERT_TRUE(hostlibs::SetWriteTime(host, t));
     EXPECT_EQ(2, INI_GetInt("EDIIMPORTER", "stopbeiartikelwechsel", 7)) << "same size, later write";
 
     WriteAll(host, "[EDIIMPORTER]\r\nstopbeiartikelwechsel=33\r\n");
-    zeit(&t, true);
+    ASSERT_TRUE(hostlibs::SetWriteTime(host, t));
     EXPECT_EQ(33, INI_GetInt("EDIIMPORTER", "stopbeiartikelwechsel", 7)) << "same write time, other size";
 
-    DeleteFileA(host.c_str());
+    hostlibs::RemoveFile(host);
     EXPECT_EQ(7, INI_GetInt("EDIIMPORTER", "stopbeiartikelwechsel", 7)) << "file gone";
 }

@@ -213,7 +213,7 @@ TEST(LineReader, AFileKeepsTheFirstMebibyteOfALineAndNulBytesInside)
     EXPECT_EQ("nach;", lines[1]);
     LR_Destroy(r);
 
-    hostlibs::WriteAll(path, std::string("a\0b;c\r\nd", 10));
+    hostlibs::WriteAll(path, std::string("a\0b;c\r\nd", sizeof("a\0b;c\r\nd") - 1));
     r = LR_OpenFile(path.c_str(), ";");
     char line[16];
     char tok[OX_TXT_256];

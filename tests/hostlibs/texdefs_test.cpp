@@ -98,7 +98,11 @@ TEST(TexdefsDatum, TodayIsTheLocalDate)
 {
     std::time_t now = std::time(nullptr);
     std::tm local{};
+#if defined(_WIN32)
     localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
     TEXDEFS_DATUM d = D(local.tm_mday, local.tm_mon + 1, local.tm_year + 1900);
     EXPECT_EQ(TEXDEFS_DatumToInteger(&d), TEXDEFS_Heute());
 }
