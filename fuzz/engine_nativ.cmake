@@ -32,7 +32,7 @@ add_executable(engine_nativ_test
   ${OX_WURZEL}/tests/engine/auftraege_test.cpp
   ${OX_WURZEL}/tests/engine/feldmap_test.cpp
   ${OX_WURZEL}/tests/engine/stichwort_test.cpp
-  ${OX_WURZEL}/tests/harness/testordner_posix.cpp
+  ${OX_WURZEL}/tests/harness/testordner.cpp
   ${OX_WURZEL}/host/program/standin.cpp
   ${OX_WURZEL}/tools/gen_modell.cpp)
 target_include_directories(engine_nativ_test PRIVATE ${OX_WURZEL}/tests ${OX_WURZEL}/tests/pricat_in
@@ -44,7 +44,7 @@ set_tests_properties(engine_nativ PROPERTIES TIMEOUT 600)
 
 # Fuzz target "engine": catalogue rows with hostile page values through the
 # engine into the store (ziel_engine.cpp), as the readers' targets.
-set(OX_ENGINE_ZIEL ziel_engine.cpp ${OX_WURZEL}/tests/harness/testordner_posix.cpp
+set(OX_ENGINE_ZIEL ziel_engine.cpp ${OX_WURZEL}/tests/harness/testordner.cpp
     ${OX_WURZEL}/host/program/standin.cpp ${OX_WURZEL}/tools/gen_modell.cpp)
 set(OX_ENGINE_ZIEL_ORDNER ${OX_WURZEL}/tests ${OX_WURZEL}/tests/engine ${OX_WURZEL}/tests/pricat_in
     ${OX_WURZEL}/tools ${OX_WURZEL}/host/program)

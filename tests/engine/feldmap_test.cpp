@@ -28,7 +28,7 @@ protected:
         ASSERT_EQ(1, EDIMapDBA_CreateFeldMapFileName(iln, pfad));
         FileIO_Separate(pfad, ordner, sizeof ordner, nullptr, 0);
         FileIO_PathCreate(ordner);
-        edihilfe::Schreiben(pfad, "[PRICAT]\r\n" + inhalt);
+        DateiSchreiben(pfad, "[PRICAT]\r\n" + inhalt);
     }
     std::string Gemappt(int32_t art)
     {

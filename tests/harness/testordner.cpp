@@ -6,6 +6,11 @@
 #if defined(_WIN32)
 #include <windows.h>
 
+static const std::string& Pfad(const std::string& pfad)
+{
+    return pfad;
+}
+
 static void Loeschen(const std::string& ordner)
 {
     WIN32_FIND_DATAA fund;
@@ -49,7 +54,8 @@ bool Existiert(const std::string& pfad)
 
 #else
 
-/* The native build: folders under $TMPDIR (else /tmp), trailing "/". */
+/* The native build: folders under $TMPDIR (else /tmp), trailing "/"; a
+ * path a test wrote with "\\" as on Windows is read with "/". */
 #include <cstdlib>
 #include <filesystem>
 #include <unistd.h>
@@ -66,17 +72,25 @@ std::string NeuerTestordner(const std::string& name)
     return ordner;
 }
 
+static std::string Pfad(std::string pfad)
+{
+    for (char& c : pfad)
+        if (c == '\\')
+            c = '/';
+    return pfad;
+}
+
 bool Existiert(const std::string& pfad)
 {
     std::error_code fehler;
-    return std::filesystem::exists(pfad, fehler);
+    return std::filesystem::exists(Pfad(pfad), fehler);
 }
 
 #endif
 
 std::string DateiLesen(const std::string& pfad)
 {
-    std::ifstream f(pfad, std::ios::binary);
+    std::ifstream f(Pfad(pfad), std::ios::binary);
     std::stringstream s;
     s << f.rdbuf();
     return s.str();
@@ -84,6 +98,6 @@ std::string DateiLesen(const std::string& pfad)
 
 void DateiSchreiben(const std::string& pfad, const std::string& inhalt)
 {
-    std::ofstream f(pfad, std::ios::binary | std::ios::trunc);
+    std::ofstream f(Pfad(pfad), std::ios::binary | std::ios::trunc);
     f << inhalt;
 }

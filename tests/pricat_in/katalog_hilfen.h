@@ -126,7 +126,7 @@ inline void FeldMapSchreiben(const char* iln, const std::string& schluessel)
     EDIMapDBA_CreateFeldMapFileName(iln, pfad);
     FileIO_Separate(pfad, ordner, sizeof ordner, nullptr, 0);
     FileIO_PathCreate(ordner);
-    edihilfe::Schreiben(pfad, "[PRICAT]\r\n" + schluessel);
+    DateiSchreiben(pfad, "[PRICAT]\r\n" + schluessel);
 }
 
 #if defined(_WIN32)
