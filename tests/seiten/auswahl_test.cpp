@@ -321,8 +321,9 @@ TEST(AuswahlSeite, ZeileAusserSichtLiestIhrenKopfBeimZeichnen)
         std::string datei = p.ListViewText(s, LISTE, zeile, 4);
         EXPECT_EQ(0x00FFFFFFu, p.ListViewRowColour(s, LISTE, zeile, CDDS_ITEMPREPAINT))
             << "a known supplier's row, not the unknown colour";
-        if (datei != "HERBST.INH")
+        if (datei != "HERBST.INH") {
             EXPECT_EQ("Teil " + std::to_string(std::atoi(datei.c_str() + 1)), p.ListViewText(s, LISTE, zeile, 3));
+        }
         EXPECT_EQ("Strickwaren M\xfcller", p.ListViewText(s, LISTE, zeile, 2));
         EXPECT_EQ(ILN_STRICK, p.ListViewText(s, LISTE, zeile, 1));
         /* the unknown sender's file still gets the unknown colour */
