@@ -556,8 +556,10 @@ static void Befehl(HWND seite, int id, int code)
         break;
     case IDC_AW_LIEFERANT:
         /* Not while the page is being hidden or closed: leaving the page
-         * takes the focus away too, and must not forget the chosen file. */
-        if (code == EN_KILLFOCUS && IsWindowVisible(seite)) {
+         * takes the focus away too, and must not forget the chosen file.
+         * Nor when the person turns to another program (the focus leaves
+         * this window altogether and comes back to the field later). */
+        if (code == EN_KILLFOCUS && IsWindowVisible(seite) && GetFocus() != nullptr) {
             k->AktuellerLieferant = 0;
             k->AusgewaehlteDatei[0] = '\0';
             LieferantUebernehmen(seite, OXGLOBAL_DLGHELP_OnEditMerkmal(seite, 8));

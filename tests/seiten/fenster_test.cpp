@@ -180,6 +180,49 @@ TEST(Hauptfenster, NichtLesbareDateiGibtNullZeilen)
     });
 }
 
+/* The person turns to another program while the selection page has the
+ * focus in its supplier field: the field loses the focus, but the chosen
+ * catalogue stays chosen and is read again on the filter page. */
+TEST(Hauptfenster, AnderesProgrammVergisstDieGewaehlteDateiNicht)
+{
+    Host h("fenster_anderes");
+    h.Rufen([&](Person& p) {
+        HWND w = p.WaitWindow("EDI Import");
+        ASSERT_NE(nullptr, w);
+        Lesen(p, w, "HERBST.INH");
+        ASSERT_EQ("48", p.Text(w, IDC_HW_SAETZE));
+        p.SelectTab(w, IDC_HW_TAB, 0);
+        HWND feld = p.Control(Seite(w, "Auswahl"), IDC_AW_LIEFERANT);
+        GUITHREADINFO info = { sizeof info };
+        ASSERT_TRUE(GetGUIThreadInfo(p.UiThread(), &info));
+        ASSERT_EQ(feld, info.hwndFocus) << "the page puts the focus into the supplier field";
+
+        /* another program's window (this thread's) comes to the front */
+        HWND anderes = CreateWindowExA(0, "STATIC", "Anderes Programm", WS_POPUP | WS_VISIBLE, 0, 0, 100, 50, nullptr,
+                                       nullptr, GetModuleHandleA(nullptr), nullptr);
+        /* Another test program's window may hold the foreground for a moment. */
+        for (int versuch = 0; versuch < 50 && info.hwndFocus == feld; versuch++) {
+            SetForegroundWindow(anderes);
+            SetFocus(anderes);
+            p.Settle();
+            GetGUIThreadInfo(p.UiThread(), &info);
+        }
+        if (info.hwndFocus == feld) {
+            DestroyWindow(anderes);
+            p.Click(w, IDC_HW_BEENDEN);
+            GTEST_SKIP() << "no window of this program could come to the front";
+        }
+        EXPECT_NE(std::string::npos, std::string(g_Kontext->AusgewaehlteDatei).find("HERBST.INH"))
+            << "chosen: [" << g_Kontext->AusgewaehlteDatei << "]";
+        DestroyWindow(anderes);
+
+        p.SelectTab(w, IDC_HW_TAB, 1);
+        EXPECT_TRUE(p.WaitText(w, IDC_HW_SAETZE, "48"));
+        EXPECT_EQ(48, p.ListViewCount(Seite(w, "Filter"), IDC_FI_LISTE));
+        p.Click(w, IDC_HW_BEENDEN);
+    });
+}
+
 TEST(Hauptfenster, ZuLangerKatalogMeldetBeiJedemLesenUndBehaeltDieErsten32000Zeilen)
 {
     Host h("fenster_lang", false);
